@@ -1,0 +1,33 @@
+// The WIFI block: switches the PLC's WiFi between access point and station.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/entity.h"
+
+namespace ostrevan {
+
+struct WifiParams {
+  uint8_t mode = 0;  // 0 access point ("AP"), 1 station ("STA")
+};
+
+WifiParams ParseWifiText(const std::string& text);
+std::string WifiText(const WifiParams& params);
+
+class CWifiModeEntity : public CFbdEntity {
+ public:
+  static constexpr int kType = 11;
+  static constexpr uint32_t kParamLength = 5;
+  static constexpr uint32_t kCodeLength = 20;
+
+  int GetType() const override { return kType; }
+  int IsType(int type) const override { return type == kType; }
+  int GetParamLength(uint32_t* len) const override { return ReportLength(len, kParamLength); }
+  int GetCodeLength(uint32_t* len) const override { return ReportLength(len, kCodeLength); }
+  int SetDefault(char* param) override;
+  int Code(const char* param, uint8_t* record, uint32_t* len) override;
+  int Decode(char* param, const uint8_t* record, uint32_t len) override;
+};
+
+}  // namespace ostrevan

@@ -1,0 +1,113 @@
+#include "core/app.h"
+
+#include <cstring>
+
+#include "core/factory.h"
+#include "core/platform/platform.h"
+#include "core/text_compare.h"
+
+namespace ostrevan {
+
+namespace {
+
+constexpr BlockTypeRow kInitialRows[kBlockTypeCount] = {
+    {"Modbus", 1},        {"Memory Read", 2},         {"Memory Write", 3},
+    {"GPRS Connect", 4},  {"GPRS Data Send", 12},     {"Subscribe with MQTT", 5},
+    {"Publish with MQTT", 6}, {"Connect to MQTT Server", 7}, {"SMS Input", 8},
+    {"SMS Output", 9},    {"EMAIL", 10},              {"WIFI", 11},
+};
+
+}  // namespace
+
+const char* BlockTypeName(int type) {
+  for (const BlockTypeRow& row : kInitialRows) {
+    if (row.type == type) return row.name;
+  }
+  return nullptr;
+}
+
+COstrevanApp::COstrevanApp() : module_directory_(platform::ModuleDirectory()) {
+  std::copy(std::begin(kInitialRows), std::end(kInitialRows), block_types_.begin());
+}
+
+std::string_view COstrevanApp::cpu_model() const {
+  return std::string_view(cpu_model_, strnlen(cpu_model_, sizeof cpu_model_));
+}
+
+BlockTypeRow* COstrevanApp::RowOfType(int type) {
+  if (type < 1) return nullptr;
+  for (BlockTypeRow& row : block_types_) {
+    if (row.type == type) return &row;
+  }
+  return nullptr;
+}
+
+void COstrevanApp::VariableInit(const char* cpu_model, const AreaSize* areas32) {
+  std::memset(cpu_model_, 0, sizeof cpu_model_);
+  if (cpu_model) std::strncpy(cpu_model_, cpu_model, sizeof cpu_model_ - 1);
+  if (areas32) std::memcpy(areas_.records, areas32, sizeof areas_.records);
+}
+
+int COstrevanApp::CodeStart() {
+  instance_counter_ = 0;
+  phone_book_.Reset();
+  for (BlockTypeRow& row : block_types_) row.count = 0;
+  return 1;
+}
+
+int COstrevanApp::Code(int type, const char* param, uint8_t* record, uint32_t* len) {
+  if (instance_counter_ >= instance_total_) return 0;
+  std::unique_ptr<CFbdEntity> entity = CreateEntity(type);
+  if (!entity) {
+    ++instance_counter_;
+    return 0;
+  }
+  BlockTypeRow* row = RowOfType(entity->GetType());
+  entity->SetInstance(instance_counter_, instance_total_, row ? row->count : 0);
+  int result = entity->Code(param, record, len);
+  bool counted = false;
+  if (row && row->count + 1 <= row->limit) {
+    ++row->count;
+    counted = true;
+  }
+  entity.reset();
+  if (!counted) result = 0;
+  ++instance_counter_;
+  return result > 0 ? 1 : 0;
+}
+
+int COstrevanApp::Config(const char* ini_path) {
+  instance_total_ = 0;
+  for (BlockTypeRow& row : block_types_) row.limit = row.count = 0;
+  if (!ini_path || !platform::FileExists(ini_path)) return -1;
+
+  std::string path = ini_path;
+  if (!platform::IsRootedPath(path)) path = platform::HostExecutableDirectory() + path;
+
+  instance_total_ = platform::ReadIniInt(path, "DEFAULT", "Total", 0);
+  // A hostile TypeCount must not keep the host busy: no real file holds more
+  // sections than this, and sections that are absent change nothing.
+  constexpr int kMaxTypeSections = 10000;
+  int type_count = platform::ReadIniInt(path, "DEFAULT", "TypeCount", 0);
+  for (int n = 1; n <= type_count && n <= kMaxTypeSections; ++n) {
+    std::string section = "Type_" + std::to_string(n);
+    std::string name = platform::ReadIniString(path, section, "Name", "");
+    int limit = platform::ReadIniInt(path, section, "Max", 0);
+    if (name.empty()) continue;
+    for (BlockTypeRow& row : block_types_) {
+      if (EqualsNoCase(name, row.name)) {
+        row.limit = limit;
+        row.count = 0;
+        break;
+      }
+    }
+  }
+  return 1;
+}
+
+COstrevanApp& App() {
+  static COstrevanApp app;
+  return app;
+}
+
+}  // namespace ostrevan

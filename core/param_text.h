@@ -1,0 +1,79 @@
+// The parameter-text grammar that every block shares.
+//
+// A text is fields "A:" .. "I:" (and ",G%d:"-style groups) separated by
+// commas. Fields are found by plain substring search; a field's span runs
+// from behind its key to the next key the block looks for. Numbers read like
+// scanf's %d (modulo 2^32 on overflow); missing values of a scan read as 0.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ostrevan {
+
+// Texts are at most this many characters; longer input is cut.
+constexpr size_t kMaxParamText = 1023;
+
+// The text the host passed, cut at its NUL or at kMaxParamText characters.
+std::string ReadParamText(const char* param);
+
+// Copies `text` and a NUL into the host's buffer of `capacity` bytes, cutting
+// the text so that it never writes past the buffer. Returns 1.
+int WriteParamText(char* param, std::string_view text, uint32_t capacity);
+
+constexpr size_t kNotFound = std::string_view::npos;
+
+// Position just behind the first occurrence of `key` (cut to 9 characters),
+// or kNotFound.
+size_t FindField(std::string_view text, std::string_view key);
+
+// The content between `key` and the next occurrence of `next_key` behind it
+// (or the end of the text when `next_key` is empty). Empty when a key is
+// missing or the content is empty: such a field is skipped.
+std::optional<std::string_view> FieldSpan(std::string_view text, std::string_view key,
+                                          std::string_view next_key);
+
+// Pieces between separators, each cut to 99 characters; a separator closes a
+// piece also when it is empty; an empty remainder is not a piece.
+std::vector<std::string> SplitText(std::string_view text, char separator, size_t max_pieces);
+
+// Reads up to N integers separated by `separator`, like sscanf with
+// "%d<sep>%d...": `values` holds 0 for every value not read.
+template <size_t N>
+struct ScannedInts {
+  std::array<int32_t, N> values{};
+  size_t count = 0;
+  int32_t operator[](size_t i) const { return values[i]; }
+};
+
+size_t ScanIntList(std::string_view text, char separator, int32_t* values, size_t max_values);
+
+template <size_t N>
+ScannedInts<N> ScanInts(std::string_view text, char separator = ',') {
+  ScannedInts<N> result;
+  result.count = ScanIntList(text, separator, result.values.data(), N);
+  return result;
+}
+
+// Like atoi: leading blanks, a sign, then the digits; 0 when there are none.
+int32_t LeadingInt(std::string_view text);
+
+// The text without any double-quote character.
+std::string RemoveQuotes(std::string_view text);
+
+// printf into a std::string.
+std::string Format(const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(printf, 1, 2)))
+#endif
+    ;
+
+// "%d.%d.%d.%d" of four bytes.
+std::string FormatIpv4(const std::array<uint8_t, 4>& ip);
+
+}  // namespace ostrevan

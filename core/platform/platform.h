@@ -1,0 +1,54 @@
+// The few things the plug-in asks of the operating system, one
+// implementation per OS: INI reading with the private-profile rules, where
+// the library and the host live, files, and the local clock.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ostrevan::platform {
+
+// '\\' on Windows, '/' elsewhere; directories handed out end with it.
+char PathSeparator();
+
+// Directory of the loaded plug-in library, with a trailing separator.
+std::string ModuleDirectory();
+
+// Directory of the host's executable, with a trailing separator.
+std::string HostExecutableDirectory();
+
+// A path that names its root (a drive letter on Windows, '/' elsewhere).
+bool IsRootedPath(std::string_view path);
+
+bool FileExists(const std::string& path);
+
+// The file's bytes, or nothing when it cannot be read or holds more than
+// `max_bytes`.
+std::optional<std::string> ReadFileLimited(const std::string& path, size_t max_bytes);
+
+bool WriteFileBytes(const std::string& path, std::string_view bytes);
+
+// Creates one directory; false when it exists already or cannot be made.
+bool MakeDirectory(const std::string& path);
+
+// Private-profile reading: sections and keys match case-insensitively,
+// values are trimmed and at most 255 characters; `fallback` when absent.
+std::string ReadIniString(const std::string& path, std::string_view section,
+                          std::string_view key, std::string_view fallback);
+// The value as a decimal integer (text that is not a number reads as 0).
+int ReadIniInt(const std::string& path, std::string_view section, std::string_view key,
+               int fallback);
+
+struct LocalTime {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, millisecond = 0;
+};
+
+LocalTime Now();
+
+// Tests fix the clock; nullptr gives the real one back.
+using ClockSource = LocalTime (*)();
+void SetClockSource(ClockSource source);
+
+}  // namespace ostrevan::platform

@@ -1,0 +1,80 @@
+// The platform layer on POSIX systems (the development build).
+#include <dlfcn.h>
+#include <sys/stat.h>
+#include <sys/time.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <climits>
+
+#include "core/param_text.h"
+#include "core/platform/ini_reader.h"
+#include "core/platform/platform.h"
+
+namespace ostrevan::platform {
+
+namespace {
+
+std::string DirectoryOf(const std::string& path) {
+  size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
+}
+
+}  // namespace
+
+char PathSeparator() { return '/'; }
+
+std::string ModuleDirectory() {
+  Dl_info info{};
+  if (dladdr(reinterpret_cast<void*>(&ModuleDirectory), &info) && info.dli_fname) {
+    char resolved[PATH_MAX];
+    if (realpath(info.dli_fname, resolved)) return DirectoryOf(resolved);
+    return DirectoryOf(info.dli_fname);
+  }
+  return "./";
+}
+
+std::string HostExecutableDirectory() {
+  char path[PATH_MAX];
+  ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+  if (length <= 0) return "./";
+  return DirectoryOf(std::string(path, static_cast<size_t>(length)));
+}
+
+bool IsRootedPath(std::string_view path) { return !path.empty() && path.front() == '/'; }
+
+bool FileExists(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool MakeDirectory(const std::string& path) { return mkdir(path.c_str(), 0755) == 0; }
+
+std::string ReadIniString(const std::string& path, std::string_view section,
+                          std::string_view key, std::string_view fallback) {
+  constexpr size_t kMaxIniFile = 1 << 20;
+  std::optional<std::string> text = ReadFileLimited(path, kMaxIniFile);
+  if (!text) return std::string(fallback);
+  std::optional<std::string> value = FindIniValue(*text, section, key);
+  return value ? *value : std::string(fallback);
+}
+
+int ReadIniInt(const std::string& path, std::string_view section, std::string_view key,
+               int fallback) {
+  constexpr std::string_view kAbsent = "\x01";
+  std::string value = ReadIniString(path, section, key, kAbsent);
+  if (value == kAbsent) return fallback;
+  return LeadingInt(value);
+}
+
+LocalTime SystemLocalTime() {
+  struct timeval now {};
+  gettimeofday(&now, nullptr);
+  struct tm local {};
+  time_t seconds = now.tv_sec;
+  localtime_r(&seconds, &local);
+  return LocalTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                   local.tm_min,         local.tm_sec,     static_cast<int>(now.tv_usec / 1000)};
+}
+
+}  // namespace ostrevan::platform

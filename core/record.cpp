@@ -1,0 +1,79 @@
+#include "core/record.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace ostrevan {
+
+uint8_t* RecordWriter::Reserve(size_t count, FieldKind kind, std::string_view name) {
+  if (!ok_ || count > capacity_ - position_) {
+    ok_ = false;
+    return nullptr;
+  }
+  uint8_t* at = buffer_ + position_;
+  if (sink_ && !name.empty()) sink_->OnField(name, kind, position_, count);
+  position_ += count;
+  return at;
+}
+
+void RecordWriter::PutU8(uint8_t value, std::string_view name) {
+  if (uint8_t* at = Reserve(1, FieldKind::kU8, name)) at[0] = value;
+}
+
+void RecordWriter::PutU16LE(uint16_t value, std::string_view name) {
+  if (uint8_t* at = Reserve(2, FieldKind::kU16LE, name)) {
+    at[0] = static_cast<uint8_t>(value);
+    at[1] = static_cast<uint8_t>(value >> 8);
+  }
+}
+
+void RecordWriter::PutU16BE(uint16_t value, std::string_view name) {
+  if (uint8_t* at = Reserve(2, FieldKind::kU16BE, name)) {
+    at[0] = static_cast<uint8_t>(value >> 8);
+    at[1] = static_cast<uint8_t>(value);
+  }
+}
+
+void RecordWriter::PutU32BE(uint32_t value, std::string_view name) {
+  if (uint8_t* at = Reserve(4, FieldKind::kU32BE, name)) {
+    for (int i = 0; i < 4; ++i) at[i] = static_cast<uint8_t>(value >> (24 - 8 * i));
+  }
+}
+
+void RecordWriter::PutZeros(size_t count, std::string_view name) {
+  if (uint8_t* at = Reserve(count, FieldKind::kBytes, name)) std::memset(at, 0, count);
+}
+
+void RecordWriter::PutBytes(const void* data, size_t count, std::string_view name) {
+  if (uint8_t* at = Reserve(count, FieldKind::kBytes, name)) {
+    if (count) std::memcpy(at, data, count);
+  }
+}
+
+void RecordWriter::PutFixedText(std::string_view text, size_t width, std::string_view name) {
+  if (uint8_t* at = Reserve(width, FieldKind::kText, name)) {
+    size_t used = std::min(text.size(), width);
+    if (used) std::memcpy(at, text.data(), used);
+    std::memset(at + used, 0, width - used);
+  }
+}
+
+void RecordWriter::PatchU8(size_t offset, uint8_t value, std::string_view name) {
+  if (offset >= position_) {
+    ok_ = false;
+    return;
+  }
+  buffer_[offset] = value;
+  if (sink_ && !name.empty()) sink_->OnField(name, FieldKind::kU8, offset, 1);
+}
+
+std::string RecordReader::TextSkipping0And255(size_t offset, size_t width) const {
+  std::string text;
+  for (size_t i = 0; i < width; ++i) {
+    uint8_t byte = At(offset + i);
+    if (byte != 0 && byte != 255) text.push_back(static_cast<char>(byte));
+  }
+  return text;
+}
+
+}  // namespace ostrevan

@@ -1,0 +1,212 @@
+#include "tools/ostrevan-host/project.h"
+
+#include <cstring>
+
+#include "core/app.h"
+#include "core/text_compare.h"
+
+namespace ostrevan::host {
+
+namespace {
+
+constexpr int kMaxType = 12;
+
+std::string Trim(const std::string& text) {
+  size_t begin = text.find_first_not_of(" \t\r");
+  if (begin == std::string::npos) return {};
+  size_t end = text.find_last_not_of(" \t\r");
+  return text.substr(begin, end - begin + 1);
+}
+
+bool ParseInt(const std::string& text, long min, long max, long& value) {
+  if (text.empty()) return false;
+  size_t pos = 0;
+  bool negative = text[0] == '-';
+  if (negative) pos = 1;
+  if (pos >= text.size()) return false;
+  long result = 0;
+  for (; pos < text.size(); ++pos) {
+    if (text[pos] < '0' || text[pos] > '9') return false;
+    result = result * 10 + (text[pos] - '0');
+    if (result > 1000000000L) return false;
+  }
+  value = negative ? -result : result;
+  return value >= min && value <= max;
+}
+
+class Parser {
+ public:
+  Parser(const std::string& file) : file_(file) {}
+
+  Project Run(const std::string& text) {
+    size_t start = 0;
+    while (start <= text.size()) {
+      size_t end = text.find('\n', start);
+      if (end == std::string::npos) end = text.size();
+      ++line_;
+      Line(text.substr(start, end - start));
+      start = end + 1;
+    }
+    if (project_.cpu_model.empty() && project_.areas.empty() && !saw_cpu_)
+      Fail("the project has no [cpu] section");
+    if (project_.limits_file.empty() && !project_.total)
+      Fail("the project has no limits: give [limits] with file = PATH or total = N");
+    for (const ProjectBlock& block : project_.blocks) {
+      if (block.type == 0) {
+        line_ = block.line;
+        Fail("this [block] has no type");
+      }
+    }
+    return project_;
+  }
+
+ private:
+  [[noreturn]] void Fail(const std::string& what) const { throw ProjectError(file_, line_, what); }
+
+  void Line(const std::string& raw) {
+    std::string line = Trim(raw);
+    if (line.empty() || line[0] == ';' || line[0] == '#') return;
+    if (line[0] == '[') {
+      if (line.back() != ']') Fail("a section name must end with ']'");
+      Section(Trim(line.substr(1, line.size() - 2)));
+      return;
+    }
+    size_t equals = line.find('=');
+    if (equals == std::string::npos) Fail("expected KEY = VALUE, found \"" + line + "\"");
+    std::string key = Trim(line.substr(0, equals));
+    if (key.empty()) Fail("a key is missing before '='");
+    Value(key, Unquote(Trim(line.substr(equals + 1))));
+  }
+
+  std::string Unquote(const std::string& value) const {
+    if (value.empty() || value[0] != '"') return value;
+    if (value.size() < 2 || value.back() != '"') Fail("a quoted value must end with '\"'");
+    std::string out;
+    for (size_t i = 1; i + 1 < value.size(); ++i) {
+      if (value[i] == '\\' && i + 2 < value.size() &&
+          (value[i + 1] == '"' || value[i + 1] == '\\')) {
+        out.push_back(value[++i]);
+      } else {
+        out.push_back(value[i]);
+      }
+    }
+    return out;
+  }
+
+  void Section(const std::string& name) {
+    if (EqualsNoCase(name, "cpu")) {
+      section_ = kCpu;
+      saw_cpu_ = true;
+    } else if (EqualsNoCase(name, "limits")) {
+      section_ = kLimits;
+    } else if (EqualsNoCase(name, "block")) {
+      section_ = kBlock;
+      ProjectBlock block;
+      block.line = line_;
+      project_.blocks.push_back(block);
+    } else {
+      Fail("unknown section [" + name + "]; expected [cpu], [limits] or [block]");
+    }
+  }
+
+  void Value(const std::string& key, const std::string& value) {
+    switch (section_) {
+      case kNone: Fail("\"" + key + "\" stands before any section");
+      case kCpu: return CpuValue(key, value);
+      case kLimits: return LimitsValue(key, value);
+      case kBlock: return BlockValue(key, value);
+    }
+  }
+
+  void CpuValue(const std::string& key, const std::string& value) {
+    if (EqualsNoCase(key, "model")) {
+      if (value.size() > 99) Fail("a CPU model name has at most 99 characters");
+      project_.cpu_model = value;
+    } else if (EqualsNoCase(key, "area")) {
+      size_t space = value.find_first_of(" \t");
+      std::string letters = Trim(value.substr(0, space));
+      long size = 0;
+      if (space == std::string::npos || letters.empty() ||
+          !ParseInt(Trim(value.substr(space)), 0, 0x7FFFFFFF, size))
+        Fail("expected area = LETTERS SIZE, for example area = V 2048");
+      if (letters.size() > 23) Fail("an area name has at most 23 characters");
+      if (project_.areas.size() >= OSTREVAN_AREA_COUNT) Fail("a CPU has at most 32 areas");
+      AreaSize area{};
+      std::memcpy(area.name, letters.data(), letters.size());
+      area.size = static_cast<int32_t>(size);
+      project_.areas.push_back(area);
+    } else {
+      Fail("unknown key \"" + key + "\" in [cpu]; expected model or area");
+    }
+  }
+
+  void LimitsValue(const std::string& key, const std::string& value) {
+    long number = 0;
+    if (EqualsNoCase(key, "file")) {
+      if (value.empty()) Fail("file = needs a path");
+      project_.limits_file = value;
+    } else if (EqualsNoCase(key, "total")) {
+      if (!ParseInt(value, 0, 1000000, number)) Fail("total must be a number from 0 to 1000000");
+      project_.total = static_cast<int>(number);
+    } else {
+      int type = BlockTypeFromName(key);
+      if (type == 0) Fail("\"" + key + "\" is not a block type name");
+      if (!ParseInt(value, 0, 1000000, number)) Fail("a limit must be a number from 0 to 1000000");
+      project_.limits.emplace_back(BlockTypeDisplayName(type), static_cast<int>(number));
+    }
+  }
+
+  void BlockValue(const std::string& key, const std::string& value) {
+    ProjectBlock& block = project_.blocks.back();
+    if (EqualsNoCase(key, "type")) {
+      block.type = BlockTypeFromName(value);
+      if (block.type == 0) Fail("\"" + value + "\" is not a block type name or id 1 to 12");
+      block.type_name = BlockTypeDisplayName(block.type);
+    } else if (EqualsNoCase(key, "text")) {
+      if (value.size() > 1023) Fail("a parameter text has at most 1023 characters");
+      block.text = value;
+    } else {
+      Fail("unknown key \"" + key + "\" in [block]; expected type or text");
+    }
+  }
+
+  enum SectionKind { kNone, kCpu, kLimits, kBlock };
+
+  std::string file_;
+  int line_ = 0;
+  SectionKind section_ = kNone;
+  bool saw_cpu_ = false;
+  Project project_;
+};
+
+}  // namespace
+
+int BlockTypeFromName(const std::string& name) {
+  long id = 0;
+  if (ParseInt(name, 1, kMaxType, id)) return static_cast<int>(id);
+  for (int type = 1; type <= kMaxType; ++type) {
+    if (EqualsNoCase(name, BlockTypeName(type))) return type;
+  }
+  return 0;
+}
+
+const char* BlockTypeDisplayName(int type) {
+  const char* name = BlockTypeName(type);
+  return name ? name : "?";
+}
+
+Project ParseProject(const std::string& text, const std::string& file_name) {
+  return Parser(file_name).Run(text);
+}
+
+std::string LimitsIni(const Project& project) {
+  std::string ini = "[DEFAULT]\nTotal=" + std::to_string(project.total.value_or(0)) +
+                    "\nTypeCount=" + std::to_string(project.limits.size()) + "\n";
+  for (size_t i = 0; i < project.limits.size(); ++i) {
+    ini += "[Type_" + std::to_string(i + 1) + "]\nName=" + project.limits[i].first +
+           "\nMax=" + std::to_string(project.limits[i].second) + "\n";
+  }
+  return ini;
+}
+
+}  // namespace ostrevan::host
