@@ -1,0 +1,15 @@
+# Builds the demo project with the host tool and compares the hex records.
+file(MAKE_DIRECTORY ${WORK})
+execute_process(COMMAND ${HOST} build ${PROJECT} -o ${WORK}/demo
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "build failed (${status}):\n${out}${err}")
+endif()
+file(READ ${WORK}/demo.hex actual)
+file(READ ${EXPECTED} expected)
+string(REGEX REPLACE "(^|\n)#[^\n]*" "" expected "${expected}")
+string(STRIP "${expected}" expected)
+string(STRIP "${actual}" actual)
+if(NOT actual STREQUAL expected)
+  message(FATAL_ERROR "records differ\nactual:\n${actual}\nexpected:\n${expected}")
+endif()

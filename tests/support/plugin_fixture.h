@@ -1,0 +1,67 @@
+// Helpers for tests that drive the plug-in through its exports: limits,
+// buffers of exactly the announced sizes with a canary behind them, a
+// fixed clock, and temporary files.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/platform/platform.h"
+
+namespace ostrevan::testing {
+
+// Hex text ("00 0A ff") to bytes; spaces are ignored.
+std::vector<uint8_t> Bytes(const std::string& hex);
+std::string Hex(const std::vector<uint8_t>& bytes);
+
+// A directory under the system's temporary directory, removed afterwards.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::string& path() const { return path_; }  // with a trailing separator
+  std::string Write(const std::string& name, const std::string& contents) const;
+
+ private:
+  std::string path_;
+};
+
+// Fixes the plug-in's clock for the lifetime of the object.
+class FixedClock {
+ public:
+  explicit FixedClock(platform::LocalTime time);
+  ~FixedClock();
+};
+
+struct Coded {
+  int result = 0;
+  std::vector<uint8_t> record;  // the bytes the length reported
+};
+
+using Limits = std::vector<std::pair<std::string, int>>;
+
+// Writes a limits file and hands it to Function_Config, then starts a code
+// generation; the default allows 100 blocks of every type.
+void Configure(int total = 100, const Limits& limits = {});
+
+// One Function_Code with a text and record buffer of the announced sizes;
+// fails the test when anything is written past them.
+Coded CodeBlock(int type, const std::string& text);
+
+// Configure() and one CodeBlock: the record of a lone block at index 0.
+std::vector<uint8_t> CodeAlone(int type, const std::string& text);
+
+// Function_Decode over `text` in a buffer of the announced size.
+std::string DecodeBlock(int type, const std::string& text, const std::vector<uint8_t>& record,
+                        int* result = nullptr);
+
+std::string DefaultText(int type);
+
+}  // namespace ostrevan::testing
