@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# The main job: build the plug-in and the host tool, then run a whole code
+# generation of the demo project through the plug-in's exports.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake --preset default >/dev/null
+cmake --build --preset default --target ostrevan ostrevan-host >/dev/null
+mkdir -p out
+build/default/bin/ostrevan-host build examples/demo.project -o out/demo "$@"
