@@ -1,5 +1,6 @@
 #include "tools/ostrevan-host/project.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "core/app.h"
@@ -40,14 +41,15 @@ class Parser {
 
   Project Run(const std::string& text) {
     size_t start = 0;
-    while (start <= text.size()) {
+    while (start < text.size()) {
       size_t end = text.find('\n', start);
       if (end == std::string::npos) end = text.size();
       ++line_;
       Line(text.substr(start, end - start));
       start = end + 1;
     }
-    if (project_.cpu_model.empty() && project_.areas.empty() && !saw_cpu_)
+    line_ = std::max(line_, 1);  // whole-file problems point at the last line
+    if (!saw_cpu_)
       Fail("the project has no [cpu] section");
     if (project_.limits_file.empty() && !project_.total)
       Fail("the project has no limits: give [limits] with file = PATH or total = N");

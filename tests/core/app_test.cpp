@@ -1,0 +1,136 @@
+// A code generation as the host drives it: limits, counting, instance
+// indexes, and the CPU the host selects.
+#include "core/app.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "core/factory.h"
+#include "ostrevan/plugin.h"
+#include "support/plugin_fixture.h"
+
+namespace ostrevan::testing {
+namespace {
+
+constexpr int kWifi = 11;
+
+// The instance index a record was coded with (little-endian at offset 0).
+int IndexOf(const Coded& coded) {
+  return coded.record.size() < 2 ? -1 : coded.record[0] | coded.record[1] << 8;
+}
+
+int ConfigFile(const TempDir& dir, const std::string& ini) {
+  return Function_Config(dir.Write("limits.ini", ini).c_str());
+}
+
+TEST(CodeGeneration, TotalAndTypeLimitsDecideWhatIsCounted) {
+  TempDir dir;
+  ASSERT_EQ(ConfigFile(dir, "[DEFAULT]\nTotal=2\nTypeCount=1\n[Type_1]\nName=wifi\nMax=5\n"), 1);
+  Function_CodeStart(0);
+  EXPECT_EQ(CodeBlock(kWifi, "A:1").result, 1);
+  EXPECT_EQ(CodeBlock(kWifi, "A:1").result, 1);
+  EXPECT_EQ(App().instance_counter(), 2);
+  EXPECT_EQ(CodeBlock(kWifi, "A:1").result, 0);  // total reached: not even coded
+  EXPECT_EQ(App().instance_counter(), 2);
+}
+
+TEST(CodeGeneration, TypesWithoutALimitAreCodedButNeverCounted) {
+  TempDir dir;
+  ASSERT_EQ(ConfigFile(dir, "[DEFAULT]\nTotal=10\n"), 1);
+  Function_CodeStart(0);
+  uint8_t record[20] = {};
+  uint32_t length = 0;
+  EXPECT_EQ(Function_Code(kWifi, "A:1", record, &length), 0);
+  EXPECT_EQ(length, 20u);  // the record was written all the same
+  EXPECT_EQ(record[9], 1);
+  EXPECT_EQ(Function_Code(kWifi, "A:1", record, &length), 0);
+  EXPECT_EQ(App().instance_counter(), 2);
+  EXPECT_EQ(record[0], 1);
+}
+
+TEST(CodeGeneration, LimitPerTypeAndUnknownTypesTakeAnIndex) {
+  Configure(10, {{"WIFI", 2}, {"Nonsense", 4}});
+  EXPECT_EQ(IndexOf(CodeBlock(kWifi, "A:0")), 0);
+  EXPECT_EQ(CodeBlock(99, "A:0").result, 0);  // unknown: index 1 is used up
+  Coded second = CodeBlock(kWifi, "A:0");
+  EXPECT_EQ(second.result, 1);
+  EXPECT_EQ(IndexOf(second), 2);
+  EXPECT_EQ(CodeBlock(kWifi, "A:0").result, 0);  // over the WIFI limit
+  EXPECT_EQ(App().instance_counter(), 4);
+
+  Function_CodeStart(0);  // counts start again, limits stay
+  EXPECT_EQ(IndexOf(CodeBlock(kWifi, "A:0")), 0);
+  EXPECT_EQ(App().block_types().back().count, 1);
+  EXPECT_EQ(App().block_types().back().limit, 2);
+}
+
+TEST(CodeGeneration, ConfigurationErrors) {
+  Configure(10, {{"WIFI", 2}});
+  EXPECT_EQ(Function_Config(nullptr), -1);
+  EXPECT_EQ(App().instance_total(), 0);
+  Configure(10, {{"WIFI", 2}});
+  TempDir dir;
+  EXPECT_EQ(Function_Config((dir.path() + "none.ini").c_str()), -1);
+  EXPECT_EQ(App().instance_total(), 0);
+  EXPECT_EQ(Function_Config(dir.path().c_str()), -1);  // a directory is no file
+  EXPECT_EQ(CodeBlock(kWifi, "A:1").result, 0);
+
+  // Unreadable numbers read as 0; sections beyond TypeCount are not read.
+  ASSERT_EQ(ConfigFile(dir, "[DEFAULT]\nTotal=abc\nTypeCount=1\n[Type_2]\nName=WIFI\nMax=3\n"), 1);
+  EXPECT_EQ(App().instance_total(), 0);
+  EXPECT_EQ(App().block_types().back().limit, 0);
+}
+
+TEST(CodeGeneration, CodeStartResetsThePhoneBook) {
+  App().phone_book().Add("+4400");
+  Function_CodeStart(0);
+  EXPECT_FALSE(App().phone_book().Contains("+4400"));
+  EXPECT_TRUE(App().phone_book().Contains("+41000000000"));
+}
+
+TEST(VariableInit, KeepsTheModelAndTheAreaTable) {
+  AreaSize areas[OSTREVAN_AREA_COUNT] = {};
+  std::strcpy(areas[0].name, "V");
+  areas[0].size = 2048;
+  Variable_Init("OSV-2410-4G", areas);
+  EXPECT_EQ(App().cpu_model(), "OSV-2410-4G");
+  EXPECT_EQ(App().areas().records[0].size, 2048);
+
+  Variable_Init(nullptr, nullptr);  // a null table keeps the previous one
+  EXPECT_EQ(App().cpu_model(), "");
+  EXPECT_EQ(App().areas().records[0].size, 2048);
+
+  std::string long_name(150, 'K');
+  Variable_Init(long_name.c_str(), nullptr);
+  EXPECT_EQ(App().cpu_model(), std::string(99, 'K'));
+  Variable_Init("", nullptr);
+}
+
+TEST(Exports, UnknownTypesAndNullPointers) {
+  for (int type : {0, 13, -1, 1000}) {
+    uint32_t length = 77;
+    char text[8] = "keep";
+    uint8_t record[4] = {};
+    EXPECT_EQ(CreateEntity(type), nullptr);
+    EXPECT_EQ(Function_ParamLength(type, &length), 0);
+    EXPECT_EQ(Function_CodeLength(type, &length), 0);
+    EXPECT_EQ(length, 77u);
+    EXPECT_EQ(Function_Default(type, text), 0);
+    EXPECT_EQ(Function_Edit(type, text), 0);
+    EXPECT_EQ(Function_Decode(type, text, record, 4), 0);
+    EXPECT_STREQ(text, "keep");
+  }
+  EXPECT_EQ(Function_CodeStart(12345), 1);
+  EXPECT_EQ(Function_CodeLength(kWifi, nullptr), 0);
+  EXPECT_EQ(Function_Decode(kWifi, nullptr, nullptr, 0), 1);
+}
+
+TEST(Exports, EditWithoutAViewLeavesTheTextAlone) {
+  char text[5] = "A:1";
+  EXPECT_EQ(Function_Edit(kWifi, text), 0);
+  EXPECT_STREQ(text, "A:1");
+}
+
+}  // namespace
+}  // namespace ostrevan::testing

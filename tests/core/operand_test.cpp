@@ -1,0 +1,117 @@
+#include "core/operand.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace ostrevan {
+namespace {
+
+struct ParseCase {
+  const char* text;
+  int area;
+  int index;
+  const char* formatted;
+};
+
+TEST(Operand, ParsesAndFormats) {
+  const ParseCase cases[] = {
+      {"V100.3", 159, 803, "V100.3"}, {"vw10", 161, 10, "VW10"},   {"AIW4", 186, 4, "AIW4"},
+      {"X5", 0, 5, ""},               {"M0.7", 167, 7, "M0.7"},    {"VB", 160, 0, "VB0"},
+      {"V1.2.3", 159, 10, "V1.2"},    {"sm0.1", 166, 1, "SM0.1"},  {"Q.5", 180, 5, "Q0.5"},
+      {"SMD12x", 165, 12, "SMD12"},   {"", 0, 0, ""},              {"AQD", 191, 0, "AQD0"},
+      {"I 3", 0, 3, ""},  // a blank is not a letter of any area
+  };
+  for (const ParseCase& c : cases) {
+    Operand op = ParseOperand(c.text);
+    EXPECT_EQ(op.area, c.area) << c.text;
+    EXPECT_EQ(op.index, c.index) << c.text;
+    EXPECT_EQ(FormatOperand(op.area, op.index), c.formatted) << c.text;
+  }
+  EXPECT_EQ(FormatOperand(167, 8), "M1.0");
+  EXPECT_EQ(FormatOperand(175, 8), "");
+}
+
+TEST(Operand, AreasAndWidths) {
+  EXPECT_EQ(AreaName(163), "SMB");
+  EXPECT_EQ(AreaName(184), "");
+  EXPECT_EQ(AreaCodeFromName("aqw"), 190);
+  EXPECT_EQ(AreaCodeFromName("VX"), 0);
+  int bits = 0, words = 0;
+  for (int code = 0; code < 256; ++code) {
+    bits += IsBitArea(code);
+    words += IsWordArea(code);
+  }
+  EXPECT_EQ(bits, 6);
+  EXPECT_EQ(words, 8);
+  EXPECT_EQ(ValueTextWidth(160, 3), 5);
+  EXPECT_EQ(ValueTextWidth(161, 3), 7);
+  EXPECT_EQ(ValueTextWidth(162, 3), 12);
+  EXPECT_EQ(ValueTextWidth(159, 3), 3);
+  EXPECT_EQ(ValueTextWidth(188, 3), 0);
+}
+
+TEST(Operand, TypeNamesPerAreaWidth) {
+  EXPECT_EQ(TypeNameFor(160, 1), "USINT");
+  EXPECT_EQ(TypeNameFor(162, 4), "FLOAT");
+  EXPECT_EQ(TypeNameFor(159, 0), "");
+  EXPECT_EQ(TypeNameFor(159, 5), "BOOL");
+  EXPECT_EQ(TypeNameFor(0, 3), "ASCII");
+  EXPECT_EQ(TypeNameFor(161, 2), "WORD");
+  EXPECT_EQ(TypeNameFor(161, 6), "");
+  EXPECT_EQ(TypeCodeFromName("UDINT"), 1);
+  EXPECT_EQ(TypeCodeFromName("BOOL"), 5);
+  EXPECT_EQ(TypeCodeFromName("int"), 0);
+  EXPECT_EQ(TypeCodeFromName("DWORD"), 2);
+
+  std::vector<std::string> names;
+  TypeNamesForArea(170, names);
+  TypeNamesForArea(0, names);
+  TypeNamesForArea(176, names);
+  EXPECT_EQ(names, (std::vector<std::string>{"DINT", "UDINT", "DWORD", "FLOAT", "BOOL"}));
+}
+
+AreaTable Table(std::initializer_list<std::pair<const char*, int>> records) {
+  AreaTable table;
+  size_t i = 0;
+  for (const auto& [name, size] : records) {
+    std::strncpy(table.records[i].name, name, sizeof table.records[i].name);
+    table.records[i++].size = size;
+  }
+  return table;
+}
+
+TEST(Operand, RangesOfTheCpuAreas) {
+  AreaTable table = Table({{"V", 2048}, {"", 5}, {"XX", 5}, {"M", 0}, {"m", 32}});
+  std::vector<std::string> texts;
+  AreaRangeTexts(table, AreaWidth::kBit, texts);
+  AreaRangeTexts(table, AreaWidth::kByte, texts);
+  AreaRangeTexts(table, AreaWidth::kWord, texts);
+  AreaRangeTexts(table, AreaWidth::kDoubleWord, texts);
+  EXPECT_EQ(texts, (std::vector<std::string>{"V0.0 ~ V2047.7", "m0.0 ~ m31.7", "VB0 ~ VB2047",
+                                             "mB0 ~ mB31", "VW0 ~ VW2046", "mW0 ~ mW30",
+                                             "VD0 ~ VD2044", "mD0 ~ mD28"}));
+  EXPECT_EQ(AreaMaxIndex(table, 159), 2047);
+  EXPECT_EQ(AreaMaxIndex(table, 167), 31);  // the first counting M record
+  EXPECT_EQ(AreaMaxIndex(table, 161), 0);
+
+  AreaTable empty = Table({{"V", 0}, {"M", -4}});
+  texts.clear();
+  AreaRangeTexts(empty, AreaWidth::kBit, texts);
+  EXPECT_TRUE(texts.empty());
+  EXPECT_EQ(AreaMaxIndex(empty, 159), 0);
+}
+
+TEST(Operand, RangeHintsJoinLinesWithBreaks) {
+  AreaTable table = Table({{"V", 16}, {"M", 8}});
+  EXPECT_EQ(RangeHint(table, HintSections::kWordOnly), "VW0 ~ VW14 <br>MW0 ~ MW6");
+  EXPECT_EQ(RangeHint(table, HintSections::kBitOnly), "V0.0 ~ V15.7 <br>M0.0 ~ M7.7");
+  EXPECT_EQ(RangeHint(table, HintSections::kAll),
+            ">>>>>>>>>>>>>>>>>>BIT<<<<<<<<<<<<<<<<<<< <br> <br>V0.0 ~ V15.7 <br>M0.0 ~ M7.7"
+            " <br>>>>>>>>>>>>>>>>>>>BYTE<<<<<<<<<<<<<<<<<< <br>VB0 ~ VB15 <br>MB0 ~ MB7"
+            " <br>>>>>>>>>>>>>>>>>>>WORD<<<<<<<<<<<<<<<<<< <br>VW0 ~ VW14 <br>MW0 ~ MW6"
+            " <br>>>>>>>>>>>>>>>>>>>DWORD<<<<<<<<<<<<<<<<< <br> <br>VD0 ~ VD12 <br>MD0 ~ MD4");
+}
+
+}  // namespace
+}  // namespace ostrevan

@@ -1,0 +1,142 @@
+#include "core/record.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "core/record_header.h"
+#include "support/plugin_fixture.h"
+
+namespace ostrevan::testing {
+namespace {
+
+struct Noted {
+  std::string name;
+  FieldKind kind;
+  size_t offset, width;
+};
+
+class NoteSink : public FieldSink {
+ public:
+  void OnField(std::string_view name, FieldKind kind, size_t offset, size_t width) override {
+    notes.push_back({std::string(name), kind, offset, width});
+  }
+  std::vector<Noted> notes;
+};
+
+TEST(RecordWriter, PutsBigAndLittleEndianAndPadsText) {
+  std::vector<uint8_t> buffer(20, 0xEE);
+  RecordWriter out(buffer.data(), buffer.size());
+  out.PutU16LE(0x0102);
+  out.PutU16BE(0x0102);
+  out.PutU32BE(0xA1B2C3D4);
+  out.PutFixedText("abcdef", 4);
+  out.PutFixedText("xy", 4);
+  out.PutZeros(2);
+  out.PutU8(7);
+  EXPECT_TRUE(out.ok());
+  EXPECT_EQ(out.position(), 19u);
+  EXPECT_EQ(Hex(buffer), "02 01 01 02 A1 B2 C3 D4 61 62 63 64 78 79 00 00 00 00 07 EE");
+}
+
+TEST(RecordWriter, RefusesWhatDoesNotFitAndWritesNothingOfIt) {
+  std::vector<uint8_t> buffer(6, 0xEE);
+  RecordWriter out(buffer.data(), 4);
+  out.PutU16BE(0x1122);
+  out.PutU32BE(0x33445566);  // two bytes too many: nothing of it lands
+  out.PutU8(0x77);           // and nothing after a failed put
+  EXPECT_FALSE(out.ok());
+  EXPECT_EQ(out.position(), 2u);
+  EXPECT_EQ(Hex(buffer), "11 22 EE EE EE EE");
+
+  RecordWriter none(nullptr, 100);
+  none.PutU8(1);
+  EXPECT_FALSE(none.ok());
+}
+
+TEST(RecordWriter, PatchesOnlyWhatIsWritten) {
+  std::vector<uint8_t> buffer(4, 0);
+  RecordWriter out(buffer.data(), buffer.size());
+  out.PutZeros(2);
+  out.PatchU8(1, 9);
+  EXPECT_TRUE(out.ok());
+  out.PatchU8(2, 9);
+  EXPECT_FALSE(out.ok());
+  EXPECT_EQ(Hex(buffer), "00 09 00 00");
+}
+
+TEST(RecordWriter, TellsTheSinkAboutNamedFieldsOnly) {
+  std::vector<uint8_t> buffer(16);
+  NoteSink sink;
+  RecordWriter out(buffer.data(), buffer.size(), &sink);
+  out.PutU16LE(1, "index");
+  out.PutU8(2);
+  out.PutFixedText("ab", 5, "name");
+  out.PutU32BE(3, "count");
+  out.PutU8(4, "too far");  // fits
+  out.PutU32BE(5, "does not fit");
+  ASSERT_EQ(sink.notes.size(), 4u);
+  EXPECT_EQ(sink.notes[0].name, "index");
+  EXPECT_EQ(sink.notes[0].kind, FieldKind::kU16LE);
+  EXPECT_EQ(sink.notes[1].offset, 3u);
+  EXPECT_EQ(sink.notes[1].width, 5u);
+  EXPECT_EQ(sink.notes[1].kind, FieldKind::kText);
+  EXPECT_EQ(sink.notes[2].offset, 8u);
+  EXPECT_EQ(sink.notes[3].offset, 12u);
+}
+
+TEST(RecordReader, ReadsZeroPastItsLength) {
+  const std::vector<uint8_t> bytes = Bytes("12 34 56 78 FF 41 00 42");
+  RecordReader in(bytes.data(), 4);
+  EXPECT_EQ(in.U16BE(0), 0x1234);
+  EXPECT_EQ(in.U16LE(0), 0x3412);
+  EXPECT_EQ(in.U32BE(0), 0x12345678u);
+  EXPECT_EQ(in.U16BE(3), 0x7800);  // byte 4 lies past the length
+  EXPECT_EQ(in.At(1000000), 0);
+  EXPECT_EQ(RecordReader(bytes.data(), 8).TextSkipping0And255(4, 10), "AB");
+  EXPECT_EQ(RecordReader(nullptr, 50).At(3), 0);
+}
+
+TEST(RecordHeader, FlagsAndReferences) {
+  EXPECT_EQ(MakeFlagsByte(0, 0), 0x00);
+  EXPECT_EQ(MakeFlagsByte(5, 0), 0x80);
+  EXPECT_EQ(MakeFlagsByte(0, -1), 0x40);
+  EXPECT_EQ(MakeFlagsByte(1, 1), 0xC0);
+
+  uint8_t high = 0, low = 0, area = 0;
+  PackReference({7, 1025}, &high, &low, &area);
+  EXPECT_EQ(std::vector<int>({high, low, area}), std::vector<int>({0x00, 0x01, 7}));
+  PackReference({0xFF, 0xFFFF}, &high, &low, nullptr);  // area bits above bit 10
+  EXPECT_EQ(std::vector<int>({high, low}), std::vector<int>({0xFB, 0xFF}));
+  PackReference({13, 5}, &high, &low, nullptr);
+  EXPECT_EQ(std::vector<int>({high, low}), std::vector<int>({0x68, 0x05}));
+}
+
+struct HeadCase {
+  RecordHead head;
+  int index;
+  const char* bytes;
+};
+
+TEST(RecordHeader, HeadAndPinAreaForSeveralShapes) {
+  const HeadCase cases[] = {
+      {{0x76, 1, 1, 0x01}, 0, "00 00 76 00 00 00 00 01 00 | 00 07"},
+      {{0x81, 2, 1, 0x00}, 1025, "01 04 81 00 00 00 00 00 01 00 00 | 00 00 07"},
+      {{0x84, 2, 2, 0x03}, 1023, "FF 03 84 00 00 00 00 03 FF 03 FF 03 00 | 00 00 07 0D"},
+      {{0x8B, 1, 2, 0x01}, 70000, "70 11 8B 00 00 01 70 01 70 01 00 | 00 07 0D"},
+  };
+  for (const HeadCase& c : cases) {
+    std::vector<uint8_t> buffer(32);
+    RecordWriter out(buffer.data(), buffer.size());
+    PutRecordHead(out, c.head, c.index);
+    size_t head_end = out.position();
+    PutPinArea(out, c.head);
+    buffer.resize(out.position());
+    std::string hex = Hex(std::vector<uint8_t>(buffer.begin(), buffer.begin() + head_end)) +
+                      " | " + Hex(std::vector<uint8_t>(buffer.begin() + head_end, buffer.end()));
+    EXPECT_EQ(hex, c.bytes) << "index " << c.index;
+  }
+}
+
+}  // namespace
+}  // namespace ostrevan::testing
