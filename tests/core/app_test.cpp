@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 #include "core/factory.h"
 #include "ostrevan/plugin.h"
@@ -80,6 +81,20 @@ TEST(CodeGeneration, ConfigurationErrors) {
   ASSERT_EQ(ConfigFile(dir, "[DEFAULT]\nTotal=abc\nTypeCount=1\n[Type_2]\nName=WIFI\nMax=3\n"), 1);
   EXPECT_EQ(App().instance_total(), 0);
   EXPECT_EQ(App().block_types().back().limit, 0);
+}
+
+TEST(CodeGeneration, RelativeConfigPathsAreReadBesideTheHostExecutable) {
+  // The file is looked for as given and read from the host's directory.
+  std::string directory = platform::HostExecutableDirectory();
+  std::string name = "ostrevan-relative-limits.ini";
+  ASSERT_TRUE(platform::WriteFileBytes(directory + name, "[DEFAULT]\nTotal=17\n"));
+  std::string previous = std::filesystem::current_path().string();
+  std::filesystem::current_path(directory);
+  EXPECT_EQ(Function_Config(name.c_str()), 1);
+  std::filesystem::current_path(previous);
+  std::filesystem::remove(directory + name);
+  EXPECT_EQ(App().instance_total(), 17);
+  EXPECT_EQ(Function_Config(name.c_str()), -1);
 }
 
 TEST(CodeGeneration, CodeStartResetsThePhoneBook) {
