@@ -159,39 +159,32 @@ int RunBuild(const std::string& plugin_path, const Arguments& args) {
   return failed ? 1 : 0;
 }
 
-int RunDecode(const std::string& plugin_path, const Arguments& args) {
+// "TYPE RECORD [--text TEXT]": decodes the record through the plug-in.
+std::string DecodeArguments(const Session& session, const Arguments& args, int& type) {
   Parsed parsed = ParseArguments(args, {"--text"}, 2);
-  int type = TypeArgument(parsed.positional[0]);
+  type = TypeArgument(parsed.positional[0]);
   std::vector<uint8_t> record = RecordArgument(parsed.positional[1]);
-  Session session(plugin_path);
   std::optional<std::string> text =
       DecodeThroughPlugin(session, type, StartText(session, type, parsed), record);
-  if (!text) {
-    std::fprintf(stderr, "ostrevan-host: the plug-in could not decode the record\n");
-    return 1;
-  }
-  std::printf("%s\n", text->c_str());
+  if (!text) throw std::runtime_error("the plug-in could not decode the record");
+  return *text;
+}
+
+int RunDecode(const std::string& plugin_path, const Arguments& args) {
+  Session session(plugin_path);
+  int type = 0;
+  std::printf("%s\n", DecodeArguments(session, args, type).c_str());
   return 0;
 }
 
 int RunExplain(const std::string& plugin_path, const Arguments& args) {
-  Parsed parsed = ParseArguments(args, {"--text"}, 2);
-  int type = TypeArgument(parsed.positional[0]);
-  std::vector<uint8_t> given = RecordArgument(parsed.positional[1]);
   Session session(plugin_path);
-  std::optional<std::string> text =
-      DecodeThroughPlugin(session, type, StartText(session, type, parsed), given);
-  if (!text) {
-    std::fprintf(stderr, "ostrevan-host: the plug-in could not decode the record\n");
-    return 1;
-  }
-  std::vector<uint8_t> record = session.CodeOne(type, *text);
-  if (record.empty()) {
-    std::fprintf(stderr, "ostrevan-host: the plug-in could not code the decoded text\n");
-    return 1;
-  }
-  std::printf("text: %s\n\n", text->c_str());
-  std::fputs(ExplainRecord(type, *text, record).c_str(), stdout);
+  int type = 0;
+  std::string text = DecodeArguments(session, args, type);
+  std::vector<uint8_t> record = session.CodeOne(type, text);
+  if (record.empty()) throw std::runtime_error("the plug-in could not code the decoded text");
+  std::printf("text: %s\n\n", text.c_str());
+  std::fputs(ExplainRecord(type, text, record).c_str(), stdout);
   return 0;
 }
 
