@@ -112,7 +112,7 @@ int CSmsMessageOutputEntity::Code(const char* param, uint8_t* record, uint32_t* 
   out.PutU16BE(ladder ? static_cast<uint16_t>(message.vb_max_count) : 0, "VB max count");
   out.PutZeros(5, "spare");
   for (size_t k = 0; k < kSmsReceivers; ++k) {
-    PutNumberSlot(out, params.receivers[k], kNumberSlot, Format("receiver %zu", k + 1));
+    PutNumberSlot(out, params.receivers[k], kNumberSlot, Format("receiver %d", static_cast<int>(k + 1)));
   }
   if (ladder) return FinishCode(out, len);
 
