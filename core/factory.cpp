@@ -1,5 +1,8 @@
 #include "core/factory.h"
 
+#include "blocks/messaging/mail_entity.h"
+#include "blocks/messaging/sms_input_entity.h"
+#include "blocks/messaging/sms_output_entity.h"
 #include "blocks/wifi/wifi_entity.h"
 
 namespace ostrevan {
@@ -17,6 +20,9 @@ using Maker = std::unique_ptr<CFbdEntity> (*)();
 constexpr Maker kMakers[] = {
     // Modbus, Memory Read, Memory Write, GPRS Connect, GPRS Data Send,
     // MQTT Connect, MQTT Subscribe, MQTT Publish, SMS Input, SMS Output, EMAIL
+    Make<CSmsMessageInputEntity>,
+    Make<CSmsMessageOutputEntity>,
+    Make<CMailEntity>,
     Make<CWifiModeEntity>,
 };
 

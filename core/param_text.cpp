@@ -41,6 +41,16 @@ std::optional<std::string_view> FieldSpan(std::string_view text, std::string_vie
   return text.substr(begin, end - begin);
 }
 
+std::optional<std::string_view> FieldSpanOrRest(std::string_view text, std::string_view key,
+                                                std::string_view next_key) {
+  size_t begin = FindField(text, key);
+  if (begin == kNotFound) return std::nullopt;
+  size_t end = next_key.empty() ? kNotFound : text.find(next_key.substr(0, 9), begin);
+  if (end == kNotFound) end = text.size();
+  if (end <= begin) return std::nullopt;
+  return text.substr(begin, end - begin);
+}
+
 std::vector<std::string> SplitText(std::string_view text, char separator, size_t max_pieces) {
   constexpr size_t kPieceMax = 99;
   std::vector<std::string> pieces;

@@ -38,6 +38,11 @@ size_t FindField(std::string_view text, std::string_view key);
 std::optional<std::string_view> FieldSpan(std::string_view text, std::string_view key,
                                           std::string_view next_key);
 
+// Like FieldSpan, but the content runs to the end of the text when
+// `next_key` does not occur behind `key`.
+std::optional<std::string_view> FieldSpanOrRest(std::string_view text, std::string_view key,
+                                                std::string_view next_key);
+
 // Pieces between separators, each cut to 99 characters; a separator closes a
 // piece also when it is empty; an empty remainder is not a piece.
 std::vector<std::string> SplitText(std::string_view text, char separator, size_t max_pieces);

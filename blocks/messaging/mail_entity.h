@@ -1,0 +1,47 @@
+// The EMAIL block: sends an e-mail with a subject, a message and up to eight
+// attachment files to up to three addresses. The message is given as for
+// the SMS Output block.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "blocks/messaging/message_content.h"
+#include "core/entity.h"
+
+namespace ostrevan {
+
+constexpr size_t kMailReceivers = 3;
+constexpr size_t kMailAttachments = 8;
+
+struct MailParams {
+  MessageContent message;
+  uint8_t reserved_format = 0;  // kept in the text, never coded
+  std::array<std::string, kMailReceivers> receivers;
+  std::string subject;
+  int32_t channel = 0;          // 0 GSM, 1 Ethernet; never read from the text
+  std::array<std::string, kMailAttachments> attachments;
+  int32_t attachment_version = 0;  // of the record last decoded
+};
+
+MailParams ParseMailText(std::string_view text);
+std::string MailText(const MailParams& params);
+
+class CMailEntity : public CFbdEntity {
+ public:
+  static constexpr int kType = 10;
+  static constexpr uint32_t kParamLength = 512;
+  static constexpr uint32_t kCodeLength = 512;
+
+  int GetType() const override { return kType; }
+  int IsType(int type) const override { return type == kType; }
+  int GetParamLength(uint32_t* len) const override { return ReportLength(len, kParamLength); }
+  int GetCodeLength(uint32_t* len) const override { return ReportLength(len, kCodeLength); }
+  int SetDefault(char* param) override;
+  int Code(const char* param, uint8_t* record, uint32_t* len) override;
+  int Decode(char* param, const uint8_t* record, uint32_t len) override;
+};
+
+}  // namespace ostrevan

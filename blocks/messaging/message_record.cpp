@@ -1,0 +1,236 @@
+#include "blocks/messaging/message_record.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "core/operand.h"
+#include "core/param_text.h"
+#include "core/platform/code_page.h"
+
+namespace ostrevan {
+
+namespace {
+
+constexpr size_t kMessageArea = 140;
+constexpr size_t kMaxUcs2Units = kMessageArea / 2;
+constexpr size_t kTextRowStride = 22;   // 20 characters, CR, LF
+constexpr size_t kUcs2RowStride = 44;   // 20 units, 00 0D 00 0A
+constexpr uint8_t kDateTimeArea = 1;
+
+// Offsets within a Params Message, from its length byte.
+constexpr size_t kAreaBytesAt = 3;
+constexpr size_t kAddressesAt = 7;
+constexpr size_t kScreenAt = 15;
+constexpr size_t kPlacesAt = 155;
+// The SMS Output record repeats the variable kinds behind two zero bytes.
+constexpr size_t kSmsKindsAt = kParamsMessageBytes + 2;
+
+using MessageArea = std::array<uint8_t, kMessageArea>;
+
+int ScaleOf(const MessageContent& message) { return message.ucs2() ? 2 : 1; }
+
+bool HasVariable(const VariableCode& code) { return code.area != 0xFF; }
+
+std::array<VariableCode, kVariableSlots> CodeVariables(const MessageContent& message,
+                                                       MessageOwner owner) {
+  std::array<VariableCode, kVariableSlots> codes;
+  for (int i = 0; i < kVariableSlots; ++i) codes[i] = CodeVariable(message.screen.slots[i], owner);
+  return codes;
+}
+
+uint8_t DateTimeFlags(const MessageScreen& screen, int first_slot) {
+  uint8_t flags = 0;
+  if (screen.slots[first_slot].kind == kDateTimeVariable) flags |= 0x02;
+  if (screen.slots[first_slot + 1].kind == kDateTimeVariable) flags |= 0x20;
+  return flags;
+}
+
+void PutUnit(MessageArea& area, size_t at, char16_t unit) {
+  area[at] = static_cast<uint8_t>(unit >> 8);
+  area[at + 1] = static_cast<uint8_t>(unit);
+}
+
+MessageArea ScreenBytes(const MessageScreen& screen, bool ucs2) {
+  MessageArea area{};
+  if (!ucs2) {
+    area.fill(' ');
+    for (size_t r = 0; r < screen.single_rows.size(); ++r) {
+      size_t row = kTextRowStride * r;
+      for (size_t c = 0; c < kScreenColumns; ++c) {
+        char ch = screen.single_rows[r][c];
+        area[row + c] = ch == '\0' ? ' ' : static_cast<uint8_t>(ch);
+      }
+      area[row + 20] = 0x0D;
+      area[row + 21] = 0x0A;
+    }
+    // The last row ends the screen without a line break.
+    area[kTextRowStride * 3 + 20] = 0;
+    area[kTextRowStride * 3 + 21] = 0;
+    return area;
+  }
+  for (size_t r = 0; r < screen.double_rows.size(); ++r) {
+    size_t row = kUcs2RowStride * r;
+    for (size_t c = 0; c < kScreenColumns; ++c) {
+      PutUnit(area, row + 2 * c, CellToUnit(screen.double_rows[r][c]));
+    }
+    PutUnit(area, row + 40, u'\r');
+    PutUnit(area, row + 42, u'\n');
+  }
+  return area;
+}
+
+// Column of the last cell of a row that holds a character, or -1.
+int LastFilledColumn(const MessageScreen& screen, int row, bool ucs2) {
+  for (int c = kScreenColumns - 1; c >= 0; --c) {
+    bool blank = ucs2 ? screen.double_rows[row][c].IsBlank()
+                      : screen.single_rows[row][c] == '\0' || screen.single_rows[row][c] == ' ';
+    if (!blank) return c;
+  }
+  return -1;
+}
+
+}  // namespace
+
+VariableCode CodeVariable(const VariableSlot& slot, MessageOwner owner) {
+  if (slot.kind == kDateTimeVariable) return {kDateTimeArea, 0xFFFF};
+  bool none = slot.kind == kNoVariable ||
+              (owner == MessageOwner::kSmsOutput && slot.kind == kFreeSlot);
+  if (none) return {};
+  uint16_t address = static_cast<uint16_t>(slot.index);
+  if (!IsBitArea(slot.kind) && slot.decimals >= 1 && slot.decimals <= 3) {
+    address |= static_cast<uint16_t>(slot.decimals << 14);
+  }
+  return {slot.kind, address};
+}
+
+uint8_t ParamsMessageLength(const MessageContent& message, MessageOwner owner) {
+  // Counted in bytes of the screen text, on 8 bits as the PLC counts them.
+  const bool ucs2 = message.ucs2();
+  for (int r = ScreenRows(ucs2) - 1; r >= 0; --r) {
+    const VariableSlot& slot = message.screen.slots[r];
+    bool variable = HasVariable(CodeVariable(slot, owner));
+    int last = LastFilledColumn(message.screen, r, ucs2);
+    if (last < 0 && !variable) continue;
+    unsigned column = last < 0 ? 0u : static_cast<unsigned>(last);
+    unsigned field_end = variable ? static_cast<unsigned>(slot.column + slot.width) : 0u;
+    if (ucs2) {
+      auto text_end = static_cast<uint8_t>((kTextRowStride * r + column + 1) * 2);
+      auto variable_end =
+          variable ? static_cast<uint8_t>(kUcs2RowStride * r + field_end * 2) : uint8_t{0};
+      return std::max(text_end, variable_end);
+    }
+    auto text_end = static_cast<uint8_t>(kTextRowStride * r + column + 1);
+    auto variable_end =
+        variable ? static_cast<uint8_t>(kTextRowStride * r + field_end) : uint8_t{0};
+    return static_cast<uint8_t>(std::max(text_end, variable_end) + 1);
+  }
+  return 0;
+}
+
+void PutNumberSlot(RecordWriter& out, std::string_view number, size_t width,
+                   std::string_view name) {
+  out.PutFixedText(platform::CutMultiByte(number, width), width, name);
+}
+
+void PutTextMessage(RecordWriter& out, const MessageContent& message) {
+  MessageArea area{};
+  size_t length = 0;
+  if (message.ucs2()) {
+    std::u16string units = platform::MultiByteToUtf16(message.text);
+    std::u16string_view used = platform::CutUtf16(units, kMaxUcs2Units);
+    for (size_t i = 0; i < used.size(); ++i) PutUnit(area, 2 * i, used[i]);
+    length = 2 * used.size();
+  } else {
+    area.fill(' ');
+    std::string_view used = platform::CutMultiByte(message.text, kMessageArea);
+    if (!used.empty()) std::memcpy(area.data(), used.data(), used.size());
+    length = used.size();
+  }
+  out.PutU8(static_cast<uint8_t>(length), "message length (bytes)");
+  out.PutBytes(area.data(), area.size(), "message text");
+}
+
+void PutParamsMessage(RecordWriter& out, const MessageContent& message, MessageOwner owner) {
+  const MessageScreen& screen = message.screen;
+  std::array<VariableCode, kVariableSlots> codes = CodeVariables(message, owner);
+  out.PutU8(ParamsMessageLength(message, owner), "message length (bytes)");
+  out.PutU8(DateTimeFlags(screen, 0), "date/time in variables 1, 2");
+  out.PutU8(DateTimeFlags(screen, 2), "date/time in variables 3, 4");
+  for (int i = 0; i < kVariableSlots; ++i) {
+    out.PutU8(codes[i].area, Format("var %d area (1 = date/time)", i + 1));
+  }
+  for (int i = 0; i < kVariableSlots; ++i) {
+    out.PutU16BE(codes[i].address, Format("variable %d address", i + 1));
+  }
+  MessageArea text = ScreenBytes(screen, message.ucs2());
+  out.PutBytes(text.data(), text.size(), "screen text");
+  const int scale = ScaleOf(message);
+  for (int i = 0; i < kVariableSlots; ++i) {
+    const VariableSlot& slot = screen.slots[i];
+    out.PutU8(static_cast<uint8_t>(slot.column * scale), Format("variable %d column", i + 1));
+    out.PutU8(static_cast<uint8_t>(slot.width * scale), Format("variable %d width", i + 1));
+  }
+  out.PutU8(0, "end of screen");
+}
+
+void ReadTextMessage(const RecordReader& in, size_t at, MessageContent& message) {
+  uint8_t length = in.At(at);
+  if (!message.ucs2()) {
+    message.text = in.TextSkipping0And255(at + 1, std::min<size_t>(length, kMessageArea));
+    return;
+  }
+  std::u16string units;
+  size_t count = std::min<size_t>(length / 2, kMaxUcs2Units);
+  for (size_t i = 0; i < count; ++i) {
+    char16_t unit = in.U16BE(at + 1 + 2 * i);
+    if (unit != 0) units.push_back(unit);
+  }
+  message.text = platform::Utf16ToMultiByte(units);
+}
+
+void ReadParamsMessage(const RecordReader& in, size_t at, MessageContent& message,
+                       MessageOwner owner) {
+  MessageScreen& screen = message.screen;
+  const bool ucs2 = message.ucs2();
+  for (int r = 0; r < ScreenRows(ucs2); ++r) {
+    for (int c = 0; c < kScreenColumns; ++c) {
+      if (ucs2) {
+        screen.double_rows[r][c] = CellFromUnit(in.U16BE(at + kScreenAt + kUcs2RowStride * r + 2 * c));
+      } else {
+        screen.single_rows[r][c] = static_cast<char>(in.At(at + kScreenAt + kTextRowStride * r + c));
+      }
+    }
+  }
+  const int scale = ScaleOf(message);
+  for (int i = 0; i < kVariableSlots; ++i) {
+    VariableSlot& slot = screen.slots[i];
+    uint8_t area = in.At(at + kAreaBytesAt + i);
+    if (owner == MessageOwner::kSmsOutput) {
+      slot.kind = in.At(at + kSmsKindsAt + i);
+    } else {
+      slot.kind = area == kDateTimeArea ? kDateTimeVariable : area == 0xFF ? kNoVariable : area;
+    }
+    slot.column = static_cast<uint8_t>(in.At(at + kPlacesAt + 2 * i) / scale);
+    slot.width = static_cast<uint8_t>(in.At(at + kPlacesAt + 2 * i + 1) / scale);
+    if (slot.kind == kDateTimeVariable) {
+      slot.free_marker = owner == MessageOwner::kSmsOutput ? 0 : 1;
+      continue;
+    }
+    slot.index = -1;
+    slot.free_marker = kFreeSlot;
+    slot.decimals = 0;
+    if (area < 1 || area > 254) continue;
+    uint16_t address = in.U16BE(at + kAddressesAt + 2 * i);
+    if (IsBitArea(area)) {
+      slot.index = address;
+      slot.free_marker = 0;
+    } else if ((address >> 8) < 255) {
+      slot.index = address & 0x3FFF;
+      slot.decimals = static_cast<uint8_t>(address >> 14);
+      slot.free_marker = 0;
+    }
+  }
+}
+
+}  // namespace ostrevan

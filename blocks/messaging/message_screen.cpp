@@ -1,0 +1,128 @@
+#include "blocks/messaging/message_screen.h"
+
+#include <vector>
+
+#include "core/param_text.h"
+#include "core/platform/code_page.h"
+
+namespace ostrevan {
+
+namespace {
+
+constexpr size_t kTextScreenChars = 4 * kScreenColumns;
+constexpr size_t kUcs2ScreenCells = 3 * kScreenColumns;
+constexpr size_t kMaxCellFields = 100;
+
+// Groups cut out of "[..][..": a '[' inside an open group closes it, and an
+// unclosed group at the end counts when it holds anything.
+std::vector<std::string_view> BracketGroups(std::string_view text) {
+  std::vector<std::string_view> groups;
+  size_t open = kNotFound;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '[') {
+      if (open != kNotFound) groups.push_back(text.substr(open, i - open));
+      open = i + 1;
+    } else if (text[i] == ']' && open != kNotFound) {
+      groups.push_back(text.substr(open, i - open));
+      open = kNotFound;
+    }
+  }
+  if (open != kNotFound && open < text.size()) groups.push_back(text.substr(open));
+  return groups;
+}
+
+}  // namespace
+
+bool ScreenCell::IsBlank() const {
+  unsigned value = static_cast<unsigned>(lead) << 8 | trail;
+  return value == 0x0000 || value == 0x0020 || value == 0x2020;
+}
+
+std::string ScreenCell::Bytes() const {
+  std::string bytes;
+  if (lead != 0) bytes.push_back(static_cast<char>(lead));
+  if (trail != 0) bytes.push_back(static_cast<char>(trail));
+  return bytes;
+}
+
+char16_t CellToUnit(const ScreenCell& cell) {
+  std::u16string units = platform::MultiByteToUtf16(cell.Bytes());
+  return units.empty() ? u'\0' : units.front();
+}
+
+ScreenCell CellFromUnit(char16_t unit) {
+  std::string bytes = platform::Utf16ToMultiByte(std::u16string(1, unit));
+  if (bytes.size() >= 2) {
+    return {static_cast<uint8_t>(bytes[0]), static_cast<uint8_t>(bytes[1])};
+  }
+  return {0, bytes.empty() ? uint8_t{0} : static_cast<uint8_t>(bytes[0])};
+}
+
+MessageScreen::MessageScreen() {
+  for (auto& row : single_rows) row.fill(' ');
+  for (auto& row : double_rows) row.fill(ScreenCell{});
+}
+
+std::string ScreenFieldText(const MessageScreen& screen, bool ucs2) {
+  std::string text;
+  if (!ucs2) {
+    for (const auto& row : screen.single_rows) {
+      for (char c : row) {
+        if (c == ' ') text.push_back(',');
+        else if (c != '\0') text.push_back(c);
+      }
+    }
+    return text;
+  }
+  for (const auto& row : screen.double_rows) {
+    for (const ScreenCell& cell : row) text += cell.Bytes() + ',';
+  }
+  return text;
+}
+
+void ReadScreenField(std::string_view span, bool ucs2, MessageScreen& screen) {
+  if (!ucs2) {
+    for (size_t j = 0; j < span.size() && j < kTextScreenChars; ++j) {
+      screen.single_rows[j / kScreenColumns][j % kScreenColumns] = span[j] == ',' ? ' ' : span[j];
+    }
+    return;
+  }
+  std::vector<std::string> fields = SplitText(span, ',', kMaxCellFields);
+  for (size_t j = 0; j < kUcs2ScreenCells; ++j) {
+    ScreenCell cell{0, ' '};
+    if (j < fields.size()) {
+      const std::string& field = fields[j];
+      uint8_t first = field.size() > 0 ? static_cast<uint8_t>(field[0]) : 0;
+      uint8_t second = field.size() > 1 ? static_cast<uint8_t>(field[1]) : 0;
+      cell = second != 0 ? ScreenCell{first, second} : ScreenCell{0, first};
+    }
+    screen.double_rows[j / kScreenColumns][j % kScreenColumns] = cell;
+  }
+}
+
+std::string VariableGroupsText(const MessageScreen& screen, bool ucs2) {
+  std::string text;
+  for (int i = 0; i < ScreenRows(ucs2); ++i) {
+    const VariableSlot& slot = screen.slots[i];
+    text += Format("[%d,%d,%d,%d,%d,%d,%d]", slot.kind, slot.index, slot.free_marker, slot.column,
+                   slot.width, slot.decimals, slot.extra);
+  }
+  return text;
+}
+
+void ReadVariableGroups(std::string_view span, bool ucs2, MessageScreen& screen) {
+  std::vector<std::string_view> groups = BracketGroups(span);
+  for (size_t i = 0; i < groups.size() && i < static_cast<size_t>(ScreenRows(ucs2)); ++i) {
+    ScannedInts<7> values = ScanInts<7>(groups[i]);
+    VariableSlot& slot = screen.slots[i];
+    slot.kind = static_cast<uint8_t>(values[0]);
+    slot.index = values[1];
+    slot.free_marker = static_cast<uint8_t>(values[2]);
+    slot.column = static_cast<uint8_t>(values[3]);
+    slot.width = static_cast<uint8_t>(values[4]);
+    slot.decimals = static_cast<uint8_t>(values[5]);
+    slot.extra = static_cast<uint8_t>(values[6]);
+  }
+}
+
+}  // namespace ostrevan
