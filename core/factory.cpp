@@ -1,5 +1,8 @@
 #include "core/factory.h"
 
+#include "blocks/mqtt/mqtt_connect_entity.h"
+#include "blocks/mqtt/mqtt_read_entity.h"
+#include "blocks/mqtt/mqtt_write_entity.h"
 #include "blocks/wifi/wifi_entity.h"
 
 namespace ostrevan {
@@ -17,6 +20,9 @@ using Maker = std::unique_ptr<CFbdEntity> (*)();
 constexpr Maker kMakers[] = {
     // Modbus, Memory Read, Memory Write, GPRS Connect, GPRS Data Send,
     // MQTT Connect, MQTT Subscribe, MQTT Publish, SMS Input, SMS Output, EMAIL
+    Make<CMqttConnectEntity>,
+    Make<CMqttReadEntity>,
+    Make<CMqttWriteEntity>,
     Make<CWifiModeEntity>,
 };
 
