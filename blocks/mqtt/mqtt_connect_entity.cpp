@@ -107,16 +107,16 @@ int CMqttConnectEntity::Code(const char* param, uint8_t* record, uint32_t* len) 
 
   RecordWriter out = MakeWriter(record, kCodeLength);
   PutRecordHead(out, kHead, instance_index());
-  out.PutU8(LinkByte(params.network), "network link (0x0B Ethernet, 0x20 4G)");
+  out.PutU8(LinkByte(params.network), "network (11 Ethernet, 32 4G)");
   out.PutU8(static_cast<uint8_t>(by_ip << kByIpBit | 1 << kAlwaysSetBit |
                                  AsFlag(params.tls) << kTlsBit |
                                  AsFlag(params.clean_session) << kCleanSessionBit),
-            "connection flags (1 by IP, 0x20 TLS, 0x80 clean session)");
+            "flags: by IP/TLS/clean");
   out.PutU16BE(static_cast<uint16_t>(params.port), "broker port");
   if (by_ip)
     out.PutBytes(params.broker_ip.data(), params.broker_ip.size(), "broker IP address");
   else
-    out.PutZeros(4, "broker IP address (by domain name)");
+    out.PutZeros(4, "broker IP (by domain name)");
   out.PutZeros(2, "reserved");
   out.PutU8(CodedConnectionTimeout(params.connection_timeout), "connection timeout (s)");
   out.PutU8(LowByte(params.ping_interval), "PING interval (s)");

@@ -98,11 +98,11 @@ int CMqttReadEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
   RecordWriter out = MakeWriter(record, kCodeLength);
   PutRecordHead(out, kHead, instance_index());
   out.PutU8(params.fixed_length ? LowByte(params.char_count) : 0,
-            "chars to receive (0: as received)");
+            "chars to receive (0: any)");
   out.PutU8(static_cast<uint8_t>(kFlagsBase | AsFlag(params.qos1) << kQos1Bit |
                                  AsFlag(params.tls) << kTlsBit),
-            "subscribe flags (0x08 QoS 1, 0x20 TLS)");
-  out.PutU8(params.network ? kLink4G : 0, "network link (0x20 4G)");
+            "flags: QoS 1/TLS");
+  out.PutU8(params.network ? kLink4G : 0, "network (32 4G)");
   out.PutZeros(7, "reserved");
   out.PutU8(static_cast<uint8_t>(AsFlag(params.azure_c2d)), "Azure C2D");
   out.PutU8(kCodedTimeout, "connection timeout (s)");

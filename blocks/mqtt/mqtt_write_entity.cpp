@@ -181,11 +181,11 @@ int CMqttWriteEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
 
   RecordWriter out = MakeWriter(record, kCodeLength);
   PutRecordHead(out, kHead, instance_index());
-  out.PutU8(LinkByte(params.network), "network link (0x0B Ethernet, 0x20 4G)");
+  out.PutU8(LinkByte(params.network), "network (11 Ethernet, 32 4G)");
   out.PutU8(static_cast<uint8_t>(kFlagsBase | AsFlag(params.qos1) << kQos1Bit |
                                  AsFlag(params.tls) << kTlsBit |
                                  AsFlag(params.retained) << kRetainedBit),
-            "publish flags (0x08 QoS 1, 0x20 TLS, 0x80 retained)");
+            "flags: QoS 1/TLS/retained");
   out.PutU8(params.tls ? 0 : LowByte(params.remote_index), "remote index (without TLS)");
   out.PutZeros(8, "reserved");
   out.PutU8(CodedConnectionTimeout(params.connection_timeout), "connection timeout (s)");
