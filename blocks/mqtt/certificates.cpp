@@ -42,8 +42,10 @@ void PutCertificateSection(RecordWriter& out, bool tls, const CertificateTexts& 
   size_t total = 0;
   for (size_t k = 0; carried && k < kCertificateFiles; ++k) {
     std::optional<std::string> content = ReadCertificateFile(paths[k]);
-    if (!content) carried = false;
-    else contents[k] = std::move(*content);
+    if (!content)
+      carried = false;
+    else
+      contents[k] = std::move(*content);
     total += contents[k].size();
   }
   if (!carried || total == 0) contents = CertificateTexts{};
@@ -54,7 +56,8 @@ void PutCertificateSection(RecordWriter& out, bool tls, const CertificateTexts& 
   out.PutZeros(2, "reserved");
   for (size_t k = 0; k < kCertificateFiles; ++k) {
     if (!contents[k].empty())
-      out.PutBytes(contents[k].data(), contents[k].size(), std::string(kFieldNames[k]) + " content");
+      out.PutBytes(contents[k].data(), contents[k].size(),
+                   std::string(kFieldNames[k]) + " content");
   }
 }
 
@@ -72,9 +75,9 @@ CertificateTexts ReadCertificateSection(const RecordReader& in, size_t offset) {
 
 std::string WriteCertificateFile(std::string_view content, size_t number) {
   platform::LocalTime now = platform::Now();
-  std::string directory = App().module_directory() +
-                          Format("%04d_%02d_%02d_%02d_%02d_%02d", now.year, now.month, now.day,
-                                 now.hour, now.minute, now.second);
+  std::string directory =
+      App().module_directory() + Format("%04d_%02d_%02d_%02d_%02d_%02d", now.year, now.month,
+                                        now.day, now.hour, now.minute, now.second);
   platform::MakeDirectory(directory);  // one that exists already is simply used
   std::string path = directory + platform::PathSeparator() +
                      Format("%zu.%s", number + 1, kExtensions[number % kCertificateFiles]);

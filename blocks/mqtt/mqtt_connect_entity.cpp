@@ -54,7 +54,8 @@ void ReadNumbers(const std::string& text, MqttConnectParams& params) {
                          &params.by_domain_name, &params.reserved_a8,        &params.network};
   std::vector<std::string> items = SplitText(*value, ',', std::size(fields));
   for (size_t i = 0; i < items.size(); ++i) *fields[i] = LeadingInt(items[i]);
-  for (int* flag : {&params.clean_session, &params.tls, &params.by_domain_name, &params.reserved_a8})
+  for (int* flag :
+       {&params.clean_session, &params.tls, &params.by_domain_name, &params.reserved_a8})
     *flag = AsFlag(*flag);
 }
 
@@ -91,9 +92,9 @@ std::string MqttConnectText(const MqttConnectParams& p) {
                 p.ping_interval, p.connection_timeout, p.reserved_a3, p.port,
                 AsFlag(p.clean_session), AsFlag(p.tls), AsFlag(p.by_domain_name),
                 AsFlag(p.reserved_a8), p.network, p.client_id.c_str(), p.user_name.c_str(),
-                p.password.c_str(), FormatIpv4(p.broker_ip).c_str(),
-                p.certificate_paths[0].c_str(), p.certificate_paths[1].c_str(),
-                p.certificate_paths[2].c_str(), p.by_domain_name ? p.domain_name.c_str() : "");
+                p.password.c_str(), FormatIpv4(p.broker_ip).c_str(), p.certificate_paths[0].c_str(),
+                p.certificate_paths[1].c_str(), p.certificate_paths[2].c_str(),
+                p.by_domain_name ? p.domain_name.c_str() : "");
 }
 
 int CMqttConnectEntity::SetDefault(char* param) {
@@ -108,10 +109,10 @@ int CMqttConnectEntity::Code(const char* param, uint8_t* record, uint32_t* len) 
   RecordWriter out = MakeWriter(record, kCodeLength);
   PutRecordHead(out, kHead, instance_index());
   out.PutU8(LinkByte(params.network), "network (11 Ethernet, 32 4G)");
-  out.PutU8(static_cast<uint8_t>(by_ip << kByIpBit | 1 << kAlwaysSetBit |
-                                 AsFlag(params.tls) << kTlsBit |
-                                 AsFlag(params.clean_session) << kCleanSessionBit),
-            "flags: by IP/TLS/clean");
+  out.PutU8(
+      static_cast<uint8_t>(by_ip << kByIpBit | 1 << kAlwaysSetBit | AsFlag(params.tls) << kTlsBit |
+                           AsFlag(params.clean_session) << kCleanSessionBit),
+      "flags: by IP/TLS/clean");
   out.PutU16BE(static_cast<uint16_t>(params.port), "broker port");
   if (by_ip)
     out.PutBytes(params.broker_ip.data(), params.broker_ip.size(), "broker IP address");
@@ -123,8 +124,9 @@ int CMqttConnectEntity::Code(const char* param, uint8_t* record, uint32_t* len) 
   PutReservedRun(out);
   PutPinArea(out, kHead);
 
-  std::vector<SectionString> strings = {
-      {params.client_id, "client ID"}, {params.user_name, "user name"}, {params.password, "password"}};
+  std::vector<SectionString> strings = {{params.client_id, "client ID"},
+                                        {params.user_name, "user name"},
+                                        {params.password, "password"}};
   if (!by_ip) strings.push_back({params.domain_name, "broker domain name"});
   PutStringSection(out, strings);
   PutCertificateSection(out, params.tls != 0, params.certificate_paths);

@@ -24,7 +24,7 @@ struct MqttConnectParams {
   std::array<uint8_t, 4> broker_ip{};
   int port = 1884;
   mqtt::CertificateTexts certificate_paths;  // CA file, client certificate, client key
-  int by_domain_name = 0;  // 0: the broker is given by its IP address
+  int by_domain_name = 0;                    // 0: the broker is given by its IP address
   std::string domain_name;
   int reserved_a8 = 0;  // kept in the text only
   int network = 0;      // 0 Ethernet, 1 4G

@@ -59,9 +59,9 @@ void ReadFreeText(const std::string& text, Key key, std::string& field) {
 MqttSubscribeParams ParseMqttSubscribeText(const std::string& text) {
   MqttSubscribeParams params;
   if (std::optional<std::string> numbers = Value(text, kA)) {
-    int* const fields[] = {&params.interval,    &params.ping_interval, &params.connection_timeout,
-                           &params.remote_index, &params.buffer_area,  &params.buffer_start,
-                           &params.char_count,  &params.network,       &params.azure_c2d};
+    int* const fields[] = {&params.interval,     &params.ping_interval, &params.connection_timeout,
+                           &params.remote_index, &params.buffer_area,   &params.buffer_start,
+                           &params.char_count,   &params.network,       &params.azure_c2d};
     std::vector<std::string> items = SplitText(*numbers, ',', std::size(fields));
     for (size_t i = 0; i < items.size(); ++i) *fields[i] = LeadingInt(items[i]);
     params.azure_c2d = AsFlag(params.azure_c2d);
@@ -97,8 +97,7 @@ int CMqttReadEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
 
   RecordWriter out = MakeWriter(record, kCodeLength);
   PutRecordHead(out, kHead, instance_index());
-  out.PutU8(params.fixed_length ? LowByte(params.char_count) : 0,
-            "chars to receive (0: any)");
+  out.PutU8(params.fixed_length ? LowByte(params.char_count) : 0, "chars to receive (0: any)");
   out.PutU8(static_cast<uint8_t>(kFlagsBase | AsFlag(params.qos1) << kQos1Bit |
                                  AsFlag(params.tls) << kTlsBit),
             "flags: QoS 1/TLS");

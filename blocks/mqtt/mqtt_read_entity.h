@@ -18,13 +18,13 @@ struct MqttSubscribeParams {
   int ping_interval = 30;
   int connection_timeout = 10;
   int remote_index = 0;
-  int qos1 = 1;            // 1: QoS 1, 0: QoS 0
-  int buffer_area = 160;   // VB
-  int buffer_start = 0;    // first VB byte of the receive buffer
-  int fixed_length = 0;    // 1: "Chars to Receive", 0: "As Received"
-  int char_count = 0;      // 1 to 250 with a fixed length
+  int qos1 = 1;           // 1: QoS 1, 0: QoS 0
+  int buffer_area = 160;  // VB
+  int buffer_start = 0;   // first VB byte of the receive buffer
+  int fixed_length = 0;   // 1: "Chars to Receive", 0: "As Received"
+  int char_count = 0;     // 1 to 250 with a fixed length
   int tls = 1;
-  int network = 0;         // 0 Ethernet, 1 4G
+  int network = 0;  // 0 Ethernet, 1 4G
   int azure_c2d = 0;
 };
 

@@ -87,16 +87,15 @@ void PutItem(RecordWriter& out, const PublishItem& item, size_t slot) {
     out.PutU16BE(kNoOperand, name + "operand (none)");
   } else if (NamesByteAndBit(item.area)) {
     bool valid = item.index >= 0 && item.bit >= 0;
-    out.PutU16BE(valid ? static_cast<uint16_t>(LowByte(item.index) << 8 | LowByte(item.bit))
-                       : kNoOperand,
-                 name + "operand byte and bit");
+    out.PutU16BE(
+        valid ? static_cast<uint16_t>(LowByte(item.index) << 8 | LowByte(item.bit)) : kNoOperand,
+        name + "operand byte and bit");
   } else {
     out.PutU16BE(item.index >= 0 ? static_cast<uint16_t>(item.index) : kNoOperand,
                  name + "operand index");
   }
   out.PutU8(0, name + "(unused)");
-  out.PutU8(item.count >= 1 && item.count <= kMaxCount ? LowByte(item.count) : 0,
-            name + "count");
+  out.PutU8(item.count >= 1 && item.count <= kMaxCount ? LowByte(item.count) : 0, name + "count");
   out.PutU8(LowByte(item.format), name + "data type code");
   out.PutFixedText(item.comment, kCommentBytes, name + "comment");
   out.PutFixedText(item.description, kDescriptionBytes, name + "description");
@@ -158,15 +157,14 @@ MqttPublishParams ParseMqttPublishText(const std::string& text) {
 std::string MqttPublishText(const MqttPublishParams& p) {
   std::string text = Format("A:%d,%d,%d,%d,%d,B:%d,%d,%d,C:%s,D:%s,E:%s,F:%s", p.interval,
                             p.ping_interval, p.connection_timeout, p.remote_index, p.network,
-                            AsFlag(p.qos1), AsFlag(p.retained), AsFlag(p.tls),
-                            p.client_id.c_str(), p.user_name.c_str(), p.password.c_str(),
-                            p.topic.c_str());
+                            AsFlag(p.qos1), AsFlag(p.retained), AsFlag(p.tls), p.client_id.c_str(),
+                            p.user_name.c_str(), p.password.c_str(), p.topic.c_str());
   for (size_t slot = 1; slot <= kPublishItemsCoded; ++slot) {
     const PublishItem& item = p.items[slot - 1];
     if (item.count <= 0) continue;
-    text += Format(",G%zu:%d,%d,%d,%d,%d,%d,H%zu:%s,I%zu:%s", slot, item.area, item.bit,
-                   item.index, item.count, item.format, item.length, slot,
-                   item.description.c_str(), slot, item.comment.c_str());
+    text += Format(",G%zu:%d,%d,%d,%d,%d,%d,H%zu:%s,I%zu:%s", slot, item.area, item.bit, item.index,
+                   item.count, item.format, item.length, slot, item.description.c_str(), slot,
+                   item.comment.c_str());
   }
   return text;
 }
@@ -182,16 +180,17 @@ int CMqttWriteEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
   RecordWriter out = MakeWriter(record, kCodeLength);
   PutRecordHead(out, kHead, instance_index());
   out.PutU8(LinkByte(params.network), "network (11 Ethernet, 32 4G)");
-  out.PutU8(static_cast<uint8_t>(kFlagsBase | AsFlag(params.qos1) << kQos1Bit |
-                                 AsFlag(params.tls) << kTlsBit |
-                                 AsFlag(params.retained) << kRetainedBit),
-            "flags: QoS 1/TLS/retained");
+  out.PutU8(
+      static_cast<uint8_t>(kFlagsBase | AsFlag(params.qos1) << kQos1Bit |
+                           AsFlag(params.tls) << kTlsBit | AsFlag(params.retained) << kRetainedBit),
+      "flags: QoS 1/TLS/retained");
   out.PutU8(params.tls ? 0 : LowByte(params.remote_index), "remote index (without TLS)");
   out.PutZeros(8, "reserved");
   out.PutU8(CodedConnectionTimeout(params.connection_timeout), "connection timeout (s)");
   out.PutU8(LowByte(params.ping_interval), "PING interval (s)");
   out.PutU8(LowByte(params.interval), "publish interval (s)");
-  for (size_t slot = 1; slot <= kPublishItemsCoded; ++slot) PutItem(out, params.items[slot - 1], slot);
+  for (size_t slot = 1; slot <= kPublishItemsCoded; ++slot)
+    PutItem(out, params.items[slot - 1], slot);
   PutReservedRun(out);
   PutPinArea(out, kHead);
   PutStringSection(out, {{params.client_id, "client ID"},

@@ -21,7 +21,7 @@ struct PublishItem {
   int length = 0;  // kept in the text only
 };
 
-constexpr size_t kPublishSlots = 16;      // the last four are never used
+constexpr size_t kPublishSlots = 16;  // the last four are never used
 constexpr size_t kPublishItemsCoded = 12;
 
 struct MqttPublishParams {

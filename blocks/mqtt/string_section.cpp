@@ -39,8 +39,7 @@ void PutStringSection(RecordWriter& out, const std::vector<SectionString>& strin
     const SectionString& string = strings[i];
     int slot = SlotLength(string.text.size(), left);
     size_t characters = slot > 0 ? static_cast<size_t>(slot) - 1 : 0;
-    out.PatchU8(lengths_at + i, static_cast<uint8_t>(slot),
-                std::string(string.name) + " length");
+    out.PatchU8(lengths_at + i, static_cast<uint8_t>(slot), std::string(string.name) + " length");
     // The characters and their NUL: a text field one byte wider than them.
     out.PutFixedText(string.text.substr(0, characters), characters + 1, string.name);
   }

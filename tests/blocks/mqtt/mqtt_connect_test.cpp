@@ -31,7 +31,8 @@ std::string TlsText(const std::string& ca, const std::string& crt, const std::st
 // A PEM-looking content of exactly `size` bytes, lines ending in CR LF.
 std::string PemOfSize(size_t size, char fill) {
   std::string content;
-  while (content.size() < size) content += content.size() % 66 == 64 ? "\r\n" : std::string(1, fill);
+  while (content.size() < size)
+    content += content.size() % 66 == 64 ? "\r\n" : std::string(1, fill);
   content.resize(size);
   return content;
 }
@@ -68,11 +69,13 @@ TEST(MqttConnect, CodesTheBrokerAndSession) {
       // Missing values of A keep their defaults.
       {"A:45,B:,C:,D:,E:1.2.3.4,F:,G:,H:,I:", "0B 85 07 5C 01 02 03 04 00 00 0A 2D"},
   };
-  for (const HeadCase& c : cases) EXPECT_EQ(HexAt(CodeAlone(kConnect, c.text), 11, 12), c.head) << c.text;
+  for (const HeadCase& c : cases)
+    EXPECT_EQ(HexAt(CodeAlone(kConnect, c.text), 11, 12), c.head) << c.text;
 }
 
 TEST(MqttConnect, WritesItsStringsWithoutQuotes) {
-  std::vector<uint8_t> ip = CodeAlone(kConnect, "A:30,10,0,1884,1,0,0,0,0,B:\"a\"b,C:u,D:p\"\",E:0.0.0.0,F:,G:,H:,I:x");
+  std::vector<uint8_t> ip =
+      CodeAlone(kConnect, "A:30,10,0,1884,1,0,0,0,0,B:\"a\"b,C:u,D:p\"\",E:0.0.0.0,F:,G:,H:,I:x");
   EXPECT_EQ(HexAt(ip, 34, 100), "03 02 02 00 61 62 00 75 00 70 00 " + Repeat("00", 8));
   std::vector<uint8_t> domain =
       CodeAlone(kConnect, "A:30,10,0,1884,1,0,1,0,0,B:id,C:,D:,E:0.0.0.0,F:,G:,H:,I:h.io");
@@ -105,8 +108,14 @@ TEST_F(MqttConnectFiles, CarryCertificateContents) {
   const std::string empty = files.Write("empty.pem", "");
 
   auto lengths = [](size_t a, size_t b, size_t c) {
-    std::vector<uint8_t> bytes = {uint8_t(a >> 8), uint8_t(a), uint8_t(b >> 8), uint8_t(b),
-                                  uint8_t(c >> 8), uint8_t(c), 0, 0};
+    std::vector<uint8_t> bytes = {uint8_t(a >> 8),
+                                  uint8_t(a),
+                                  uint8_t(b >> 8),
+                                  uint8_t(b),
+                                  uint8_t(c >> 8),
+                                  uint8_t(c),
+                                  0,
+                                  0};
     return Hex(bytes);
   };
   auto hex = [](const std::string& s) { return Hex(std::vector<uint8_t>(s.begin(), s.end())); };
@@ -225,10 +234,12 @@ TEST(MqttConnect, DecodesTheBrokerAndSession) {
   };
   for (const DecodeCase& c : cases) {
     std::string spec = c.record;
-    std::string record = head + spec.substr(0, spec.find('|')) + pins + spec.substr(spec.find('|') + 1);
-    EXPECT_EQ(DecodeBlock(kConnect, "A:1,1,0,1,1,1,1,0,0,B:old,C:old,D:old,E:9.9.9.9,F:,G:,H:,I:old",
-                          Bytes(record)),
-              c.text)
+    std::string record =
+        head + spec.substr(0, spec.find('|')) + pins + spec.substr(spec.find('|') + 1);
+    EXPECT_EQ(
+        DecodeBlock(kConnect, "A:1,1,0,1,1,1,1,0,0,B:old,C:old,D:old,E:9.9.9.9,F:,G:,H:,I:old",
+                    Bytes(record)),
+        c.text)
         << c.record;
   }
 }

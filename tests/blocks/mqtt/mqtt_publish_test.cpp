@@ -19,7 +19,8 @@ TEST(MqttPublish, AnnouncesItsLengthsAndDefault) {
   EXPECT_EQ(DefaultText(kPublish), kDefaultText);
   EXPECT_EQ(Hex(CodeAlone(kPublish, kDefaultText)),
             "00 00 83 00 00 00 00 00 00 00 00 02 00 0B 2D 00 " + Repeat("00", 8) + " 0A 1E 1E " +
-                Repeat(kFreeItem, 12) + " " + Repeat("00", 8) + " 00 00 07 0D 01 01 01 01 00 00 00 00");
+                Repeat(kFreeItem, 12) + " " + Repeat("00", 8) +
+                " 00 00 07 0D 01 01 01 01 00 00 00 00");
 }
 
 struct OptionCase {
@@ -33,7 +34,8 @@ TEST(MqttPublish, CodesItsOptions) {
       {"A:40,30,60,5,2,B:1,1,1,C:,D:,E:,F:", "0B AD 00 00 00 00 00 00 00 00 00 3C 1E 28"},
       {"A:0,30,61,300,0,B:0,C:,D:,E:,F:", "0B 05 2C 00 00 00 00 00 00 00 00 0A 1E 00"},
   };
-  for (const OptionCase& c : cases) EXPECT_EQ(HexAt(CodeAlone(kPublish, c.text), 13, 14), c.bytes) << c.text;
+  for (const OptionCase& c : cases)
+    EXPECT_EQ(HexAt(CodeAlone(kPublish, c.text), 13, 14), c.bytes) << c.text;
 }
 
 struct ItemCase {
@@ -43,14 +45,16 @@ struct ItemCase {
 
 TEST(MqttPublish, CodesItemRecords) {
   const ItemCase cases[] = {
-      {",G1:176,0,3,2,5,0,H1:ab,I1:Pump1", "00 B0 03 00 00 02 05 50 75 6D 70 31 00 00 00 61 62 00 00"},
+      {",G1:176,0,3,2,5,0,H1:ab,I1:Pump1",
+       "00 B0 03 00 00 02 05 50 75 6D 70 31 00 00 00 61 62 00 00"},
       {",G1:161,0,100,1,0,0,H1:,I1:", "00 A1 00 64 00 01 00 00 00 00 00 00 00 00 00 00 00 00 00"},
       // Outputs name byte and bit; comments and descriptions are cut, unterminated.
       {",G1:180,3,5,1,5,0,H1:abcdef,I1:ABCDEFGHIJ",
        "00 B4 05 03 00 01 05 41 42 43 44 45 46 47 48 61 62 63 64"},
       {",G1:176,-1,3,1,5,0,H1:,I1:", "00 B0 FF FF 00 01 05 00 00 00 00 00 00 00 00 00 00 00 00"},
       {",G1:161,0,-1,17,2,0,H1:,I1:", "00 A1 FF FF 00 00 02 00 00 00 00 00 00 00 00 00 00 00 00"},
-      {",G1:162,0,70000,16,4,0,H1:\"x,I1:\"y", "00 A2 11 70 00 10 04 22 79 00 00 00 00 00 00 22 78 00 00"},
+      {",G1:162,0,70000,16,4,0,H1:\"x,I1:\"y",
+       "00 A2 11 70 00 10 04 22 79 00 00 00 00 00 00 22 78 00 00"},
       {",G1:176,0,0,0,5,0,H1:,I1:x", "00 00 FF FF 00 00 05 78 00 00 00 00 00 00 00 00 00 00 00"},
       // Values the scan does not reach read as 0; the G value runs to the end.
       {",G1:168,0,7,3", "00 A8 00 07 00 03 00 00 00 00 00 00 00 00 00 00 00 00 00"},
@@ -64,9 +68,10 @@ TEST(MqttPublish, CodesItemRecords) {
 TEST(MqttPublish, PlacesItemsInTheirSlots) {
   // Slot 2 is free, so the comment of slot 1 runs to the end of the text;
   // slot 13 is never coded, its keys end up in the comment of slot 3.
-  std::vector<uint8_t> record = CodeAlone(
-      kPublish, kDefaultText + "top,G1:176,0,1,1,5,0,H1:d,I1:Pump,G3:161,0,2,1,1,0,H3:e,I3:Fan"
-                               ",G13:161,0,4,1,1,0,H13:,I13:");
+  std::vector<uint8_t> record =
+      CodeAlone(kPublish, kDefaultText +
+                              "top,G1:176,0,1,1,5,0,H1:d,I1:Pump,G3:161,0,2,1,1,0,H3:e,I3:Fan"
+                              ",G13:161,0,4,1,1,0,H13:,I13:");
   ASSERT_EQ(record.size(), 275u + 3);
   EXPECT_EQ(HexAt(record, kItemsAt, kItemBytes),
             "00 B0 01 00 00 01 05 50 75 6D 70 2C 47 33 3A 64 00 00 00");
@@ -88,7 +93,8 @@ TEST(MqttPublish, DecodesItemRecords) {
   };
   for (size_t slot = 0; slot < 4; ++slot) {
     std::vector<uint8_t> bytes = Bytes(items[slot]);
-    std::copy(bytes.begin(), bytes.end(), record.begin() + static_cast<long>(kItemsAt + slot * kItemBytes));
+    std::copy(bytes.begin(), bytes.end(),
+              record.begin() + static_cast<long>(kItemsAt + slot * kItemBytes));
   }
   EXPECT_EQ(DecodeBlock(kPublish, kDefaultText + "x,G1:1,1,1,1,1,1,H1:old,I1:old", record),
             kDefaultText +

@@ -35,7 +35,8 @@ TEST(MqttSubscribe, CodesItsOptions) {
       // B values the scan does not reach read as 0; missing A values keep defaults.
       {"A:12,B:1,C:,D:,E:,F:", "00 0D 00 00 00 00 00 00 00 00 00 03 14 0C A0 00 00"},
   };
-  for (const CodeCase& c : cases) EXPECT_EQ(HexAt(CodeAlone(kSubscribe, c.text), 13, 17), c.body) << c.text;
+  for (const CodeCase& c : cases)
+    EXPECT_EQ(HexAt(CodeAlone(kSubscribe, c.text), 13, 17), c.body) << c.text;
 
   // Quotes go; a key inside a value is found first (D is "u,D:").
   std::vector<uint8_t> strings =
@@ -49,7 +50,8 @@ struct DecodeCase {
 };
 
 TEST(MqttSubscribe, DecodesItsOptions) {
-  const std::string tail = " 00 00 00 00 00 00 00 00 00 00 07 0D 02 01 01 04 41 00 00 00 74 2F 23 00";
+  const std::string tail =
+      " 00 00 00 00 00 00 00 00 00 00 07 0D 02 01 01 04 41 00 00 00 74 2F 23 00";
   const DecodeCase cases[] = {
       {"00 2D 00 00 00 00 00 00 00 00 00 03 14 1E A0 00 00",
        "A:30,20,10,9,160,0,0,0,0,B:1,0,1,C:A,D:,E:,F:t/#"},
@@ -68,7 +70,8 @@ TEST(MqttSubscribe, DecodesItsOptions) {
 }
 
 TEST(MqttSubscribe, RoundTripsWhatItCarries) {
-  const std::string text = "A:200,20,10,0,160,77,16,1,1,B:0,1,1,C:id-1,D:user,E:secret,F:plant/line1/#";
+  const std::string text =
+      "A:200,20,10,0,160,77,16,1,1,B:0,1,1,C:id-1,D:user,E:secret,F:plant/line1/#";
   EXPECT_EQ(DecodeBlock(kSubscribe, DefaultText(kSubscribe), CodeAlone(kSubscribe, text)), text);
 }
 

@@ -26,12 +26,12 @@ TEST(MqttStringSection, SharesTheBudgetAndStaysReadable) {
   const BudgetCase cases[] = {
       {{0, 0, 0, 0}, {1, 1, 1, 1}},
       {{0, 3, 0, 0}, {1, 4, 1, 1}},
-      {{249, 5, 5, 5}, {250, 0, 0, 0}},      // the first string spends it all
-      {{250, 5, 5, 5}, {250, 0, 0, 0}},      // and is cut to 249 characters
-      {{100, 148, 5, 5}, {101, 149, 0, 0}},  // spent by the second
+      {{249, 5, 5, 5}, {250, 0, 0, 0}},           // the first string spends it all
+      {{250, 5, 5, 5}, {250, 0, 0, 0}},           // and is cut to 249 characters
+      {{100, 148, 5, 5}, {101, 149, 0, 0}},       // spent by the second
       {{100, 100, 100, 100}, {101, 101, 48, 0}},  // the third is cut
-      {{0, 0, 0, 251}, {1, 1, 1, 247}},      // the last is cut to 246
-      {{10, 10, 228, 5}, {11, 11, 228, 0}},  // spent by the third, exactly
+      {{0, 0, 0, 251}, {1, 1, 1, 247}},           // the last is cut to 246
+      {{10, 10, 228, 5}, {11, 11, 228, 0}},       // spent by the third, exactly
       // Spent exactly, then an empty string: it still takes its lone NUL
       // (slot 1), and the budget stays spent for the strings behind it.
       {{249, 0, 5, 5}, {250, 1, 0, 0}},
@@ -40,10 +40,12 @@ TEST(MqttStringSection, SharesTheBudgetAndStaysReadable) {
   };
   for (const BudgetCase& c : cases) {
     std::array<std::string, 4> strings;
-    for (size_t i = 0; i < 4; ++i) strings[i] = std::string(c.lengths[i], static_cast<char>('a' + i));
+    for (size_t i = 0; i < 4; ++i)
+      strings[i] = std::string(c.lengths[i], static_cast<char>('a' + i));
     std::vector<uint8_t> record = CodeAlone(kConnect, DomainModeText(strings));
     const std::string label = std::to_string(c.lengths[0]) + "," + std::to_string(c.lengths[1]) +
-                              "," + std::to_string(c.lengths[2]) + "," + std::to_string(c.lengths[3]);
+                              "," + std::to_string(c.lengths[2]) + "," +
+                              std::to_string(c.lengths[3]);
 
     std::array<size_t, 4> kept{};
     size_t section = 0;
