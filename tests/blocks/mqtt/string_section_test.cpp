@@ -1,6 +1,6 @@
 // The strings at the end of the MQTT records share a 250-byte budget; these
 // cases run it out at every position, through the Connect block in
-// domain-name mode (four strings) and the Subscribe block.
+// domain-name mode (four strings).
 #include <gtest/gtest.h>
 
 #include <array>
@@ -64,15 +64,6 @@ TEST(MqttStringSection, SharesTheBudgetAndStaysReadable) {
     for (size_t i = 0; i < 4; ++i) cut[i] = strings[i].substr(0, kept[i]);
     EXPECT_EQ(DecodeBlock(kConnect, DefaultText(kConnect), record), DomainModeText(cut)) << label;
   }
-}
-
-TEST(MqttStringSection, SubscribeCutsItsTopicToWhatIsLeft) {
-  std::vector<uint8_t> record =
-      CodeAlone(kSubscribe, "A:30,30,10,0,160,0,0,0,0,B:1,0,1,C:,D:,E:,F:" + std::string(251, 't'));
-  EXPECT_EQ(HexAt(record, 42, 4), "01 01 01 F7");
-  EXPECT_EQ(record.size(), 46u + 3 + 247);
-  EXPECT_EQ(record.back(), 0);
-  EXPECT_EQ(record[record.size() - 2], 't');
 }
 
 TEST(MqttStringSection, WrongSlotBytesNeverReadPastTheRecord) {
