@@ -79,8 +79,9 @@ std::string WriteCertificateFile(std::string_view content, size_t number) {
       App().module_directory() + Format("%04d_%02d_%02d_%02d_%02d_%02d", now.year, now.month,
                                         now.day, now.hour, now.minute, now.second);
   platform::MakeDirectory(directory);  // one that exists already is simply used
-  std::string path = directory + platform::PathSeparator() +
-                     Format("%zu.%s", number + 1, kExtensions[number % kCertificateFiles]);
+  std::string path =
+      directory + platform::PathSeparator() +
+      Format("%d.%s", static_cast<int>(number + 1), kExtensions[number % kCertificateFiles]);
   return platform::WriteFileBytes(path, content) ? path : std::string();
 }
 

@@ -45,7 +45,10 @@ constexpr size_t kMaxValue = 99;
 
 bool NamesByteAndBit(int area) { return area == kInputArea || area == kOutputArea; }
 
-std::string ItemKey(char letter, size_t slot) { return Format(",%c%zu:", letter, slot); }
+// (%d, not %zu: the Windows run-time does not know the latter)
+std::string ItemKey(char letter, size_t slot) {
+  return Format(",%c%d:", letter, static_cast<int>(slot));
+}
 
 // An item value runs from its key to the next key of the group; where that
 // key is missing, to the end of the text.
@@ -79,7 +82,7 @@ void ReadItems(std::string_view text, MqttPublishParams& params) {
 }
 
 void PutItem(RecordWriter& out, const PublishItem& item, size_t slot) {
-  const std::string name = Format("item %zu ", slot);
+  const std::string name = Format("item %d ", static_cast<int>(slot));
   const bool used = item.count > 0;
   out.PutU8(0, name + "(unused)");
   out.PutU8(used ? LowByte(item.area) : 0, name + "area code");
@@ -162,8 +165,9 @@ std::string MqttPublishText(const MqttPublishParams& p) {
   for (size_t slot = 1; slot <= kPublishItemsCoded; ++slot) {
     const PublishItem& item = p.items[slot - 1];
     if (item.count <= 0) continue;
-    text += Format(",G%zu:%d,%d,%d,%d,%d,%d,H%zu:%s,I%zu:%s", slot, item.area, item.bit, item.index,
-                   item.count, item.format, item.length, slot, item.description.c_str(), slot,
+    const int number = static_cast<int>(slot);
+    text += Format(",G%d:%d,%d,%d,%d,%d,%d,H%d:%s,I%d:%s", number, item.area, item.bit, item.index,
+                   item.count, item.format, item.length, number, item.description.c_str(), number,
                    item.comment.c_str());
   }
   return text;
