@@ -36,12 +36,12 @@ void PutStringSection(RecordWriter& out, const std::vector<SectionString>& strin
     out.PatchU8(lengths_at + i, 0, "length of an unused string");
   int left = kStringBudget;
   for (size_t i = 0; i < strings.size() && i < kStringSlots; ++i) {
-    const SectionString& string = strings[i];
-    int slot = SlotLength(string.text.size(), left);
+    const SectionString& entry = strings[i];
+    int slot = SlotLength(entry.text.size(), left);
     size_t characters = slot > 0 ? static_cast<size_t>(slot) - 1 : 0;
-    out.PatchU8(lengths_at + i, static_cast<uint8_t>(slot), std::string(string.name) + " length");
+    out.PatchU8(lengths_at + i, static_cast<uint8_t>(slot), std::string(entry.name) + " length");
     // The characters and their NUL: a text field one byte wider than them.
-    out.PutFixedText(string.text.substr(0, characters), characters + 1, string.name);
+    out.PutFixedText(entry.text.substr(0, characters), characters + 1, entry.name);
   }
 }
 
