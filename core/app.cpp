@@ -30,6 +30,10 @@ COstrevanApp::COstrevanApp() : module_directory_(platform::ModuleDirectory()) {
   std::copy(std::begin(kInitialRows), std::end(kInitialRows), block_types_.begin());
 }
 
+std::string COstrevanApp::module_directory() const {
+  return platform::ModuleDirectoryOverride().value_or(module_directory_);
+}
+
 std::string_view COstrevanApp::cpu_model() const {
   return std::string_view(cpu_model_, strnlen(cpu_model_, sizeof cpu_model_));
 }

@@ -37,7 +37,9 @@ class COstrevanApp {
   std::string_view cpu_model() const;
   const AreaTable& areas() const { return areas_; }
   PhoneBook& phone_book() { return phone_book_; }
-  const std::string& module_directory() const { return module_directory_; }
+  // Where the library lives (or where a test put it instead), ending with
+  // the path separator.
+  std::string module_directory() const;
   int instance_counter() const { return instance_counter_; }
   int instance_total() const { return instance_total_; }
   const std::array<BlockTypeRow, kBlockTypeCount>& block_types() const { return block_types_; }

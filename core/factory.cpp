@@ -3,6 +3,9 @@
 #include "blocks/messaging/mail_entity.h"
 #include "blocks/messaging/sms_input_entity.h"
 #include "blocks/messaging/sms_output_entity.h"
+#include "blocks/mqtt/mqtt_connect_entity.h"
+#include "blocks/mqtt/mqtt_read_entity.h"
+#include "blocks/mqtt/mqtt_write_entity.h"
 #include "blocks/wifi/wifi_entity.h"
 
 namespace ostrevan {
@@ -19,7 +22,9 @@ using Maker = std::unique_ptr<CFbdEntity> (*)();
 // The order in which the classes are asked; the first to claim the id wins.
 constexpr Maker kMakers[] = {
     // Modbus, Memory Read, Memory Write, GPRS Connect, GPRS Data Send,
-    // MQTT Connect, MQTT Subscribe, MQTT Publish, SMS Input, SMS Output, EMAIL
+    Make<CMqttConnectEntity>,
+    Make<CMqttReadEntity>,
+    Make<CMqttWriteEntity>,
     Make<CSmsMessageInputEntity>,
     Make<CSmsMessageOutputEntity>,
     Make<CMailEntity>,

@@ -6,4 +6,7 @@ cd "$(dirname "$0")/.."
 cmake --preset default >/dev/null
 cmake --build --preset default --target ostrevan ostrevan-host >/dev/null
 mkdir -p out
-build/default/bin/ostrevan-host build examples/demo.project -o out/demo "$@"
+# From the project's directory, where its certificate paths lead.
+root=$PWD
+cd examples
+"$root/build/default/bin/ostrevan-host" build demo.project -o "$root/out/demo" "$@"

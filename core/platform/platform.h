@@ -16,6 +16,13 @@ char PathSeparator();
 // Directory of the loaded plug-in library, with a trailing separator.
 std::string ModuleDirectory();
 
+// Tests point the plug-in's module directory (as the plug-in object hands it
+// out) at a directory of their own, ending with the separator, so that files
+// the plug-in writes there stay out of the build tree; nullopt gives the real
+// one back.
+void SetModuleDirectoryOverride(std::optional<std::string> directory);
+const std::optional<std::string>& ModuleDirectoryOverride();
+
 // Directory of the host's executable, with a trailing separator.
 std::string HostExecutableDirectory();
 

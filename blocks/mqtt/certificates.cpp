@@ -1,0 +1,88 @@
+#include "blocks/mqtt/certificates.h"
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "core/app.h"
+#include "core/param_text.h"
+#include "core/platform/platform.h"
+
+namespace ostrevan::mqtt {
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+constexpr const char* kFieldNames[kCertificateFiles] = {"CA file", "client certificate",
+                                                        "client key"};
+constexpr const char* kExtensions[kCertificateFiles] = {"pem", "crt", "key"};
+
+}  // namespace
+
+std::optional<std::string> ReadCertificateFile(const std::string& path) {
+  if (path.empty()) return std::string();
+  File file(std::fopen(path.c_str(), "r+b"));
+  if (!file) return std::string();
+  std::string content;
+  char line[256];
+  while (std::fgets(line, sizeof line, file.get())) {
+    content.append(line, strnlen(line, sizeof line));
+    if (content.size() > kMaxCertificateBytes) return std::nullopt;
+  }
+  return content;
+}
+
+void PutCertificateSection(RecordWriter& out, bool tls, const CertificateTexts& paths) {
+  CertificateTexts contents;
+  bool carried = tls && !(paths[0].empty() && paths[1].empty() && paths[2].empty());
+  size_t total = 0;
+  for (size_t k = 0; carried && k < kCertificateFiles; ++k) {
+    std::optional<std::string> content = ReadCertificateFile(paths[k]);
+    if (!content)
+      carried = false;
+    else
+      contents[k] = std::move(*content);
+    total += contents[k].size();
+  }
+  if (!carried || total == 0) contents = CertificateTexts{};
+
+  for (size_t k = 0; k < kCertificateFiles; ++k)
+    out.PutU16BE(static_cast<uint16_t>(contents[k].size()),
+                 std::string(kFieldNames[k]) + " length");
+  out.PutZeros(2, "reserved");
+  for (size_t k = 0; k < kCertificateFiles; ++k) {
+    if (!contents[k].empty())
+      out.PutBytes(contents[k].data(), contents[k].size(),
+                   std::string(kFieldNames[k]) + " content");
+  }
+}
+
+CertificateTexts ReadCertificateSection(const RecordReader& in, size_t offset) {
+  CertificateTexts contents;
+  size_t at = offset + 2 * kCertificateFiles + 2;
+  for (size_t k = 0; k < kCertificateFiles; ++k) {
+    size_t length = in.U16BE(offset + 2 * k);
+    if (length > kMaxCertificateBytes) length = 0;
+    for (size_t i = 0; i < length; ++i) contents[k].push_back(static_cast<char>(in.At(at + i)));
+    at += length;
+  }
+  return contents;
+}
+
+std::string WriteCertificateFile(std::string_view content, size_t number) {
+  platform::LocalTime now = platform::Now();
+  std::string directory =
+      App().module_directory() + Format("%04d_%02d_%02d_%02d_%02d_%02d", now.year, now.month,
+                                        now.day, now.hour, now.minute, now.second);
+  platform::MakeDirectory(directory);  // one that exists already is simply used
+  std::string path =
+      directory + platform::PathSeparator() +
+      Format("%d.%s", static_cast<int>(number + 1), kExtensions[number % kCertificateFiles]);
+  return platform::WriteFileBytes(path, content) ? path : std::string();
+}
+
+}  // namespace ostrevan::mqtt

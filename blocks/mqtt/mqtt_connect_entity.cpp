@@ -1,0 +1,167 @@
+#include "blocks/mqtt/mqtt_connect_entity.h"
+
+#include <vector>
+
+#include "blocks/mqtt/mqtt_fields.h"
+#include "blocks/mqtt/string_section.h"
+#include "core/param_text.h"
+#include "core/record_header.h"
+
+namespace ostrevan {
+
+namespace {
+
+using namespace mqtt;
+
+constexpr RecordHead kHead{0x8B, 1, 2, 0x01};
+
+// Offsets of the record that Decode reads back.
+constexpr size_t kLinkAt = 11;
+constexpr size_t kFlagsAt = 12;
+constexpr size_t kPortAt = 13;
+constexpr size_t kBrokerIpAt = 15;
+constexpr size_t kTimeoutAt = 21;
+constexpr size_t kPingAt = 22;
+constexpr size_t kStringsAt = 34;
+
+// Bits of the connection flags byte.
+constexpr int kByIpBit = 0;
+constexpr int kAlwaysSetBit = 2;
+constexpr int kTlsBit = 5;
+constexpr int kCleanSessionBit = 7;
+
+// Field values are at most this long; A is shorter.
+constexpr size_t kMaxValue = 259;
+constexpr size_t kMaxNumbers = 99;
+
+constexpr const char* kKeys[] = {"A:", ",B:", ",C:", ",D:", ",E:", ",F:", ",G:", ",H:", ",I:"};
+enum Key { kA, kB, kC, kD, kE, kF, kG, kH, kI };
+
+std::optional<std::string> Value(const std::string& text, Key key, size_t max_length = kMaxValue) {
+  const char* next = key == kI ? "" : kKeys[key + 1];
+  return FieldValue(text, kKeys[key], next, max_length);
+}
+
+void ReadFreeText(const std::string& text, Key key, std::string& field) {
+  if (std::optional<std::string> value = Value(text, key)) field = RemoveQuotes(*value);
+}
+
+void ReadNumbers(const std::string& text, MqttConnectParams& params) {
+  std::optional<std::string> value = Value(text, kA, kMaxNumbers);
+  if (!value) return;
+  int* const fields[] = {&params.ping_interval,  &params.connection_timeout, &params.reserved_a3,
+                         &params.port,           &params.clean_session,      &params.tls,
+                         &params.by_domain_name, &params.reserved_a8,        &params.network};
+  std::vector<std::string> items = SplitText(*value, ',', std::size(fields));
+  for (size_t i = 0; i < items.size(); ++i) *fields[i] = LeadingInt(items[i]);
+  for (int* flag :
+       {&params.clean_session, &params.tls, &params.by_domain_name, &params.reserved_a8})
+    *flag = AsFlag(*flag);
+}
+
+}  // namespace
+
+MqttConnectParams ParseMqttConnectText(const std::string& text) {
+  MqttConnectParams params;
+  ReadNumbers(text, params);
+  ReadFreeText(text, kB, params.client_id);
+  ReadFreeText(text, kC, params.user_name);
+  ReadFreeText(text, kD, params.password);
+  if (std::optional<std::string> ip = Value(text, kE)) {
+    ScannedInts<4> parts = ScanInts<4>(*ip, '.');
+    for (size_t i = 0; i < 4; ++i) params.broker_ip[i] = LowByte(parts[i]);
+  }
+  ReadFreeText(text, kF, params.certificate_paths[0]);
+  ReadFreeText(text, kG, params.certificate_paths[1]);
+  if (FindField(text, kKeys[kI]) != kNotFound) {
+    ReadFreeText(text, kH, params.certificate_paths[2]);
+    ReadFreeText(text, kI, params.domain_name);
+  } else {
+    // Without its last field the text names no domain: the broker is
+    // reached by its IP address, and the key path runs to the end.
+    if (std::optional<std::string> key = FieldValue(text, kKeys[kH], "", kMaxValue))
+      params.certificate_paths[2] = RemoveQuotes(*key);
+    params.by_domain_name = 0;
+    params.domain_name.clear();
+  }
+  return params;
+}
+
+std::string MqttConnectText(const MqttConnectParams& p) {
+  return Format("A:%d,%d,%d,%d,%d,%d,%d,%d,%d,B:%s,C:%s,D:%s,E:%s,F:%s,G:%s,H:%s,I:%s",
+                p.ping_interval, p.connection_timeout, p.reserved_a3, p.port,
+                AsFlag(p.clean_session), AsFlag(p.tls), AsFlag(p.by_domain_name),
+                AsFlag(p.reserved_a8), p.network, p.client_id.c_str(), p.user_name.c_str(),
+                p.password.c_str(), FormatIpv4(p.broker_ip).c_str(), p.certificate_paths[0].c_str(),
+                p.certificate_paths[1].c_str(), p.certificate_paths[2].c_str(),
+                p.by_domain_name ? p.domain_name.c_str() : "");
+}
+
+int CMqttConnectEntity::SetDefault(char* param) {
+  return WriteParamText(param, MqttConnectText(MqttConnectParams{}), kParamLength);
+}
+
+int CMqttConnectEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
+  MqttConnectParams params = ParseMqttConnectText(ReadParamText(param));
+  if (!AdmitInstance()) return -2;
+  const bool by_ip = !params.by_domain_name;
+
+  RecordWriter out = MakeWriter(record, kCodeLength);
+  PutRecordHead(out, kHead, instance_index());
+  out.PutU8(LinkByte(params.network), "network (11 Ethernet, 32 4G)");
+  out.PutU8(
+      static_cast<uint8_t>(by_ip << kByIpBit | 1 << kAlwaysSetBit | AsFlag(params.tls) << kTlsBit |
+                           AsFlag(params.clean_session) << kCleanSessionBit),
+      "flags: by IP/TLS/clean");
+  out.PutU16BE(static_cast<uint16_t>(params.port), "broker port");
+  if (by_ip)
+    out.PutBytes(params.broker_ip.data(), params.broker_ip.size(), "broker IP address");
+  else
+    out.PutZeros(4, "broker IP (by domain name)");
+  out.PutZeros(2, "reserved");
+  out.PutU8(CodedConnectionTimeout(params.connection_timeout), "connection timeout (s)");
+  out.PutU8(LowByte(params.ping_interval), "PING interval (s)");
+  PutReservedRun(out);
+  PutPinArea(out, kHead);
+
+  std::vector<SectionString> strings = {{params.client_id, "client ID"},
+                                        {params.user_name, "user name"},
+                                        {params.password, "password"}};
+  if (!by_ip) strings.push_back({params.domain_name, "broker domain name"});
+  PutStringSection(out, strings);
+  PutCertificateSection(out, params.tls != 0, params.certificate_paths);
+  return FinishCode(out, len);
+}
+
+int CMqttConnectEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
+  MqttConnectParams params = ParseMqttConnectText(ReadParamText(param));
+  RecordReader in(record, len);
+
+  params.network = NetworkOfLinkByte(in.At(kLinkAt));
+  uint8_t flags = in.At(kFlagsAt);
+  params.by_domain_name = !Bit(flags, kByIpBit);
+  params.tls = Bit(flags, kTlsBit);
+  params.clean_session = Bit(flags, kCleanSessionBit);
+  params.port = in.U16BE(kPortAt);
+  for (size_t i = 0; i < params.broker_ip.size(); ++i)
+    params.broker_ip[i] = params.by_domain_name ? 0 : in.At(kBrokerIpAt + i);
+  params.connection_timeout = in.At(kTimeoutAt);
+  params.ping_interval = in.At(kPingAt);
+
+  ReadStrings strings = ReadStringSection(in, kStringsAt, params.by_domain_name ? 4 : 3);
+  params.client_id = strings.strings[0];
+  params.user_name = strings.strings[1];
+  params.password = strings.strings[2];
+  params.domain_name = params.by_domain_name ? strings.strings[3] : std::string();
+
+  params.certificate_paths = CertificateTexts{};
+  if (params.tls) {
+    CertificateTexts contents = ReadCertificateSection(in, strings.end);
+    for (size_t k = 0; k < kCertificateFiles; ++k) {
+      if (!contents[k].empty()) params.certificate_paths[k] = WriteCertificateFile(contents[k], k);
+    }
+  }
+  return WriteParamText(param, MqttConnectText(params), kParamLength);
+}
+
+}  // namespace ostrevan

@@ -1,0 +1,51 @@
+// The Connect to MQTT Server block: how the PLC opens and keeps its session
+// with one broker (link, address, port, time-outs, client identity and the
+// TLS certificates, whose contents travel inside the record).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "blocks/mqtt/certificates.h"
+#include "core/entity.h"
+
+namespace ostrevan {
+
+struct MqttConnectParams {
+  std::string client_id;
+  std::string user_name;
+  std::string password;
+  int ping_interval = 30;       // seconds; the record carries the low byte
+  int connection_timeout = 10;  // seconds, 10 to 60
+  int reserved_a3 = 0;          // kept in the text only
+  int clean_session = 1;
+  int tls = 0;
+  std::array<uint8_t, 4> broker_ip{};
+  int port = 1884;
+  mqtt::CertificateTexts certificate_paths;  // CA file, client certificate, client key
+  int by_domain_name = 0;                    // 0: the broker is given by its IP address
+  std::string domain_name;
+  int reserved_a8 = 0;  // kept in the text only
+  int network = 0;      // 0 Ethernet, 1 4G
+};
+
+MqttConnectParams ParseMqttConnectText(const std::string& text);
+std::string MqttConnectText(const MqttConnectParams& params);
+
+class CMqttConnectEntity : public CFbdEntity {
+ public:
+  static constexpr int kType = 7;
+  static constexpr uint32_t kParamLength = 1024;
+  static constexpr uint32_t kCodeLength = 10240;
+
+  int GetType() const override { return kType; }
+  int IsType(int type) const override { return type == kType; }
+  int GetParamLength(uint32_t* len) const override { return ReportLength(len, kParamLength); }
+  int GetCodeLength(uint32_t* len) const override { return ReportLength(len, kCodeLength); }
+  int SetDefault(char* param) override;
+  int Code(const char* param, uint8_t* record, uint32_t* len) override;
+  int Decode(char* param, const uint8_t* record, uint32_t len) override;
+};
+
+}  // namespace ostrevan

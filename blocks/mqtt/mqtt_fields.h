@@ -1,0 +1,53 @@
+// Values that the three MQTT blocks code and read the same way.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/param_text.h"
+#include "core/record.h"
+
+namespace ostrevan::mqtt {
+
+// The network link: 0 Ethernet, 1 the 4G modem.
+constexpr uint8_t kLinkEthernet = 0x0B;
+constexpr uint8_t kLink4G = 0x20;
+
+inline uint8_t LinkByte(int network) { return network == 1 ? kLink4G : kLinkEthernet; }
+inline int NetworkOfLinkByte(uint8_t link) { return link == kLink4G ? 1 : 0; }
+
+// The PLC accepts connection time-outs of 10 to 60 seconds; anything else
+// is sent as the default of 10.
+inline uint8_t CodedConnectionTimeout(int seconds) {
+  return static_cast<uint8_t>(seconds >= 10 && seconds <= 60 ? seconds : 10);
+}
+
+inline uint8_t LowByte(int value) { return static_cast<uint8_t>(value); }
+inline int AsFlag(int value) { return value != 0 ? 1 : 0; }
+inline bool Bit(uint8_t byte, int bit) { return (byte >> bit & 1) != 0; }
+
+// A field's value between its key and the next key (to the end of the text
+// when `next_key` is empty), cut to `max_length` characters; nothing when a
+// key is missing or the value is empty.
+inline std::optional<std::string> FieldValue(std::string_view text, std::string_view key,
+                                             std::string_view next_key, size_t max_length) {
+  std::optional<std::string_view> span = FieldSpan(text, key, next_key);
+  if (!span) return std::nullopt;
+  return std::string(span->substr(0, max_length));
+}
+
+// The bytes 1 to 127 of [offset, offset + width): how texts come back from
+// a record (padding and anything outside 7-bit ASCII are dropped).
+inline std::string Ascii(const RecordReader& in, size_t offset, size_t width) {
+  std::string text;
+  for (size_t i = 0; i < width; ++i) {
+    uint8_t byte = in.At(offset + i);
+    if (byte >= 1 && byte <= 127) text.push_back(static_cast<char>(byte));
+  }
+  return text;
+}
+
+}  // namespace ostrevan::mqtt

@@ -1,0 +1,149 @@
+#include "blocks/mqtt/mqtt_read_entity.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "blocks/mqtt/mqtt_fields.h"
+#include "blocks/mqtt/string_section.h"
+#include "core/param_text.h"
+#include "core/record_header.h"
+
+namespace ostrevan {
+
+namespace {
+
+using namespace mqtt;
+
+constexpr RecordHead kHead{0x84, 2, 2, 0x03};
+
+// Offsets of the record that Decode reads back.
+constexpr size_t kCharCountAt = 13;
+constexpr size_t kFlagsAt = 14;
+constexpr size_t kLinkAt = 15;
+constexpr size_t kAzureAt = 23;
+constexpr size_t kTimeoutAt = 24;
+constexpr size_t kPingAt = 25;
+constexpr size_t kIntervalAt = 26;
+constexpr size_t kBufferStartAt = 28;
+constexpr size_t kStringsAt = 42;
+
+// Subscribe flags: always 0x05, then the options.
+constexpr uint8_t kFlagsBase = 0x05;
+constexpr int kQos1Bit = 3;
+constexpr int kTlsBit = 5;
+
+// What the PLC is always told for the session values this block keeps in
+// its text only.
+constexpr uint8_t kCodedTimeout = 3;
+constexpr uint8_t kCodedPing = 20;
+// Read back, such values are raised to the smallest the editor offers.
+constexpr int kSmallestSessionSeconds = 10;
+
+constexpr uint8_t kVbArea = 0xA0;
+constexpr size_t kMaxValue = 99;
+
+constexpr const char* kKeys[] = {"A:", ",B:", ",C:", ",D:", ",E:", ",F:"};
+enum Key { kA, kB, kC, kD, kE, kF };
+
+std::optional<std::string> Value(const std::string& text, Key key) {
+  if (key == kF) return FieldValue(text, kKeys[kF], "", kMaxParamText);
+  return FieldValue(text, kKeys[key], kKeys[key + 1], kMaxValue);
+}
+
+void ReadFreeText(const std::string& text, Key key, std::string& field) {
+  if (std::optional<std::string> value = Value(text, key)) field = RemoveQuotes(*value);
+}
+
+}  // namespace
+
+MqttSubscribeParams ParseMqttSubscribeText(const std::string& text) {
+  MqttSubscribeParams params;
+  if (std::optional<std::string> numbers = Value(text, kA)) {
+    int* const fields[] = {&params.interval,     &params.ping_interval, &params.connection_timeout,
+                           &params.remote_index, &params.buffer_area,   &params.buffer_start,
+                           &params.char_count,   &params.network,       &params.azure_c2d};
+    std::vector<std::string> items = SplitText(*numbers, ',', std::size(fields));
+    for (size_t i = 0; i < items.size(); ++i) *fields[i] = LeadingInt(items[i]);
+    params.azure_c2d = AsFlag(params.azure_c2d);
+  }
+  if (std::optional<std::string> options = Value(text, kB)) {
+    ScannedInts<3> flags = ScanInts<3>(*options);
+    params.qos1 = AsFlag(flags[0]);
+    params.fixed_length = AsFlag(flags[1]);
+    params.tls = AsFlag(flags[2]);
+  }
+  ReadFreeText(text, kC, params.client_id);
+  ReadFreeText(text, kD, params.user_name);
+  ReadFreeText(text, kE, params.password);
+  ReadFreeText(text, kF, params.topic);
+  return params;
+}
+
+std::string MqttSubscribeText(const MqttSubscribeParams& p) {
+  return Format("A:%d,%d,%d,%d,%d,%d,%d,%d,%d,B:%d,%d,%d,C:%s,D:%s,E:%s,F:%s", p.interval,
+                p.ping_interval, p.connection_timeout, p.remote_index, p.buffer_area,
+                p.buffer_start, p.char_count, p.network, AsFlag(p.azure_c2d), AsFlag(p.qos1),
+                AsFlag(p.fixed_length), AsFlag(p.tls), p.client_id.c_str(), p.user_name.c_str(),
+                p.password.c_str(), p.topic.c_str());
+}
+
+int CMqttReadEntity::SetDefault(char* param) {
+  return WriteParamText(param, MqttSubscribeText(MqttSubscribeParams{}), kParamLength);
+}
+
+int CMqttReadEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
+  MqttSubscribeParams params = ParseMqttSubscribeText(ReadParamText(param));
+  if (!AdmitInstance()) return -2;
+
+  RecordWriter out = MakeWriter(record, kCodeLength);
+  PutRecordHead(out, kHead, instance_index());
+  out.PutU8(params.fixed_length ? LowByte(params.char_count) : 0, "chars to receive (0: any)");
+  out.PutU8(static_cast<uint8_t>(kFlagsBase | AsFlag(params.qos1) << kQos1Bit |
+                                 AsFlag(params.tls) << kTlsBit),
+            "flags: QoS 1/TLS");
+  out.PutU8(params.network ? kLink4G : 0, "network (32 4G)");
+  out.PutZeros(7, "reserved");
+  out.PutU8(static_cast<uint8_t>(AsFlag(params.azure_c2d)), "Azure C2D");
+  out.PutU8(kCodedTimeout, "connection timeout (s)");
+  out.PutU8(kCodedPing, "PING interval (s)");
+  out.PutU8(LowByte(params.interval), "subscribe interval (s)");
+  out.PutU8(kVbArea, "receive buffer area (VB)");
+  out.PutU16BE(static_cast<uint16_t>(params.buffer_start), "receive buffer start byte");
+  PutReservedRun(out);
+  PutPinArea(out, kHead);
+  PutStringSection(out, {{params.client_id, "client ID"},
+                         {params.user_name, "user name"},
+                         {params.password, "password"},
+                         {params.topic, "topic"}});
+  return FinishCode(out, len);
+}
+
+int CMqttReadEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
+  MqttSubscribeParams params = ParseMqttSubscribeText(ReadParamText(param));
+  RecordReader in(record, len);
+
+  uint8_t char_count = in.At(kCharCountAt);
+  params.fixed_length = char_count != 0;
+  params.char_count = char_count;
+  uint8_t flags = in.At(kFlagsAt);
+  params.qos1 = Bit(flags, kQos1Bit);
+  params.tls = Bit(flags, kTlsBit);
+  uint8_t link = in.At(kLinkAt);
+  params.network = link != 0;
+  // Without TLS the byte behind the flags also names the remote.
+  if (!params.tls) params.remote_index = link;
+  params.azure_c2d = (in.At(kAzureAt) & 0x0F) != 0;
+  params.connection_timeout = std::max<int>(in.At(kTimeoutAt), kSmallestSessionSeconds);
+  params.ping_interval = std::max<int>(in.At(kPingAt), kSmallestSessionSeconds);
+  params.interval = in.At(kIntervalAt);
+  params.buffer_start = in.U16BE(kBufferStartAt);
+
+  ReadStrings strings = ReadStringSection(in, kStringsAt, 4);
+  params.client_id = strings.strings[0];
+  params.user_name = strings.strings[1];
+  params.password = strings.strings[2];
+  params.topic = strings.strings[3];
+  return WriteParamText(param, MqttSubscribeText(params), kParamLength);
+}
+
+}  // namespace ostrevan

@@ -1,0 +1,49 @@
+// The Subscribe with MQTT block: the PLC subscribes to one topic over the
+// session of the Connect block and stores what arrives in its VB memory.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/entity.h"
+
+namespace ostrevan {
+
+struct MqttSubscribeParams {
+  std::string topic;
+  std::string client_id;  // the following values are kept in the text only
+  std::string user_name;
+  std::string password;
+  int interval = 30;  // seconds, 0 to 255
+  int ping_interval = 30;
+  int connection_timeout = 10;
+  int remote_index = 0;
+  int qos1 = 1;           // 1: QoS 1, 0: QoS 0
+  int buffer_area = 160;  // VB
+  int buffer_start = 0;   // first VB byte of the receive buffer
+  int fixed_length = 0;   // 1: "Chars to Receive", 0: "As Received"
+  int char_count = 0;     // 1 to 250 with a fixed length
+  int tls = 1;
+  int network = 0;  // 0 Ethernet, 1 4G
+  int azure_c2d = 0;
+};
+
+MqttSubscribeParams ParseMqttSubscribeText(const std::string& text);
+std::string MqttSubscribeText(const MqttSubscribeParams& params);
+
+class CMqttReadEntity : public CFbdEntity {
+ public:
+  static constexpr int kType = 5;
+  static constexpr uint32_t kParamLength = 440;
+  static constexpr uint32_t kCodeLength = 300;
+
+  int GetType() const override { return kType; }
+  int IsType(int type) const override { return type == kType; }
+  int GetParamLength(uint32_t* len) const override { return ReportLength(len, kParamLength); }
+  int GetCodeLength(uint32_t* len) const override { return ReportLength(len, kCodeLength); }
+  int SetDefault(char* param) override;
+  int Code(const char* param, uint8_t* record, uint32_t* len) override;
+  int Decode(char* param, const uint8_t* record, uint32_t len) override;
+};
+
+}  // namespace ostrevan

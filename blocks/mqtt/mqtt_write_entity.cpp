@@ -1,0 +1,231 @@
+#include "blocks/mqtt/mqtt_write_entity.h"
+
+#include <vector>
+
+#include "blocks/mqtt/mqtt_fields.h"
+#include "blocks/mqtt/string_section.h"
+#include "core/param_text.h"
+#include "core/record_header.h"
+
+namespace ostrevan {
+
+namespace {
+
+using namespace mqtt;
+
+constexpr RecordHead kHead{0x83, 2, 2, 0x02};
+
+// Offsets of the record that Decode reads back.
+constexpr size_t kLinkAt = 13;
+constexpr size_t kFlagsAt = 14;
+constexpr size_t kRemoteAt = 15;
+constexpr size_t kTimeoutAt = 24;
+constexpr size_t kPingAt = 25;
+constexpr size_t kIntervalAt = 26;
+constexpr size_t kItemsAt = 27;
+constexpr size_t kItemBytes = 19;
+constexpr size_t kStringsAt = 267;
+
+// Publish flags: always 0x05, then the options.
+constexpr uint8_t kFlagsBase = 0x05;
+constexpr int kQos1Bit = 3;
+constexpr int kTlsBit = 5;
+constexpr int kRetainedBit = 7;
+
+// Inputs and outputs name their byte and bit in the item's operand bytes.
+constexpr int kInputArea = 176;
+constexpr int kOutputArea = 180;
+constexpr int kMaxCount = 16;
+constexpr int kMaxBitField = 32;
+constexpr uint16_t kNoOperand = 0xFFFF;
+constexpr size_t kCommentBytes = 8;
+constexpr size_t kDescriptionBytes = 4;
+
+constexpr size_t kMaxValue = 99;
+
+bool NamesByteAndBit(int area) { return area == kInputArea || area == kOutputArea; }
+
+// (%d, not %zu: the Windows run-time does not know the latter)
+std::string ItemKey(char letter, size_t slot) {
+  return Format(",%c%d:", letter, static_cast<int>(slot));
+}
+
+// An item value runs from its key to the next key of the group; where that
+// key is missing, to the end of the text.
+std::optional<std::string_view> ItemSpan(std::string_view text, const std::string& key,
+                                         const std::string& next_key) {
+  size_t begin = FindField(text, key);
+  if (begin == kNotFound) return std::nullopt;
+  size_t end = text.find(next_key, begin);
+  return text.substr(begin, end == std::string_view::npos ? std::string_view::npos : end - begin);
+}
+
+void ReadItems(std::string_view text, MqttPublishParams& params) {
+  for (size_t slot = 1; slot <= kPublishItemsCoded; ++slot) {
+    const std::string g = ItemKey('G', slot), h = ItemKey('H', slot), i = ItemKey('I', slot);
+    PublishItem& item = params.items[slot - 1];
+    if (std::optional<std::string_view> numbers = ItemSpan(text, g, h)) {
+      ScannedInts<6> values = ScanInts<6>(numbers->substr(0, kMaxValue));
+      int* const fields[] = {&item.area,  &item.bit,    &item.index,
+                             &item.count, &item.format, &item.length};
+      for (size_t v = 0; v < std::size(fields); ++v) *fields[v] = values[v];
+    }
+    if (std::optional<std::string_view> description = ItemSpan(text, h, i))
+      item.description = std::string(description->substr(0, kMaxValue));
+    // A comment that runs to the end of the text is taken whole.
+    std::string next_g = ItemKey('G', slot + 1);
+    if (std::optional<std::string_view> comment = ItemSpan(text, i, next_g)) {
+      bool to_end = text.find(next_g) == std::string_view::npos;
+      item.comment = std::string(to_end ? *comment : comment->substr(0, kMaxValue));
+    }
+  }
+}
+
+void PutItem(RecordWriter& out, const PublishItem& item, size_t slot) {
+  const std::string name = Format("item %d ", static_cast<int>(slot));
+  const bool used = item.count > 0;
+  out.PutU8(0, name + "(unused)");
+  out.PutU8(used ? LowByte(item.area) : 0, name + "area code");
+  if (!used) {
+    out.PutU16BE(kNoOperand, name + "operand (none)");
+  } else if (NamesByteAndBit(item.area)) {
+    bool valid = item.index >= 0 && item.bit >= 0;
+    out.PutU16BE(
+        valid ? static_cast<uint16_t>(LowByte(item.index) << 8 | LowByte(item.bit)) : kNoOperand,
+        name + "operand byte and bit");
+  } else {
+    out.PutU16BE(item.index >= 0 ? static_cast<uint16_t>(item.index) : kNoOperand,
+                 name + "operand index");
+  }
+  out.PutU8(0, name + "(unused)");
+  out.PutU8(item.count >= 1 && item.count <= kMaxCount ? LowByte(item.count) : 0, name + "count");
+  out.PutU8(LowByte(item.format), name + "data type code");
+  out.PutFixedText(item.comment, kCommentBytes, name + "comment");
+  out.PutFixedText(item.description, kDescriptionBytes, name + "description");
+}
+
+PublishItem ReadItem(const RecordReader& in, size_t at) {
+  PublishItem item;
+  item.length = in.At(at) >> 4;
+  item.area = in.At(at + 1);
+  const bool no_operand = in.At(at + 2) == 0xFF && in.At(at + 3) == 0xFF;
+  if (no_operand) {
+    item.index = 0;
+  } else if (NamesByteAndBit(item.area)) {
+    item.index = in.At(at + 2);
+    if (in.At(at + 3) <= kMaxBitField) item.bit = in.At(at + 3);
+  } else {
+    item.index = in.U16BE(at + 2);
+  }
+  item.count = in.At(at + 5);
+  item.format = in.At(at + 6);
+  item.comment = mqtt::Ascii(in, at + 7, kCommentBytes);
+  item.description = mqtt::Ascii(in, at + 7 + kCommentBytes, kDescriptionBytes);
+  if (item.count < 1 || item.count > kMaxCount) {
+    item.count = 0;
+    item.area = kInputArea;
+  }
+  return item;
+}
+
+}  // namespace
+
+MqttPublishParams ParseMqttPublishText(const std::string& text) {
+  MqttPublishParams params;
+  if (std::optional<std::string> numbers = FieldValue(text, "A:", ",B:", kMaxValue)) {
+    int* const fields[] = {&params.interval, &params.ping_interval, &params.connection_timeout,
+                           &params.remote_index, &params.network};
+    std::vector<std::string> items = SplitText(*numbers, ',', std::size(fields));
+    for (size_t i = 0; i < items.size(); ++i) *fields[i] = LeadingInt(items[i]);
+  }
+  if (std::optional<std::string> options = FieldValue(text, ",B:", ",C:", kMaxValue)) {
+    ScannedInts<3> flags = ScanInts<3>(*options);
+    params.qos1 = AsFlag(flags[0]);
+    params.retained = AsFlag(flags[1]);
+    params.tls = AsFlag(flags[2]);
+  }
+  if (std::optional<std::string> id = FieldValue(text, ",C:", ",D:", kMaxValue))
+    params.client_id = RemoveQuotes(*id);
+  if (std::optional<std::string> user = FieldValue(text, ",D:", ",E:", kMaxValue))
+    params.user_name = RemoveQuotes(*user);
+  if (std::optional<std::string> password = FieldValue(text, ",E:", ",F:", kMaxValue))
+    params.password = RemoveQuotes(*password);
+  // The topic runs to the first item, or to the end of the text.
+  if (std::optional<std::string_view> topic = ItemSpan(text, ",F:", ",G"))
+    params.topic = RemoveQuotes(*topic);
+  ReadItems(text, params);
+  return params;
+}
+
+std::string MqttPublishText(const MqttPublishParams& p) {
+  std::string text = Format("A:%d,%d,%d,%d,%d,B:%d,%d,%d,C:%s,D:%s,E:%s,F:%s", p.interval,
+                            p.ping_interval, p.connection_timeout, p.remote_index, p.network,
+                            AsFlag(p.qos1), AsFlag(p.retained), AsFlag(p.tls), p.client_id.c_str(),
+                            p.user_name.c_str(), p.password.c_str(), p.topic.c_str());
+  for (size_t slot = 1; slot <= kPublishItemsCoded; ++slot) {
+    const PublishItem& item = p.items[slot - 1];
+    if (item.count <= 0) continue;
+    const int number = static_cast<int>(slot);
+    text += Format(",G%d:%d,%d,%d,%d,%d,%d,H%d:%s,I%d:%s", number, item.area, item.bit, item.index,
+                   item.count, item.format, item.length, number, item.description.c_str(), number,
+                   item.comment.c_str());
+  }
+  return text;
+}
+
+int CMqttWriteEntity::SetDefault(char* param) {
+  return WriteParamText(param, MqttPublishText(MqttPublishParams{}), kParamLength);
+}
+
+int CMqttWriteEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
+  MqttPublishParams params = ParseMqttPublishText(ReadParamText(param));
+  if (!AdmitInstance()) return -2;
+
+  RecordWriter out = MakeWriter(record, kCodeLength);
+  PutRecordHead(out, kHead, instance_index());
+  out.PutU8(LinkByte(params.network), "network (11 Ethernet, 32 4G)");
+  out.PutU8(
+      static_cast<uint8_t>(kFlagsBase | AsFlag(params.qos1) << kQos1Bit |
+                           AsFlag(params.tls) << kTlsBit | AsFlag(params.retained) << kRetainedBit),
+      "flags: QoS 1/TLS/retained");
+  out.PutU8(params.tls ? 0 : LowByte(params.remote_index), "remote index (without TLS)");
+  out.PutZeros(8, "reserved");
+  out.PutU8(CodedConnectionTimeout(params.connection_timeout), "connection timeout (s)");
+  out.PutU8(LowByte(params.ping_interval), "PING interval (s)");
+  out.PutU8(LowByte(params.interval), "publish interval (s)");
+  for (size_t slot = 1; slot <= kPublishItemsCoded; ++slot)
+    PutItem(out, params.items[slot - 1], slot);
+  PutReservedRun(out);
+  PutPinArea(out, kHead);
+  PutStringSection(out, {{params.client_id, "client ID"},
+                         {params.user_name, "user name"},
+                         {params.password, "password"},
+                         {params.topic, "topic"}});
+  return FinishCode(out, len);
+}
+
+int CMqttWriteEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
+  MqttPublishParams params = ParseMqttPublishText(ReadParamText(param));
+  RecordReader in(record, len);
+
+  params.network = NetworkOfLinkByte(in.At(kLinkAt));
+  uint8_t flags = in.At(kFlagsAt);
+  params.qos1 = Bit(flags, kQos1Bit);
+  params.tls = Bit(flags, kTlsBit);
+  params.retained = Bit(flags, kRetainedBit);
+  if (!params.tls) params.remote_index = in.At(kRemoteAt);
+  params.connection_timeout = in.At(kTimeoutAt);
+  params.ping_interval = in.At(kPingAt);
+  params.interval = in.At(kIntervalAt);
+  for (size_t slot = 0; slot < kPublishItemsCoded; ++slot)
+    params.items[slot] = ReadItem(in, kItemsAt + slot * kItemBytes);
+
+  ReadStrings strings = ReadStringSection(in, kStringsAt, 4);
+  params.client_id = strings.strings[0];
+  params.user_name = strings.strings[1];
+  params.password = strings.strings[2];
+  params.topic = strings.strings[3];
+  return WriteParamText(param, MqttPublishText(params), kParamLength);
+}
+
+}  // namespace ostrevan

@@ -1,0 +1,61 @@
+// The Publish with MQTT block: the PLC publishes up to twelve runs of its
+// operands to one topic over the session of the Connect block.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/entity.h"
+
+namespace ostrevan {
+
+struct PublishItem {
+  std::string comment;      // up to 8 characters reach the PLC
+  std::string description;  // up to 4 characters reach the PLC
+  int area = 176;           // "I"
+  int bit = 0;
+  int index = 0;
+  int count = 0;   // 1 to 16 values; 0 marks a free slot
+  int format = 5;  // data type code, BOOL
+  int length = 0;  // kept in the text only
+};
+
+constexpr size_t kPublishSlots = 16;  // the last four are never used
+constexpr size_t kPublishItemsCoded = 12;
+
+struct MqttPublishParams {
+  std::string topic;
+  std::string client_id;  // kept in the text only
+  std::string user_name;  // kept in the text only
+  std::string password;   // kept in the text only
+  int interval = 30;      // seconds, 0 to 255
+  int ping_interval = 30;
+  int connection_timeout = 10;
+  int remote_index = 0;
+  int qos1 = 1;
+  int tls = 1;
+  int retained = 0;
+  std::array<PublishItem, kPublishSlots> items;
+  int network = 0;  // 0 Ethernet, 1 4G
+};
+
+MqttPublishParams ParseMqttPublishText(const std::string& text);
+std::string MqttPublishText(const MqttPublishParams& params);
+
+class CMqttWriteEntity : public CFbdEntity {
+ public:
+  static constexpr int kType = 6;
+  static constexpr uint32_t kParamLength = 1024;
+  static constexpr uint32_t kCodeLength = 1024;
+
+  int GetType() const override { return kType; }
+  int IsType(int type) const override { return type == kType; }
+  int GetParamLength(uint32_t* len) const override { return ReportLength(len, kParamLength); }
+  int GetCodeLength(uint32_t* len) const override { return ReportLength(len, kCodeLength); }
+  int SetDefault(char* param) override;
+  int Code(const char* param, uint8_t* record, uint32_t* len) override;
+  int Decode(char* param, const uint8_t* record, uint32_t len) override;
+};
+
+}  // namespace ostrevan

@@ -1,0 +1,61 @@
+#include "blocks/mqtt/string_section.h"
+
+#include <algorithm>
+
+#include "blocks/mqtt/mqtt_fields.h"
+
+namespace ostrevan {
+
+namespace {
+
+// The number of bytes a string may take from what is left of the budget.
+//
+// An empty string always takes one byte (slot length 1), even from a budget
+// that is already spent; the budget then stays at 0 rather than going below
+// it, so that any later non-empty string is written as a lone NUL with slot
+// length 0, exactly like one that follows a budget spent by a long string.
+int SlotLength(size_t length, int& left) {
+  int slot;
+  if (length == 0) {
+    slot = 1;
+  } else if (length < static_cast<size_t>(left)) {
+    slot = static_cast<int>(length) + 1;
+  } else {
+    slot = left;
+  }
+  left = std::max(0, left - slot);
+  return slot;
+}
+
+}  // namespace
+
+void PutStringSection(RecordWriter& out, const std::vector<SectionString>& strings) {
+  const size_t lengths_at = out.position();
+  out.PutZeros(kStringSlots);
+  for (size_t i = strings.size(); i < kStringSlots; ++i)
+    out.PatchU8(lengths_at + i, 0, "length of an unused string");
+  int left = kStringBudget;
+  for (size_t i = 0; i < strings.size() && i < kStringSlots; ++i) {
+    const SectionString& entry = strings[i];
+    int slot = SlotLength(entry.text.size(), left);
+    size_t characters = slot > 0 ? static_cast<size_t>(slot) - 1 : 0;
+    out.PatchU8(lengths_at + i, static_cast<uint8_t>(slot), std::string(entry.name) + " length");
+    // The characters and their NUL: a text field one byte wider than them.
+    out.PutFixedText(entry.text.substr(0, characters), characters + 1, entry.name);
+  }
+}
+
+ReadStrings ReadStringSection(const RecordReader& in, size_t offset, size_t count) {
+  ReadStrings read;
+  size_t at = offset + kStringSlots;
+  for (size_t i = 0; i < count && i < kStringSlots; ++i) {
+    size_t slot = in.At(offset + i);
+    size_t characters = slot > 0 ? slot - 1 : 0;
+    read.strings.push_back(mqtt::Ascii(in, at, characters));
+    at += characters + 1;
+  }
+  read.end = at;
+  return read;
+}
+
+}  // namespace ostrevan

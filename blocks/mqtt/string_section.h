@@ -1,0 +1,40 @@
+// The run of strings at the end of every MQTT record: one slot length byte
+// per string (four bytes in all), then the strings, each followed by a NUL.
+//
+// The strings share a budget of 250 bytes, terminators included. A string
+// that does not fit what is left is cut to (left - 1) characters; once the
+// budget is spent, a string is written as a lone NUL with slot length 0.
+// A reader takes k - 1 characters and one terminator for slot length k, and
+// a lone terminator for slot length 0, so it stays in step whatever it reads.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/record.h"
+
+namespace ostrevan {
+
+constexpr size_t kStringSlots = 4;
+constexpr int kStringBudget = 250;
+
+struct SectionString {
+  std::string_view text;
+  std::string_view name;  // what the record's explanation calls it
+};
+
+// Writes the four slot length bytes and then up to four strings; the slot
+// length bytes of missing strings are 0.
+void PutStringSection(RecordWriter& out, const std::vector<SectionString>& strings);
+
+struct ReadStrings {
+  std::vector<std::string> strings;  // only the bytes 1 to 127 of each
+  size_t end = 0;                    // offset just behind the last terminator
+};
+
+// Reads `count` strings of the section that starts at `offset`.
+ReadStrings ReadStringSection(const RecordReader& in, size_t offset, size_t count);
+
+}  // namespace ostrevan

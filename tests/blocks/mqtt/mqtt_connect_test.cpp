@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "mqtt_test_support.h"
+#include "ostrevan/plugin.h"
+#include "support/plugin_fixture.h"
+
+namespace ostrevan::testing {
+namespace {
+
+const std::string kDefaultRecord =
+    "00 00 8B 00 00 00 00 00 00 01 00 0B 85 07 5C 00 00 00 00 00 00 0A 1E " + Repeat("00", 8) +
+    " 00 07 0D 01 01 01 00 00 00 00 " + Repeat("00", 8);
+
+std::string ReadWhole(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+std::string TlsText(const std::string& ca, const std::string& crt, const std::string& key,
+                    int tls = 1) {
+  return "A:30,10,0,1884,1," + std::to_string(tls) + ",0,0,0,B:plc1,C:,D:,E:10.0.0.5,F:" + ca +
+         ",G:" + crt + ",H:" + key + ",I:";
+}
+
+// A PEM-looking content of exactly `size` bytes, lines ending in CR LF.
+std::string PemOfSize(size_t size, char fill) {
+  std::string content;
+  while (content.size() < size)
+    content += content.size() % 66 == 64 ? "\r\n" : std::string(1, fill);
+  content.resize(size);
+  return content;
+}
+
+TEST(MqttConnect, AnnouncesItsLengthsAndDefault) {
+  uint32_t length = 0;
+  EXPECT_EQ(Function_ParamLength(kConnect, &length), 1024);
+  EXPECT_EQ(Function_CodeLength(kConnect, &length), 10240);
+  EXPECT_EQ(length, 10240u);
+  EXPECT_EQ(DefaultText(kConnect), "A:30,10,0,1884,1,0,0,0,0,B:,C:,D:,E:0.0.0.0,F:,G:,H:,I:");
+  EXPECT_EQ(Hex(CodeAlone(kConnect, DefaultText(kConnect))), kDefaultRecord);
+  EXPECT_EQ(Hex(CodeAlone(kConnect, "")), kDefaultRecord);
+}
+
+struct HeadCase {
+  const char* text;
+  const char* head;  // bytes 11 to 22
+};
+
+TEST(MqttConnect, CodesTheBrokerAndSession) {
+  const HeadCase cases[] = {
+      {"A:5,5,0,1883,0,0,0,0,1,B:,C:,D:,E:192.168.1.20,F:,G:,H:,I:",
+       "20 05 07 5B C0 A8 01 14 00 00 0A 05"},
+      {"A:300,61,0,70000,1,0,0,0,2,B:,C:,D:,E:300.1.2,F:,G:,H:,I:",
+       "0B 85 11 70 2C 01 02 00 00 00 0A 2C"},
+      {"A:255,60,0,1884,7,9,0,0,0,B:,C:,D:,E:1.2.3.4,F:,G:,H:,I:",
+       "0B A5 07 5C 01 02 03 04 00 00 3C FF"},
+      // By domain name: bit 0 clear, no IP address.
+      {"A:30,10,0,8883,0,0,1,0,0,B:,C:,D:,E:1.2.3.4,F:,G:,H:,I:mq.example",
+       "0B 04 22 B3 00 00 00 00 00 00 0A 1E"},
+      // Without its I field a text names no domain, whatever A says.
+      {"A:30,10,0,1884,1,0,1,0,0,B:,C:,D:,E:1.2.3.4,F:,G:,H:",
+       "0B 85 07 5C 01 02 03 04 00 00 0A 1E"},
+      // Missing values of A keep their defaults.
+      {"A:45,B:,C:,D:,E:1.2.3.4,F:,G:,H:,I:", "0B 85 07 5C 01 02 03 04 00 00 0A 2D"},
+  };
+  for (const HeadCase& c : cases)
+    EXPECT_EQ(HexAt(CodeAlone(kConnect, c.text), 11, 12), c.head) << c.text;
+}
+
+// Certificate files are read from a directory of the test's own.
+class MqttConnectFiles : public ::testing::Test {
+ protected:
+  TempDir files;
+};
+
+struct SectionCase {
+  const char* name;
+  std::string text;
+  std::string section;  // behind the strings of TlsText (offset 45)
+};
+
+TEST_F(MqttConnectFiles, CarryCertificateContents) {
+  const std::string ca = "-----BEGIN CERTIFICATE-----\r\nMIIB\r\n-----END CERTIFICATE-----\r\n";
+  const std::string crt = "crt\n";
+  const std::string key = "k";
+  const std::string ca_path = files.Write("ca.pem", ca);
+  const std::string crt_path = files.Write("c.crt", crt);
+  const std::string key_path = files.Write("c.key", key);
+  const std::string full = files.Write("full.pem", PemOfSize(3072, 'F'));
+  const std::string over = files.Write("over.pem", PemOfSize(3073, 'O'));
+  const std::string nul = files.Write("nul.pem", std::string("ab\0cd\nef\n", 9));
+  const std::string missing = files.path() + "missing.pem";
+  const std::string empty = files.Write("empty.pem", "");
+
+  auto lengths = [](size_t a, size_t b, size_t c) {
+    return Hex({uint8_t(a >> 8), uint8_t(a), uint8_t(b >> 8), uint8_t(b), uint8_t(c >> 8),
+                uint8_t(c), 0, 0});
+  };
+  auto hex = [](const std::string& s) { return Hex(std::vector<uint8_t>(s.begin(), s.end())); };
+  const std::string none = Repeat("00", 8);
+
+  const SectionCase cases[] = {
+      {"no files", TlsText("", "", ""), none},
+      {"TLS off", TlsText(ca_path, crt_path, key_path, 0), none},
+      {"CA only", TlsText(ca_path, "", ""), lengths(ca.size(), 0, 0) + " " + hex(ca)},
+      {"three", TlsText(ca_path, crt_path, key_path),
+       lengths(ca.size(), 4, 1) + " " + hex(ca) + " " + hex(crt) + " " + hex(key)},
+      {"a missing one", TlsText(ca_path, missing, key_path),
+       lengths(ca.size(), 0, 1) + " " + hex(ca) + " " + hex(key)},
+      {"only missing or empty ones", TlsText(missing, empty, ""), none},
+      {"3072 bytes", TlsText("", full, key_path),
+       lengths(0, 3072, 1) + " " + hex(PemOfSize(3072, 'F')) + " " + hex(key)},
+      {"3073 bytes", TlsText(ca_path, over, key_path), none},
+      {"a directory", TlsText(files.path(), "", ""), none},
+      // A line is carried up to its first NUL byte.
+      {"NUL in a line", TlsText(nul, "", ""), lengths(5, 0, 0) + " 61 62 65 66 0A"},
+  };
+  for (const SectionCase& c : cases) {
+    std::vector<uint8_t> record = CodeAlone(kConnect, c.text);
+    EXPECT_EQ(HexAt(record, 45, record.size()), c.section) << c.name;
+  }
+}
+
+TEST_F(MqttConnectFiles, DecodeWritesThemBackIntoATimeStampedDirectory) {
+  TempDir module;
+  ModuleDirectoryAt at(module.path());
+  FixedClock clock({2024, 5, 6, 7, 8, 9, 0});
+  const std::string ca = PemOfSize(3072, 'C'), crt = PemOfSize(1500, 'R'), key = "K\r\n";
+  std::vector<uint8_t> record = CodeAlone(
+      kConnect, "A:20,30,4,1885,0,1,1,1,1,B:id,C:me,D:pw,E:0.0.0.0,F:" + files.Write("a", ca) +
+                    ",G:" + files.Write("b", crt) + ",H:" + files.Write("c", key) + ",I:mq.io");
+
+  const std::string dir = module.path() + "2024_05_06_07_08_09/";
+  // The reserved values of A (77, 1) come from the text, not the record.
+  EXPECT_EQ(DecodeBlock(kConnect, "A:30,10,77,1884,1,0,0,1,0,B:", record),
+            "A:20,30,77,1885,0,1,1,1,1,B:id,C:me,D:pw,E:0.0.0.0,F:" + dir + "1.pem,G:" + dir +
+                "2.crt,H:" + dir + "3.key,I:mq.io");
+  EXPECT_EQ(ReadWhole(dir + "1.pem"), ca);
+  EXPECT_EQ(ReadWhole(dir + "2.crt"), crt);
+  EXPECT_EQ(ReadWhole(dir + "3.key"), key);
+
+  // Only the contents the record carries become files; TLS off drops the paths.
+  std::vector<uint8_t> key_only = CodeAlone(kConnect, TlsText("", "", files.Write("k", key)));
+  const std::string text = DecodeBlock(kConnect, TlsText("x", "y", "z"), key_only);
+  EXPECT_EQ(text, TlsText("", "", dir + "3.key"));
+  std::vector<uint8_t> off = CodeAlone(kConnect, TlsText("", "", "", 0));
+  EXPECT_EQ(DecodeBlock(kConnect, TlsText("x", "y", "z", 0), off), TlsText("", "", "", 0));
+
+  size_t entries = 0;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(module.path())) {
+    (void)entry;
+    ++entries;
+  }
+  EXPECT_EQ(entries, 4u);  // the directory and its three files, nothing else
+}
+
+// (and quotes never reach the record)
+TEST_F(MqttConnectFiles, AFileThatCannotBeWrittenLeavesOnlyItsPathEmpty) {
+  ModuleDirectoryAt at(files.path() + "no/such/place/");
+  std::vector<uint8_t> record = CodeAlone(
+      kConnect, "A:30,10,0,1884,1,1,1,0,0,B:\"id\",C:,D:,E:0.0.0.0,F:" + files.Write("a", "A") +
+                    ",G:,H:,I:broker.example");
+  EXPECT_EQ(DecodeBlock(kConnect, "", record),
+            "A:30,10,0,1884,1,1,1,0,0,B:id,C:,D:,E:0.0.0.0,F:,G:,H:,I:broker.example");
+}
+
+TEST_F(MqttConnectFiles, WrongLengthsStayInsideTheRecordAndTheNewDirectory) {
+  TempDir module;
+  ModuleDirectoryAt at(module.path());
+  FixedClock clock({2030, 1, 2, 3, 4, 5, 0});
+  std::vector<uint8_t> record = CodeAlone(kConnect, TlsText(files.Write("a", "abc"), "", ""));
+  // Lengths: CA 3072 (past the end of the record), certificate above the
+  // limit (counts as 0), key 2.
+  const std::vector<uint8_t> lengths = Bytes("0C 00 FF FF 00 02");
+  ASSERT_EQ(record.size(), 45u + 8 + 3);
+  std::copy(lengths.begin(), lengths.end(), record.begin() + 45);
+  const std::string dir = module.path() + "2030_01_02_03_04_05/";
+  EXPECT_EQ(DecodeBlock(kConnect, "", record), TlsText(dir + "1.pem", "", dir + "3.key"));
+  std::string ca = ReadWhole(dir + "1.pem");
+  ASSERT_EQ(ca.size(), 3072u);
+  EXPECT_EQ(ca.substr(0, 4), std::string("abc\0", 4));  // bytes past the record read as 0
+  EXPECT_EQ(ReadWhole(dir + "3.key"), std::string(2, '\0'));
+}
+
+TEST_F(MqttConnectFiles, ATextLongerThanItsBufferIsCut) {
+  // A module directory this long makes the three paths overflow 1023 characters.
+  std::string deep = files.path() + std::string(200, 'd') + "/" + std::string(200, 'e') + "/";
+  std::filesystem::create_directories(deep);
+  ModuleDirectoryAt at(deep);
+  FixedClock clock({2024, 1, 1, 0, 0, 0, 0});
+  std::vector<uint8_t> record = CodeAlone(
+      kConnect, TlsText(files.Write("a", "1"), files.Write("b", "2"), files.Write("c", "3")));
+  std::string text = DecodeBlock(kConnect, "", record);
+  EXPECT_EQ(text.size(), 1023u);
+  EXPECT_EQ(text.substr(0, 40), TlsText("", "", "").substr(0, 40));
+}
+
+struct DecodeCase {
+  const char* record;  // bytes 11 to 22, then the strings
+  const char* text;
+};
+
+TEST(MqttConnect, DecodesTheBrokerAndSession) {
+  const std::string head = "00 00 8B 00 00 00 00 00 00 01 00 ";
+  const std::string pins = " 00 00 00 00 00 00 00 00 00 07 0D ";
+  const DecodeCase cases[] = {
+      {"20 85 07 5C 0A 00 00 01 00 00 05 2C|03 01 01 00 69 64 00 00 00",
+       "A:44,5,0,1884,1,0,0,0,1,B:id,C:,D:,E:10.0.0.1,F:,G:,H:,I:"},
+      {"21 00 00 50 0A 00 00 01 00 00 3D 00|01 01 01 04 00 00 00 61 62 63 00",
+       "A:0,61,0,80,0,0,1,0,0,B:,C:,D:,E:0.0.0.0,F:,G:,H:,I:abc"},
+  };
+  for (const DecodeCase& c : cases) {
+    const std::string bytes = c.record;
+    const size_t bar = bytes.find('|');
+    std::string record = head + bytes.substr(0, bar) + pins + bytes.substr(bar + 1);
+    EXPECT_EQ(
+        DecodeBlock(kConnect, "A:1,1,0,1,1,1,1,0,0,B:old,C:old,D:old,E:9.9.9.9,F:,G:,H:,I:old",
+                    Bytes(record)),
+        c.text)
+        << c.record;
+  }
+}
+
+}  // namespace
+}  // namespace ostrevan::testing
