@@ -1,5 +1,9 @@
 #include "core/factory.h"
 
+#include "blocks/gprs/gprs_connect_entity.h"
+#include "blocks/gprs/gprs_data_send_entity.h"
+#include "blocks/memory/memory_read_entity.h"
+#include "blocks/memory/memory_write_entity.h"
 #include "blocks/wifi/wifi_entity.h"
 
 namespace ostrevan {
@@ -17,6 +21,10 @@ using Maker = std::unique_ptr<CFbdEntity> (*)();
 constexpr Maker kMakers[] = {
     // Modbus, Memory Read, Memory Write, GPRS Connect, GPRS Data Send,
     // MQTT Connect, MQTT Subscribe, MQTT Publish, SMS Input, SMS Output, EMAIL
+    Make<CMemoryReadEntity>,
+    Make<CMemoryWriteEntity>,
+    Make<CGprsConnectEntity>,
+    Make<CGprsDataSendEntity>,
     Make<CWifiModeEntity>,
 };
 
