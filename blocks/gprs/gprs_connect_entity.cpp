@@ -48,7 +48,7 @@ int CGprsConnectEntity::Code(const char* param, uint8_t* record, uint32_t* len) 
   PutRecordHead(out, kHead, instance_index());
   uint8_t mode = ServerModeBits(params.server);
   if (params.close_mode == 1) mode |= kCloseSceneBit;
-  out.PutU8(mode, "mode: customize 01, domain 02, close scene 04");
+  out.PutU8(mode, "custom 01|domain 02|close 04");
   out.PutU8(params.timeout, "timeout (min)");
   out.PutU16LE(params.server.port, "server port");
   PutServerAddress(out, params.server);

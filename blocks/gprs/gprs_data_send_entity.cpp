@@ -75,7 +75,7 @@ int CGprsDataSendEntity::Code(const char* param, uint8_t* record, uint32_t* len)
   RecordWriter out = MakeWriter(record, kCodeLength);
   PutRecordHead(out, kHead, instance_index());
   out.PutU8(1, "(always 1)");
-  out.PutU8(ServerModeBits(params.server), "mode: customize 01, domain 02");
+  out.PutU8(ServerModeBits(params.server), "custom 01|domain 02");
   out.PutU8(params.timeout, "timeout (s)");
   out.PutU16LE(params.server.port, "server port");
   PutServerAddress(out, params.server);
@@ -86,7 +86,7 @@ int CGprsDataSendEntity::Code(const char* param, uint8_t* record, uint32_t* len)
   out.PutU8(DataIndexLowByte(params.data_index), "data index (low)");
   out.PutU8(static_cast<uint8_t>(params.slave_address), "slave address");
   out.PutU8(DataIndexHighAndOrder(params.data_index, params.high_low),
-            "data index (high) + low-high 01");
+            "index hi<<2 | low-high 01");
   PutReservedRun(out);
   PutPinArea(out, kHead);
   return FinishCode(out, len);

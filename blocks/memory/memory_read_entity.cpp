@@ -57,7 +57,7 @@ int CMemoryReadEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
   out.PutFixedText(params.file_name, kCardFileNameWidth, "file name");
   out.PutU8(static_cast<uint8_t>((params.auxiliary ? kAuxiliaryBit : 0) |
                                  (params.save_time ? kSaveTimeBit : 0)),
-            "options: aux 04, save time 20");
+            "flags: aux 04, save time 20");
   out.PutU32BE(params.record_index, "record index");
   out.PutU8(params.format, "data format");
   out.PutU8(params.count_byte, "count byte");

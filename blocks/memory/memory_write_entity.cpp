@@ -22,7 +22,7 @@ char ReadSeparator(std::string_view span) {
 }
 
 uint8_t OptionsByte(const MemoryWriteParams& params) {
-  uint8_t options = params.write_mode;  // the whole value, as the PLC expects
+  uint8_t options = params.write_mode;  // the whole value goes in, not only bit 0
   if (params.auxiliary) options |= kAuxiliaryBit;
   if (params.save_time) options |= kSaveTimeBit;
   if (!params.internal_card) options |= kExternalCardBit;
@@ -69,7 +69,7 @@ int CMemoryWriteEntity::Code(const char* param, uint8_t* record, uint32_t* len) 
   RecordWriter out = MakeWriter(record, kRecordLength);
   PutRecordHead(out, kHead, instance_index());
   out.PutFixedText(params.file_name, kCardFileNameWidth, "file name");
-  out.PutU8(OptionsByte(params), "options: append 01, aux 04, save time 20, external 40");
+  out.PutU8(OptionsByte(params), "flags: append,aux,time,ext");
   out.PutU32BE(params.record_index, "record index");
   out.PutU8(static_cast<uint8_t>(params.area_code), "source area");
   out.PutU16BE(static_cast<uint16_t>(params.index), "source index");
