@@ -1,5 +1,9 @@
 #include "core/factory.h"
 
+#include "blocks/gprs/gprs_connect_entity.h"
+#include "blocks/gprs/gprs_data_send_entity.h"
+#include "blocks/memory/memory_read_entity.h"
+#include "blocks/memory/memory_write_entity.h"
 #include "blocks/messaging/mail_entity.h"
 #include "blocks/messaging/sms_input_entity.h"
 #include "blocks/messaging/sms_output_entity.h"
@@ -21,7 +25,11 @@ using Maker = std::unique_ptr<CFbdEntity> (*)();
 
 // The order in which the classes are asked; the first to claim the id wins.
 constexpr Maker kMakers[] = {
-    // Modbus, Memory Read, Memory Write, GPRS Connect, GPRS Data Send,
+    // Modbus,
+    Make<CMemoryReadEntity>,
+    Make<CMemoryWriteEntity>,
+    Make<CGprsConnectEntity>,
+    Make<CGprsDataSendEntity>,
     Make<CMqttConnectEntity>,
     Make<CMqttReadEntity>,
     Make<CMqttWriteEntity>,

@@ -76,4 +76,13 @@ std::string RecordReader::TextSkipping0And255(size_t offset, size_t width) const
   return text;
 }
 
+std::string RecordReader::TextOfBytes1To127(size_t offset, size_t width) const {
+  std::string text;
+  for (size_t i = 0; i < width; ++i) {
+    uint8_t byte = At(offset + i);
+    if (byte >= 1 && byte <= 127) text.push_back(static_cast<char>(byte));
+  }
+  return text;
+}
+
 }  // namespace ostrevan

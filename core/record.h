@@ -73,6 +73,9 @@ class RecordReader {
   // The bytes of [offset, offset + width) that are not 0 or 255, in order:
   // how fixed-width text fields are read back.
   std::string TextSkipping0And255(size_t offset, size_t width) const;
+  // The bytes of [offset, offset + width) from 1 to 127, in order: how the
+  // 7-bit texts (server names, identifiers) are read back.
+  std::string TextOfBytes1To127(size_t offset, size_t width) const;
 
  private:
   const uint8_t* data_;

@@ -1,0 +1,45 @@
+// The GPRS Data Send block: the PLC sends PLC data over its cellular
+// connection as a Modbus write of coils (15) or registers (16).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "blocks/gprs/gprs_server.h"
+#include "core/entity.h"
+
+namespace ostrevan {
+
+struct GprsDataSendParams {
+  uint8_t spare = 1;             // carried in the text only
+  uint8_t command = 15;          // Modbus function code, 15 or 16
+  uint32_t count = 1;            // coils or registers
+  uint32_t register_address = 0; // remote start register
+  uint8_t timeout = 10;          // seconds
+  uint8_t data_area = 176;       // local data operand
+  uint16_t data_index = 0;
+  uint8_t count_byte = 1;        // low byte of count, carried in the text
+  uint32_t slave_address = 1;
+  bool high_low = true;          // 1 "High Low", 0 "Low High"
+  GprsServer server;
+};
+
+GprsDataSendParams ParseGprsDataSendText(const std::string& text);
+std::string GprsDataSendText(const GprsDataSendParams& params);
+
+class CGprsDataSendEntity : public CFbdEntity {
+ public:
+  static constexpr int kType = 12;
+  static constexpr uint32_t kParamLength = 200;
+  static constexpr uint32_t kCodeLength = 150;
+
+  int GetType() const override { return kType; }
+  int IsType(int type) const override { return type == kType; }
+  int GetParamLength(uint32_t* len) const override { return ReportLength(len, kParamLength); }
+  int GetCodeLength(uint32_t* len) const override { return ReportLength(len, kCodeLength); }
+  int SetDefault(char* param) override;
+  int Code(const char* param, uint8_t* record, uint32_t* len) override;
+  int Decode(char* param, const uint8_t* record, uint32_t len) override;
+};
+
+}  // namespace ostrevan

@@ -1,0 +1,61 @@
+#include "blocks/gprs/gprs_server.h"
+
+#include "core/param_text.h"
+
+namespace ostrevan {
+
+namespace {
+
+constexpr uint8_t kCustomizeBit = 0x01;
+constexpr uint8_t kDomainBit = 0x02;
+constexpr size_t kIpFieldWidth = 6;  // four parts and two zero bytes
+
+}  // namespace
+
+void ReadServerAddress(std::string_view span, GprsServer& server) {
+  if (server.by_domain) {
+    server.domain_name = RemoveQuotes(span).substr(0, kDomainNameWidth);
+    return;
+  }
+  ScannedInts<4> parts = ScanInts<4>(span, '.');
+  for (size_t i = 0; i < server.ip.size(); ++i) server.ip[i] = static_cast<uint8_t>(parts[i]);
+}
+
+std::string ServerAddressText(const GprsServer& server) {
+  return server.by_domain ? server.domain_name : FormatIpv4(server.ip);
+}
+
+uint8_t ServerModeBits(const GprsServer& server) {
+  return static_cast<uint8_t>((server.system_settings ? 0 : kCustomizeBit) |
+                              (server.by_domain ? kDomainBit : 0));
+}
+
+void ApplyServerModeBits(uint8_t bits, GprsServer& server) {
+  server.system_settings = (bits & kCustomizeBit) == 0;
+  server.by_domain = (bits & kDomainBit) != 0;
+}
+
+void PutServerAddress(RecordWriter& out, const GprsServer& server) {
+  if (server.by_domain) {
+    out.PutFixedText(server.domain_name, kDomainNameWidth, "server domain name");
+    return;
+  }
+  out.PutBytes(server.ip.data(), server.ip.size(), "server IP");
+  out.PutZeros(kIpFieldWidth - server.ip.size(), "(after IP)");
+}
+
+void ReadServerAddress(const RecordReader& in, size_t offset, GprsServer& server) {
+  server.domain_name.clear();
+  server.ip = {0, 0, 0, 0};
+  if (server.by_domain) {
+    server.domain_name = in.TextOfBytes1To127(offset, kDomainNameWidth);
+    return;
+  }
+  for (size_t i = 0; i < server.ip.size(); ++i) server.ip[i] = in.At(offset + i);
+}
+
+size_t EndOfServerAddress(size_t offset, const GprsServer& server) {
+  return offset + (server.by_domain ? kDomainNameWidth : kIpFieldWidth);
+}
+
+}  // namespace ostrevan

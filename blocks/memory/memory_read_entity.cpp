@@ -1,0 +1,93 @@
+#include "blocks/memory/memory_read_entity.h"
+
+#include "core/param_text.h"
+#include "core/record_header.h"
+
+namespace ostrevan {
+
+namespace {
+
+constexpr uint8_t kOpcode = 0x44;
+constexpr uint8_t kExternalCardFlag = 0x10;  // in the head's flags byte
+
+RecordHead HeadFor(const MemoryReadParams& params) {
+  return RecordHead{kOpcode, 2, 1, params.internal_card ? uint8_t{0} : kExternalCardFlag};
+}
+
+}  // namespace
+
+MemoryReadParams MemoryReadDefaults() {
+  MemoryReadParams params;
+  params.file_name = CardFileNameNow();
+  return params;
+}
+
+MemoryReadParams ParseMemoryReadText(const std::string& text) {
+  MemoryReadParams params = MemoryReadDefaults();
+  if (auto span = FieldSpan(text, "A:", ",B:")) ApplyFileOptions(ScanInts<kFileOptionCount>(*span), params);
+  if (auto span = FieldSpan(text, ",B:", ",C:")) params.separator = span->front();
+  if (auto span = FieldSpan(text, ",C:", ",D:")) ReadOperandSegment(*span, params);
+  if (auto span = FieldSpan(text, ",D:", ",E:")) {
+    ScannedInts<2> scanned = ScanInts<2>(*span);
+    params.format = static_cast<uint8_t>(scanned[0]);
+    params.count_byte = static_cast<uint8_t>(scanned[1]);
+  }
+  if (auto span = FieldSpan(text, ",E:", ",F:")) params.file_name = CardText(*span, kCardFileNameWidth);
+  if (auto span = FieldSpan(text, ",F:", "")) params.title = CardText(*span, kCardTitleWidth);
+  return params;
+}
+
+std::string MemoryReadText(const MemoryReadParams& params) {
+  return Format("A:%s,B:%s,C:%s,D:%d,%d,E:%s,F:%s", FileOptionsText(params).c_str(),
+                SeparatorText(params.separator).c_str(), OperandSegmentText(params).c_str(),
+                params.format, params.count_byte, params.file_name.c_str(),
+                params.title.c_str());
+}
+
+int CMemoryReadEntity::SetDefault(char* param) {
+  return WriteParamText(param, MemoryReadText(MemoryReadDefaults()), kParamLength);
+}
+
+int CMemoryReadEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
+  MemoryReadParams params = ParseMemoryReadText(ReadParamText(param));
+  if (!AdmitInstance()) return -2;
+  RecordHead head = HeadFor(params);
+  RecordWriter out = MakeWriter(record, kCodeLength);
+  PutRecordHead(out, head, instance_index());
+  out.PutFixedText(params.file_name, kCardFileNameWidth, "file name");
+  out.PutU8(static_cast<uint8_t>((params.auxiliary ? kAuxiliaryBit : 0) |
+                                 (params.save_time ? kSaveTimeBit : 0)),
+            "flags: aux 04, save time 20");
+  out.PutU32BE(params.record_index, "record index");
+  out.PutU8(params.format, "data format");
+  out.PutU8(params.count_byte, "count byte");
+  out.PutU8(static_cast<uint8_t>(params.area_code), "destination area");
+  out.PutU16BE(static_cast<uint16_t>(params.index), "destination index");
+  out.PutU8(static_cast<uint8_t>(params.count), "count");
+  out.PutU8(params.data_sequence, "byte order (0 HI-LO)");
+  out.PutFixedText(params.title, kCardTitleWidth, "record title");
+  out.PutU8(DecimalsAndFormat(params.decimals, params.format), "format (hi) decimals (lo)");
+  PutReservedRun(out);
+  PutPinArea(out, head);
+  return FinishCode(out, len);
+}
+
+int CMemoryReadEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
+  MemoryReadParams params = ParseMemoryReadText(ReadParamText(param));
+  RecordReader in(record, len);
+  params.internal_card = (in.At(9) & kExternalCardFlag) == 0;
+  params.file_name = in.TextSkipping0And255(11, kCardFileNameWidth);
+  params.record_index = in.U32BE(22);
+  params.count_byte = in.At(27);
+  params.area_code = in.At(28);
+  params.index = in.U16BE(29);
+  params.count = in.At(31);
+  params.data_sequence = in.At(32);
+  params.title = in.TextSkipping0And255(33, kCardTitleWidth);
+  // The format byte at 26 is overridden by the high nibble of 43.
+  params.decimals = in.At(43) & 0x0F;
+  params.format = static_cast<uint8_t>(in.At(43) >> 4);
+  return WriteParamText(param, MemoryReadText(params), kParamLength);
+}
+
+}  // namespace ostrevan

@@ -1,0 +1,40 @@
+// The Memory Read block: the PLC reads one record of a text file on its
+// memory card into PLC registers.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "blocks/memory/card_file.h"
+#include "core/entity.h"
+
+namespace ostrevan {
+
+struct MemoryReadParams : CardFileParams {
+  uint8_t format = 0;      // data type code of the destination
+  uint8_t count_byte = 1;  // low byte of count
+
+  MemoryReadParams() { record_index = 1; }
+};
+
+// The defaults, with the file name taken from the clock.
+MemoryReadParams MemoryReadDefaults();
+MemoryReadParams ParseMemoryReadText(const std::string& text);
+std::string MemoryReadText(const MemoryReadParams& params);
+
+class CMemoryReadEntity : public CFbdEntity {
+ public:
+  static constexpr int kType = 2;
+  static constexpr uint32_t kParamLength = 80;
+  static constexpr uint32_t kCodeLength = 55;
+
+  int GetType() const override { return kType; }
+  int IsType(int type) const override { return type == kType; }
+  int GetParamLength(uint32_t* len) const override { return ReportLength(len, kParamLength); }
+  int GetCodeLength(uint32_t* len) const override { return ReportLength(len, kCodeLength); }
+  int SetDefault(char* param) override;
+  int Code(const char* param, uint8_t* record, uint32_t* len) override;
+  int Decode(char* param, const uint8_t* record, uint32_t len) override;
+};
+
+}  // namespace ostrevan

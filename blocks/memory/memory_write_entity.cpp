@@ -1,0 +1,111 @@
+#include "blocks/memory/memory_write_entity.h"
+
+#include "core/param_text.h"
+#include "core/record_header.h"
+
+namespace ostrevan {
+
+namespace {
+
+constexpr RecordHead kHead{0x43, 2, 1, 0x00};
+constexpr uint8_t kWriteModeBit = 0x01;
+constexpr uint8_t kExternalCardBit = 0x40;
+
+// Segment A: the seven file options, then write mode and format.
+constexpr size_t kSegmentACount = kFileOptionCount + 2;
+
+// Segment B runs from "B:" to the first "C:" behind it and ends with the
+// comma before "C:"; a separator that is a comma itself stands before it.
+char ReadSeparator(std::string_view span) {
+  std::string_view content = span.substr(0, span.size() - 1);
+  return content.empty() ? '\0' : content.front();
+}
+
+uint8_t OptionsByte(const MemoryWriteParams& params) {
+  uint8_t options = params.write_mode;  // the whole value goes in, not only bit 0
+  if (params.auxiliary) options |= kAuxiliaryBit;
+  if (params.save_time) options |= kSaveTimeBit;
+  if (!params.internal_card) options |= kExternalCardBit;
+  return options;
+}
+
+}  // namespace
+
+MemoryWriteParams MemoryWriteDefaults() {
+  MemoryWriteParams params;
+  params.file_name = CardFileNameNow();
+  return params;
+}
+
+MemoryWriteParams ParseMemoryWriteText(const std::string& text) {
+  MemoryWriteParams params = MemoryWriteDefaults();
+  if (auto span = FieldSpan(text, "A:", ",B:")) {
+    ScannedInts<kSegmentACount> scanned = ScanInts<kSegmentACount>(*span);
+    ApplyFileOptions(scanned, params);
+    params.write_mode = static_cast<uint8_t>(scanned[7]);
+    params.format = static_cast<uint32_t>(scanned[8]);
+  }
+  if (auto span = FieldSpan(text, "B:", "C:")) params.separator = ReadSeparator(*span);
+  if (auto span = FieldSpan(text, ",C:", ",D:")) ReadOperandSegment(*span, params);
+  if (auto span = FieldSpan(text, "D:", ",E:")) params.file_name = CardText(*span, kCardFileNameWidth);
+  if (auto span = FieldSpan(text, ",E:", "")) params.title = CardText(*span, kCardTitleWidth);
+  return params;
+}
+
+std::string MemoryWriteText(const MemoryWriteParams& params) {
+  return Format("A:%s,%d,%d,B:%s,C:%s,D:%s,E:%s", FileOptionsText(params).c_str(),
+                params.write_mode, static_cast<int>(params.format),
+                SeparatorText(params.separator).c_str(), OperandSegmentText(params).c_str(),
+                params.file_name.c_str(), params.title.c_str());
+}
+
+int CMemoryWriteEntity::SetDefault(char* param) {
+  return WriteParamText(param, MemoryWriteText(MemoryWriteDefaults()), kParamLength);
+}
+
+int CMemoryWriteEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
+  MemoryWriteParams params = ParseMemoryWriteText(ReadParamText(param));
+  if (!AdmitInstance()) return -2;
+  RecordWriter out = MakeWriter(record, kRecordLength);
+  PutRecordHead(out, kHead, instance_index());
+  out.PutFixedText(params.file_name, kCardFileNameWidth, "file name");
+  out.PutU8(OptionsByte(params), "flags: append,aux,time,ext");
+  out.PutU32BE(params.record_index, "record index");
+  out.PutU8(static_cast<uint8_t>(params.area_code), "source area");
+  out.PutU16BE(static_cast<uint16_t>(params.index), "source index");
+  out.PutU8(static_cast<uint8_t>(params.count), "count");
+  out.PutU8(params.data_sequence, "byte order (0 HI-LO)");
+  out.PutFixedText(params.title, kCardTitleWidth, "record title");
+  out.PutU8(DecimalsAndFormat(params.decimals, params.format), "format (hi) decimals (lo)");
+  out.PutU8(static_cast<uint8_t>(params.separator), "separator");
+  out.PutU8(params.after_full, "when full (0 overlay)");
+  out.PutU8(params.file_size_code, "file size code");
+  PutReservedRun(out);
+  PutPinArea(out, kHead);
+  return FinishCode(out, len);
+}
+
+int CMemoryWriteEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
+  MemoryWriteParams params = ParseMemoryWriteText(ReadParamText(param));
+  RecordReader in(record, len);
+  params.file_name = in.TextSkipping0And255(11, kCardFileNameWidth);
+  uint8_t options = in.At(21);
+  params.write_mode = options & kWriteModeBit;
+  params.auxiliary = (options & kAuxiliaryBit) ? 1 : 0;
+  params.save_time = (options & kSaveTimeBit) != 0;
+  params.internal_card = (options & kExternalCardBit) == 0;
+  params.record_index = in.U32BE(22);
+  params.area_code = in.At(26);
+  params.index = in.U16BE(27);
+  params.count = in.At(29);
+  params.data_sequence = in.At(30);
+  params.title = in.TextSkipping0And255(31, kCardTitleWidth);
+  params.decimals = in.At(41) & 0x0F;
+  params.format = in.At(41) >> 4;
+  params.separator = static_cast<char>(in.At(42));
+  params.after_full = in.At(43);
+  params.file_size_code = in.At(44);
+  return WriteParamText(param, MemoryWriteText(params), kParamLength);
+}
+
+}  // namespace ostrevan
