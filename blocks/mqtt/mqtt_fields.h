@@ -39,15 +39,5 @@ inline std::optional<std::string> FieldValue(std::string_view text, std::string_
   return std::string(span->substr(0, max_length));
 }
 
-// The bytes 1 to 127 of [offset, offset + width): how texts come back from
-// a record (padding and anything outside 7-bit ASCII are dropped).
-inline std::string Ascii(const RecordReader& in, size_t offset, size_t width) {
-  std::string text;
-  for (size_t i = 0; i < width; ++i) {
-    uint8_t byte = in.At(offset + i);
-    if (byte >= 1 && byte <= 127) text.push_back(static_cast<char>(byte));
-  }
-  return text;
-}
 
 }  // namespace ostrevan::mqtt

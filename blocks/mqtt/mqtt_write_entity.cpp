@@ -119,8 +119,8 @@ PublishItem ReadItem(const RecordReader& in, size_t at) {
   }
   item.count = in.At(at + 5);
   item.format = in.At(at + 6);
-  item.comment = mqtt::Ascii(in, at + 7, kCommentBytes);
-  item.description = mqtt::Ascii(in, at + 7 + kCommentBytes, kDescriptionBytes);
+  item.comment = in.TextOfBytes1To127(at + 7, kCommentBytes);
+  item.description = in.TextOfBytes1To127(at + 7 + kCommentBytes, kDescriptionBytes);
   if (item.count < 1 || item.count > kMaxCount) {
     item.count = 0;
     item.area = kInputArea;

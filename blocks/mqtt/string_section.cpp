@@ -51,7 +51,7 @@ ReadStrings ReadStringSection(const RecordReader& in, size_t offset, size_t coun
   for (size_t i = 0; i < count && i < kStringSlots; ++i) {
     size_t slot = in.At(offset + i);
     size_t characters = slot > 0 ? slot - 1 : 0;
-    read.strings.push_back(mqtt::Ascii(in, at, characters));
+    read.strings.push_back(in.TextOfBytes1To127(at, characters));
     at += characters + 1;
   }
   read.end = at;
