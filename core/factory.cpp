@@ -7,6 +7,7 @@
 #include "blocks/messaging/mail_entity.h"
 #include "blocks/messaging/sms_input_entity.h"
 #include "blocks/messaging/sms_output_entity.h"
+#include "blocks/modbus/modbus_entity.h"
 #include "blocks/mqtt/mqtt_connect_entity.h"
 #include "blocks/mqtt/mqtt_read_entity.h"
 #include "blocks/mqtt/mqtt_write_entity.h"
@@ -25,7 +26,7 @@ using Maker = std::unique_ptr<CFbdEntity> (*)();
 
 // The order in which the classes are asked; the first to claim the id wins.
 constexpr Maker kMakers[] = {
-    // Modbus,
+    Make<CModbusEntity>,
     Make<CMemoryReadEntity>,
     Make<CMemoryWriteEntity>,
     Make<CGprsConnectEntity>,
