@@ -17,12 +17,15 @@ namespace ostrevan {
 
 namespace {
 
+// Asks a probe on the stack first, so that a lookup allocates only the one
+// entity it returns instead of one per class asked.
 template <class Entity>
-std::unique_ptr<CFbdEntity> Make() {
-  return std::make_unique<Entity>();
+std::unique_ptr<CFbdEntity> Make(int type) {
+  const Entity probe;
+  return probe.IsType(type) ? std::make_unique<Entity>() : nullptr;
 }
 
-using Maker = std::unique_ptr<CFbdEntity> (*)();
+using Maker = std::unique_ptr<CFbdEntity> (*)(int type);
 
 // The order in which the classes are asked; the first to claim the id wins.
 constexpr Maker kMakers[] = {
@@ -44,8 +47,7 @@ constexpr Maker kMakers[] = {
 
 std::unique_ptr<CFbdEntity> CreateEntity(int type) {
   for (Maker make : kMakers) {
-    std::unique_ptr<CFbdEntity> entity = make();
-    if (entity->IsType(type)) return entity;
+    if (std::unique_ptr<CFbdEntity> entity = make(type)) return entity;
   }
   return nullptr;
 }

@@ -118,8 +118,15 @@ Operand ParseOperand(std::string_view text) {
 std::string FormatOperand(int area, int32_t index) {
   const AreaInfo* info = FindArea(area);
   if (!info) return {};
-  if (info->width == AreaWidth::kBit) return Format("%s%d.%d", info->letters, index / 8, index % 8);
-  return Format("%s%d", info->letters, index);
+  std::string text = info->letters;
+  if (info->width != AreaWidth::kBit) {
+    AppendDecimal(text, index);
+    return text;
+  }
+  AppendDecimal(text, index / 8);
+  text.push_back('.');
+  AppendDecimal(text, index % 8);
+  return text;
 }
 
 std::string TypeNameFor(int area, int type) {

@@ -1,6 +1,8 @@
 #include "core/param_text.h"
 
 #include <algorithm>
+#include <charconv>
+#include <iterator>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -143,8 +145,19 @@ std::string Format(const char* format, ...) {
   return large;
 }
 
+void AppendDecimal(std::string& text, int32_t value) {
+  char digits[12];  // "-2147483648"
+  std::to_chars_result end = std::to_chars(std::begin(digits), std::end(digits), value);
+  text.append(digits, end.ptr);
+}
+
 std::string FormatIpv4(const std::array<uint8_t, 4>& ip) {
-  return Format("%d.%d.%d.%d", ip[0], ip[1], ip[2], ip[3]);
+  std::string text;
+  for (size_t i = 0; i < ip.size(); ++i) {
+    if (i) text.push_back('.');
+    AppendDecimal(text, ip[i]);
+  }
+  return text;
 }
 
 }  // namespace ostrevan

@@ -78,6 +78,10 @@ std::string Format(const char* format, ...)
 #endif
     ;
 
+// Appends `value` in decimal, as "%d" would write it, without formatted I/O:
+// texts are written on every Decode.
+void AppendDecimal(std::string& text, int32_t value);
+
 // "%d.%d.%d.%d" of four bytes.
 std::string FormatIpv4(const std::array<uint8_t, 4>& ip);
 

@@ -20,7 +20,11 @@ WifiParams ParseWifiText(const std::string& text) {
   return params;
 }
 
-std::string WifiText(const WifiParams& params) { return Format("A:%d", params.mode); }
+std::string WifiText(const WifiParams& params) {
+  std::string text = "A:";
+  AppendDecimal(text, params.mode);
+  return text;
+}
 
 int CWifiModeEntity::SetDefault(char* param) {
   return WriteParamText(param, WifiText(WifiParams{}), kParamLength);

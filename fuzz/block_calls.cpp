@@ -1,0 +1,100 @@
+#include "fuzz/block_calls.h"
+
+#include <cstring>
+#include <set>
+
+#include "core/app.h"
+#include "fuzz/block_properties.h"
+#include "ostrevan/plugin.h"
+
+namespace ostrevan::fuzz {
+
+namespace {
+
+constexpr uint32_t kUnsetLength = 0xFFFFFFFFu;
+
+// Watches the plug-in's directory and the working directory across one
+// Decode of a file-writing type: the only new entry may be the time-stamped
+// directory, holding nothing but the numbered certificate files.
+class FileWatch {
+ public:
+  explicit FileWatch(int type)
+      : active_(WritesFiles(type)),
+        module_(App().module_directory()),
+        stamp_(module_ + FixedStampDirectoryName()) {
+    if (!active_) return;
+    module_before_ = DirectoryEntries(module_);
+    cwd_before_ = DirectoryEntries(".");
+  }
+
+  void Check() const {
+    if (!active_) return;
+    for (const std::string& name : DirectoryEntries(module_)) {
+      fuzz::Check(module_before_.count(name) || name == FixedStampDirectoryName(),
+                  "Decode wrote outside its time-stamped directory");
+    }
+    for (const std::string& name : DirectoryEntries(".")) {
+      fuzz::Check(cwd_before_.count(name) || name == FixedStampDirectoryName(),
+                  "Decode wrote into the working directory");
+    }
+    const std::set<std::string> allowed = {"1.pem", "2.crt", "3.key"};
+    for (const std::string& name : DirectoryEntries(stamp_)) {
+      fuzz::Check(allowed.count(name) == 1, "Decode wrote a file of an unexpected name");
+    }
+  }
+
+ private:
+  bool active_;
+  std::string module_;
+  std::string stamp_;
+  std::set<std::string> module_before_;
+  std::set<std::string> cwd_before_;
+};
+
+}  // namespace
+
+CodeResult CodeChecked(int type, const Announced& sizes, std::string_view text) {
+  HostBuffer param(sizes.param);
+  param.SetText(text);
+  HostBuffer record(sizes.code);
+  uint32_t length = kUnsetLength;
+  Check(Function_CodeStart(0) == 1, "Function_CodeStart did not answer 1");
+  CodeResult coded;
+  coded.result = Function_Code(type, param.text(), record.bytes(), &length);
+  record.CheckNothingWrittenPast("Function_Code wrote past the announced record size");
+  param.CheckNothingWrittenPast("Function_Code wrote into the parameter text");
+  Check(coded.result == 0 || coded.result == 1, "Function_Code answered neither 0 nor 1");
+  if (coded.result == 1) {
+    Check(length <= sizes.code, "Function_Code reported a length above the announced size");
+    coded.record.assign(record.bytes(), record.bytes() + length);
+  }
+  return coded;
+}
+
+std::string DecodeChecked(int type, const Announced& sizes, std::string_view text,
+                          const std::vector<uint8_t>& record) {
+  HostBuffer param(sizes.param);
+  param.SetText(text);
+  // Exactly the record's bytes, so that any read past them is seen.
+  HostBuffer bytes(record.size());
+  if (!record.empty()) std::memcpy(bytes.bytes(), record.data(), record.size());
+  FileWatch watch(type);
+  int result = Function_Decode(type, param.text(), bytes.bytes(), static_cast<uint32_t>(record.size()));
+  watch.Check();
+  param.CheckNothingWrittenPast("Function_Decode wrote past the announced text size");
+  Check(result >= 0, "Function_Decode answered a negative result");
+  return param.CheckedText("Function_Decode left no NUL inside the text buffer");
+}
+
+void CheckRefused(int type) {
+  uint32_t length = kUnsetLength;
+  Check(Function_ParamLength(type, &length) == 0, "an unbuilt type announced a text size");
+  Check(Function_CodeLength(type, &length) == 0, "an unbuilt type announced a record size");
+  char text[8] = "A:1";
+  uint8_t record[8] = {};
+  Check(Function_Default(type, text) == 0, "an unbuilt type wrote a default text");
+  Check(Function_Decode(type, text, record, sizeof record) == 0, "an unbuilt type decoded");
+  Check(std::strcmp(text, "A:1") == 0, "an unbuilt type changed the text");
+}
+
+}  // namespace ostrevan::fuzz

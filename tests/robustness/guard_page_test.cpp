@@ -1,0 +1,171 @@
+// Every block type, through the exports, with its text and record buffers
+// of exactly the announced sizes against a no-access page: any read or write
+// past either end faults. Types that are not built yet are skipped.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "ostrevan/plugin.h"
+#include "robustness/guarded_region.h"
+#include "support/plugin_fixture.h"
+#include "support/sample_texts.h"
+
+namespace ostrevan::testing {
+namespace {
+
+std::string Repeat(const std::string& piece, size_t length) {
+  std::string text;
+  while (text.size() < length) text += piece;
+  text.resize(length);
+  return text;
+}
+
+// Texts a block must take without harm; each is cut to the announced size.
+std::vector<std::string> HostileTexts() {
+  std::mt19937 random(1023);
+  std::string any_bytes(1023, ' ');
+  for (char& c : any_bytes) c = static_cast<char>(1 + random() % 255);  // no NUL
+  std::string high_bytes;
+  for (int c = 0x80; c <= 0xFF; ++c) high_bytes.push_back(static_cast<char>(c));
+  return {
+      "",
+      any_bytes,
+      high_bytes,
+      Repeat("A:B:C:D:E:F:G:H:I:,G1:,H1:,I1:,G0:,G99:", 1023),
+      "A:,B:,C:,D:,E:,F:,G:,H:,I:,G1:,H1:,I1:",
+      Repeat("A:99999999999999999999,B:-99999999999999999999,C:4294967296,"
+             "D:999.999.999.999,E:[99999999999,-1,2147483648,0,0,0,0],F:-2147483648,"
+             "G:VW99999999999,H:M99999999.9,I:2147483647,",
+             1023),
+      Repeat("A:\"\"\"\",B:\"", 1023),
+      Repeat(",", 1023),
+      Repeat("A:1,", 1023),
+  };
+}
+
+struct Case {
+  int type;
+  GuardSide side;
+};
+
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+  return "type" + std::to_string(info.param.type) +
+         (info.param.side == GuardSide::kBehind ? "_guard_behind" : "_guard_in_front");
+}
+
+class GuardPage : public ::testing::TestWithParam<Case> {
+ protected:
+  void SetUp() override {
+    Function_ParamLength(type(), &param_size_);
+    Function_CodeLength(type(), &code_size_);
+    if (param_size_ == 0) GTEST_SKIP() << "block type " << type() << " is not built";
+    Configure(1000);
+  }
+
+  int type() const { return GetParam().type; }
+  GuardSide side() const { return GetParam().side; }
+
+  std::string Default() {
+    GuardedRegion text(param_size_, side());
+    EXPECT_EQ(Function_Default(type(), text.text()), 1);
+    return std::string(text.TerminatedText());
+  }
+
+  // One Function_Code; the record's bytes when it answered 1.
+  std::vector<uint8_t> Code(const std::string& source) {
+    GuardedRegion text(param_size_, side());
+    text.SetText(source);
+    GuardedRegion record(code_size_, side());
+    uint32_t length = 0xFFFFFFFFu;
+    Function_CodeStart(0);
+    int result = Function_Code(type(), text.text(), record.bytes(), &length);
+    EXPECT_TRUE(result == 0 || result == 1) << result;
+    if (result != 1) return {};
+    EXPECT_LE(length, code_size_) << "for text " << source.substr(0, 60);
+    length = std::min(length, code_size_);
+    return std::vector<uint8_t>(record.bytes(), record.bytes() + length);
+  }
+
+  // One Function_Decode of `record` cut to `length`, over `source`.
+  void Decode(const std::string& source, const std::vector<uint8_t>& record, size_t length) {
+    GuardedRegion text(param_size_, side());
+    text.SetText(source);
+    GuardedRegion bytes(length, side());
+    bytes.SetBytes(record.data(), std::min(length, record.size()));
+    int result = Function_Decode(type(), text.text(), bytes.bytes(), static_cast<uint32_t>(length));
+    EXPECT_GE(result, 0);
+    text.TerminatedText();
+  }
+
+  // Every cut of a record for small records; for large ones the short cuts,
+  // a stride through the middle and the long cuts.
+  std::vector<size_t> Cuts() const {
+    std::vector<size_t> cuts;
+    for (size_t n = 0; n <= code_size_; ++n) {
+      if (code_size_ <= 600 || n < 80 || n + 80 > code_size_ || n % 97 == 0) cuts.push_back(n);
+    }
+    return cuts;
+  }
+
+  uint32_t param_size_ = 0;
+  uint32_t code_size_ = 0;
+};
+
+TEST_P(GuardPage, CodesEveryTextWithinItsBuffers) {
+  std::vector<std::string> texts = HostileTexts();
+  texts.push_back(Default());
+  texts.emplace_back(TypicalText(type()));
+  // A text that fills its buffer to the last byte before the NUL.
+  texts.push_back(Repeat(Default() + ",", param_size_ - 1));
+  for (const std::string& text : texts) Code(text);
+}
+
+TEST_P(GuardPage, DecodesEveryRecordWithinItsBuffers) {
+  std::mt19937 random(static_cast<unsigned>(type()));
+  std::vector<uint8_t> noise(code_size_);
+  for (uint8_t& byte : noise) byte = static_cast<uint8_t>(random());
+  const std::vector<std::vector<uint8_t>> records = {
+      std::vector<uint8_t>(code_size_, 0x00),
+      std::vector<uint8_t>(code_size_, 0xFF),
+      noise,
+      Code(Default()),
+      Code(std::string(TypicalText(type()))),
+  };
+  const std::vector<std::string> texts = {Default(), HostileTexts()[1], HostileTexts()[3], ""};
+  for (const std::vector<uint8_t>& record : records) {
+    for (size_t length : Cuts()) {
+      if (length > record.size() && length != code_size_) continue;
+      for (const std::string& text : texts) Decode(text, record, length);
+    }
+  }
+}
+
+std::vector<Case> AllTypes() {
+  std::vector<Case> cases;
+  for (int type = 1; type <= 12; ++type) {
+    cases.push_back({type, GuardSide::kBehind});
+    cases.push_back({type, GuardSide::kInFront});
+  }
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(AllBlockTypes, GuardPage, ::testing::ValuesIn(AllTypes()), CaseName);
+
+TEST(GuardPageUnknownTypes, AreRefusedWithoutTouchingTheBuffers) {
+  for (int type : {-1, 0, 13, 1000}) {
+    GuardedRegion text(1, GuardSide::kBehind);
+    GuardedRegion record(0, GuardSide::kBehind);
+    uint32_t length = 7;
+    EXPECT_EQ(Function_ParamLength(type, &length), 0);
+    EXPECT_EQ(Function_Default(type, text.text()), 0);
+    EXPECT_EQ(Function_Decode(type, text.text(), record.bytes(), 0), 0);
+    EXPECT_EQ(length, 7u);
+  }
+}
+
+}  // namespace
+}  // namespace ostrevan::testing
