@@ -1,6 +1,9 @@
 #include "core/app.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string_view>
+#include <vector>
 
 #include "core/factory.h"
 #include "core/platform/platform.h"
@@ -16,6 +19,25 @@ constexpr BlockTypeRow kInitialRows[kBlockTypeCount] = {
     {"Publish with MQTT", 6}, {"Connect to MQTT Server", 7}, {"SMS Input", 8},
     {"SMS Output", 9},    {"EMAIL", 10},              {"WIFI", 11},
 };
+
+// The numbers n of the sections named "Type_<n>" (as "%d" writes n, any
+// letter case) with 1 <= n <= type_count, ascending and each once.
+std::vector<int> TypeSectionNumbers(const std::vector<std::string>& sections, int type_count) {
+  constexpr std::string_view kPrefix = "Type_";
+  std::vector<int> numbers;
+  for (const std::string& section : sections) {
+    std::string_view name = section;
+    if (!EqualsNoCase(name.substr(0, kPrefix.size()), kPrefix)) continue;
+    std::string_view digits = name.substr(kPrefix.size());
+    if (digits.empty() || digits.size() > 10 || digits[0] == '0') continue;
+    if (digits.find_first_not_of("0123456789") != std::string_view::npos) continue;
+    long long n = std::stoll(std::string(digits));
+    if (n <= type_count) numbers.push_back(static_cast<int>(n));
+  }
+  std::sort(numbers.begin(), numbers.end());
+  numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+  return numbers;
+}
 
 }  // namespace
 
@@ -88,15 +110,15 @@ int COstrevanApp::Config(const char* ini_path) {
   std::string path = ini_path;
   if (!platform::IsRootedPath(path)) path = platform::HostExecutableDirectory() + path;
 
-  instance_total_ = platform::ReadIniInt(path, "DEFAULT", "Total", 0);
-  // A hostile TypeCount must not keep the host busy: no real file holds more
-  // sections than this, and sections that are absent change nothing.
-  constexpr int kMaxTypeSections = 10000;
-  int type_count = platform::ReadIniInt(path, "DEFAULT", "TypeCount", 0);
-  for (int n = 1; n <= type_count && n <= kMaxTypeSections; ++n) {
+  platform::IniFile ini(path);
+  instance_total_ = ini.Int("DEFAULT", "Total", 0);
+  int type_count = ini.Int("DEFAULT", "TypeCount", 0);
+  // "Type_1" to "Type_<TypeCount>" in order; only the sections the file has
+  // can change a row, so a huge TypeCount costs nothing.
+  for (int n : TypeSectionNumbers(ini.SectionNames(), type_count)) {
     std::string section = "Type_" + std::to_string(n);
-    std::string name = platform::ReadIniString(path, section, "Name", "");
-    int limit = platform::ReadIniInt(path, section, "Max", 0);
+    std::string name = ini.String(section, "Name", "");
+    int limit = ini.Int(section, "Max", 0);
     if (name.empty()) continue;
     for (BlockTypeRow& row : block_types_) {
       if (EqualsNoCase(name, row.name)) {

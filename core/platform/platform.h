@@ -7,6 +7,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "core/platform/ini_reader.h"
 
 namespace ostrevan::platform {
 
@@ -40,13 +43,26 @@ bool WriteFileBytes(const std::string& path, std::string_view bytes);
 // Creates one directory; false when it exists already or cannot be made.
 bool MakeDirectory(const std::string& path);
 
-// Private-profile reading: sections and keys match case-insensitively,
-// values are trimmed and at most 255 characters; `fallback` when absent.
-std::string ReadIniString(const std::string& path, std::string_view section,
-                          std::string_view key, std::string_view fallback);
-// The value as a decimal integer (text that is not a number reads as 0).
-int ReadIniInt(const std::string& path, std::string_view section, std::string_view key,
-               int fallback);
+// A private-profile (INI) file, opened once and read many times: sections
+// and keys match case-insensitively, values are trimmed and at most 255
+// characters. Where the system has the private-profile calls they serve;
+// elsewhere the file is read once (at most 1 MiB) into an index.
+class IniFile {
+ public:
+  explicit IniFile(std::string path);
+
+  // The value, or `fallback` when the section or key is absent.
+  std::string String(std::string_view section, std::string_view key,
+                     std::string_view fallback) const;
+  // The value as a decimal integer (text that is not a number reads as 0).
+  int Int(std::string_view section, std::string_view key, int fallback) const;
+  // The names of the file's sections, in file order.
+  std::vector<std::string> SectionNames() const;
+
+ private:
+  std::string path_;
+  std::optional<IniIndex> index_;
+};
 
 struct LocalTime {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, millisecond = 0;

@@ -6,9 +6,9 @@
 #include <unistd.h>
 
 #include <climits>
+#include <utility>
 
 #include "core/param_text.h"
-#include "core/platform/ini_reader.h"
 #include "core/platform/platform.h"
 
 namespace ostrevan::platform {
@@ -50,22 +50,24 @@ bool FileExists(const std::string& path) {
 
 bool MakeDirectory(const std::string& path) { return mkdir(path.c_str(), 0755) == 0; }
 
-std::string ReadIniString(const std::string& path, std::string_view section,
-                          std::string_view key, std::string_view fallback) {
+IniFile::IniFile(std::string path) : path_(std::move(path)) {
   constexpr size_t kMaxIniFile = 1 << 20;
-  std::optional<std::string> text = ReadFileLimited(path, kMaxIniFile);
-  if (!text) return std::string(fallback);
-  std::optional<std::string> value = FindIniValue(*text, section, key);
+  std::optional<std::string> text = ReadFileLimited(path_, kMaxIniFile);
+  index_ = IniIndex::Parse(text ? *text : std::string());
+}
+
+std::string IniFile::String(std::string_view section, std::string_view key,
+                            std::string_view fallback) const {
+  std::optional<std::string> value = index_->Find(section, key);
   return value ? *value : std::string(fallback);
 }
 
-int ReadIniInt(const std::string& path, std::string_view section, std::string_view key,
-               int fallback) {
-  constexpr std::string_view kAbsent = "\x01";
-  std::string value = ReadIniString(path, section, key, kAbsent);
-  if (value == kAbsent) return fallback;
-  return LeadingInt(value);
+int IniFile::Int(std::string_view section, std::string_view key, int fallback) const {
+  std::optional<std::string> value = index_->Find(section, key);
+  return value ? LeadingInt(*value) : fallback;
 }
+
+std::vector<std::string> IniFile::SectionNames() const { return index_->section_names(); }
 
 LocalTime SystemLocalTime() {
   struct timeval now {};

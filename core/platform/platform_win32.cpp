@@ -3,6 +3,10 @@
 #include <direct.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
 #include "core/platform/platform.h"
 
 namespace ostrevan::platform {
@@ -50,18 +54,41 @@ bool FileExists(const std::string& path) {
 
 bool MakeDirectory(const std::string& path) { return _mkdir(path.c_str()) == 0; }
 
-std::string ReadIniString(const std::string& path, std::string_view section,
-                          std::string_view key, std::string_view fallback) {
+IniFile::IniFile(std::string path) : path_(std::move(path)) {}
+
+std::string IniFile::String(std::string_view section, std::string_view key,
+                            std::string_view fallback) const {
   char value[256] = {};
   GetPrivateProfileStringA(std::string(section).c_str(), std::string(key).c_str(),
-                           std::string(fallback).c_str(), value, sizeof value, path.c_str());
+                           std::string(fallback).c_str(), value, sizeof value, path_.c_str());
   return value;
 }
 
-int ReadIniInt(const std::string& path, std::string_view section, std::string_view key,
-               int fallback) {
+int IniFile::Int(std::string_view section, std::string_view key, int fallback) const {
   return static_cast<int>(GetPrivateProfileIntA(std::string(section).c_str(),
-                                                std::string(key).c_str(), fallback, path.c_str()));
+                                                std::string(key).c_str(), fallback,
+                                                path_.c_str()));
+}
+
+std::vector<std::string> IniFile::SectionNames() const {
+  // The call answers size - 2 when the names do not fit: grow and ask again.
+  std::vector<char> names(4096);
+  for (;;) {
+    DWORD got = GetPrivateProfileSectionNamesA(names.data(), static_cast<DWORD>(names.size()),
+                                               path_.c_str());
+    if (got + 2 < names.size() || names.size() >= (1u << 24)) {
+      names.resize(std::min<size_t>(got, names.size()));
+      break;
+    }
+    names.resize(names.size() * 2);
+  }
+  std::vector<std::string> sections;
+  for (size_t at = 0; at < names.size();) {
+    size_t length = strnlen(names.data() + at, names.size() - at);
+    if (length) sections.emplace_back(names.data() + at, length);
+    at += length + 1;
+  }
+  return sections;
 }
 
 LocalTime SystemLocalTime() {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 
@@ -81,6 +82,33 @@ TEST(CodeGeneration, ConfigurationErrors) {
   ASSERT_EQ(ConfigFile(dir, "[DEFAULT]\nTotal=abc\nTypeCount=1\n[Type_2]\nName=WIFI\nMax=3\n"), 1);
   EXPECT_EQ(App().instance_total(), 0);
   EXPECT_EQ(App().block_types().back().limit, 0);
+}
+
+TEST(CodeGeneration, TypeSectionsAreReadInOrderUpToTypeCount) {
+  TempDir dir;
+  ASSERT_EQ(ConfigFile(dir, "[DEFAULT]\nTotal=9\nTypeCount=3\n"
+                            "[TYPE_3]\nName=WIFI\nMax=7\n"       // read last: it wins
+                            "[Type_1]\nName=WIFI\nMax=4\n"
+                            "[Type_01]\nName=Modbus\nMax=2\n"    // not how 1 is written
+                            "[Type_4]\nName=EMAIL\nMax=2\n"      // beyond TypeCount
+                            "[Type_2]\nName=sms input\nMax=5\n"),
+            1);
+  const auto& rows = App().block_types();
+  EXPECT_EQ(rows[11].limit, 7);  // WIFI
+  EXPECT_EQ(rows[0].limit, 0);   // Modbus
+  EXPECT_EQ(rows[10].limit, 0);  // EMAIL
+  EXPECT_EQ(rows[8].limit, 5);   // SMS Input
+}
+
+TEST(CodeGeneration, AHugeTypeCountDoesNotKeepTheHostBusy) {
+  TempDir dir;
+  std::string ini = "[DEFAULT]\nTotal=5\nTypeCount=2000000000\n";
+  for (int n = 1; n <= 20000; ++n) ini += "[Type_" + std::to_string(n) + "]\nName=x\nMax=1\n";
+  ini += "[Type_1999999999]\nName=WIFI\nMax=3\n";
+  auto start = std::chrono::steady_clock::now();
+  ASSERT_EQ(ConfigFile(dir, ini), 1);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  EXPECT_EQ(App().block_types()[11].limit, 3);
 }
 
 TEST(CodeGeneration, RelativeConfigPathsAreReadBesideTheHostExecutable) {

@@ -49,12 +49,17 @@ TEST(IniReader, FindsValuesLikeThePrivateProfileCalls) {
 
 TEST(IniReader, ReadsFilesWithFallbacks) {
   testing::TempDir dir;
-  std::string path = dir.Write("x.ini", "[A]\nN=42abc\nT=text\n");
-  EXPECT_EQ(ReadIniInt(path, "A", "N", 7), 42);
-  EXPECT_EQ(ReadIniInt(path, "A", "T", 7), 0);
-  EXPECT_EQ(ReadIniInt(path, "A", "None", 7), 7);
-  EXPECT_EQ(ReadIniString(path, "A", "T", "d"), "text");
-  EXPECT_EQ(ReadIniString(dir.path() + "missing.ini", "A", "T", "d"), "d");
+  IniFile ini(dir.Write("x.ini", "[A]\nN=42abc\nT=text\n[ b ]\n[a]\nX=1\n"));
+  EXPECT_EQ(ini.Int("A", "N", 7), 42);
+  EXPECT_EQ(ini.Int("A", "T", 7), 0);
+  EXPECT_EQ(ini.Int("A", "None", 7), 7);
+  EXPECT_EQ(ini.Int("A", "X", 7), 7);  // the second [a] is never read
+  EXPECT_EQ(ini.String("A", "T", "d"), "text");
+  EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"A", "b"}));
+
+  IniFile missing(dir.path() + "missing.ini");
+  EXPECT_EQ(missing.String("A", "T", "d"), "d");
+  EXPECT_TRUE(missing.SectionNames().empty());
 }
 
 TEST(Platform, FilesAndDirectories) {
