@@ -1,6 +1,7 @@
 # Builds the demo project with the host tool and compares the hex records.
+# EMULATOR (Wine for the Windows build) runs the tool when it is set.
 file(MAKE_DIRECTORY ${WORK})
-execute_process(COMMAND ${HOST} build ${PROJECT} -o ${WORK}/demo
+execute_process(COMMAND ${EMULATOR} ${HOST} build ${PROJECT} -o ${WORK}/demo
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "build failed (${status}):\n${out}${err}")
