@@ -1,5 +1,6 @@
 #include "core/factory.h"
 
+#include "blocks/modbus/modbus_entity.h"
 #include "blocks/wifi/wifi_entity.h"
 
 namespace ostrevan {
@@ -15,7 +16,8 @@ using Maker = std::unique_ptr<CFbdEntity> (*)();
 
 // The order in which the classes are asked; the first to claim the id wins.
 constexpr Maker kMakers[] = {
-    // Modbus, Memory Read, Memory Write, GPRS Connect, GPRS Data Send,
+    Make<CModbusEntity>,
+    // Memory Read, Memory Write, GPRS Connect, GPRS Data Send,
     // MQTT Connect, MQTT Subscribe, MQTT Publish, SMS Input, SMS Output, EMAIL
     Make<CWifiModeEntity>,
 };

@@ -1,0 +1,29 @@
+// The Modbus block: one transaction with another Modbus station over a
+// serial port or the network.
+#pragma once
+
+#include <cstdint>
+
+#include "blocks/modbus/modbus_params.h"
+#include "core/entity.h"
+
+namespace ostrevan {
+
+class CModbusEntity : public CFbdEntity {
+ public:
+  static constexpr int kType = 1;
+  static constexpr uint32_t kParamLength = 100;
+  // The host's buffer; the record itself has kRecordLength bytes.
+  static constexpr uint32_t kCodeLength = 100;
+  static constexpr uint32_t kRecordLength = 44;
+
+  int GetType() const override { return kType; }
+  int IsType(int type) const override { return type == kType; }
+  int GetParamLength(uint32_t* len) const override { return ReportLength(len, kParamLength); }
+  int GetCodeLength(uint32_t* len) const override { return ReportLength(len, kCodeLength); }
+  int SetDefault(char* param) override;
+  int Code(const char* param, uint8_t* record, uint32_t* len) override;
+  int Decode(char* param, const uint8_t* record, uint32_t len) override;
+};
+
+}  // namespace ostrevan

@@ -1,0 +1,95 @@
+#include "blocks/modbus/modbus_params.h"
+
+#include "core/param_text.h"
+#include "core/ports.h"
+
+namespace ostrevan {
+
+namespace {
+
+constexpr char kParityLetters[] = "NOEMS";
+
+uint8_t ParityFromLetter(char letter) {
+  for (uint8_t code = 0; code < 5; ++code) {
+    if (kParityLetters[code] == letter) return code;
+  }
+  return 0;
+}
+
+char ParityLetter(uint8_t code) { return code <= 4 ? kParityLetters[code] : 'N'; }
+
+void ReadSerialLink(std::string_view span, ModbusParams& params) {
+  std::vector<std::string> items = SplitText(span, ',', 5);
+  if (items.size() > 0) params.baud_rate = static_cast<uint32_t>(LeadingInt(items[0]));
+  if (items.size() > 1) params.data_bits = static_cast<uint8_t>(LeadingInt(items[1]));
+  if (items.size() > 2) params.stop_bits = static_cast<uint8_t>(LeadingInt(items[2]));
+  if (items.size() > 3) params.parity = ParityFromLetter(items[3].empty() ? '\0' : items[3][0]);
+}
+
+void ReadNetworkLink(std::string_view text, ModbusParams& params) {
+  if (auto span = FieldSpan(text, ",B:", ",C:")) {
+    auto values = ScanInts<4>(*span);
+    params.target_port = static_cast<uint32_t>(values[0]);
+    params.remote_index = static_cast<uint32_t>(values[1]);
+    params.tcp = values[2] != 0;
+    params.server = values[3] != 0;
+  }
+  if (auto span = FieldSpan(text, ",C:", ",D:")) {
+    auto parts = ScanInts<4>(*span, '.');
+    for (size_t i = 0; i < 4; ++i) params.target_ip[i] = static_cast<uint8_t>(parts[i]);
+  }
+}
+
+}  // namespace
+
+ModbusParams ParseModbusText(const std::string& whole) {
+  ModbusParams params;
+  std::string_view text = whole;
+  if (auto span = FieldSpan(text, "A:", ",B:")) {
+    auto values = ScanInts<3>(*span);
+    params.port = static_cast<uint32_t>(values[0]);
+    params.protocol = static_cast<uint8_t>(values[1]);
+    params.timeout = static_cast<uint8_t>(values[2]);
+  }
+  // The link segments read as the port just read says.
+  if (IsNetworkPort(static_cast<int32_t>(params.port))) {
+    ReadNetworkLink(text, params);
+  } else if (auto span = FieldSpan(text, ",B:", ",C:")) {
+    ReadSerialLink(*span, params);
+  }
+  if (auto span = FieldSpan(text, ",D:", ",E:")) {
+    auto values = ScanInts<4>(*span);
+    params.slave_address = static_cast<uint32_t>(values[0]);
+    params.function_code = static_cast<uint8_t>(values[1]);
+    params.count = static_cast<uint32_t>(values[2]);
+    params.slave_register = static_cast<uint32_t>(values[3]);
+  }
+  if (auto span = FieldSpan(text, ",E:", "")) {
+    auto values = ScanInts<4>(*span);
+    params.data_area = static_cast<uint8_t>(values[0]);
+    params.data_index = static_cast<uint32_t>(values[1]);
+    params.count_byte = static_cast<uint8_t>(values[2]);
+    params.high_low = values[3] != 0;
+  }
+  return params;
+}
+
+std::string ModbusText(const ModbusParams& p) {
+  auto as_int = [](uint32_t value) { return static_cast<int>(value); };
+  std::string text = Format("A:%d,%d,%d", as_int(p.port), p.protocol, p.timeout);
+  if (IsNetworkPort(static_cast<int32_t>(p.port))) {
+    text += Format(",B:%d,%d,%d,%d", as_int(p.target_port), as_int(p.remote_index), p.tcp ? 1 : 0,
+                   p.server ? 1 : 0);
+    text += ",C:" + FormatIpv4(p.target_ip);
+  } else {
+    text += Format(",B:%d,%d,%d,%c,C:", as_int(p.baud_rate), p.data_bits, p.stop_bits,
+                   ParityLetter(p.parity));
+  }
+  text += Format(",D:%d,%d,%d,%d", as_int(p.slave_address), p.function_code, as_int(p.count),
+                 as_int(p.slave_register));
+  text += Format(",E:%d,%d,%d,%d", p.data_area, as_int(p.data_index), p.count_byte,
+                 p.high_low ? 1 : 0);
+  return text;
+}
+
+}  // namespace ostrevan
