@@ -102,6 +102,18 @@ struct Control {
   }
 };
 
+// A control with the fields every control has; the rest keep their defaults.
+inline Control MakeControl(int id, ControlKind kind, std::string label, Rect rect,
+                           Anchors anchors = kStayTopLeft) {
+  Control control;
+  control.id = id;
+  control.kind = kind;
+  control.label = std::move(label);
+  control.rect = rect;
+  control.anchors = anchors;
+  return control;
+}
+
 // Labels that rules enable or hide with their control get an id of their own.
 constexpr int LabelId(int control_id) { return 20000 + control_id; }
 

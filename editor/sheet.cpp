@@ -92,3 +92,17 @@ void CPropertyBasic::OnMessage(unsigned message, uintptr_t wparam, intptr_t lpar
 }
 
 }  // namespace ostrevan
+
+namespace ostrevan {
+
+bool EditInSheet(editor::EditorView& view, BlockSlot slot,
+                 std::vector<std::unique_ptr<editor::PageModel>> pages) {
+  CPropertyBasic sheet(&view);
+  sheet.Load(slot, std::move(pages));
+  sheet.AddPages();
+  if (sheet.Run() != editor::DialogResult::kOk) return false;
+  sheet.TakeBack();
+  return true;
+}
+
+}  // namespace ostrevan

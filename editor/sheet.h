@@ -91,3 +91,13 @@ class CPropertyBasic {
 };
 
 }  // namespace ostrevan
+
+namespace ostrevan {
+
+// Edit of a block in one call: loads `pages` (bound to the block's
+// parameters) into a sheet, runs it through `view`, and after OK lets every
+// page take back. True after OK; after Cancel the parameters are untouched.
+bool EditInSheet(editor::EditorView& view, BlockSlot slot,
+                 std::vector<std::unique_ptr<editor::PageModel>> pages);
+
+}  // namespace ostrevan

@@ -1,7 +1,9 @@
 #include "blocks/wifi/wifi_entity.h"
 
+#include "blocks/wifi/wifi_page.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
+#include "editor/editor_view.h"
 
 namespace ostrevan {
 
@@ -22,6 +24,14 @@ std::string WifiText(const WifiParams& params) { return Format("A:%d", params.mo
 
 int CWifiModeEntity::SetDefault(char* param) {
   return WriteParamText(param, WifiText(WifiParams{}), kParamLength);
+}
+
+int CWifiModeEntity::Edit(char* param) {
+  editor::EditorView* view = editor::ActiveView();
+  if (!param || !view) return 0;
+  WifiParams params = ParseWifiText(ReadParamText(param));
+  if (!EditWifi(params, *view)) return 0;
+  return WriteParamText(param, WifiText(params), kParamLength);
 }
 
 int CWifiModeEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
