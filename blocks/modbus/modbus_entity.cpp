@@ -1,8 +1,10 @@
 #include "blocks/modbus/modbus_entity.h"
 
+#include "blocks/modbus/modbus_page.h"
 #include "core/param_text.h"
 #include "core/ports.h"
 #include "core/record_header.h"
+#include "editor/editor_view.h"
 
 namespace ostrevan {
 
@@ -39,6 +41,14 @@ void PutLink(RecordWriter& out, const ModbusParams& params) {
 
 int CModbusEntity::SetDefault(char* param) {
   return WriteParamText(param, ModbusText(ModbusParams{}), kParamLength);
+}
+
+int CModbusEntity::Edit(char* param) {
+  editor::EditorView* view = editor::ActiveView();
+  if (!param || !view) return 0;
+  ModbusParams params = ParseModbusText(ReadParamText(param));
+  if (!EditModbus(params, *view)) return 0;
+  return WriteParamText(param, ModbusText(params), kParamLength);
 }
 
 int CModbusEntity::Code(const char* param, uint8_t* record, uint32_t* len) {

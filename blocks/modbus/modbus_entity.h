@@ -22,6 +22,7 @@ class CModbusEntity : public CFbdEntity {
   int GetParamLength(uint32_t* len) const override { return ReportLength(len, kParamLength); }
   int GetCodeLength(uint32_t* len) const override { return ReportLength(len, kCodeLength); }
   int SetDefault(char* param) override;
+  int Edit(char* param) override;
   int Code(const char* param, uint8_t* record, uint32_t* len) override;
   int Decode(char* param, const uint8_t* record, uint32_t len) override;
 };
