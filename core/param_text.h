@@ -71,10 +71,11 @@ int32_t LeadingInt(std::string_view text);
 // The text without any double-quote character.
 std::string RemoveQuotes(std::string_view text);
 
-// printf into a std::string.
+// printf into a std::string. MinGW builds use the C99 printf family, not the
+// system's, so the checks are the GNU ones there too.
 std::string Format(const char* format, ...)
 #if defined(__GNUC__)
-    __attribute__((format(printf, 1, 2)))
+    __attribute__((format(gnu_printf, 1, 2)))
 #endif
     ;
 

@@ -1,8 +1,12 @@
 # The host tool's exit statuses and messages for good and bad usage.
+# EMULATOR (Wine for the Windows build) runs the tool when it is set; the
+# Windows console ends its lines with CR LF.
 file(MAKE_DIRECTORY ${WORK})
 function(expect status_wanted pattern)
-  execute_process(COMMAND ${HOST} ${ARGN} RESULT_VARIABLE status
+  execute_process(COMMAND ${EMULATOR} ${HOST} ${ARGN} RESULT_VARIABLE status
                   OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  string(REPLACE "\r\n" "\n" out "${out}")
+  string(REPLACE "\r\n" "\n" err "${err}")
   if(NOT status EQUAL status_wanted OR NOT "${out}${err}" MATCHES "${pattern}")
     message(FATAL_ERROR "ostrevan-host ${ARGN}: status ${status}, wanted ${status_wanted} "
                         "and /${pattern}/\n${out}${err}")
@@ -24,6 +28,6 @@ file(WRITE ${WORK}/bad.project "[cpu]\nmodel = OSV-2410\n[limits]\ntotal = 4\n[b
 expect(2 "bad.project:6: \"Gizmo\" is not a block type" build ${WORK}/bad.project)
 file(WRITE ${WORK}/over.project "[cpu]\n[limits]\ntotal = 1\nWIFI = 5\n[block]\ntype = WIFI\ntext = A:1\n[block]\ntype = WIFI\n")
 expect(1 "1 failed" build ${WORK}/over.project -o ${WORK}/over)
-if(NOT WIN32)
+if(NOT WINDOWS)
   expect(1 "editing needs the Windows build" edit WIFI)
 endif()

@@ -1,9 +1,10 @@
 # Builds the demo project with the host tool and compares the hex records.
 # The build runs in the project's directory: paths in parameter texts (the
-# MQTT certificate files) are read relative to it.
+# MQTT certificate files) are read relative to it. EMULATOR (Wine for the
+# Windows build) runs the tool when it is set.
 file(MAKE_DIRECTORY ${WORK})
 get_filename_component(project_dir ${PROJECT} DIRECTORY)
-execute_process(COMMAND ${HOST} build ${PROJECT} -o ${WORK}/demo
+execute_process(COMMAND ${EMULATOR} ${HOST} build ${PROJECT} -o ${WORK}/demo
                 WORKING_DIRECTORY ${project_dir}
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT status EQUAL 0)

@@ -1,0 +1,22 @@
+# Shared part of the MinGW-w64 toolchain files. The -posix compilers carry
+# the thread support (std::mutex) that GoogleTest needs.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR ${OSTREVAN_MINGW_TRIPLET})
+
+set(CMAKE_C_COMPILER ${OSTREVAN_MINGW_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${OSTREVAN_MINGW_TRIPLET}-g++-posix)
+set(CMAKE_RC_COMPILER ${OSTREVAN_MINGW_TRIPLET}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${OSTREVAN_MINGW_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Test programs run under Wine; OSTREVAN_WINE names another binary if needed.
+if(NOT DEFINED CMAKE_CROSSCOMPILING_EMULATOR)
+  find_program(OSTREVAN_WINE NAMES wine wine64)
+  if(OSTREVAN_WINE)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${OSTREVAN_WINE})
+  endif()
+endif()

@@ -1,0 +1,66 @@
+cmake_minimum_required(VERSION 3.25)
+# Reads a Windows image's export and import tables with objdump: a DLL must
+# export exactly the nine functions under their plain names (no leading
+# underscore, no @N), and every image may import only from the system's own
+# DLLs, so that the host needs no compiler run-time beside the plug-in.
+#   -DOBJDUMP=... -DIMAGE=... [-DEXPORTS=ON] [-DVERSION=x.y.z]
+execute_process(COMMAND ${OBJDUMP} -p ${IMAGE} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${OBJDUMP} -p failed on ${IMAGE}")
+endif()
+
+set(system_dlls ADVAPI32.DLL COMCTL32.DLL COMDLG32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL
+                OLE32.DLL OLEAUT32.DLL SHELL32.DLL USER32.DLL UXTHEME.DLL VERSION.DLL)
+string(REGEX MATCHALL "DLL Name: [^\n]+" import_lines "${dump}")
+if(NOT import_lines)
+  message(FATAL_ERROR "${IMAGE}: no import table found")
+endif()
+foreach(line IN LISTS import_lines)
+  string(REGEX REPLACE "DLL Name: " "" dll "${line}")
+  string(STRIP "${dll}" dll)
+  string(TOUPPER "${dll}" upper)
+  if(NOT upper IN_LIST system_dlls)
+    message(FATAL_ERROR "${IMAGE} imports ${dll}, which is not a Windows system DLL")
+  endif()
+endforeach()
+
+if(EXPORTS)
+  # The name table lists "[   n] Name" lines after the "[Ordinal/Name Pointer] Table" header.
+  string(FIND "${dump}" "[Ordinal/Name Pointer] Table" start)
+  if(start EQUAL -1)
+    message(FATAL_ERROR "${IMAGE}: no export name table")
+  endif()
+  string(SUBSTRING "${dump}" ${start} -1 table)
+  string(REGEX MATCHALL "\n[\t ]+\\[ *[0-9]+\\] [^\n]+" rows "${table}")
+  set(names)
+  foreach(row IN LISTS rows)
+    string(REGEX REPLACE "^\n[\t ]+\\[ *[0-9]+\\] " "" name "${row}")
+    list(APPEND names "${name}")
+  endforeach()
+  list(SORT names)
+  set(expected Function_Code Function_CodeLength Function_CodeStart Function_Config
+               Function_Decode Function_Default Function_Edit Function_ParamLength Variable_Init)
+  if(NOT names STREQUAL expected)
+    message(FATAL_ERROR "${IMAGE} exports: ${names}\nexpected: ${expected}")
+  endif()
+endif()
+
+if(VERSION)
+  # The version resource holds its strings in UTF-16.
+  file(READ ${IMAGE} bytes HEX)
+  set(wide "")
+  string(LENGTH "${VERSION}" length)
+  math(EXPR last "${length} - 1")
+  foreach(i RANGE ${last})
+    string(SUBSTRING "${VERSION}" ${i} 1 char)
+    string(HEX "${char}" hex)
+    string(APPEND wide "${hex}00")
+  endforeach()
+  string(HEX "FileVersion" key)
+  string(REGEX REPLACE "(..)" "\\100" key_wide "${key}")
+  string(FIND "${bytes}" "${key_wide}" key_at)
+  string(FIND "${bytes}" "${wide}" version_at)
+  if(key_at EQUAL -1 OR version_at EQUAL -1)
+    message(FATAL_ERROR "${IMAGE}: no version resource with FileVersion ${VERSION}")
+  endif()
+endif()

@@ -1,0 +1,299 @@
+#include "widgets/form_window.h"
+
+
+#include <algorithm>
+
+#include "widgets/grid_window.h"
+#include "widgets/win32_view.h"
+
+namespace ostrevan::widgets {
+
+using editor::Control;
+using editor::ControlKind;
+
+namespace {
+
+// Tooltip texts break lines with " <br>".
+std::string TooltipLines(std::string text) {
+  const std::string br = " <br>";
+  for (size_t at = text.find(br); at != std::string::npos; at = text.find(br, at + 2))
+    text.replace(at, br.size(), "\r\n");
+  return text;
+}
+
+std::string WindowText(HWND hwnd) {
+  int length = GetWindowTextLengthA(hwnd);
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  GetWindowTextA(hwnd, text.data(), length + 1);
+  text.resize(static_cast<size_t>(std::max(length, 0)));
+  return text;
+}
+
+struct ControlClass {
+  const char* name;
+  DWORD style;
+  DWORD ex_style;
+};
+
+ControlClass ClassOf(const Control& control) {
+  switch (control.kind) {
+    case ControlKind::kLabel: return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+    case ControlKind::kFrame: return {"STATIC", SS_ETCHEDFRAME, 0};
+    case ControlKind::kGroupBox: return {"BUTTON", BS_GROUPBOX, 0};
+    case ControlKind::kEdit:
+    case ControlKind::kNumberEdit:
+      return {"EDIT", DWORD{WS_TABSTOP | ES_AUTOHSCROLL} | (control.read_only ? DWORD{ES_READONLY} : 0),
+              WS_EX_CLIENTEDGE};
+    case ControlKind::kDropList:
+      return {"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
+    case ControlKind::kCheckBox: return {"BUTTON", WS_TABSTOP | BS_CHECKBOX, 0};
+    case ControlKind::kRadio: return {"BUTTON", WS_TABSTOP | BS_RADIOBUTTON, 0};
+    case ControlKind::kButton:
+      return {"BUTTON", DWORD{WS_TABSTOP} | (control.id == IDOK ? DWORD{BS_DEFPUSHBUTTON} : DWORD{BS_PUSHBUTTON}), 0};
+    case ControlKind::kIpAddress: return {WC_IPADDRESSA, WS_TABSTOP, 0};
+    case ControlKind::kGrid: return {"STATIC", WS_TABSTOP | WS_VSCROLL | SS_NOTIFY, WS_EX_CLIENTEDGE};
+  }
+  return {"STATIC", 0, 0};
+}
+
+bool ShowsLabel(ControlKind kind) {
+  return kind == ControlKind::kLabel || kind == ControlKind::kGroupBox ||
+         kind == ControlKind::kCheckBox || kind == ControlKind::kRadio ||
+         kind == ControlKind::kButton;
+}
+
+bool HoldsText(ControlKind kind) {
+  return kind == ControlKind::kEdit || kind == ControlKind::kNumberEdit ||
+         kind == ControlKind::kIpAddress;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(Win32View& view, editor::FormModel& form)
+    : DialogWindow(view), form_(form) {
+  view.Register(form, *this);
+}
+
+FormWindow::~FormWindow() {
+  view().Unregister(form_, *this);
+  children_.clear();
+  grids_.clear();
+  if (tooltip_) DestroyWindow(tooltip_);
+}
+
+void FormWindow::CreateInside(HWND parent, const RECT& placement) {
+  DialogTemplate dialog(WS_CHILD | DS_CONTROL | DS_3DLOOK, WS_EX_CONTROLPARENT,
+                        form_.size().width, form_.size().height, "");
+  CreateChild(parent, dialog);
+  MoveTo(placement);
+  ShowWindow(hwnd(), SW_SHOW);
+}
+
+void FormWindow::MoveTo(const RECT& placement) {
+  MoveWindow(hwnd(), placement.left, placement.top, placement.right - placement.left,
+             placement.bottom - placement.top, TRUE);
+}
+
+void FormWindow::BuildControls() {
+  RECT base = ToPixels(0, 0, form_.size().width, form_.size().height);
+  base_size_ = {base.right, base.bottom};
+  tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
+                             ModuleInstance(), nullptr);
+  if (tooltip_) SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 480);
+  applying_ = true;
+  for (const Control& control : form_.controls()) CreateControl(control);
+  for (const Control& control : form_.controls()) Apply(control);
+  applying_ = false;
+  Layout();
+}
+
+void FormWindow::CreateControl(const Control& control) {
+  const editor::Rect& r = control.rect;
+  base_rects_[control.id] = ToPixels(r.x, r.y, r.width, r.height);
+  ControlClass kind = ClassOf(control);
+  HWND created = CreateWindowExA(kind.ex_style, kind.name, "", WS_CHILD | kind.style, 0, 0, 0, 0,
+                                 hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
+                                 ModuleInstance(), nullptr);
+  if (!created) return;
+  SendMessageA(created, WM_SETFONT, SendMessageA(hwnd(), WM_GETFONT, 0, 0), FALSE);
+  windows_[control.id] = created;
+  if (control.kind == ControlKind::kEdit && control.text_limit > 0)
+    SendMessageA(created, EM_LIMITTEXT, static_cast<WPARAM>(control.text_limit), 0);
+  if (control.kind == ControlKind::kNumberEdit && control.spin) {
+    HWND spin = CreateWindowExA(0, UPDOWN_CLASSA, "",
+                                WS_CHILD | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS |
+                                    UDS_NOTHOUSANDS,
+                                0, 0, 0, 0, hwnd(), nullptr, ModuleInstance(), nullptr);
+    if (spin) {
+      SendMessageA(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(created), 0);
+      if (control.range)
+        SendMessageA(spin, UDM_SETRANGE32, static_cast<WPARAM>(control.range->min),
+                     static_cast<LPARAM>(control.range->max));
+      spins_[control.id] = spin;
+    }
+  }
+  if (control.kind == ControlKind::kGrid)
+    grids_[control.id] = std::make_unique<GridWindow>(view(), form_, control.id, created);
+}
+
+HWND FormWindow::ControlWindow(int id) const {
+  auto found = windows_.find(id);
+  return found == windows_.end() ? nullptr : found->second;
+}
+
+void FormWindow::Refresh(const std::vector<int>& ids) {
+  applying_ = true;
+  for (int id : ids) {
+    if (const Control* control = form_.Find(id)) Apply(*control);
+  }
+  applying_ = false;
+}
+
+void FormWindow::Apply(const Control& control) {
+  HWND window = ControlWindow(control.id);
+  if (!window) return;
+  if (ShowsLabel(control.kind) && WindowText(window) != control.label)
+    SetWindowTextA(window, control.label.c_str());
+  if (HoldsText(control.kind) && WindowText(window) != control.text)
+    SetWindowTextA(window, control.text.c_str());
+  if (control.kind == ControlKind::kDropList) {
+    std::vector<std::string>& shown = shown_items_[control.id];
+    if (shown != control.items) {
+      SendMessageA(window, CB_RESETCONTENT, 0, 0);
+      for (const std::string& item : control.items)
+        SendMessageA(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+      shown = control.items;
+    }
+    SendMessageA(window, CB_SETCURSEL, static_cast<WPARAM>(control.selection), 0);
+  }
+  if (control.kind == ControlKind::kCheckBox || control.kind == ControlKind::kRadio)
+    SendMessageA(window, BM_SETCHECK, control.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  if (control.kind == ControlKind::kGrid) grids_.at(control.id)->Refresh();
+  if (control.kind == ControlKind::kFrame) ApplyChild(control.id);
+
+  EnableWindow(window, control.enabled);
+  ShowWindow(window, control.visible ? SW_SHOWNA : SW_HIDE);
+  auto spin = spins_.find(control.id);
+  if (spin != spins_.end()) {
+    EnableWindow(spin->second, control.enabled);
+    ShowWindow(spin->second, control.visible ? SW_SHOWNA : SW_HIDE);
+  }
+  ApplyTooltip(control);
+}
+
+void FormWindow::ApplyTooltip(const Control& control) {
+  HWND window = ControlWindow(control.id);
+  if (!tooltip_ || !window) return;
+  TTTOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = hwnd();
+  tool.uId = reinterpret_cast<UINT_PTR>(window);
+  SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  if (control.tooltip.empty()) return;
+  std::string text = TooltipLines(control.tooltip);
+  tool.lpszText = text.data();
+  SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  if (control.tooltip_ms > 0)
+    SendMessageA(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(control.tooltip_ms, 0));
+}
+
+void FormWindow::ApplyChild(int frame_id) {
+  editor::FormModel* child = form_.ChildIn(frame_id);
+  auto shown = children_.find(frame_id);
+  if (shown != children_.end() && (!child || &shown->second->form() != child))
+    children_.erase(shown);  // before the model drops the old child
+  if (!child || children_.count(frame_id)) return;
+  auto window = std::make_unique<FormWindow>(view(), *child);
+  FormWindow& created = *window;
+  children_[frame_id] = std::move(window);
+  created.CreateInside(hwnd(), LaidOut(frame_id));
+  // Keep the child above the frame in the tab order and on screen.
+  SetWindowPos(created.hwnd(), ControlWindow(frame_id), 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+RECT FormWindow::LaidOut(int id) const {
+  RECT base = base_rects_.at(id);
+  const Control& control = form_.At(id);
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  int grow_x = std::max<int>(0, client.right - base_size_.cx);
+  int grow_y = std::max<int>(0, client.bottom - base_size_.cy);
+  const editor::Anchors& a = control.anchors;
+  return RECT{base.left + grow_x * a.top_left.x_percent / 100,
+              base.top + grow_y * a.top_left.y_percent / 100,
+              base.right + grow_x * a.bottom_right.x_percent / 100,
+              base.bottom + grow_y * a.bottom_right.y_percent / 100};
+}
+
+void FormWindow::Layout() {
+  HDWP moves = BeginDeferWindowPos(static_cast<int>(windows_.size() + spins_.size()));
+  for (const auto& [id, window] : windows_) {
+    RECT r = LaidOut(id);
+    int width = r.right - r.left;
+    auto spin = spins_.find(id);
+    if (spin != spins_.end()) {
+      int spin_width = GetSystemMetrics(SM_CXVSCROLL);
+      width -= spin_width;
+      if (moves)
+        moves = DeferWindowPos(moves, spin->second, nullptr, r.left + width, r.top, spin_width,
+                               r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (moves)
+      moves = DeferWindowPos(moves, window, nullptr, r.left, r.top, width, r.bottom - r.top,
+                             SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  if (moves) EndDeferWindowPos(moves);
+  for (auto& [frame_id, child] : children_) child->MoveTo(LaidOut(frame_id));
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void FormWindow::OnCommand(int id, int code, HWND control_window) {
+  const Control* control = form_.Find(id);
+  if (applying_ || !control || control_window != ControlWindow(id)) return;
+  switch (control->kind) {
+    case ControlKind::kDropList:
+      if (code != CBN_SELCHANGE) return;
+      form_.UserSelects(id, static_cast<int>(SendMessageA(control_window, CB_GETCURSEL, 0, 0)));
+      break;
+    case ControlKind::kEdit:
+    case ControlKind::kNumberEdit:
+    case ControlKind::kIpAddress:
+      if (code != EN_CHANGE) return;
+      form_.UserTypes(id, WindowText(control_window));
+      break;
+    case ControlKind::kButton:
+    case ControlKind::kCheckBox:
+    case ControlKind::kRadio:
+      if (code != BN_CLICKED) return;
+      form_.UserClicks(id);
+      // The model set the clicked control's own state without reporting it.
+      if (IsWindow(hwnd())) Refresh({id});
+      break;
+    default: return;
+  }
+  AfterInput();
+}
+
+INT_PTR FormWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      BuildControls();
+      return FALSE;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wparam), HIWORD(wparam), reinterpret_cast<HWND>(lparam));
+      return TRUE;
+    case WM_SIZE:
+      if (base_size_.cx) Layout();
+      return TRUE;
+    case kGridInputMessage:
+      AfterInput();
+      return TRUE;
+  }
+  return FALSE;
+}
+
+}  // namespace ostrevan::widgets
