@@ -30,6 +30,16 @@ bool VisibleUpTo(HWND window, HWND root) {
   return true;
 }
 
+BOOL CALLBACK MatchControl(HWND child, LPARAM context) {
+  auto* search = reinterpret_cast<Search*>(context);
+  if (GetDlgCtrlID(child) == search->id && OnDialog(child) &&
+      VisibleUpTo(child, GetAncestor(child, GA_ROOT))) {
+    search->found = child;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 }  // namespace
 
 UiScript& UiScript::Then(Step step) {
@@ -78,18 +88,7 @@ std::string TextOf(HWND window) {
 
 HWND FindControl(HWND root, int id) {
   Search search{id, nullptr};
-  EnumChildWindows(
-      root,
-      [](HWND child, LPARAM context) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(context);
-        HWND root_window = GetAncestor(child, GA_ROOT);
-        if (GetDlgCtrlID(child) == s->id && OnDialog(child) && VisibleUpTo(child, root_window)) {
-          s->found = child;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  EnumChildWindows(root, &MatchControl, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
