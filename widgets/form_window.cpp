@@ -2,6 +2,7 @@
 
 
 #include <algorithm>
+#include <cstdio>
 
 #include "widgets/grid_window.h"
 #include "widgets/win32_view.h"
@@ -27,6 +28,27 @@ std::string WindowText(HWND hwnd) {
   GetWindowTextA(hwnd, text.data(), length + 1);
   text.resize(static_cast<size_t>(std::max(length, 0)));
   return text;
+}
+
+// IPv4 address controls take and give their address as a number; the
+// model holds "%d.%d.%d.%d".
+std::string AddressText(HWND control) {
+  DWORD address = 0;
+  SendMessageA(control, IPM_GETADDRESS, 0, reinterpret_cast<LPARAM>(&address));
+  return std::to_string(FIRST_IPADDRESS(address)) + "." + std::to_string(SECOND_IPADDRESS(address)) +
+         "." + std::to_string(THIRD_IPADDRESS(address)) + "." +
+         std::to_string(FOURTH_IPADDRESS(address));
+}
+
+void ShowAddress(HWND control, const std::string& text) {
+  int parts[4] = {};
+  if (std::sscanf(text.c_str(), "%d.%d.%d.%d", &parts[0], &parts[1], &parts[2], &parts[3]) != 4) {
+    SendMessageA(control, IPM_CLEARADDRESS, 0, 0);
+    return;
+  }
+  for (int& part : parts) part = std::clamp(part, 0, 255);
+  SendMessageA(control, IPM_SETADDRESS, 0,
+               static_cast<LPARAM>(MAKEIPADDRESS(parts[0], parts[1], parts[2], parts[3])));
 }
 
 struct ControlClass {
@@ -113,7 +135,11 @@ void FormWindow::CreateControl(const Control& control) {
   const editor::Rect& r = control.rect;
   base_rects_[control.id] = ToPixels(r.x, r.y, r.width, r.height);
   ControlClass kind = ClassOf(control);
-  HWND created = CreateWindowExA(kind.ex_style, kind.name, "", WS_CHILD | kind.style, 0, 0, 0, 0,
+  // Made at its template place: some controls (IPv4 fields) lay out their
+  // parts once, when they are created.
+  const RECT& at = base_rects_[control.id];
+  HWND created = CreateWindowExA(kind.ex_style, kind.name, "", WS_CHILD | kind.style, at.left,
+                                 at.top, at.right - at.left, at.bottom - at.top,
                                  hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
                                  ModuleInstance(), nullptr);
   if (!created) return;
@@ -156,8 +182,11 @@ void FormWindow::Apply(const Control& control) {
   if (!window) return;
   if (ShowsLabel(control.kind) && WindowText(window) != control.label)
     SetWindowTextA(window, control.label.c_str());
-  if (HoldsText(control.kind) && WindowText(window) != control.text)
+  if (control.kind == ControlKind::kIpAddress) {
+    if (AddressText(window) != control.text) ShowAddress(window, control.text);
+  } else if (HoldsText(control.kind) && WindowText(window) != control.text) {
     SetWindowTextA(window, control.text.c_str());
+  }
   if (control.kind == ControlKind::kDropList) {
     std::vector<std::string>& shown = shown_items_[control.id];
     if (shown != control.items) {
@@ -261,9 +290,12 @@ void FormWindow::OnCommand(int id, int code, HWND control_window) {
       break;
     case ControlKind::kEdit:
     case ControlKind::kNumberEdit:
-    case ControlKind::kIpAddress:
       if (code != EN_CHANGE) return;
       form_.UserTypes(id, WindowText(control_window));
+      break;
+    case ControlKind::kIpAddress:
+      if (code != EN_CHANGE) return;
+      form_.UserTypes(id, AddressText(control_window));
       break;
     case ControlKind::kButton:
     case ControlKind::kCheckBox:

@@ -169,11 +169,15 @@ TEST(Exports, UnknownTypesAndNullPointers) {
   EXPECT_EQ(Function_Decode(kWifi, nullptr, nullptr, 0), 1);
 }
 
+// The Windows build has a real view: its Edit opens the sheet, which
+// tests/windows/editor_test.cpp drives.
+#if !defined(_WIN32)
 TEST(Exports, EditWithoutAViewLeavesTheTextAlone) {
   char text[5] = "A:1";
   EXPECT_EQ(Function_Edit(kWifi, text), 0);
   EXPECT_STREQ(text, "A:1");
 }
+#endif
 
 }  // namespace
 }  // namespace ostrevan::testing

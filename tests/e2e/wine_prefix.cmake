@@ -20,8 +20,9 @@ endif()
 # server's and Wine's own service processes' start-up; it ends by itself a
 # while after the last test. The services are started here, detached from
 # any test's output: a test whose first Wine process started them would
-# otherwise leave its output pipe open, and CTest would wait for it.
-execute_process(COMMAND sh -c "{ \"$1\" -p 30 && \"$2\" cmd /c exit; } </dev/null >/dev/null 2>&1"
+# otherwise leave its output pipe open, and CTest would wait for it. A
+# server that is already running (an earlier run) is fine.
+execute_process(COMMAND sh -c "{ \"$1\" -p 30 ; \"$2\" cmd /c exit; } </dev/null >/dev/null 2>&1"
                         sh ${WINESERVER} ${WINE}
                 RESULT_VARIABLE status TIMEOUT 120)
 if(NOT status EQUAL 0)

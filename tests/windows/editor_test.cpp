@@ -1,0 +1,184 @@
+// The real sheet of the real ostrevan.dll: Function_Edit runs its modal
+// loop on this thread while a timer acts as the user, by control id.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "windows/plugin_dll.h"
+#include "windows/ui_script.h"
+
+namespace ostrevan::windows_testing {
+namespace {
+
+constexpr int kWifi = 11;
+constexpr int kModbus = 1;
+
+// Control ids of the pages, as the models define them.
+constexpr int kWifiMode = 1401;
+constexpr int kPort = 1183, kCommand = 1292, kDataAddress = 1294, kCount = 1185;
+constexpr int kParity = 1192;
+constexpr int kLocalCpu = 1191, kTransport = 1244, kRemote = 1005, kTargetIp = 1156,
+              kTargetPort = 1182;
+constexpr int kSocket1 = 5;  // "Ethernet: Socket 1" in the port list
+
+constexpr const char* kRegisterMismatch =
+    "The register you used does not match the modbus command, please select it again!";
+
+struct Edited {
+  int result;
+  std::string text;
+};
+
+// Runs Function_Edit on `text` while `script` plays.
+Edited Edit(int type, const std::string& text, UiScript& script) {
+  PluginDll dll;
+  uint32_t length = 0;
+  dll.param_length(type, &length);
+  std::vector<char> buffer(length, '\0');
+  text.copy(buffer.data(), length - 1);
+  int result = script.Run([&] { return dll.edit(type, buffer.data()); });
+  return {result, buffer.data()};
+}
+
+UiScript::Step WaitForSheet(HWND& sheet) {
+  return [&sheet] { return (sheet = FindDialog("Property")) != nullptr; };
+}
+
+UiScript::Step Do(std::function<void()> action) {
+  return [action] {
+    action();
+    return true;
+  };
+}
+
+struct WifiCase {
+  const char* name;
+  const char* text;
+  int shown;   // selection on opening
+  int choose;  // -1: leave the list alone
+  int button;
+  Edited expected;
+};
+
+class WifiSheet : public ::testing::TestWithParam<WifiCase> {};
+
+TEST_P(WifiSheet, EditsTheMode) {
+  const WifiCase& c = GetParam();
+  HWND sheet = nullptr;
+  UiScript script;
+  script.Then(WaitForSheet(sheet)).Then(Do([&] {
+    EXPECT_EQ(TextOf(sheet), "Property");
+    EXPECT_EQ(TabTitles(sheet), std::vector<std::string>{"Params"});
+    HWND list = FindControl(sheet, kWifiMode);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(ComboItems(list), (std::vector<std::string>{"AP", "STA"}));
+    EXPECT_EQ(ComboSelection(list), c.shown);
+    if (c.choose >= 0) SelectItem(sheet, kWifiMode, c.choose);
+    PostClick(sheet, c.button);
+  }));
+  Edited edited = Edit(kWifi, c.text, script);
+  EXPECT_EQ(edited.result, c.expected.result);
+  EXPECT_EQ(edited.text, c.expected.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WifiSheet,
+    ::testing::Values(WifiCase{"OkTakesTheChoice", "A:0", 0, 1, IDOK, {1, "A:1"}},
+                      WifiCase{"CancelKeepsTheText", "A:0", 0, 1, IDCANCEL, {0, "A:0"}},
+                      WifiCase{"UnknownModeShowsNoSelectionAndIsKept", "A:5", -1, -1, IDOK,
+                               {1, "A:5"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ModbusSheet, PortChangeSwapsTheChildForm) {
+  HWND sheet = nullptr;
+  UiScript script;
+  script.Then(WaitForSheet(sheet)).Then(Do([&] {
+    EXPECT_NE(FindControl(sheet, kParity), nullptr) << "serial child on a serial port";
+    EXPECT_EQ(FindControl(sheet, kTransport), nullptr);
+    SelectItem(sheet, kPort, kSocket1);
+    EXPECT_EQ(FindControl(sheet, kParity), nullptr) << "the serial child is gone";
+    HWND ip = FindControl(sheet, kTargetIp);
+    ASSERT_NE(ip, nullptr) << "network child on a network port";
+    PostClick(sheet, IDOK);
+  }));
+  Edited edited = Edit(kModbus, "A:0,1,5,B:9600,8,1,N,C:,D:1,1,1,0,E:176,0,1,1", script);
+  EXPECT_EQ(edited.result, 1);
+  EXPECT_EQ(edited.text.rfind("A:11,", 0), 0u) << edited.text;
+  EXPECT_NE(edited.text.find(",C:"), std::string::npos) << edited.text;
+}
+
+TEST(ModbusSheet, CommandChangeLimitsTheCount) {
+  HWND sheet = nullptr;
+  UiScript script;
+  script.Then(WaitForSheet(sheet)).Then(Do([&] {
+    TypeText(sheet, kCount, "100");
+    SelectItem(sheet, kCommand, 2);  // 03 Read Holding Registers: at most 50
+    EXPECT_EQ(TextOf(FindControl(sheet, kCount)), "50");
+    SelectItem(sheet, kCommand, 0);  // back to 01: the 100 does not come back
+    EXPECT_EQ(TextOf(FindControl(sheet, kCount)), "50");
+    PostClick(sheet, IDOK);
+  }));
+  Edited edited = Edit(kModbus, "A:0,1,5,B:9600,8,1,N,C:,D:1,1,1,0,E:176,0,1,1", script);
+  EXPECT_EQ(edited.result, 1);
+  EXPECT_NE(edited.text.find(",D:1,1,50,0,"), std::string::npos) << edited.text;
+}
+
+TEST(ModbusSheet, NetworkChildEnablesByRoleAndTransport) {
+  struct Rule {
+    int local_cpu, transport;  // items: Client/Server, TCP/UDP
+    bool remote, ip, port;
+  };
+  const Rule rules[] = {{0, 0, true, false, false},
+                        {1, 0, false, true, false},
+                        {1, 1, false, true, true},
+                        {0, 1, true, false, false}};
+  HWND sheet = nullptr;
+  UiScript script;
+  script.Then(WaitForSheet(sheet)).Then(Do([&] {
+    for (const Rule& rule : rules) {
+      SelectItem(sheet, kLocalCpu, rule.local_cpu);
+      SelectItem(sheet, kTransport, rule.transport);
+      SCOPED_TRACE("local cpu " + std::to_string(rule.local_cpu) + ", transport " +
+                   std::to_string(rule.transport));
+      EXPECT_EQ(IsWindowEnabled(FindControl(sheet, kRemote)) != FALSE, rule.remote);
+      EXPECT_EQ(IsWindowEnabled(FindControl(sheet, kTargetIp)) != FALSE, rule.ip);
+      // 1182 is also the page's slave address: look in the child form.
+      HWND child = GetParent(FindControl(sheet, kTransport));
+      EXPECT_EQ(IsWindowEnabled(GetDlgItem(child, kTargetPort)) != FALSE, rule.port);
+    }
+    PostClick(sheet, IDCANCEL);
+  }));
+  Edited edited = Edit(kModbus, "A:11,1,5,B:502,0,1,0,C:192.168.1.10,D:1,3,1,0,E:178,0,1,1",
+                       script);
+  EXPECT_EQ(edited.result, 0);
+}
+
+TEST(ModbusSheet, RefusedCheckKeepsTheSheetOpenAndCancelKeepsTheText) {
+  const std::string text = "A:0,1,5,B:9600,8,1,N,C:,D:1,1,1,0,E:176,0,1,1";
+  HWND sheet = nullptr;
+  HWND box = nullptr;
+  UiScript script;
+  script.Then(WaitForSheet(sheet))
+      .Then(Do([&] {
+        SelectItem(sheet, kCommand, 2);  // a word command on the bit operand I0.0
+        TypeText(sheet, kDataAddress, "I0.0");
+        PostClick(sheet, IDOK);
+      }))
+      .Then([&] { return (box = FindDialog("ERR")) != nullptr; })
+      .Then(Do([&] {
+        EXPECT_EQ(MessageText(box), kRegisterMismatch);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+      }))
+      .Then([&] { return FindDialog("ERR") == nullptr; })
+      .Then(Do([&] {
+        EXPECT_EQ(FindDialog("Property"), sheet) << "the sheet stays open";
+        PostClick(sheet, IDCANCEL);
+      }));
+  Edited edited = Edit(kModbus, text, script);
+  EXPECT_EQ(edited.result, 0);
+  EXPECT_EQ(edited.text, text);
+}
+
+}  // namespace
+}  // namespace ostrevan::windows_testing
