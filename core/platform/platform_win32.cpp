@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "core/platform/platform.h"
+#include "core/text_compare.h"
 
 namespace ostrevan::platform {
 
@@ -85,8 +86,12 @@ std::vector<std::string> IniFile::SectionNames() const {
   std::vector<std::string> sections;
   for (size_t at = 0; at < names.size();) {
     size_t length = strnlen(names.data() + at, names.size() - at);
-    if (length) sections.emplace_back(names.data() + at, length);
+    std::string_view name(names.data() + at, length);
     at += length + 1;
+    // A name repeated in the file is listed once, as its first section.
+    bool known = std::any_of(sections.begin(), sections.end(),
+                             [&](const std::string& seen) { return EqualsNoCase(seen, name); });
+    if (length && !known) sections.emplace_back(name);
   }
   return sections;
 }

@@ -94,7 +94,7 @@ TEST_F(MqttConnectFiles, CarryCertificateContents) {
   const std::string key_path = files.Write("c.key", key);
   const std::string full = files.Write("full.pem", PemOfSize(3072, 'F'));
   const std::string over = files.Write("over.pem", PemOfSize(3073, 'O'));
-  const std::string nul = files.Write("nul.pem", std::string("ab\0cd\nef\n", 9));
+  const std::string nul = files.Write("with-nul.pem", std::string("ab\0cd\nef\n", 9));
   const std::string missing = files.path() + "missing.pem";
   const std::string empty = files.Write("empty.pem", "");
 
@@ -136,7 +136,7 @@ TEST_F(MqttConnectFiles, DecodeWritesThemBackIntoATimeStampedDirectory) {
       kConnect, "A:20,30,4,1885,0,1,1,1,1,B:id,C:me,D:pw,E:0.0.0.0,F:" + files.Write("a", ca) +
                     ",G:" + files.Write("b", crt) + ",H:" + files.Write("c", key) + ",I:mq.io");
 
-  const std::string dir = module.path() + "2024_05_06_07_08_09/";
+  const std::string dir = module.path() + "2024_05_06_07_08_09" + platform::PathSeparator();
   // The reserved values of A (77, 1) come from the text, not the record.
   EXPECT_EQ(DecodeBlock(kConnect, "A:30,10,77,1884,1,0,0,1,0,B:", record),
             "A:20,30,77,1885,0,1,1,1,1,B:id,C:me,D:pw,E:0.0.0.0,F:" + dir + "1.pem,G:" + dir +
@@ -180,7 +180,7 @@ TEST_F(MqttConnectFiles, WrongLengthsStayInsideTheRecordAndTheNewDirectory) {
   const std::vector<uint8_t> lengths = Bytes("0C 00 FF FF 00 02");
   ASSERT_EQ(record.size(), 45u + 8 + 3);
   std::copy(lengths.begin(), lengths.end(), record.begin() + 45);
-  const std::string dir = module.path() + "2030_01_02_03_04_05/";
+  const std::string dir = module.path() + "2030_01_02_03_04_05" + platform::PathSeparator();
   EXPECT_EQ(DecodeBlock(kConnect, "", record), TlsText(dir + "1.pem", "", dir + "3.key"));
   std::string ca = ReadWhole(dir + "1.pem");
   ASSERT_EQ(ca.size(), 3072u);
@@ -188,6 +188,7 @@ TEST_F(MqttConnectFiles, WrongLengthsStayInsideTheRecordAndTheNewDirectory) {
   EXPECT_EQ(ReadWhole(dir + "3.key"), std::string(2, '\0'));
 }
 
+#if !defined(_WIN32)  // Windows paths stop at 260 characters: no such directory
 TEST_F(MqttConnectFiles, ATextLongerThanItsBufferIsCut) {
   // A module directory this long makes the three paths overflow 1023 characters.
   std::string deep = files.path() + std::string(200, 'd') + "/" + std::string(200, 'e') + "/";
@@ -200,6 +201,7 @@ TEST_F(MqttConnectFiles, ATextLongerThanItsBufferIsCut) {
   EXPECT_EQ(text.size(), 1023u);
   EXPECT_EQ(text.substr(0, 40), TlsText("", "", "").substr(0, 40));
 }
+#endif
 
 struct DecodeCase {
   const char* record;  // bytes 11 to 22, then the strings
