@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Opens the editor sheet of each block type that has one under Xvfb and
-# Wine (64-bit build) and saves a PNG per sheet, at its opening size, into
-# docs/screenshots/. Wine's virtual desktop draws the window frames. Stops
+# Opens the editor sheet of each block type that has one, and the password
+# and phone book dialogs, under Xvfb and Wine (64-bit build) and saves a PNG
+# of each, at its opening size, into docs/screenshots/. Wine's virtual desktop draws the window frames. Stops
 # the Wine server of the build tree's prefix: do not run it beside the tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,7 +15,7 @@ if [ ${#need[@]} -gt 0 ]; then
 fi
 
 cmake --preset mingw-x64 >/dev/null
-cmake --build --preset mingw-x64 --target ostrevan ostrevan-host
+cmake --build --preset mingw-x64 --target ostrevan ostrevan-host ostrevan_dialog_tests
 
 export WINEPREFIX=$PWD/build/mingw-x64/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 [ -f "$WINEPREFIX/system.reg" ] || { wineboot -i >/dev/null 2>&1; wineserver -w; }
@@ -37,6 +37,18 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     pid=$!
     sleep 6  # Wine starts the desktop, then the host opens the sheet
     import -window root -crop 900x640+0+0 +repage "docs/screenshots/$name.png"
+    wineserver -k || true
+    wait "$pid" 2>/dev/null || true
+    echo "saved docs/screenshots/$name.png"
+  done
+  # The dialogs no page opens yet: the dialog test program shows them.
+  for entry in password:420x200 phonebook:660x480; do
+    name=${entry%%:*} size=${entry#*:}
+    wine explorer /desktop=shot,$size build/mingw-x64/bin/ostrevan_dialog_tests.exe \
+      --show "$name" >/dev/null 2>&1 &
+    pid=$!
+    sleep 6
+    import -window root -crop "$size+0+0" +repage "docs/screenshots/$name.png"
     wineserver -k || true
     wait "$pid" 2>/dev/null || true
     echo "saved docs/screenshots/$name.png"
