@@ -78,4 +78,19 @@ inline int ReportLength(uint32_t* len, uint32_t value) {
   return static_cast<int>(value);
 }
 
+// The fixed answers of one block type: its id and the buffer lengths the
+// host must provide for its parameter text and its code record.
+template <int Type, uint32_t ParamLength, uint32_t CodeLength>
+class CBlockEntity : public CFbdEntity {
+ public:
+  static constexpr int kType = Type;
+  static constexpr uint32_t kParamLength = ParamLength;
+  static constexpr uint32_t kCodeLength = CodeLength;
+
+  int GetType() const override { return kType; }
+  int IsType(int type) const override { return type == kType; }
+  int GetParamLength(uint32_t* len) const override { return ReportLength(len, kParamLength); }
+  int GetCodeLength(uint32_t* len) const override { return ReportLength(len, kCodeLength); }
+};
+
 }  // namespace ostrevan

@@ -19,16 +19,8 @@ struct GprsConnectParams {
 GprsConnectParams ParseGprsConnectText(const std::string& text);
 std::string GprsConnectText(const GprsConnectParams& params);
 
-class CGprsConnectEntity : public CFbdEntity {
+class CGprsConnectEntity : public CBlockEntity<4, 200, 150> {
  public:
-  static constexpr int kType = 4;
-  static constexpr uint32_t kParamLength = 200;
-  static constexpr uint32_t kCodeLength = 150;
-
-  int GetType() const override { return kType; }
-  int IsType(int type) const override { return type == kType; }
-  int GetParamLength(uint32_t* len) const override { return ReportLength(len, kParamLength); }
-  int GetCodeLength(uint32_t* len) const override { return ReportLength(len, kCodeLength); }
   int SetDefault(char* param) override;
   int Code(const char* param, uint8_t* record, uint32_t* len) override;
   int Decode(char* param, const uint8_t* record, uint32_t len) override;

@@ -27,16 +27,8 @@ struct GprsDataSendParams {
 GprsDataSendParams ParseGprsDataSendText(const std::string& text);
 std::string GprsDataSendText(const GprsDataSendParams& params);
 
-class CGprsDataSendEntity : public CFbdEntity {
+class CGprsDataSendEntity : public CBlockEntity<12, 200, 150> {
  public:
-  static constexpr int kType = 12;
-  static constexpr uint32_t kParamLength = 200;
-  static constexpr uint32_t kCodeLength = 150;
-
-  int GetType() const override { return kType; }
-  int IsType(int type) const override { return type == kType; }
-  int GetParamLength(uint32_t* len) const override { return ReportLength(len, kParamLength); }
-  int GetCodeLength(uint32_t* len) const override { return ReportLength(len, kCodeLength); }
   int SetDefault(char* param) override;
   int Code(const char* param, uint8_t* record, uint32_t* len) override;
   int Decode(char* param, const uint8_t* record, uint32_t len) override;

@@ -22,16 +22,8 @@ MemoryReadParams MemoryReadDefaults();
 MemoryReadParams ParseMemoryReadText(const std::string& text);
 std::string MemoryReadText(const MemoryReadParams& params);
 
-class CMemoryReadEntity : public CFbdEntity {
+class CMemoryReadEntity : public CBlockEntity<2, 80, 55> {
  public:
-  static constexpr int kType = 2;
-  static constexpr uint32_t kParamLength = 80;
-  static constexpr uint32_t kCodeLength = 55;
-
-  int GetType() const override { return kType; }
-  int IsType(int type) const override { return type == kType; }
-  int GetParamLength(uint32_t* len) const override { return ReportLength(len, kParamLength); }
-  int GetCodeLength(uint32_t* len) const override { return ReportLength(len, kCodeLength); }
   int SetDefault(char* param) override;
   int Code(const char* param, uint8_t* record, uint32_t* len) override;
   int Decode(char* param, const uint8_t* record, uint32_t len) override;

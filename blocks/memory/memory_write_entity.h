@@ -25,17 +25,11 @@ MemoryWriteParams MemoryWriteDefaults();
 MemoryWriteParams ParseMemoryWriteText(const std::string& text);
 std::string MemoryWriteText(const MemoryWriteParams& params);
 
-class CMemoryWriteEntity : public CFbdEntity {
+class CMemoryWriteEntity : public CBlockEntity<3, 100, 60> {
  public:
-  static constexpr int kType = 3;
-  static constexpr uint32_t kParamLength = 100;
   // The host's record buffer; the record itself is four bytes shorter.
-  static constexpr uint32_t kCodeLength = 60;
   static constexpr uint32_t kRecordLength = 56;
 
-  int GetType() const override { return kType; }
-  int IsType(int type) const override { return type == kType; }
-  int GetParamLength(uint32_t* len) const override { return ReportLength(len, kParamLength); }
   // Unlike every other length query this one answers without an out pointer.
   int GetCodeLength(uint32_t* len) const override {
     if (len) *len = kCodeLength;

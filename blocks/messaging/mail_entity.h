@@ -29,16 +29,8 @@ struct MailParams {
 MailParams ParseMailText(std::string_view text);
 std::string MailText(const MailParams& params);
 
-class CMailEntity : public CFbdEntity {
+class CMailEntity : public CBlockEntity<10, 512, 512> {
  public:
-  static constexpr int kType = 10;
-  static constexpr uint32_t kParamLength = 512;
-  static constexpr uint32_t kCodeLength = 512;
-
-  int GetType() const override { return kType; }
-  int IsType(int type) const override { return type == kType; }
-  int GetParamLength(uint32_t* len) const override { return ReportLength(len, kParamLength); }
-  int GetCodeLength(uint32_t* len) const override { return ReportLength(len, kCodeLength); }
   int SetDefault(char* param) override;
   int Code(const char* param, uint8_t* record, uint32_t* len) override;
   int Decode(char* param, const uint8_t* record, uint32_t len) override;

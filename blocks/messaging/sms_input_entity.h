@@ -21,16 +21,8 @@ struct SmsInputParams {
 SmsInputParams ParseSmsInputText(std::string_view text);
 std::string SmsInputText(const SmsInputParams& params);
 
-class CSmsMessageInputEntity : public CFbdEntity {
+class CSmsMessageInputEntity : public CBlockEntity<8, 255, 155> {
  public:
-  static constexpr int kType = 8;
-  static constexpr uint32_t kParamLength = 255;
-  static constexpr uint32_t kCodeLength = 155;
-
-  int GetType() const override { return kType; }
-  int IsType(int type) const override { return type == kType; }
-  int GetParamLength(uint32_t* len) const override { return ReportLength(len, kParamLength); }
-  int GetCodeLength(uint32_t* len) const override { return ReportLength(len, kCodeLength); }
   int SetDefault(char* param) override;
   int Code(const char* param, uint8_t* record, uint32_t* len) override;
   int Decode(char* param, const uint8_t* record, uint32_t len) override;

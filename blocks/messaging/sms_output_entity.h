@@ -27,16 +27,8 @@ struct SmsOutputParams {
 SmsOutputParams ParseSmsOutputText(std::string_view text);
 std::string SmsOutputText(const SmsOutputParams& params);
 
-class CSmsMessageOutputEntity : public CFbdEntity {
+class CSmsMessageOutputEntity : public CBlockEntity<9, 512, 512> {
  public:
-  static constexpr int kType = 9;
-  static constexpr uint32_t kParamLength = 512;
-  static constexpr uint32_t kCodeLength = 512;
-
-  int GetType() const override { return kType; }
-  int IsType(int type) const override { return type == kType; }
-  int GetParamLength(uint32_t* len) const override { return ReportLength(len, kParamLength); }
-  int GetCodeLength(uint32_t* len) const override { return ReportLength(len, kCodeLength); }
   int SetDefault(char* param) override;
   int Code(const char* param, uint8_t* record, uint32_t* len) override;
   int Decode(char* param, const uint8_t* record, uint32_t len) override;

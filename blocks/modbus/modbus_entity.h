@@ -9,18 +9,11 @@
 
 namespace ostrevan {
 
-class CModbusEntity : public CFbdEntity {
+class CModbusEntity : public CBlockEntity<1, 100, 100> {
  public:
-  static constexpr int kType = 1;
-  static constexpr uint32_t kParamLength = 100;
   // The host's buffer; the record itself has kRecordLength bytes.
-  static constexpr uint32_t kCodeLength = 100;
   static constexpr uint32_t kRecordLength = 44;
 
-  int GetType() const override { return kType; }
-  int IsType(int type) const override { return type == kType; }
-  int GetParamLength(uint32_t* len) const override { return ReportLength(len, kParamLength); }
-  int GetCodeLength(uint32_t* len) const override { return ReportLength(len, kCodeLength); }
   int SetDefault(char* param) override;
   int Edit(char* param) override;
   int Code(const char* param, uint8_t* record, uint32_t* len) override;

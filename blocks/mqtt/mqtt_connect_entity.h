@@ -33,16 +33,8 @@ struct MqttConnectParams {
 MqttConnectParams ParseMqttConnectText(const std::string& text);
 std::string MqttConnectText(const MqttConnectParams& params);
 
-class CMqttConnectEntity : public CFbdEntity {
+class CMqttConnectEntity : public CBlockEntity<7, 1024, 10240> {
  public:
-  static constexpr int kType = 7;
-  static constexpr uint32_t kParamLength = 1024;
-  static constexpr uint32_t kCodeLength = 10240;
-
-  int GetType() const override { return kType; }
-  int IsType(int type) const override { return type == kType; }
-  int GetParamLength(uint32_t* len) const override { return ReportLength(len, kParamLength); }
-  int GetCodeLength(uint32_t* len) const override { return ReportLength(len, kCodeLength); }
   int SetDefault(char* param) override;
   int Code(const char* param, uint8_t* record, uint32_t* len) override;
   int Decode(char* param, const uint8_t* record, uint32_t len) override;

@@ -31,16 +31,8 @@ struct MqttSubscribeParams {
 MqttSubscribeParams ParseMqttSubscribeText(const std::string& text);
 std::string MqttSubscribeText(const MqttSubscribeParams& params);
 
-class CMqttReadEntity : public CFbdEntity {
+class CMqttReadEntity : public CBlockEntity<5, 440, 300> {
  public:
-  static constexpr int kType = 5;
-  static constexpr uint32_t kParamLength = 440;
-  static constexpr uint32_t kCodeLength = 300;
-
-  int GetType() const override { return kType; }
-  int IsType(int type) const override { return type == kType; }
-  int GetParamLength(uint32_t* len) const override { return ReportLength(len, kParamLength); }
-  int GetCodeLength(uint32_t* len) const override { return ReportLength(len, kCodeLength); }
   int SetDefault(char* param) override;
   int Code(const char* param, uint8_t* record, uint32_t* len) override;
   int Decode(char* param, const uint8_t* record, uint32_t len) override;

@@ -43,16 +43,8 @@ struct MqttPublishParams {
 MqttPublishParams ParseMqttPublishText(const std::string& text);
 std::string MqttPublishText(const MqttPublishParams& params);
 
-class CMqttWriteEntity : public CFbdEntity {
+class CMqttWriteEntity : public CBlockEntity<6, 1024, 1024> {
  public:
-  static constexpr int kType = 6;
-  static constexpr uint32_t kParamLength = 1024;
-  static constexpr uint32_t kCodeLength = 1024;
-
-  int GetType() const override { return kType; }
-  int IsType(int type) const override { return type == kType; }
-  int GetParamLength(uint32_t* len) const override { return ReportLength(len, kParamLength); }
-  int GetCodeLength(uint32_t* len) const override { return ReportLength(len, kCodeLength); }
   int SetDefault(char* param) override;
   int Code(const char* param, uint8_t* record, uint32_t* len) override;
   int Decode(char* param, const uint8_t* record, uint32_t len) override;

@@ -15,16 +15,8 @@ struct WifiParams {
 WifiParams ParseWifiText(const std::string& text);
 std::string WifiText(const WifiParams& params);
 
-class CWifiModeEntity : public CFbdEntity {
+class CWifiModeEntity : public CBlockEntity<11, 5, 20> {
  public:
-  static constexpr int kType = 11;
-  static constexpr uint32_t kParamLength = 5;
-  static constexpr uint32_t kCodeLength = 20;
-
-  int GetType() const override { return kType; }
-  int IsType(int type) const override { return type == kType; }
-  int GetParamLength(uint32_t* len) const override { return ReportLength(len, kParamLength); }
-  int GetCodeLength(uint32_t* len) const override { return ReportLength(len, kCodeLength); }
   int SetDefault(char* param) override;
   int Edit(char* param) override;
   int Code(const char* param, uint8_t* record, uint32_t* len) override;
