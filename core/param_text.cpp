@@ -2,18 +2,14 @@
 
 #include <algorithm>
 #include <charconv>
-#include <iterator>
-#include <cstdarg>
-#include <cstdio>
 #include <cstring>
+#include <iterator>
 
 namespace ostrevan {
 
 std::string ReadParamText(const char* param) {
   if (!param) return {};
-  size_t length = 0;
-  while (length < kMaxParamText && param[length] != '\0') ++length;
-  return std::string(param, length);
+  return std::string(param, strnlen(param, kMaxParamText));
 }
 
 int WriteParamText(char* param, std::string_view text, uint32_t capacity) {
@@ -24,10 +20,29 @@ int WriteParamText(char* param, std::string_view text, uint32_t capacity) {
   return 1;
 }
 
+size_t FindKey(std::string_view text, std::string_view key, size_t from) {
+  if (key.empty()) return from <= text.size() ? from : kNotFound;
+  // Keys are ",X:"-like and texts are full of commas: look for the rarer
+  // character behind the comma first. The hits come in the same order as
+  // the key's places, so the first match is still the first occurrence.
+  const size_t anchor = key.size() > 1 && key[0] == ',' ? 1 : 0;
+  const char* const begin = text.data();
+  for (size_t at = from + anchor; at < text.size();) {
+    const void* hit = std::memchr(begin + at, key[anchor], text.size() - at);
+    if (!hit) break;
+    const size_t place = static_cast<size_t>(static_cast<const char*>(hit) - begin) - anchor;
+    if (text.size() - place >= key.size() &&
+        std::memcmp(begin + place, key.data(), key.size()) == 0)
+      return place;
+    at = place + anchor + 1;
+  }
+  return kNotFound;
+}
+
 size_t FindField(std::string_view text, std::string_view key) {
   key = key.substr(0, 9);  // keys are formatted into a 10-byte buffer
-  size_t at = text.find(key);
-  return at == std::string_view::npos ? kNotFound : at + key.size();
+  size_t at = FindKey(text, key);
+  return at == kNotFound ? kNotFound : at + key.size();
 }
 
 std::optional<std::string_view> FieldSpan(std::string_view text, std::string_view key,
@@ -36,8 +51,8 @@ std::optional<std::string_view> FieldSpan(std::string_view text, std::string_vie
   if (begin == kNotFound) return std::nullopt;
   size_t end = text.size();
   if (!next_key.empty()) {
-    end = text.find(next_key.substr(0, 9), begin);
-    if (end == std::string_view::npos) return std::nullopt;
+    end = FindKey(text, next_key.substr(0, 9), begin);
+    if (end == kNotFound) return std::nullopt;
   }
   if (end <= begin) return std::nullopt;
   return text.substr(begin, end - begin);
@@ -47,7 +62,7 @@ std::optional<std::string_view> FieldSpanOrRest(std::string_view text, std::stri
                                                 std::string_view next_key) {
   size_t begin = FindField(text, key);
   if (begin == kNotFound) return std::nullopt;
-  size_t end = next_key.empty() ? kNotFound : text.find(next_key.substr(0, 9), begin);
+  size_t end = next_key.empty() ? kNotFound : FindKey(text, next_key.substr(0, 9), begin);
   if (end == kNotFound) end = text.size();
   if (end <= begin) return std::nullopt;
   return text.substr(begin, end - begin);
@@ -127,22 +142,6 @@ std::string RemoveQuotes(std::string_view text) {
     if (c != '"') result.push_back(c);
   }
   return result;
-}
-
-std::string Format(const char* format, ...) {
-  char small[256];
-  va_list args;
-  va_start(args, format);
-  int needed = std::vsnprintf(small, sizeof small, format, args);
-  va_end(args);
-  if (needed < 0) return {};
-  if (static_cast<size_t>(needed) < sizeof small) return std::string(small, needed);
-  std::string large(static_cast<size_t>(needed) + 1, '\0');
-  va_start(args, format);
-  std::vsnprintf(large.data(), large.size(), format, args);
-  va_end(args);
-  large.resize(static_cast<size_t>(needed));
-  return large;
 }
 
 void AppendDecimal(std::string& text, int32_t value) {

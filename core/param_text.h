@@ -28,6 +28,10 @@ int WriteParamText(char* param, std::string_view text, uint32_t capacity);
 
 constexpr size_t kNotFound = std::string_view::npos;
 
+// Position of the first occurrence of `key` at or behind `from`, or
+// kNotFound: std::string_view::find, made quick for the grammar's keys.
+size_t FindKey(std::string_view text, std::string_view key, size_t from = 0);
+
 // Position just behind the first occurrence of `key` (cut to 9 characters),
 // or kNotFound.
 size_t FindField(std::string_view text, std::string_view key);
@@ -71,8 +75,9 @@ int32_t LeadingInt(std::string_view text);
 // The text without any double-quote character.
 std::string RemoveQuotes(std::string_view text);
 
-// printf into a std::string. MinGW builds use the C99 printf family, not the
-// system's, so the checks are the GNU ones there too.
+// printf into a std::string (core/format.cpp writes the common conversions
+// itself). MinGW builds use the C99 printf family, not the system's, so the
+// checks are the GNU ones there too.
 std::string Format(const char* format, ...)
 #if defined(__GNUC__)
     __attribute__((format(gnu_printf, 1, 2)))

@@ -3,54 +3,66 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/param_text.h"
+
 namespace ostrevan {
 
-uint8_t* RecordWriter::Reserve(size_t count, FieldKind kind, std::string_view name) {
+std::string FieldName::Text() const {
+  std::string text(before_);
+  if (numbered_) AppendDecimal(text, number_);
+  return text.append(after_);
+}
+
+void RecordWriter::Report(const FieldName& name, FieldKind kind, size_t offset, size_t width) {
+  if (sink_ && !name.empty()) sink_->OnField(name.Text(), kind, offset, width);
+}
+
+uint8_t* RecordWriter::Reserve(size_t count, FieldKind kind, const FieldName& name) {
   if (!ok_ || count > capacity_ - position_) {
     ok_ = false;
     return nullptr;
   }
   uint8_t* at = buffer_ + position_;
-  if (sink_ && !name.empty()) sink_->OnField(name, kind, position_, count);
+  Report(name, kind, position_, count);
   position_ += count;
   return at;
 }
 
-void RecordWriter::PutU8(uint8_t value, std::string_view name) {
+void RecordWriter::PutU8(uint8_t value, const FieldName& name) {
   if (uint8_t* at = Reserve(1, FieldKind::kU8, name)) at[0] = value;
 }
 
-void RecordWriter::PutU16LE(uint16_t value, std::string_view name) {
+void RecordWriter::PutU16LE(uint16_t value, const FieldName& name) {
   if (uint8_t* at = Reserve(2, FieldKind::kU16LE, name)) {
     at[0] = static_cast<uint8_t>(value);
     at[1] = static_cast<uint8_t>(value >> 8);
   }
 }
 
-void RecordWriter::PutU16BE(uint16_t value, std::string_view name) {
+void RecordWriter::PutU16BE(uint16_t value, const FieldName& name) {
   if (uint8_t* at = Reserve(2, FieldKind::kU16BE, name)) {
     at[0] = static_cast<uint8_t>(value >> 8);
     at[1] = static_cast<uint8_t>(value);
   }
 }
 
-void RecordWriter::PutU32BE(uint32_t value, std::string_view name) {
+void RecordWriter::PutU32BE(uint32_t value, const FieldName& name) {
   if (uint8_t* at = Reserve(4, FieldKind::kU32BE, name)) {
     for (int i = 0; i < 4; ++i) at[i] = static_cast<uint8_t>(value >> (24 - 8 * i));
   }
 }
 
-void RecordWriter::PutZeros(size_t count, std::string_view name) {
+void RecordWriter::PutZeros(size_t count, const FieldName& name) {
   if (uint8_t* at = Reserve(count, FieldKind::kBytes, name)) std::memset(at, 0, count);
 }
 
-void RecordWriter::PutBytes(const void* data, size_t count, std::string_view name) {
+void RecordWriter::PutBytes(const void* data, size_t count, const FieldName& name) {
   if (uint8_t* at = Reserve(count, FieldKind::kBytes, name)) {
     if (count) std::memcpy(at, data, count);
   }
 }
 
-void RecordWriter::PutFixedText(std::string_view text, size_t width, std::string_view name) {
+void RecordWriter::PutFixedText(std::string_view text, size_t width, const FieldName& name) {
   if (uint8_t* at = Reserve(width, FieldKind::kText, name)) {
     size_t used = std::min(text.size(), width);
     if (used) std::memcpy(at, text.data(), used);
@@ -58,13 +70,13 @@ void RecordWriter::PutFixedText(std::string_view text, size_t width, std::string
   }
 }
 
-void RecordWriter::PatchU8(size_t offset, uint8_t value, std::string_view name) {
+void RecordWriter::PatchU8(size_t offset, uint8_t value, const FieldName& name) {
   if (offset >= position_) {
     ok_ = false;
     return;
   }
   buffer_[offset] = value;
-  if (sink_ && !name.empty()) sink_->OnField(name, FieldKind::kU8, offset, 1);
+  Report(name, FieldKind::kU8, offset, 1);
 }
 
 std::string RecordReader::TextSkipping0And255(size_t offset, size_t width) const {

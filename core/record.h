@@ -23,6 +23,28 @@ class FieldSink {
   virtual void OnField(std::string_view name, FieldKind kind, size_t offset, size_t width) = 0;
 };
 
+// A field's name for the sink: a plain text, "<before><after>" or, for the
+// fields of numbered items, "<before><number><after>"; composed only when a
+// sink listens (a record is coded far more often than it is explained).
+class FieldName {
+ public:
+  FieldName() = default;
+  FieldName(const char* text) : before_(text) {}
+  FieldName(std::string_view text) : before_(text) {}
+  FieldName(const std::string& text) : before_(text) {}
+  FieldName(std::string_view before, int number, std::string_view after = {})
+      : before_(before), after_(after), number_(number), numbered_(true) {}
+  FieldName(std::string_view before, std::string_view after) : before_(before), after_(after) {}
+
+  bool empty() const { return before_.empty() && after_.empty() && !numbered_; }
+  std::string Text() const;
+
+ private:
+  std::string_view before_, after_;
+  int number_ = 0;
+  bool numbered_ = false;
+};
+
 class RecordWriter {
  public:
   RecordWriter(uint8_t* buffer, size_t capacity, FieldSink* sink = nullptr)
@@ -33,20 +55,21 @@ class RecordWriter {
   // False once any put did not fit; such a put writes nothing.
   bool ok() const { return ok_; }
 
-  void PutU8(uint8_t value, std::string_view name = {});
-  void PutU16LE(uint16_t value, std::string_view name = {});
-  void PutU16BE(uint16_t value, std::string_view name = {});
-  void PutU32BE(uint32_t value, std::string_view name = {});
-  void PutZeros(size_t count, std::string_view name = {});
-  void PutBytes(const void* data, size_t count, std::string_view name = {});
+  void PutU8(uint8_t value, const FieldName& name = {});
+  void PutU16LE(uint16_t value, const FieldName& name = {});
+  void PutU16BE(uint16_t value, const FieldName& name = {});
+  void PutU32BE(uint32_t value, const FieldName& name = {});
+  void PutZeros(size_t count, const FieldName& name = {});
+  void PutBytes(const void* data, size_t count, const FieldName& name = {});
   // Exactly `width` bytes: the text cut to width, then zeros.
-  void PutFixedText(std::string_view text, size_t width, std::string_view name = {});
+  void PutFixedText(std::string_view text, size_t width, const FieldName& name = {});
   // Overwrites one byte already written (or skipped); used for values that are
   // only known after what follows them has been laid out.
-  void PatchU8(size_t offset, uint8_t value, std::string_view name = {});
+  void PatchU8(size_t offset, uint8_t value, const FieldName& name = {});
 
  private:
-  uint8_t* Reserve(size_t count, FieldKind kind, std::string_view name);
+  uint8_t* Reserve(size_t count, FieldKind kind, const FieldName& name);
+  void Report(const FieldName& name, FieldKind kind, size_t offset, size_t width);
 
   uint8_t* buffer_;
   size_t capacity_;

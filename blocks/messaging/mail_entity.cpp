@@ -72,11 +72,12 @@ void PutAttachments(RecordWriter& out, const MailParams& params) {
   out.PutU8(static_cast<uint8_t>(count & 0x0F), "attachment count");
   for (size_t k = 0; k < kMailAttachments; ++k) {
     uint8_t length = names[k].size() >= kAttachmentMax ? 255 : CarriedLength(names[k]);
-    out.PutU8(length, Format("attachment %d length", static_cast<int>(k + 1)));
+    out.PutU8(length, FieldName("attachment ", static_cast<int>(k + 1), " length"));
   }
   for (size_t k = 0; k < kMailAttachments; ++k) {
     if (names[k].empty()) continue;
-    out.PutFixedText(names[k], names[k].size() + 1, Format("attachment %d", static_cast<int>(k + 1)));
+    out.PutFixedText(names[k], names[k].size() + 1,
+                     FieldName("attachment ", static_cast<int>(k + 1)));
   }
 }
 
@@ -168,11 +169,13 @@ int CMailEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
   std::array<std::string_view, kMailReceivers> receivers;
   for (size_t k = 0; k < kMailReceivers; ++k) {
     receivers[k] = platform::CutMultiByte(params.receivers[k], kReceiverMax);
-    out.PutU8(CarriedLength(receivers[k]), Format("receiver %d length", static_cast<int>(k + 1)));
+    out.PutU8(CarriedLength(receivers[k]),
+              FieldName("receiver ", static_cast<int>(k + 1), " length"));
   }
   for (size_t k = 0; k < kMailReceivers; ++k) {
     if (receivers[k].empty()) continue;
-    out.PutFixedText(receivers[k], receivers[k].size() + 1, Format("receiver %d", static_cast<int>(k + 1)));
+    out.PutFixedText(receivers[k], receivers[k].size() + 1,
+                     FieldName("receiver ", static_cast<int>(k + 1)));
   }
   std::string_view subject = platform::CutMultiByte(params.subject, kSubjectMax);
   out.PutU8(CarriedLength(subject), "subject length");

@@ -129,7 +129,7 @@ uint8_t ParamsMessageLength(const MessageContent& message, MessageOwner owner) {
 }
 
 void PutNumberSlot(RecordWriter& out, std::string_view number, size_t width,
-                   std::string_view name) {
+                   const FieldName& name) {
   out.PutFixedText(platform::CutMultiByte(number, width), width, name);
 }
 
@@ -158,18 +158,18 @@ void PutParamsMessage(RecordWriter& out, const MessageContent& message, MessageO
   out.PutU8(DateTimeFlags(screen, 0), "date/time in variables 1, 2");
   out.PutU8(DateTimeFlags(screen, 2), "date/time in variables 3, 4");
   for (int i = 0; i < kVariableSlots; ++i) {
-    out.PutU8(codes[i].area, Format("var %d area (1 = date/time)", i + 1));
+    out.PutU8(codes[i].area, FieldName("var ", i + 1, " area (1 = date/time)"));
   }
   for (int i = 0; i < kVariableSlots; ++i) {
-    out.PutU16BE(codes[i].address, Format("variable %d address", i + 1));
+    out.PutU16BE(codes[i].address, FieldName("variable ", i + 1, " address"));
   }
   MessageArea text = ScreenBytes(screen, message.ucs2());
   out.PutBytes(text.data(), text.size(), "screen text");
   const int scale = ScaleOf(message);
   for (int i = 0; i < kVariableSlots; ++i) {
     const VariableSlot& slot = screen.slots[i];
-    out.PutU8(static_cast<uint8_t>(slot.column * scale), Format("variable %d column", i + 1));
-    out.PutU8(static_cast<uint8_t>(slot.width * scale), Format("variable %d width", i + 1));
+    out.PutU8(static_cast<uint8_t>(slot.column * scale), FieldName("variable ", i + 1, " column"));
+    out.PutU8(static_cast<uint8_t>(slot.width * scale), FieldName("variable ", i + 1, " width"));
   }
   out.PutU8(0, "end of screen");
 }

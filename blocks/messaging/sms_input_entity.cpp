@@ -67,7 +67,8 @@ int CSmsMessageInputEntity::Code(const char* param, uint8_t* record, uint32_t* l
   out.PutU16BE(static_cast<uint16_t>(params.vb_start), "VB start");
   out.PutU16BE(static_cast<uint16_t>(params.vb_max_count), "VB max count");
   for (size_t k = 0; k < params.receivers.size(); ++k) {
-    PutNumberSlot(out, params.receivers[k], kNumberSlot, Format("telephone %d", static_cast<int>(k + 1)));
+    PutNumberSlot(out, params.receivers[k], kNumberSlot,
+                  FieldName("telephone ", static_cast<int>(k + 1)));
   }
   PutReservedRun(out);
   PutPinArea(out, kHead);

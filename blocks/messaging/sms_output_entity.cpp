@@ -112,7 +112,8 @@ int CSmsMessageOutputEntity::Code(const char* param, uint8_t* record, uint32_t* 
   out.PutU16BE(ladder ? static_cast<uint16_t>(message.vb_max_count) : 0, "VB max count");
   out.PutZeros(5, "spare");
   for (size_t k = 0; k < kSmsReceivers; ++k) {
-    PutNumberSlot(out, params.receivers[k], kNumberSlot, Format("receiver %d", static_cast<int>(k + 1)));
+    PutNumberSlot(out, params.receivers[k], kNumberSlot,
+                  FieldName("receiver ", static_cast<int>(k + 1)));
   }
   if (ladder) return FinishCode(out, len);
 
@@ -123,7 +124,7 @@ int CSmsMessageOutputEntity::Code(const char* param, uint8_t* record, uint32_t* 
     PutParamsMessage(out, message, MessageOwner::kSmsOutput);
     out.PutZeros(2, "end of message");
     for (int i = 0; i < kVariableSlots; ++i) {
-      out.PutU8(message.screen.slots[i].kind, Format("variable %d kind", i + 1));
+      out.PutU8(message.screen.slots[i].kind, FieldName("variable ", i + 1, " kind"));
     }
   }
   return FinishCode(out, len);

@@ -35,7 +35,7 @@ int IndexOfText(const std::vector<std::string>& items, const std::string& text) 
 }
 
 std::string StopBitsText(uint8_t code) {
-  return code == 1 || code == 2 ? Format("%d", code) : Format("%.1f", 1.5);
+  return code == 1 || code == 2 ? Format("%d", code) : std::string("1.5");
 }
 
 uint8_t StopBitsOfText(const std::string& text) {

@@ -45,9 +45,11 @@ constexpr size_t kMaxValue = 99;
 
 bool NamesByteAndBit(int area) { return area == kInputArea || area == kOutputArea; }
 
-// (%d, not %zu: the Windows run-time does not know the latter)
+// ",G3:": short enough to stay in the string itself.
 std::string ItemKey(char letter, size_t slot) {
-  return Format(",%c%d:", letter, static_cast<int>(slot));
+  std::string key{',', letter};
+  AppendDecimal(key, static_cast<int32_t>(slot));
+  return key += ':';
 }
 
 // An item value runs from its key to the next key of the group; where that
@@ -56,8 +58,8 @@ std::optional<std::string_view> ItemSpan(std::string_view text, const std::strin
                                          const std::string& next_key) {
   size_t begin = FindField(text, key);
   if (begin == kNotFound) return std::nullopt;
-  size_t end = text.find(next_key, begin);
-  return text.substr(begin, end == std::string_view::npos ? std::string_view::npos : end - begin);
+  size_t end = FindKey(text, next_key, begin);
+  return text.substr(begin, end == kNotFound ? std::string_view::npos : end - begin);
 }
 
 void ReadItems(std::string_view text, MqttPublishParams& params) {
@@ -75,33 +77,34 @@ void ReadItems(std::string_view text, MqttPublishParams& params) {
     // A comment that runs to the end of the text is taken whole.
     std::string next_g = ItemKey('G', slot + 1);
     if (std::optional<std::string_view> comment = ItemSpan(text, i, next_g)) {
-      bool to_end = text.find(next_g) == std::string_view::npos;
+      bool to_end = FindKey(text, next_g) == kNotFound;
       item.comment = std::string(to_end ? *comment : comment->substr(0, kMaxValue));
     }
   }
 }
 
 void PutItem(RecordWriter& out, const PublishItem& item, size_t slot) {
-  const std::string name = Format("item %d ", static_cast<int>(slot));
+  const int number = static_cast<int>(slot);
   const bool used = item.count > 0;
-  out.PutU8(0, name + "(unused)");
-  out.PutU8(used ? LowByte(item.area) : 0, name + "area code");
+  out.PutU8(0, FieldName("item ", number, " (unused)"));
+  out.PutU8(used ? LowByte(item.area) : 0, FieldName("item ", number, " area code"));
   if (!used) {
-    out.PutU16BE(kNoOperand, name + "operand (none)");
+    out.PutU16BE(kNoOperand, FieldName("item ", number, " operand (none)"));
   } else if (NamesByteAndBit(item.area)) {
     bool valid = item.index >= 0 && item.bit >= 0;
     out.PutU16BE(
         valid ? static_cast<uint16_t>(LowByte(item.index) << 8 | LowByte(item.bit)) : kNoOperand,
-        name + "operand byte and bit");
+        FieldName("item ", number, " operand byte and bit"));
   } else {
     out.PutU16BE(item.index >= 0 ? static_cast<uint16_t>(item.index) : kNoOperand,
-                 name + "operand index");
+                 FieldName("item ", number, " operand index"));
   }
-  out.PutU8(0, name + "(unused)");
-  out.PutU8(item.count >= 1 && item.count <= kMaxCount ? LowByte(item.count) : 0, name + "count");
-  out.PutU8(LowByte(item.format), name + "data type code");
-  out.PutFixedText(item.comment, kCommentBytes, name + "comment");
-  out.PutFixedText(item.description, kDescriptionBytes, name + "description");
+  out.PutU8(0, FieldName("item ", number, " (unused)"));
+  out.PutU8(item.count >= 1 && item.count <= kMaxCount ? LowByte(item.count) : 0,
+            FieldName("item ", number, " count"));
+  out.PutU8(LowByte(item.format), FieldName("item ", number, " data type code"));
+  out.PutFixedText(item.comment, kCommentBytes, FieldName("item ", number, " comment"));
+  out.PutFixedText(item.description, kDescriptionBytes, FieldName("item ", number, " description"));
 }
 
 PublishItem ReadItem(const RecordReader& in, size_t at) {

@@ -39,7 +39,7 @@ void PutStringSection(RecordWriter& out, const std::vector<SectionString>& strin
     const SectionString& entry = strings[i];
     int slot = SlotLength(entry.text.size(), left);
     size_t characters = slot > 0 ? static_cast<size_t>(slot) - 1 : 0;
-    out.PatchU8(lengths_at + i, static_cast<uint8_t>(slot), std::string(entry.name) + " length");
+    out.PatchU8(lengths_at + i, static_cast<uint8_t>(slot), FieldName(entry.name, " length"));
     // The characters and their NUL: a text field one byte wider than them.
     out.PutFixedText(entry.text.substr(0, characters), characters + 1, entry.name);
   }
