@@ -4,6 +4,7 @@
 // at the end gives the ratios, which hold across machines better than times.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -198,11 +199,14 @@ int main(int argc, char** argv) {
                                                             : std::string(full)));
     mix.push_back(works.back());
   }
-  if (argc == 2 && std::strncmp(argv[1], "--fixed-calls=", 14) == 0) {
-    RunFixedCalls(works, std::atol(argv[1] + 14));
-    return 0;
-  }
-  if (argc == 2 && std::strncmp(argv[1], "--fixed-calls=", 14) == 0) {
+  // --fixed-calls=N [--type=T]: for profilers, one type or all of them.
+  if (argc >= 2 && std::strncmp(argv[1], "--fixed-calls=", 14) == 0) {
+    if (argc == 3 && std::strncmp(argv[2], "--type=", 7) == 0) {
+      const int type = std::atoi(argv[2] + 7);
+      works.erase(std::remove_if(works.begin(), works.end(),
+                                 [type](const Workload& work) { return work.type != type; }),
+                  works.end());
+    }
     RunFixedCalls(works, std::atol(argv[1] + 14));
     return 0;
   }

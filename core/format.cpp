@@ -2,10 +2,12 @@
 // library's stream machinery, which cost more than all the rest of a Decode:
 // %d %i %u %x %X %c %s %%, the flags '-' and '0', a field width, and the
 // length modifiers l and z. Any other format goes to vsnprintf whole.
+#include <algorithm>
 #include <charconv>
 #include <cstdarg>
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -80,34 +82,35 @@ std::string_view Digits(char (&buffer)[24], T value, int base, bool upper) {
   return {buffer, static_cast<size_t>(end - buffer)};
 }
 
-void AppendConversion(std::string& out, const Conversion& c, va_list& args) {
+// `args` by pointer: a va_list parameter is not a va_list everywhere.
+void AppendConversion(std::string& out, const Conversion& c, va_list* args) {
   char buffer[24];
   switch (c.type) {
     case '%':
       out.push_back('%');
       return;
     case 'c':
-      buffer[0] = static_cast<char>(va_arg(args, int));
+      buffer[0] = static_cast<char>(va_arg(*args, int));
       return AppendField(out, {buffer, 1}, c);
     case 's': {
-      const char* text = va_arg(args, const char*);
+      const char* text = va_arg(*args, const char*);
       return AppendField(out, text ? text : "(null)", c);
     }
     case 'd':
     case 'i':
       if (c.length == 'l')
-        return AppendField(out, Digits(buffer, va_arg(args, long), 10, false), c);
+        return AppendField(out, Digits(buffer, va_arg(*args, long), 10, false), c);
       if (c.length == 'z')
-        return AppendField(out, Digits(buffer, va_arg(args, ptrdiff_t), 10, false), c);
-      return AppendField(out, Digits(buffer, va_arg(args, int), 10, false), c);
+        return AppendField(out, Digits(buffer, va_arg(*args, ptrdiff_t), 10, false), c);
+      return AppendField(out, Digits(buffer, va_arg(*args, int), 10, false), c);
     default: {
       const int base = c.type == 'u' ? 10 : 16;
       const bool upper = c.type == 'X';
       if (c.length == 'l')
-        return AppendField(out, Digits(buffer, va_arg(args, unsigned long), base, upper), c);
+        return AppendField(out, Digits(buffer, va_arg(*args, unsigned long), base, upper), c);
       if (c.length == 'z')
-        return AppendField(out, Digits(buffer, va_arg(args, size_t), base, upper), c);
-      return AppendField(out, Digits(buffer, va_arg(args, unsigned), base, upper), c);
+        return AppendField(out, Digits(buffer, va_arg(*args, size_t), base, upper), c);
+      return AppendField(out, Digits(buffer, va_arg(*args, unsigned), base, upper), c);
     }
   }
 }
@@ -130,7 +133,7 @@ std::string FormatWithLibrary(const char* format, va_list args) {
 }
 
 // False, with `text` half written, at a conversion it does not write.
-bool AppendFormatted(std::string& text, const char* format, va_list& args) {
+bool AppendFormatted(std::string& text, const char* format, va_list* args) {
   for (const char* p = format;; ++p) {
     const char* plain = p;
     while (*p && *p != '%') ++p;
@@ -145,15 +148,38 @@ bool AppendFormatted(std::string& text, const char* format, va_list& args) {
 
 }  // namespace
 
-std::string Format(const char* format, ...) {
-  va_list args, again;
-  va_start(args, format);
+namespace {
+
+void AppendFormatList(std::string& text, const char* format, va_list args) {
+  va_list walk, again;
+  va_copy(walk, args);
   va_copy(again, args);
-  std::string text;
-  if (!AppendFormatted(text, format, args)) text = FormatWithLibrary(format, again);
+  const size_t kept = text.size();
+  if (!AppendFormatted(text, format, &walk)) {
+    text.resize(kept);
+    text += FormatWithLibrary(format, again);
+  }
   va_end(again);
+  va_end(walk);
+}
+
+}  // namespace
+
+std::string Format(const char* format, ...) {
+  std::string text;
+  text.reserve(std::max<size_t>(64, 2 * std::strlen(format)));
+  va_list args;
+  va_start(args, format);
+  AppendFormatList(text, format, args);
   va_end(args);
   return text;
+}
+
+void AppendFormat(std::string& text, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  AppendFormatList(text, format, args);
+  va_end(args);
 }
 
 }  // namespace ostrevan

@@ -71,17 +71,16 @@ std::optional<std::string_view> FieldSpanOrRest(std::string_view text, std::stri
 std::vector<std::string> SplitText(std::string_view text, char separator, size_t max_pieces) {
   constexpr size_t kPieceMax = 99;
   std::vector<std::string> pieces;
-  std::string current;
-  for (char c : text) {
-    if (pieces.size() >= max_pieces) return pieces;
-    if (c == separator) {
-      pieces.push_back(current);
-      current.clear();
-    } else if (current.size() < kPieceMax) {
-      current.push_back(c);
+  pieces.reserve(std::min<size_t>(max_pieces, 16));
+  for (size_t begin = 0; pieces.size() < max_pieces;) {
+    size_t end = text.find(separator, begin);
+    if (end == std::string_view::npos) {
+      if (begin < text.size()) pieces.emplace_back(text.substr(begin, kPieceMax));
+      break;
     }
+    pieces.emplace_back(text.substr(begin, std::min(end - begin, kPieceMax)));
+    begin = end + 1;
   }
-  if (!current.empty() && pieces.size() < max_pieces) pieces.push_back(current);
   return pieces;
 }
 

@@ -84,6 +84,13 @@ std::string Format(const char* format, ...)
 #endif
     ;
 
+// Format, appended to `text` without a text of its own in between.
+void AppendFormat(std::string& text, const char* format, ...)
+#if defined(__GNUC__)
+    __attribute__((format(gnu_printf, 2, 3)))
+#endif
+    ;
+
 // Appends `value` in decimal, as "%d" would write it, without formatted I/O:
 // texts are written on every Decode.
 void AppendDecimal(std::string& text, int32_t value);

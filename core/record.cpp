@@ -81,6 +81,7 @@ void RecordWriter::PatchU8(size_t offset, uint8_t value, const FieldName& name) 
 
 std::string RecordReader::TextSkipping0And255(size_t offset, size_t width) const {
   std::string text;
+  text.reserve(std::min(width, offset < length_ ? length_ - offset : 0));
   for (size_t i = 0; i < width; ++i) {
     uint8_t byte = At(offset + i);
     if (byte != 0 && byte != 255) text.push_back(static_cast<char>(byte));
@@ -90,6 +91,7 @@ std::string RecordReader::TextSkipping0And255(size_t offset, size_t width) const
 
 std::string RecordReader::TextOfBytes1To127(size_t offset, size_t width) const {
   std::string text;
+  text.reserve(std::min(width, offset < length_ ? length_ - offset : 0));
   for (size_t i = 0; i < width; ++i) {
     uint8_t byte = At(offset + i);
     if (byte >= 1 && byte <= 127) text.push_back(static_cast<char>(byte));

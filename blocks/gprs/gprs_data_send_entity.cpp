@@ -55,13 +55,13 @@ std::string GprsDataSendText(const GprsDataSendParams& params) {
   if (server.system_settings) {
     text += ",B:0,C:";
   } else {
-    text += Format(",B:%d,C:%s", server.port, ServerAddressText(server).c_str());
+    AppendFormat(text, ",B:%d,C:%s", server.port, ServerAddressText(server).c_str());
   }
-  text += Format(",D:%d,%d,%d,%d", static_cast<int>(params.slave_address), params.spare,
-                 params.command, params.high_low ? 1 : 0);
-  text += Format(",E:%d,%d,%d,%d,%d", static_cast<int>(params.register_address),
-                 params.data_area, params.data_index, params.count_byte,
-                 static_cast<int>(params.count));
+  AppendFormat(text, ",D:%d,%d,%d,%d", static_cast<int>(params.slave_address), params.spare,
+               params.command, params.high_low ? 1 : 0);
+  AppendFormat(text, ",E:%d,%d,%d,%d,%d", static_cast<int>(params.register_address),
+               params.data_area, params.data_index, params.count_byte,
+               static_cast<int>(params.count));
   return text;
 }
 

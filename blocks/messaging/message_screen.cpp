@@ -104,8 +104,8 @@ std::string VariableGroupsText(const MessageScreen& screen, bool ucs2) {
   std::string text;
   for (int i = 0; i < ScreenRows(ucs2); ++i) {
     const VariableSlot& slot = screen.slots[i];
-    text += Format("[%d,%d,%d,%d,%d,%d,%d]", slot.kind, slot.index, slot.free_marker, slot.column,
-                   slot.width, slot.decimals, slot.extra);
+    AppendFormat(text, "[%d,%d,%d,%d,%d,%d,%d]", slot.kind, slot.index, slot.free_marker,
+                 slot.column, slot.width, slot.decimals, slot.extra);
   }
   return text;
 }

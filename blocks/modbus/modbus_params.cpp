@@ -78,17 +78,17 @@ std::string ModbusText(const ModbusParams& p) {
   auto as_int = [](uint32_t value) { return static_cast<int>(value); };
   std::string text = Format("A:%d,%d,%d", as_int(p.port), p.protocol, p.timeout);
   if (IsNetworkPort(static_cast<int32_t>(p.port))) {
-    text += Format(",B:%d,%d,%d,%d", as_int(p.target_port), as_int(p.remote_index), p.tcp ? 1 : 0,
-                   p.server ? 1 : 0);
+    AppendFormat(text, ",B:%d,%d,%d,%d", as_int(p.target_port), as_int(p.remote_index),
+                 p.tcp ? 1 : 0, p.server ? 1 : 0);
     text += ",C:" + FormatIpv4(p.target_ip);
   } else {
-    text += Format(",B:%d,%d,%d,%c,C:", as_int(p.baud_rate), p.data_bits, p.stop_bits,
-                   ParityLetter(p.parity));
+    AppendFormat(text, ",B:%d,%d,%d,%c,C:", as_int(p.baud_rate), p.data_bits, p.stop_bits,
+                 ParityLetter(p.parity));
   }
-  text += Format(",D:%d,%d,%d,%d", as_int(p.slave_address), p.function_code, as_int(p.count),
-                 as_int(p.slave_register));
-  text += Format(",E:%d,%d,%d,%d", p.data_area, as_int(p.data_index), p.count_byte,
-                 p.high_low ? 1 : 0);
+  AppendFormat(text, ",D:%d,%d,%d,%d", as_int(p.slave_address), p.function_code, as_int(p.count),
+               as_int(p.slave_register));
+  AppendFormat(text, ",E:%d,%d,%d,%d", p.data_area, as_int(p.data_index), p.count_byte,
+               p.high_low ? 1 : 0);
   return text;
 }
 

@@ -1,5 +1,6 @@
 #include "blocks/mqtt/mqtt_write_entity.h"
 
+#include <charconv>
 #include <vector>
 
 #include "blocks/mqtt/mqtt_fields.h"
@@ -45,17 +46,25 @@ constexpr size_t kMaxValue = 99;
 
 bool NamesByteAndBit(int area) { return area == kInputArea || area == kOutputArea; }
 
-// ",G3:": short enough to stay in the string itself.
-std::string ItemKey(char letter, size_t slot) {
-  std::string key{',', letter};
-  AppendDecimal(key, static_cast<int32_t>(slot));
-  return key += ':';
-}
+// ",G3:", without a trip to the heap: items are read on every Code and Decode.
+class ItemKey {
+ public:
+  ItemKey(char letter, size_t slot) : text_{',', letter} {
+    char* end = std::to_chars(text_ + 2, text_ + sizeof text_ - 1, slot).ptr;
+    *end++ = ':';
+    size_ = static_cast<size_t>(end - text_);
+  }
+  operator std::string_view() const { return {text_, size_}; }
+
+ private:
+  char text_[8];
+  size_t size_ = 0;
+};
 
 // An item value runs from its key to the next key of the group; where that
 // key is missing, to the end of the text.
-std::optional<std::string_view> ItemSpan(std::string_view text, const std::string& key,
-                                         const std::string& next_key) {
+std::optional<std::string_view> ItemSpan(std::string_view text, std::string_view key,
+                                         std::string_view next_key) {
   size_t begin = FindField(text, key);
   if (begin == kNotFound) return std::nullopt;
   size_t end = FindKey(text, next_key, begin);
@@ -63,22 +72,32 @@ std::optional<std::string_view> ItemSpan(std::string_view text, const std::strin
 }
 
 void ReadItems(std::string_view text, MqttPublishParams& params) {
+  // Most texts carry few items or none: a key whose letter group does not
+  // occur at all is not looked for twelve times.
+  const bool any_g = FindKey(text, ",G") != kNotFound;
+  const bool any_h = FindKey(text, ",H") != kNotFound;
+  const bool any_i = FindKey(text, ",I") != kNotFound;
   for (size_t slot = 1; slot <= kPublishItemsCoded; ++slot) {
-    const std::string g = ItemKey('G', slot), h = ItemKey('H', slot), i = ItemKey('I', slot);
+    const ItemKey g('G', slot), h('H', slot), i('I', slot), next_g('G', slot + 1);
     PublishItem& item = params.items[slot - 1];
-    if (std::optional<std::string_view> numbers = ItemSpan(text, g, h)) {
-      ScannedInts<6> values = ScanInts<6>(numbers->substr(0, kMaxValue));
-      int* const fields[] = {&item.area,  &item.bit,    &item.index,
-                             &item.count, &item.format, &item.length};
-      for (size_t v = 0; v < std::size(fields); ++v) *fields[v] = values[v];
+    if (any_g) {
+      if (std::optional<std::string_view> numbers = ItemSpan(text, g, h)) {
+        ScannedInts<6> values = ScanInts<6>(numbers->substr(0, kMaxValue));
+        int* const fields[] = {&item.area,  &item.bit,    &item.index,
+                               &item.count, &item.format, &item.length};
+        for (size_t v = 0; v < std::size(fields); ++v) *fields[v] = values[v];
+      }
     }
-    if (std::optional<std::string_view> description = ItemSpan(text, h, i))
-      item.description = std::string(description->substr(0, kMaxValue));
+    if (any_h) {
+      if (std::optional<std::string_view> description = ItemSpan(text, h, i))
+        item.description = std::string(description->substr(0, kMaxValue));
+    }
     // A comment that runs to the end of the text is taken whole.
-    std::string next_g = ItemKey('G', slot + 1);
-    if (std::optional<std::string_view> comment = ItemSpan(text, i, next_g)) {
-      bool to_end = FindKey(text, next_g) == kNotFound;
-      item.comment = std::string(to_end ? *comment : comment->substr(0, kMaxValue));
+    if (any_i) {
+      if (std::optional<std::string_view> comment = ItemSpan(text, i, next_g)) {
+        bool to_end = FindKey(text, next_g) == kNotFound;
+        item.comment = std::string(to_end ? *comment : comment->substr(0, kMaxValue));
+      }
     }
   }
 }
@@ -169,9 +188,9 @@ std::string MqttPublishText(const MqttPublishParams& p) {
     const PublishItem& item = p.items[slot - 1];
     if (item.count <= 0) continue;
     const int number = static_cast<int>(slot);
-    text += Format(",G%d:%d,%d,%d,%d,%d,%d,H%d:%s,I%d:%s", number, item.area, item.bit, item.index,
-                   item.count, item.format, item.length, number, item.description.c_str(), number,
-                   item.comment.c_str());
+    AppendFormat(text, ",G%d:%d,%d,%d,%d,%d,%d,H%d:%s,I%d:%s", number, item.area, item.bit,
+                 item.index, item.count, item.format, item.length, number, item.description.c_str(),
+                 number, item.comment.c_str());
   }
   return text;
 }

@@ -50,6 +50,13 @@ TEST(Format, LeavesOtherConversionsToTheLibrary) {
   ExpectLikePrintf("%s:%.1f", std::string(300, 'q').c_str(), 2.25);
 }
 
+TEST(Format, AppendsBehindTheText) {
+  std::string text = "A:1";
+  AppendFormat(text, ",B:%d,%s", -2, "x");
+  AppendFormat(text, ",C:%.1f", 1.5);  // the library's part keeps what was there
+  EXPECT_EQ(text, "A:1,B:-2,x,C:1.5");
+}
+
 TEST(FindKey, FindsWhatStringViewFindFinds) {
   // Texts and keys of the grammar's own characters, where near misses abound.
   std::mt19937 random(7);

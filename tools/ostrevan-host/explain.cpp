@@ -71,8 +71,8 @@ std::string ExplainRecord(int type, const std::string& text, const std::vector<u
   std::string out = Format("%6s  %-26s  %-28s  %s\n", "offset", "bytes", "field", "value");
   size_t offset = 0;
   auto line = [&](size_t at, size_t width, const std::string& name, const std::string& value) {
-    out += Format("%6zu  %-26s  %-28s  %s\n", at, BytesColumn(record.data() + at, width).c_str(),
-                  name.c_str(), value.c_str());
+    AppendFormat(out, "%6zu  %-26s  %-28s  %s\n", at,
+                 BytesColumn(record.data() + at, width).c_str(), name.c_str(), value.c_str());
   };
   for (const auto& [at, field] : sink.fields) {
     if (at >= record.size()) break;
