@@ -127,13 +127,14 @@ void BenchGeneration(benchmark::State& state, std::vector<Workload> mix) {
   }
 }
 
-// Keeps every benchmark's time per iteration (ns) for the ratio table: the
+// Keeps every benchmark's CPU time per iteration (ns) for the ratio table (the
+// machine is shared: wall time counts the others' turns too): the
 // median when repetitions are asked for, else the one run.
 class RecordingReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
-      double ns = run.GetAdjustedRealTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+      double ns = run.GetAdjustedCPUTime() * 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
       std::string name = run.run_name.str();
       if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
         nanoseconds[name] = ns;

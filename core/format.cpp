@@ -2,7 +2,6 @@
 // library's stream machinery, which cost more than all the rest of a Decode:
 // %d %i %u %x %X %c %s %%, the flags '-' and '0', a field width, and the
 // length modifiers l and z. Any other format goes to vsnprintf whole.
-#include <algorithm>
 #include <charconv>
 #include <cstdarg>
 #include <cstddef>
@@ -55,20 +54,65 @@ bool ReadConversion(const char*& p, Conversion& c) {
   }
 }
 
-// `body` in a field of the conversion's width; zeros go behind a sign.
-void AppendField(std::string& out, std::string_view body, const Conversion& c) {
-  if (c.width <= body.size()) {
-    out.append(body);
-    return;
+// Gathers the pieces on the stack and hands them to the text in a few
+// appends: a text is made of many short pieces.
+class Output {
+ public:
+  explicit Output(std::string& text) : text_(text) {}
+  ~Output() { Flush(); }
+  Output(const Output&) = delete;
+  Output& operator=(const Output&) = delete;
+
+  void Append(std::string_view piece) {
+    if (piece.size() > sizeof buffer_ - used_) {
+      Flush();
+      if (piece.size() > sizeof buffer_) {
+        text_.append(piece);
+        return;
+      }
+    }
+    std::memcpy(buffer_ + used_, piece.data(), piece.size());
+    used_ += piece.size();
   }
+  void Fill(size_t count, char c) {
+    if (count > sizeof buffer_ - used_) {
+      Flush();
+      if (count > sizeof buffer_) {
+        text_.append(count, c);
+        return;
+      }
+    }
+    std::memset(buffer_ + used_, c, count);
+    used_ += count;
+  }
+
+ private:
+  void Flush() {
+    text_.append(buffer_, used_);
+    used_ = 0;
+  }
+
+  std::string& text_;
+  char buffer_[256];
+  size_t used_ = 0;
+};
+
+// `body` in a field of the conversion's width; zeros go behind a sign.
+void AppendField(Output& out, std::string_view body, const Conversion& c) {
   const size_t fill = c.width > body.size() ? c.width - body.size() : 0;
-  if (c.left) {
-    out.append(body).append(fill, ' ');
+  if (fill == 0) {
+    out.Append(body);
+  } else if (c.left) {
+    out.Append(body);
+    out.Fill(fill, ' ');
   } else if (c.zero && c.type != 's' && c.type != 'c') {
     size_t sign = !body.empty() && body[0] == '-' ? 1 : 0;
-    out.append(body.substr(0, sign)).append(fill, '0').append(body.substr(sign));
+    out.Append(body.substr(0, sign));
+    out.Fill(fill, '0');
+    out.Append(body.substr(sign));
   } else {
-    out.append(fill, ' ').append(body);
+    out.Fill(fill, ' ');
+    out.Append(body);
   }
 }
 
@@ -83,11 +127,11 @@ std::string_view Digits(char (&buffer)[24], T value, int base, bool upper) {
 }
 
 // `args` by pointer: a va_list parameter is not a va_list everywhere.
-void AppendConversion(std::string& out, const Conversion& c, va_list* args) {
+void AppendConversion(Output& out, const Conversion& c, va_list* args) {
   char buffer[24];
   switch (c.type) {
     case '%':
-      out.push_back('%');
+      out.Append("%");
       return;
     case 'c':
       buffer[0] = static_cast<char>(va_arg(*args, int));
@@ -134,21 +178,18 @@ std::string FormatWithLibrary(const char* format, va_list args) {
 
 // False, with `text` half written, at a conversion it does not write.
 bool AppendFormatted(std::string& text, const char* format, va_list* args) {
+  Output out(text);
   for (const char* p = format;; ++p) {
     const char* plain = p;
     while (*p && *p != '%') ++p;
-    text.append(plain, static_cast<size_t>(p - plain));
+    out.Append({plain, static_cast<size_t>(p - plain)});
     if (!*p) return true;
     ++p;
     Conversion c;
     if (!ReadConversion(p, c)) return false;
-    AppendConversion(text, c, args);
+    AppendConversion(out, c, args);
   }
 }
-
-}  // namespace
-
-namespace {
 
 void AppendFormatList(std::string& text, const char* format, va_list args) {
   va_list walk, again;
@@ -167,7 +208,6 @@ void AppendFormatList(std::string& text, const char* format, va_list args) {
 
 std::string Format(const char* format, ...) {
   std::string text;
-  text.reserve(std::max<size_t>(64, 2 * std::strlen(format)));
   va_list args;
   va_start(args, format);
   AppendFormatList(text, format, args);
