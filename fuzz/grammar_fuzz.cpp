@@ -38,6 +38,11 @@ void Fields(std::string_view text) {
     Check(text.substr(behind - searched.size(), searched.size()) == searched,
           "a field found behind something other than its key");
   }
+  // The quick key search finds what the library's search finds.
+  for (std::string_view key : {",", ",G", ",G1:", "A:", ""}) {
+    for (size_t from : {size_t{0}, size_t{1}, text.size() / 2, text.size() + 1})
+      Check(FindKey(text, key, from) == text.find(key, from), "FindKey differs from find");
+  }
   if (auto span = FieldSpan(text, "A:", "B:")) {
     Check(!span->empty() && Inside(*span, text), "a field span that is empty or outside");
   }
