@@ -88,7 +88,7 @@ class CBlockEntity : public CFbdEntity {
   static constexpr uint32_t kCodeLength = CodeLength;
 
   int GetType() const override { return kType; }
-  int IsType(int type) const override { return type == kType; }
+  int IsType(int type) const final { return type == kType; }
   int GetParamLength(uint32_t* len) const override { return ReportLength(len, kParamLength); }
   int GetCodeLength(uint32_t* len) const override { return ReportLength(len, kCodeLength); }
 };

@@ -17,12 +17,11 @@ namespace ostrevan {
 
 namespace {
 
-// Asks a probe on the stack first, so that a lookup allocates only the one
-// entity it returns instead of one per class asked.
+// A class claims exactly its own id (CBlockEntity::IsType is final), so it
+// is asked without building one: a lookup builds only the entity it returns.
 template <class Entity>
 std::unique_ptr<CFbdEntity> Make(int type) {
-  const Entity probe;
-  return probe.IsType(type) ? std::make_unique<Entity>() : nullptr;
+  return type == Entity::kType ? std::make_unique<Entity>() : nullptr;
 }
 
 using Maker = std::unique_ptr<CFbdEntity> (*)(int type);
