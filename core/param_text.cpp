@@ -135,11 +135,8 @@ int32_t LeadingInt(std::string_view text) {
 }
 
 std::string RemoveQuotes(std::string_view text) {
-  std::string result;
-  result.reserve(text.size());
-  for (char c : text) {
-    if (c != '"') result.push_back(c);
-  }
+  std::string result(text);
+  result.erase(std::remove(result.begin(), result.end(), '"'), result.end());
   return result;
 }
 

@@ -79,24 +79,34 @@ void RecordWriter::PatchU8(size_t offset, uint8_t value, const FieldName& name) 
   Report(name, FieldKind::kU8, offset, 1);
 }
 
-std::string RecordReader::TextSkipping0And255(size_t offset, size_t width) const {
-  std::string text;
-  text.reserve(std::min(width, offset < length_ ? length_ - offset : 0));
-  for (size_t i = 0; i < width; ++i) {
-    uint8_t byte = At(offset + i);
-    if (byte != 0 && byte != 255) text.push_back(static_cast<char>(byte));
+namespace {
+
+// The bytes of [offset, offset + width) that `keep` takes, in order. Bytes
+// past the record read as 0, which no text takes, so only the bytes inside
+// it are looked at.
+template <class Keep>
+std::string KeptBytes(const uint8_t* data, size_t length, size_t offset, size_t width, Keep keep) {
+  if (offset >= length) return {};
+  const size_t end = offset + std::min(width, length - offset);
+  std::string text(end - offset, '\0');
+  size_t used = 0;
+  for (size_t i = offset; i < end; ++i) {
+    if (keep(data[i])) text[used++] = static_cast<char>(data[i]);
   }
+  text.resize(used);
   return text;
 }
 
+}  // namespace
+
+std::string RecordReader::TextSkipping0And255(size_t offset, size_t width) const {
+  return KeptBytes(data_, length_, offset, width,
+                   [](uint8_t byte) { return byte != 0 && byte != 255; });
+}
+
 std::string RecordReader::TextOfBytes1To127(size_t offset, size_t width) const {
-  std::string text;
-  text.reserve(std::min(width, offset < length_ ? length_ - offset : 0));
-  for (size_t i = 0; i < width; ++i) {
-    uint8_t byte = At(offset + i);
-    if (byte >= 1 && byte <= 127) text.push_back(static_cast<char>(byte));
-  }
-  return text;
+  return KeptBytes(data_, length_, offset, width,
+                   [](uint8_t byte) { return byte >= 1 && byte <= 127; });
 }
 
 }  // namespace ostrevan
