@@ -37,17 +37,18 @@ constexpr size_t kMaxNumbers = 99;
 constexpr const char* kKeys[] = {"A:", ",B:", ",C:", ",D:", ",E:", ",F:", ",G:", ",H:", ",I:"};
 enum Key { kA, kB, kC, kD, kE, kF, kG, kH, kI };
 
-std::optional<std::string> Value(const std::string& text, Key key, size_t max_length = kMaxValue) {
+std::optional<std::string_view> Value(const std::string& text, Key key,
+                                      size_t max_length = kMaxValue) {
   const char* next = key == kI ? "" : kKeys[key + 1];
   return FieldValue(text, kKeys[key], next, max_length);
 }
 
 void ReadFreeText(const std::string& text, Key key, std::string& field) {
-  if (std::optional<std::string> value = Value(text, key)) field = RemoveQuotes(*value);
+  if (std::optional<std::string_view> value = Value(text, key)) field = RemoveQuotes(*value);
 }
 
 void ReadNumbers(const std::string& text, MqttConnectParams& params) {
-  std::optional<std::string> value = Value(text, kA, kMaxNumbers);
+  std::optional<std::string_view> value = Value(text, kA, kMaxNumbers);
   if (!value) return;
   int* const fields[] = {&params.ping_interval,  &params.connection_timeout, &params.reserved_a3,
                          &params.port,           &params.clean_session,      &params.tls,
@@ -67,7 +68,7 @@ MqttConnectParams ParseMqttConnectText(const std::string& text) {
   ReadFreeText(text, kB, params.client_id);
   ReadFreeText(text, kC, params.user_name);
   ReadFreeText(text, kD, params.password);
-  if (std::optional<std::string> ip = Value(text, kE)) {
+  if (std::optional<std::string_view> ip = Value(text, kE)) {
     ScannedInts<4> parts = ScanInts<4>(*ip, '.');
     for (size_t i = 0; i < 4; ++i) params.broker_ip[i] = LowByte(parts[i]);
   }
@@ -79,7 +80,7 @@ MqttConnectParams ParseMqttConnectText(const std::string& text) {
   } else {
     // Without its last field the text names no domain: the broker is
     // reached by its IP address, and the key path runs to the end.
-    if (std::optional<std::string> key = FieldValue(text, kKeys[kH], "", kMaxValue))
+    if (std::optional<std::string_view> key = FieldValue(text, kKeys[kH], "", kMaxValue))
       params.certificate_paths[2] = RemoveQuotes(*key);
     params.by_domain_name = 0;
     params.domain_name.clear();

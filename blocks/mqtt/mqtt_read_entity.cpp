@@ -45,20 +45,20 @@ constexpr size_t kMaxValue = 99;
 constexpr const char* kKeys[] = {"A:", ",B:", ",C:", ",D:", ",E:", ",F:"};
 enum Key { kA, kB, kC, kD, kE, kF };
 
-std::optional<std::string> Value(const std::string& text, Key key) {
+std::optional<std::string_view> Value(const std::string& text, Key key) {
   if (key == kF) return FieldValue(text, kKeys[kF], "", kMaxParamText);
   return FieldValue(text, kKeys[key], kKeys[key + 1], kMaxValue);
 }
 
 void ReadFreeText(const std::string& text, Key key, std::string& field) {
-  if (std::optional<std::string> value = Value(text, key)) field = RemoveQuotes(*value);
+  if (std::optional<std::string_view> value = Value(text, key)) field = RemoveQuotes(*value);
 }
 
 }  // namespace
 
 MqttSubscribeParams ParseMqttSubscribeText(const std::string& text) {
   MqttSubscribeParams params;
-  if (std::optional<std::string> numbers = Value(text, kA)) {
+  if (std::optional<std::string_view> numbers = Value(text, kA)) {
     int* const fields[] = {&params.interval,     &params.ping_interval, &params.connection_timeout,
                            &params.remote_index, &params.buffer_area,   &params.buffer_start,
                            &params.char_count,   &params.network,       &params.azure_c2d};
@@ -66,7 +66,7 @@ MqttSubscribeParams ParseMqttSubscribeText(const std::string& text) {
     for (size_t i = 0; i < items.size(); ++i) *fields[i] = LeadingInt(items[i]);
     params.azure_c2d = AsFlag(params.azure_c2d);
   }
-  if (std::optional<std::string> options = Value(text, kB)) {
+  if (std::optional<std::string_view> options = Value(text, kB)) {
     ScannedInts<3> flags = ScanInts<3>(*options);
     params.qos1 = AsFlag(flags[0]);
     params.fixed_length = AsFlag(flags[1]);

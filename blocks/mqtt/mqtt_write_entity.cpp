@@ -154,23 +154,23 @@ PublishItem ReadItem(const RecordReader& in, size_t at) {
 
 MqttPublishParams ParseMqttPublishText(const std::string& text) {
   MqttPublishParams params;
-  if (std::optional<std::string> numbers = FieldValue(text, "A:", ",B:", kMaxValue)) {
+  if (std::optional<std::string_view> numbers = FieldValue(text, "A:", ",B:", kMaxValue)) {
     int* const fields[] = {&params.interval, &params.ping_interval, &params.connection_timeout,
                            &params.remote_index, &params.network};
     std::vector<std::string> items = SplitText(*numbers, ',', std::size(fields));
     for (size_t i = 0; i < items.size(); ++i) *fields[i] = LeadingInt(items[i]);
   }
-  if (std::optional<std::string> options = FieldValue(text, ",B:", ",C:", kMaxValue)) {
+  if (std::optional<std::string_view> options = FieldValue(text, ",B:", ",C:", kMaxValue)) {
     ScannedInts<3> flags = ScanInts<3>(*options);
     params.qos1 = AsFlag(flags[0]);
     params.retained = AsFlag(flags[1]);
     params.tls = AsFlag(flags[2]);
   }
-  if (std::optional<std::string> id = FieldValue(text, ",C:", ",D:", kMaxValue))
+  if (std::optional<std::string_view> id = FieldValue(text, ",C:", ",D:", kMaxValue))
     params.client_id = RemoveQuotes(*id);
-  if (std::optional<std::string> user = FieldValue(text, ",D:", ",E:", kMaxValue))
+  if (std::optional<std::string_view> user = FieldValue(text, ",D:", ",E:", kMaxValue))
     params.user_name = RemoveQuotes(*user);
-  if (std::optional<std::string> password = FieldValue(text, ",E:", ",F:", kMaxValue))
+  if (std::optional<std::string_view> password = FieldValue(text, ",E:", ",F:", kMaxValue))
     params.password = RemoveQuotes(*password);
   // The topic runs to the first item, or to the end of the text.
   if (std::optional<std::string_view> topic = ItemSpan(text, ",F:", ",G"))
