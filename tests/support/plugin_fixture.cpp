@@ -98,7 +98,7 @@ void Configure(int total, const Limits& limits) {
     for (const char* name : {"Modbus", "Memory Read", "Memory Write", "GPRS Connect",
                              "GPRS Data Send", "Subscribe with MQTT", "Publish with MQTT",
                              "Connect to MQTT Server", "SMS Input", "SMS Output", "EMAIL", "WIFI"})
-      all.emplace_back(name, 100);
+      all.emplace_back(name, total);
   }
   std::string ini = "[DEFAULT]\nTotal=" + std::to_string(total) +
                     "\nTypeCount=" + std::to_string(all.size()) + "\n";

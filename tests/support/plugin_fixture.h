@@ -48,7 +48,7 @@ struct Coded {
 using Limits = std::vector<std::pair<std::string, int>>;
 
 // Writes a limits file and hands it to Function_Config, then starts a code
-// generation; the default allows 100 blocks of every type.
+// generation; by default every type may take the whole total.
 void Configure(int total = 100, const Limits& limits = {});
 
 // One Function_Code with a text and record buffer of the announced sizes;

@@ -13,15 +13,6 @@ constexpr int kGprsDataSend = 12;
 const std::string kHead = "00 00 49 00 00 00 00 00 00 ";
 const std::string kTail = Zeros(8) + "00 07";
 
-TEST(GprsConnectBlock, AnnouncesItsLengthsAndDefault) {
-  uint32_t length = 0;
-  EXPECT_EQ(Function_ParamLength(kGprsConnect, &length), 200);
-  EXPECT_EQ(Function_CodeLength(kGprsConnect, &length), 150);
-  EXPECT_EQ(length, 150u);
-  EXPECT_EQ(Function_CodeLength(kGprsConnect, nullptr), 0);
-  EXPECT_EQ(DefaultText(kGprsConnect), "A:5,1,0,0,5010,B:192.168.0.21");
-}
-
 struct CodeCase {
   std::string text;
   std::string record;
@@ -64,34 +55,6 @@ TEST(GprsConnectBlock, DecodesTheFormTheRecordNames) {
     int result = 0;
     EXPECT_EQ(DecodeBlock(kGprsConnect, c.text, Bytes(c.record), &result), c.decoded) << c.record;
     EXPECT_EQ(result, 1);
-  }
-}
-
-TEST(GprsBlocks, HeadsCarryTheInstanceIndexAndStopAtTheTotal) {
-  const std::pair<int, const char*> blocks[] = {{kGprsConnect, "01 04 49 00 00 00 01 00 00"},
-                                                {kGprsDataSend, "01 04 48 00 00 00 00 00 01 01 00"}};
-  for (const auto& [type, head] : blocks) {
-    Configure(1026, {{"GPRS Connect", 2000}, {"GPRS Data Send", 2000}});
-    for (int i = 0; i < 1025; ++i) ASSERT_EQ(CodeBlock(type, "").result, 1);
-    std::string coded = Hex(CodeBlock(type, "").record);
-    EXPECT_EQ(coded.substr(0, std::string(head).size()), head) << type;
-    EXPECT_EQ(CodeBlock(type, "").result, 0) << type;
-  }
-}
-
-TEST(GprsBlocks, AnyRecordDecodesWithinItsLengthAndAnyTextCodesWithinItsBuffer) {
-  // The fixture's canaries and the sanitizers catch what goes past a buffer.
-  const std::string junk = std::string(300, 'A') + ",B:" + std::string(300, 'x') + ",C:,D:" +
-                           std::string(200, '9') + ",E:\"" + std::string(200, 'e') + ",F:";
-  for (int type : {kGprsConnect, kGprsDataSend}) {
-    for (size_t length = 0; length <= 150; length += 7) {
-      std::vector<uint8_t> record(length);
-      for (size_t i = 0; i < length; ++i) record[i] = static_cast<uint8_t>(i * 37 + 200);
-      int result = 0;
-      DecodeBlock(type, junk, record, &result);
-      EXPECT_EQ(result, 1) << type << " " << length;
-    }
-    EXPECT_FALSE(CodeAlone(type, junk).empty()) << type;
   }
 }
 

@@ -16,15 +16,6 @@ const std::string kDefaultRecord =
 const std::string kIpRecord =
     kHead + "01 01 05 F6 01 0A 01 02 03 00 00 0F 00 10 20 B4 FF F7 FC " + kTail;
 
-TEST(GprsDataSendBlock, AnnouncesItsLengthsAndDefault) {
-  uint32_t length = 0;
-  EXPECT_EQ(Function_ParamLength(kGprsDataSend, &length), 200);
-  EXPECT_EQ(Function_CodeLength(kGprsDataSend, &length), 150);
-  EXPECT_EQ(length, 150u);
-  EXPECT_EQ(Function_ParamLength(kGprsDataSend, nullptr), 0);
-  EXPECT_EQ(DefaultText(kGprsDataSend), "A:1,0,10,B:0,C:,D:1,1,15,1,E:0,176,0,1,1");
-}
-
 struct CodeCase {
   std::string text;
   std::string record;

@@ -13,17 +13,6 @@ const platform::LocalTime kNewYearAt9{2027, 1, 1, 9, 0, 0, 0};
 const std::string kHead = "00 00 43 00 00 00 00 00 00 00 00 ";
 const std::string kTail = Zeros(8) + "00 00 07";
 
-TEST(MemoryWriteBlock, AnnouncesSixtyRecordBytesEvenWithoutAnOutPointer) {
-  uint32_t length = 0;
-  EXPECT_EQ(Function_ParamLength(kMemoryWrite, &length), 100);
-  EXPECT_EQ(Function_ParamLength(kMemoryWrite, nullptr), 0);
-  EXPECT_EQ(Function_CodeLength(kMemoryWrite, &length), 60);
-  EXPECT_EQ(length, 60u);
-  EXPECT_EQ(Function_CodeLength(kMemoryWrite, nullptr), 60);
-  FixedClock clock(kNewYearAt9);
-  EXPECT_EQ(DefaultText(kMemoryWrite), "A:1,0,0,0,1,0,1,1,0,B: ,C:0,176,0,1,D:27010109,E:");
-}
-
 struct CodeCase {
   std::string text;
   std::string record;

@@ -10,16 +10,6 @@ namespace {
 constexpr int kModbus = 1;
 constexpr char kDefaultText[] = "A:0,1,5,B:9600,8,1,N,C:,D:1,1,1,0,E:176,0,1,1";
 
-TEST(ModbusBlock, AnnouncesItsLengthsAndDefault) {
-  uint32_t length = 0;
-  EXPECT_EQ(Function_ParamLength(kModbus, &length), 100);
-  EXPECT_EQ(length, 100u);
-  EXPECT_EQ(Function_CodeLength(kModbus, &length), 100);
-  EXPECT_EQ(length, 100u);
-  EXPECT_EQ(Function_CodeLength(kModbus, nullptr), 0);
-  EXPECT_EQ(DefaultText(kModbus), kDefaultText);
-}
-
 struct TextCase {
   const char* text;
   const char* written;
@@ -92,12 +82,6 @@ TEST(ModbusBlock, CodesTextsToRecords) {
   for (const CodeCase& c : cases) {
     EXPECT_EQ(Hex(CodeAlone(kModbus, c.text)), c.record) << c.text;
   }
-}
-
-TEST(ModbusBlock, RefusesInstancesBeyondTheTotal) {
-  Configure(1);
-  EXPECT_EQ(CodeBlock(kModbus, kDefaultText).result, 1);
-  EXPECT_EQ(CodeBlock(kModbus, kDefaultText).result, 0);
 }
 
 struct DecodeCase {

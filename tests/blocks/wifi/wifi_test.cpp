@@ -8,16 +8,6 @@ namespace {
 
 constexpr int kWifi = 11;
 
-TEST(WifiBlock, AnnouncesItsLengthsAndDefault) {
-  uint32_t length = 0;
-  EXPECT_EQ(Function_ParamLength(kWifi, &length), 5);
-  EXPECT_EQ(length, 5u);
-  EXPECT_EQ(Function_CodeLength(kWifi, &length), 20);
-  EXPECT_EQ(length, 20u);
-  EXPECT_EQ(Function_ParamLength(kWifi, nullptr), 0);
-  EXPECT_EQ(DefaultText(kWifi), "A:0");
-}
-
 struct CodeCase {
   const char* text;
   const char* record;
@@ -35,13 +25,6 @@ TEST(WifiBlock, CodesTextsToRecords) {
   for (const CodeCase& c : cases) {
     EXPECT_EQ(Hex(CodeAlone(kWifi, c.text)), c.record) << c.text;
   }
-}
-
-TEST(WifiBlock, HeadCarriesTheInstanceIndex) {
-  Configure(2000, {{"WIFI", 2000}});
-  for (int i = 0; i < 1025; ++i) ASSERT_EQ(CodeBlock(kWifi, "A:1").result, 1);
-  // index 1025: 0x0401 little-endian at 0, status reference 1025 & 0x3FF = 1
-  EXPECT_EQ(Hex(CodeBlock(kWifi, "A:1").record).substr(0, 23), "01 04 76 00 00 00 01 01");
 }
 
 struct DecodeCase {
