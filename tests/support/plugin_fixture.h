@@ -64,4 +64,30 @@ std::string DecodeBlock(int type, const std::string& text, const std::vector<uin
 
 std::string DefaultText(int type);
 
+// Table rows of the block tests, and the loops that check them.
+struct CodeCase {
+  std::string text;
+  std::string record;  // hex of the whole record
+};
+struct SliceCase {
+  std::string text;
+  size_t length;  // of the whole record
+  size_t offset;
+  std::string hex;  // the bytes from `offset`
+};
+struct DecodeCase {
+  std::string text;    // in the buffer before Function_Decode
+  std::string record;  // hex
+  std::string decoded;
+};
+struct TripCase {
+  std::string text;
+  std::string decoded;  // from the text's own record, decoded over the text
+};
+void ExpectRecords(int type, const std::vector<CodeCase>& cases);
+void ExpectSlices(int type, const std::vector<SliceCase>& cases);
+// Every Decode answers 1.
+void ExpectDecoded(int type, const std::vector<DecodeCase>& cases);
+void ExpectTrips(int type, const std::vector<TripCase>& cases);
+
 }  // namespace ostrevan::testing

@@ -13,14 +13,9 @@ constexpr int kGprsDataSend = 12;
 const std::string kHead = "00 00 49 00 00 00 00 00 00 ";
 const std::string kTail = Zeros(8) + "00 07";
 
-struct CodeCase {
-  std::string text;
-  std::string record;
-};
-
 TEST(GprsConnectBlock, CodesTheIpAndTheDomainForm) {
   const std::string long_name(60, 'n');
-  const CodeCase cases[] = {
+  ExpectRecords(kGprsConnect, {
       {"", kHead + "00 05 92 13 C0 A8 00 15 00 00 " + kTail},
       {"A:5,0,1,0,5010,B:abc", kHead + "03 05 92 13 " + TextField("abc", 50) + kTail},
       {"A:30,0,0,1,502,B:10.0.0.7", kHead + "05 1E F6 01 0A 00 00 07 00 00 " + kTail},
@@ -29,20 +24,11 @@ TEST(GprsConnectBlock, CodesTheIpAndTheDomainForm) {
       {"A:300,0,0,0,80,B:10.20", kHead + "01 2C 50 00 0A 14 00 00 00 00 " + kTail},
       // A runs up to "B:": without it the defaults stay
       {"A:9,0,0,0,1", kHead + "00 05 92 13 C0 A8 00 15 00 00 " + kTail},
-  };
-  for (const CodeCase& c : cases) {
-    EXPECT_EQ(Hex(CodeAlone(kGprsConnect, c.text)), Hex(Bytes(c.record))) << c.text;
-  }
+  });
 }
 
-struct DecodeCase {
-  std::string text;
-  std::string record;
-  std::string decoded;
-};
-
 TEST(GprsConnectBlock, DecodesTheFormTheRecordNames) {
-  const DecodeCase cases[] = {
+  ExpectDecoded(kGprsConnect, {
       // bytes above 127 drop out of the domain name
       {"A:5,1,0,0,5010,B:192.168.0.21", kHead + "07 0A 50 00 61 C3 62 80 63 " + Zeros(45) + kTail,
        "A:10,0,1,1,80,B:abc"},
@@ -50,12 +36,7 @@ TEST(GprsConnectBlock, DecodesTheFormTheRecordNames) {
       {"A:5,0,1,2,5010,B:old.name", kHead + "00 05 92 13 C0 A8 00 15 00 00 " + kTail,
        "A:5,1,0,0,5010,B:192.168.0.21"},
       {"A:5,0,1,0,5010,B:old.name", "00 00 49", "A:0,1,0,0,0,B:0.0.0.0"},
-  };
-  for (const DecodeCase& c : cases) {
-    int result = 0;
-    EXPECT_EQ(DecodeBlock(kGprsConnect, c.text, Bytes(c.record), &result), c.decoded) << c.record;
-    EXPECT_EQ(result, 1);
-  }
+  });
 }
 
 }  // namespace

@@ -14,15 +14,10 @@ const platform::LocalTime kFourDecemberAt14{2026, 12, 4, 14, 59, 30, 0};
 std::string Head(const char* flags) { return std::string("00 00 44 00 00 00 00 00 00 ") + flags + " 00 "; }
 const std::string kTail = Zeros(8) + "00 00 07";
 
-struct CodeCase {
-  std::string text;
-  std::string record;
-};
-
 TEST(MemoryReadBlock, CodesTextsToRecords) {
   FixedClock clock(kFourDecemberAt14);
   const std::string dated = TextField("26120414", 10);
-  const CodeCase cases[] = {
+  ExpectRecords(kMemoryRead, {
       {"A:1,0,0,0,0,0,0,B: ,C:1,176,0,1,D:0,1,E:26120414,F:",
        Head("00") + dated + "00 00 00 00 01 00 01 B0 00 00 01 00 " + Zeros(10) + "00 " + kTail},
       // everything missing: the defaults, with the file name from the clock
@@ -39,20 +34,11 @@ TEST(MemoryReadBlock, CodesTextsToRecords) {
       // C with missing values keeps the others; an empty file name is the dated one
       {"A:1,0,0,0,0,0,0,B: ,C:9,,D:0,1,E:,F:T",
        Head("00") + dated + "00 00 00 00 09 00 01 B0 00 00 01 00 " + TextField("T", 10) + "00 " + kTail},
-  };
-  for (const CodeCase& c : cases) {
-    EXPECT_EQ(Hex(CodeAlone(kMemoryRead, c.text)), Hex(Bytes(c.record))) << c.text;
-  }
+  });
 }
 
-struct DecodeCase {
-  std::string text;
-  std::string record;
-  std::string decoded;
-};
-
 TEST(MemoryReadBlock, DecodesRecordsKeepingWhatTheyDoNotCarry) {
-  const DecodeCase cases[] = {
+  ExpectDecoded(kMemoryRead, {
       {"A:1,0,0,0,0,0,0,B: ,C:1,176,0,1,D:0,1,E:X,F:",
        Head("10") + TextField("LOG01", 10) + "24 00 00 FF FF 05 04 A1 00 0A 04 01 " +
            TextField("Tank level", 10) + "53 " + kTail,
@@ -66,12 +52,7 @@ TEST(MemoryReadBlock, DecodesRecordsKeepingWhatTheyDoNotCarry) {
       // bytes past the given length read as 0
       {"A:1,0,0,0,0,0,0,B:#,C:1,176,0,1,D:0,1,E:X,F:Y", "00 00 44 00 00 00 00 00 00 10",
        "A:0,0,0,0,0,0,0,B:#,C:0,0,0,0,D:0,0,E:,F:"},
-  };
-  for (const DecodeCase& c : cases) {
-    int result = 0;
-    EXPECT_EQ(DecodeBlock(kMemoryRead, c.text, Bytes(c.record), &result), c.decoded) << c.record;
-    EXPECT_EQ(result, 1);
-  }
+  });
 }
 
 TEST(MemoryReadBlock, DecodedTextsLongerThanTheAnnouncedBufferAreCut) {

@@ -52,13 +52,8 @@ TEST(ModbusBlock, ReadsAndWritesItsText) {
   }
 }
 
-struct CodeCase {
-  const char* text;
-  const char* record;
-};
-
 TEST(ModbusBlock, CodesTextsToRecords) {
-  const CodeCase cases[] = {
+  ExpectRecords(kModbus, {
       {kDefaultText,
        "00 00 81 00 00 00 00 00 00 00 00 00 05 25 80 08 01 00 00 00 00 00 00 05 01 01 01 00 00 01 "
        "B0 00 00 00 00 00 00 00 00 00 00 00 00 07"},
@@ -78,20 +73,11 @@ TEST(ModbusBlock, CodesTextsToRecords) {
       {"A:0,1,5,B:9600,8,1,N,C:,D:1,1,1,0,E:176,16384,1,1",
        "00 00 81 00 00 00 00 00 00 00 00 00 05 25 80 08 01 00 00 00 00 00 00 05 01 01 01 00 00 01 "
        "B0 00 00 00 00 00 00 00 00 00 00 00 00 07"},
-  };
-  for (const CodeCase& c : cases) {
-    EXPECT_EQ(Hex(CodeAlone(kModbus, c.text)), c.record) << c.text;
-  }
+  });
 }
 
-struct DecodeCase {
-  const char* text;
-  const char* record;
-  const char* decoded;
-};
-
 TEST(ModbusBlock, DecodesRecordsOverTheCurrentText) {
-  const DecodeCase cases[] = {
+  ExpectDecoded(kModbus, {
       {kDefaultText,
        "00 00 81 00 00 00 00 00 00 00 00 00 05 25 80 08 01 00 00 00 00 00 00 05 01 01 01 00 00 01 "
        "B0 00 00 00 00 00 00 00 00 00 00 00 00 07",
@@ -118,12 +104,7 @@ TEST(ModbusBlock, DecodesRecordsOverTheCurrentText) {
        "B0 00 02",
        "A:0,1,5,B:9600,8,1,N,C:,D:1,1,1,0,E:176,0,1,0"},
       {"", "", "A:0,0,0,B:0,0,0,N,C:,D:0,0,0,0,E:0,0,1,1"},
-  };
-  for (const DecodeCase& c : cases) {
-    int result = 0;
-    EXPECT_EQ(DecodeBlock(kModbus, c.text, Bytes(c.record), &result), c.decoded) << c.record;
-    EXPECT_EQ(result, 1);
-  }
+  });
 }
 
 TEST(ModbusBlock, RecordsSurviveARoundTrip) {

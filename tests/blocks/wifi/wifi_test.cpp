@@ -8,44 +8,25 @@ namespace {
 
 constexpr int kWifi = 11;
 
-struct CodeCase {
-  const char* text;
-  const char* record;
-};
-
 TEST(WifiBlock, CodesTextsToRecords) {
-  const CodeCase cases[] = {
+  ExpectRecords(kWifi, {
       {"A:0", "00 00 76 00 00 00 00 01 00 00 00 07 00 00 00 00 00 00 00 00"},
       {"A:1", "00 00 76 00 00 00 00 01 00 01 00 07 00 00 00 00 00 00 00 00"},
       {"", "00 00 76 00 00 00 00 01 00 00 00 07 00 00 00 00 00 00 00 00"},
       {"A:300", "00 00 76 00 00 00 00 01 00 2C 00 07 00 00 00 00 00 00 00 00"},
       {"x,A:  7junk", "00 00 76 00 00 00 00 01 00 07 00 07 00 00 00 00 00 00 00 00"},
       {"A:-1", "00 00 76 00 00 00 00 01 00 FF 00 07 00 00 00 00 00 00 00 00"},
-  };
-  for (const CodeCase& c : cases) {
-    EXPECT_EQ(Hex(CodeAlone(kWifi, c.text)), c.record) << c.text;
-  }
+  });
 }
 
-struct DecodeCase {
-  const char* text;
-  const char* record;
-  const char* decoded;
-};
-
 TEST(WifiBlock, DecodesTheModeByte) {
-  const DecodeCase cases[] = {
+  ExpectDecoded(kWifi, {
       {"A:0", "00 00 76 00 00 00 00 01 00 01 00 07 00 00 00 00 00 00 00 00", "A:1"},
       {"A:1", "00 00 76 00 00 00 00 01 00 00", "A:0"},
       {"A:1", "00 00 76", "A:0"},  // bytes past the given length read as 0
       {"", "", "A:0"},
       {"A:0", "00 00 00 00 00 00 00 00 00 63", "A:99"},
-  };
-  for (const DecodeCase& c : cases) {
-    int result = 0;
-    EXPECT_EQ(DecodeBlock(kWifi, c.text, Bytes(c.record), &result), c.decoded) << c.record;
-    EXPECT_EQ(result, 1);
-  }
+  });
 }
 
 TEST(WifiBlock, ModeTextsLongerThanTheAnnouncedBufferAreCut) {
