@@ -9,6 +9,9 @@ namespace {
 
 constexpr int kModbus = 1;
 constexpr char kDefaultText[] = "A:0,1,5,B:9600,8,1,N,C:,D:1,1,1,0,E:176,0,1,1";
+constexpr char kDefaultRecord[] =
+    "00 00 81 00 00 00 00 00 00 00 00 00 05 25 80 08 01 00 00 00 00 00 00 05 01 01 01 00 00 01 "
+    "B0 00 00 00 00 00 00 00 00 00 00 00 00 07";
 
 struct TextCase {
   const char* text;
@@ -54,9 +57,7 @@ TEST(ModbusBlock, ReadsAndWritesItsText) {
 
 TEST(ModbusBlock, CodesTextsToRecords) {
   ExpectRecords(kModbus, {
-      {kDefaultText,
-       "00 00 81 00 00 00 00 00 00 00 00 00 05 25 80 08 01 00 00 00 00 00 00 05 01 01 01 00 00 01 "
-       "B0 00 00 00 00 00 00 00 00 00 00 00 00 07"},
+      {kDefaultText, kDefaultRecord},
       // server, TCP: target port; word data "Low High"
       {"A:11,2,3,B:502,3,1,1,C:10.0.0.7,D:17,3,10,1000,E:161,20,10,0",
        "00 00 81 00 00 00 00 00 00 00 00 0B 01 01 F6 0A 00 00 07 00 00 00 00 03 11 02 03 03 E8 0A "
@@ -70,18 +71,13 @@ TEST(ModbusBlock, CodesTextsToRecords) {
       {"A:0,0,5,B:70000,8,2,O,C:,D:257,16,300,65537,E:169,16383,1,1",
        "00 00 81 00 00 00 00 00 00 00 00 00 05 11 70 08 02 01 00 00 00 00 00 05 01 00 10 00 01 2C "
        "A9 FF FC 00 00 00 00 00 00 00 00 00 00 07"},
-      {"A:0,1,5,B:9600,8,1,N,C:,D:1,1,1,0,E:176,16384,1,1",
-       "00 00 81 00 00 00 00 00 00 00 00 00 05 25 80 08 01 00 00 00 00 00 00 05 01 01 01 00 00 01 "
-       "B0 00 00 00 00 00 00 00 00 00 00 00 00 07"},
+      {"A:0,1,5,B:9600,8,1,N,C:,D:1,1,1,0,E:176,16384,1,1", kDefaultRecord},
   });
 }
 
 TEST(ModbusBlock, DecodesRecordsOverTheCurrentText) {
   ExpectDecoded(kModbus, {
-      {kDefaultText,
-       "00 00 81 00 00 00 00 00 00 00 00 00 05 25 80 08 01 00 00 00 00 00 00 05 01 01 01 00 00 01 "
-       "B0 00 00 00 00 00 00 00 00 00 00 00 00 07",
-       kDefaultText},
+      {kDefaultText, kDefaultRecord, kDefaultText},
       // a network record over a serial text: B and C come from the record;
       // the count byte stays the text's
       {kDefaultText,
