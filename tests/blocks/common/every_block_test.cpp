@@ -60,5 +60,25 @@ TEST(EveryBlock, HeadCarriesTheInstanceIndexUntilTheTotalIsReached) {
   }
 }
 
+// Whatever the text or record holds, a block codes a record and decodes to a
+// text of its own grammar; the fixture watches the buffers' ends.
+TEST(EveryBlock, CodesAnyTextAndDecodesAnyRecord) {
+  const std::string junk = std::string(300, 'A') + ",B:" + std::string(300, 'x') + ",C:,D:" +
+                           std::string(200, '9') + ",E:\"" + std::string(200, 'e') + ",F:";
+  const std::vector<uint8_t> records[] = {{}, {0x05}, std::vector<uint8_t>(600, 0xFF),
+                                          std::vector<uint8_t>(600, 0xA0)};
+  for (const BlockRow& b : kBlocks) {
+    SCOPED_TRACE(b.type);
+    EXPECT_FALSE(CodeAlone(b.type, junk).empty());
+    for (const std::vector<uint8_t>& record : records) {
+      for (const std::string& text : {std::string(), std::string(b.default_text), junk}) {
+        int result = 0;
+        EXPECT_EQ(DecodeBlock(b.type, text, record, &result).substr(0, 2), "A:");
+        EXPECT_EQ(result, 1);
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace ostrevan::testing
