@@ -78,16 +78,5 @@ TEST(Platform, FilesAndDirectories) {
   EXPECT_EQ(HostExecutableDirectory().back(), PathSeparator());
 }
 
-TEST(Platform, ClockCanBeFixed) {
-  LocalTime real = Now();
-  EXPECT_GE(real.year, 2024);
-  {
-    testing::FixedClock fixed({2026, 12, 4, 14, 5, 6, 7});
-    EXPECT_EQ(Now().hour, 14);
-    EXPECT_EQ(Now().year, 2026);
-  }
-  EXPECT_GE(Now().year, 2024);
-}
-
 }  // namespace
 }  // namespace ostrevan::platform

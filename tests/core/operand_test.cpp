@@ -21,6 +21,7 @@ TEST(Operand, ParsesAndFormats) {
       {"V1.2.3", 159, 10, "V1.2"},    {"sm0.1", 166, 1, "SM0.1"},  {"Q.5", 180, 5, "Q0.5"},
       {"SMD12x", 165, 12, "SMD12"},   {"", 0, 0, ""},              {"AQD", 191, 0, "AQD0"},
       {"I 3", 0, 3, ""},  // a blank is not a letter of any area
+      {"SMD2147483647", 165, 2147483647, "SMD2147483647"},
   };
   for (const ParseCase& c : cases) {
     Operand op = ParseOperand(c.text);
@@ -30,6 +31,7 @@ TEST(Operand, ParsesAndFormats) {
   }
   EXPECT_EQ(FormatOperand(167, 8), "M1.0");
   EXPECT_EQ(FormatOperand(175, 8), "");
+  EXPECT_EQ(FormatOperand(167, -9), "M-1.-1");  // as "%s%d.%d" writes it
 }
 
 TEST(Operand, AreasAndWidths) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -104,7 +105,7 @@ TEST(ParamText, LeadingIntAndQuotes) {
 
 TEST(ParamText, HostTextsAreReadAndWrittenWithinTheirBuffers) {
   std::string long_text(2000, 'q');
-  EXPECT_EQ(ReadParamText(long_text.c_str()).size(), kMaxParamText);
+  EXPECT_EQ(ReadParamText(long_text.c_str()).size(), 1023u);  // the host's text is cut at 1023
   EXPECT_EQ(ReadParamText(nullptr), "");
 
   char buffer[8];
@@ -114,6 +115,15 @@ TEST(ParamText, HostTextsAreReadAndWrittenWithinTheirBuffers) {
   EXPECT_EQ(WriteParamText(buffer, "x", 0), 1);  // nothing fits, nothing written
   EXPECT_EQ(buffer[0], 'A');
   EXPECT_EQ(WriteParamText(nullptr, "x", 5), 1);
+}
+
+// The plug-in writes numbers without formatted I/O; they must be what %d writes.
+TEST(ParamText, DecimalIsWhatPercentDWrites) {
+  for (int32_t value : {0, 7, -1, 10, 255, -99999, INT32_MAX, INT32_MIN}) {
+    std::string text = "A:";
+    AppendDecimal(text, value);
+    EXPECT_EQ(text, Format("A:%d", value));
+  }
 }
 
 TEST(ParamText, FormatsLongTexts) {

@@ -1,7 +1,10 @@
+// The record writer is the one bounds check between a block and the host's
+// buffer: a put that does not fit writes nothing, and every later put fails.
 #include "core/record.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "core/record_header.h"
@@ -9,6 +12,69 @@
 
 namespace ostrevan::testing {
 namespace {
+
+struct PutCase {
+  const char* name;
+  size_t width;
+  std::function<void(RecordWriter&)> put;
+  const char* bytes;
+};
+
+std::vector<PutCase> Puts() {
+  return {
+      {"u8", 1, [](RecordWriter& w) { w.PutU8(0xAB); }, "AB"},
+      {"u16 LE", 2, [](RecordWriter& w) { w.PutU16LE(0x1234); }, "34 12"},
+      {"u16 BE", 2, [](RecordWriter& w) { w.PutU16BE(0x1234); }, "12 34"},
+      {"u32 BE", 4, [](RecordWriter& w) { w.PutU32BE(0x01020304); }, "01 02 03 04"},
+      {"zeros", 3, [](RecordWriter& w) { w.PutZeros(3); }, "00 00 00"},
+      {"bytes", 2, [](RecordWriter& w) { w.PutBytes("\x05\x06", 2); }, "05 06"},
+      {"text cut", 3, [](RecordWriter& w) { w.PutFixedText("abcdef", 3); }, "61 62 63"},
+      {"text padded", 4, [](RecordWriter& w) { w.PutFixedText("ab", 4); }, "61 62 00 00"},
+  };
+}
+
+TEST(RecordWriter, EachPutFitsExactlyOrWritesNothing) {
+  for (const PutCase& c : Puts()) {
+    for (size_t capacity : {c.width - 1, c.width}) {
+      std::vector<uint8_t> buffer(capacity + 4, 0xEE);
+      RecordWriter writer(buffer.data(), capacity);
+      c.put(writer);
+      bool fits = capacity == c.width;
+      EXPECT_EQ(writer.ok(), fits) << c.name;
+      EXPECT_EQ(writer.position(), fits ? c.width : 0u) << c.name;
+      std::vector<uint8_t> written(buffer.begin(), buffer.begin() + static_cast<long>(capacity));
+      if (fits) {
+        EXPECT_EQ(Hex(written), c.bytes) << c.name;
+      }
+      for (size_t i = fits ? c.width : 0; i < buffer.size(); ++i)
+        EXPECT_EQ(buffer[i], 0xEE) << c.name << " wrote byte " << i;
+    }
+  }
+}
+
+TEST(RecordWriter, FailsForGoodAfterAPutThatDidNotFitAndPatchesOnlyWhatIsWritten) {
+  std::vector<uint8_t> buffer(6, 0xEE);
+  RecordWriter out(buffer.data(), 4);
+  out.PutU16BE(0x1122);
+  out.PatchU8(1, 0x23);
+  EXPECT_TRUE(out.ok());
+  out.PutU32BE(0x33445566);  // two bytes too many: nothing of it lands
+  out.PutU8(0x77);           // and nothing after a failed put
+  EXPECT_FALSE(out.ok());
+  EXPECT_EQ(out.position(), 2u);
+  EXPECT_EQ(Hex(buffer), "11 23 EE EE EE EE");
+
+  RecordWriter patch(buffer.data(), 4);
+  patch.PutZeros(2);
+  patch.PatchU8(2, 9);  // not yet written
+  EXPECT_FALSE(patch.ok());
+  EXPECT_EQ(buffer[2], 0xEE);
+
+  RecordWriter none(nullptr, 100);
+  none.PutU8(1);
+  EXPECT_FALSE(none.ok());
+  EXPECT_EQ(none.capacity(), 0u);
+}
 
 struct Noted {
   std::string name;
@@ -23,47 +89,6 @@ class NoteSink : public FieldSink {
   }
   std::vector<Noted> notes;
 };
-
-TEST(RecordWriter, PutsBigAndLittleEndianAndPadsText) {
-  std::vector<uint8_t> buffer(20, 0xEE);
-  RecordWriter out(buffer.data(), buffer.size());
-  out.PutU16LE(0x0102);
-  out.PutU16BE(0x0102);
-  out.PutU32BE(0xA1B2C3D4);
-  out.PutFixedText("abcdef", 4);
-  out.PutFixedText("xy", 4);
-  out.PutZeros(2);
-  out.PutU8(7);
-  EXPECT_TRUE(out.ok());
-  EXPECT_EQ(out.position(), 19u);
-  EXPECT_EQ(Hex(buffer), "02 01 01 02 A1 B2 C3 D4 61 62 63 64 78 79 00 00 00 00 07 EE");
-}
-
-TEST(RecordWriter, RefusesWhatDoesNotFitAndWritesNothingOfIt) {
-  std::vector<uint8_t> buffer(6, 0xEE);
-  RecordWriter out(buffer.data(), 4);
-  out.PutU16BE(0x1122);
-  out.PutU32BE(0x33445566);  // two bytes too many: nothing of it lands
-  out.PutU8(0x77);           // and nothing after a failed put
-  EXPECT_FALSE(out.ok());
-  EXPECT_EQ(out.position(), 2u);
-  EXPECT_EQ(Hex(buffer), "11 22 EE EE EE EE");
-
-  RecordWriter none(nullptr, 100);
-  none.PutU8(1);
-  EXPECT_FALSE(none.ok());
-}
-
-TEST(RecordWriter, PatchesOnlyWhatIsWritten) {
-  std::vector<uint8_t> buffer(4, 0);
-  RecordWriter out(buffer.data(), buffer.size());
-  out.PutZeros(2);
-  out.PatchU8(1, 9);
-  EXPECT_TRUE(out.ok());
-  out.PatchU8(2, 9);
-  EXPECT_FALSE(out.ok());
-  EXPECT_EQ(Hex(buffer), "00 09 00 00");
-}
 
 TEST(RecordWriter, TellsTheSinkAboutNamedFieldsOnly) {
   std::vector<uint8_t> buffer(16);
@@ -85,7 +110,7 @@ TEST(RecordWriter, TellsTheSinkAboutNamedFieldsOnly) {
   EXPECT_EQ(sink.notes[3].offset, 12u);
 }
 
-TEST(RecordReader, ReadsZeroPastItsLength) {
+TEST(RecordReader, ReadsZeroPastItsLengthAndSkipsBytesInTexts) {
   const std::vector<uint8_t> bytes = Bytes("12 34 56 78 FF 41 00 42");
   RecordReader in(bytes.data(), 4);
   EXPECT_EQ(in.U16BE(0), 0x1234);
@@ -93,8 +118,15 @@ TEST(RecordReader, ReadsZeroPastItsLength) {
   EXPECT_EQ(in.U32BE(0), 0x12345678u);
   EXPECT_EQ(in.U16BE(3), 0x7800);  // byte 4 lies past the length
   EXPECT_EQ(in.At(1000000), 0);
-  EXPECT_EQ(RecordReader(bytes.data(), 8).TextSkipping0And255(4, 10), "AB");
   EXPECT_EQ(RecordReader(nullptr, 50).At(3), 0);
+
+  const std::vector<uint8_t> text = {'a', 0x00, 0x80, 'b', 0xFF, 0x7F, 0x01, 'c', 'd'};
+  RecordReader reader(text.data(), 8);  // 'd' lies past the given length
+  EXPECT_EQ(reader.TextSkipping0And255(0, 20), std::string("a\x80" "b\x7F\x01" "c"));
+  EXPECT_EQ(reader.TextOfBytes1To127(0, 20), std::string("ab\x7F\x01" "c"));
+  EXPECT_EQ(reader.TextOfBytes1To127(3, 2), "b");
+  EXPECT_EQ(reader.TextOfBytes1To127(8, 4), "");
+  EXPECT_EQ(RecordReader(nullptr, 5).TextOfBytes1To127(0, 5), "");
 }
 
 TEST(RecordHeader, FlagsAndReferences) {

@@ -155,17 +155,5 @@ std::vector<Case> AllTypes() {
 
 INSTANTIATE_TEST_SUITE_P(AllBlockTypes, GuardPage, ::testing::ValuesIn(AllTypes()), CaseName);
 
-TEST(GuardPageUnknownTypes, AreRefusedWithoutTouchingTheBuffers) {
-  for (int type : {-1, 0, 13, 1000}) {
-    GuardedRegion text(1, GuardSide::kBehind);
-    GuardedRegion record(0, GuardSide::kBehind);
-    uint32_t length = 7;
-    EXPECT_EQ(Function_ParamLength(type, &length), 0);
-    EXPECT_EQ(Function_Default(type, text.text()), 0);
-    EXPECT_EQ(Function_Decode(type, text.text(), record.bytes(), 0), 0);
-    EXPECT_EQ(length, 7u);
-  }
-}
-
 }  // namespace
 }  // namespace ostrevan::testing

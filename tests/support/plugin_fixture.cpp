@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "ostrevan/plugin.h"
+#include "support/hex_runs.h"
 
 namespace ostrevan::testing {
 
@@ -98,7 +99,7 @@ void Configure(int total, const Limits& limits) {
     for (const char* name : {"Modbus", "Memory Read", "Memory Write", "GPRS Connect",
                              "GPRS Data Send", "Subscribe with MQTT", "Publish with MQTT",
                              "Connect to MQTT Server", "SMS Input", "SMS Output", "EMAIL", "WIFI"})
-      all.emplace_back(name, 100);
+      all.emplace_back(name, total);
   }
   std::string ini = "[DEFAULT]\nTotal=" + std::to_string(total) +
                     "\nTypeCount=" + std::to_string(all.size()) + "\n";
@@ -151,6 +152,35 @@ std::string DefaultText(int type) {
   EXPECT_EQ(Function_Default(type, param.data()), 1);
   ExpectCanary(param, param_size, "default text");
   return std::string(param.data(), strnlen(param.data(), param_size));
+}
+
+void ExpectRecords(int type, const std::vector<CodeCase>& cases) {
+  for (const CodeCase& c : cases) EXPECT_EQ(Hex(CodeAlone(type, c.text)), Hex(Bytes(c.record))) << c.text;
+}
+
+void ExpectSlices(int type, const std::vector<SliceCase>& cases) {
+  for (const SliceCase& c : cases) {
+    std::vector<uint8_t> record = CodeAlone(type, c.text);
+    std::vector<uint8_t> bytes = Bytes(c.hex);
+    EXPECT_EQ(record.size(), c.length) << c.text;
+    EXPECT_EQ(HexAt(record, c.offset, bytes.size()), Hex(bytes)) << c.text;
+  }
+}
+
+void ExpectDecoded(int type, const std::vector<DecodeCase>& cases) {
+  for (const DecodeCase& c : cases) {
+    int result = 0;
+    EXPECT_EQ(DecodeBlock(type, c.text, Bytes(c.record), &result), c.decoded) << c.record;
+    EXPECT_EQ(result, 1) << c.record;
+  }
+}
+
+void ExpectTrips(int type, const std::vector<TripCase>& cases) {
+  for (const TripCase& c : cases) {
+    int result = 0;
+    EXPECT_EQ(DecodeBlock(type, c.text, CodeAlone(type, c.text), &result), c.decoded) << c.text;
+    EXPECT_EQ(result, 1) << c.text;
+  }
 }
 
 }  // namespace ostrevan::testing

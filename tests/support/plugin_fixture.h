@@ -48,7 +48,7 @@ struct Coded {
 using Limits = std::vector<std::pair<std::string, int>>;
 
 // Writes a limits file and hands it to Function_Config, then starts a code
-// generation; the default allows 100 blocks of every type.
+// generation; by default every type may take the whole total.
 void Configure(int total = 100, const Limits& limits = {});
 
 // One Function_Code with a text and record buffer of the announced sizes;
@@ -63,5 +63,31 @@ std::string DecodeBlock(int type, const std::string& text, const std::vector<uin
                         int* result = nullptr);
 
 std::string DefaultText(int type);
+
+// Table rows of the block tests, and the loops that check them.
+struct CodeCase {
+  std::string text;
+  std::string record;  // hex of the whole record
+};
+struct SliceCase {
+  std::string text;
+  size_t length;  // of the whole record
+  size_t offset;
+  std::string hex;  // the bytes from `offset`
+};
+struct DecodeCase {
+  std::string text;    // in the buffer before Function_Decode
+  std::string record;  // hex
+  std::string decoded;
+};
+struct TripCase {
+  std::string text;
+  std::string decoded;  // from the text's own record, decoded over the text
+};
+void ExpectRecords(int type, const std::vector<CodeCase>& cases);
+void ExpectSlices(int type, const std::vector<SliceCase>& cases);
+// Every Decode answers 1.
+void ExpectDecoded(int type, const std::vector<DecodeCase>& cases);
+void ExpectTrips(int type, const std::vector<TripCase>& cases);
 
 }  // namespace ostrevan::testing

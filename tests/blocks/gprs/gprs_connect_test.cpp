@@ -13,23 +13,9 @@ constexpr int kGprsDataSend = 12;
 const std::string kHead = "00 00 49 00 00 00 00 00 00 ";
 const std::string kTail = Zeros(8) + "00 07";
 
-TEST(GprsConnectBlock, AnnouncesItsLengthsAndDefault) {
-  uint32_t length = 0;
-  EXPECT_EQ(Function_ParamLength(kGprsConnect, &length), 200);
-  EXPECT_EQ(Function_CodeLength(kGprsConnect, &length), 150);
-  EXPECT_EQ(length, 150u);
-  EXPECT_EQ(Function_CodeLength(kGprsConnect, nullptr), 0);
-  EXPECT_EQ(DefaultText(kGprsConnect), "A:5,1,0,0,5010,B:192.168.0.21");
-}
-
-struct CodeCase {
-  std::string text;
-  std::string record;
-};
-
 TEST(GprsConnectBlock, CodesTheIpAndTheDomainForm) {
   const std::string long_name(60, 'n');
-  const CodeCase cases[] = {
+  ExpectRecords(kGprsConnect, {
       {"", kHead + "00 05 92 13 C0 A8 00 15 00 00 " + kTail},
       {"A:5,0,1,0,5010,B:abc", kHead + "03 05 92 13 " + TextField("abc", 50) + kTail},
       {"A:30,0,0,1,502,B:10.0.0.7", kHead + "05 1E F6 01 0A 00 00 07 00 00 " + kTail},
@@ -38,20 +24,11 @@ TEST(GprsConnectBlock, CodesTheIpAndTheDomainForm) {
       {"A:300,0,0,0,80,B:10.20", kHead + "01 2C 50 00 0A 14 00 00 00 00 " + kTail},
       // A runs up to "B:": without it the defaults stay
       {"A:9,0,0,0,1", kHead + "00 05 92 13 C0 A8 00 15 00 00 " + kTail},
-  };
-  for (const CodeCase& c : cases) {
-    EXPECT_EQ(Hex(CodeAlone(kGprsConnect, c.text)), Hex(Bytes(c.record))) << c.text;
-  }
+  });
 }
 
-struct DecodeCase {
-  std::string text;
-  std::string record;
-  std::string decoded;
-};
-
 TEST(GprsConnectBlock, DecodesTheFormTheRecordNames) {
-  const DecodeCase cases[] = {
+  ExpectDecoded(kGprsConnect, {
       // bytes above 127 drop out of the domain name
       {"A:5,1,0,0,5010,B:192.168.0.21", kHead + "07 0A 50 00 61 C3 62 80 63 " + Zeros(45) + kTail,
        "A:10,0,1,1,80,B:abc"},
@@ -59,40 +36,7 @@ TEST(GprsConnectBlock, DecodesTheFormTheRecordNames) {
       {"A:5,0,1,2,5010,B:old.name", kHead + "00 05 92 13 C0 A8 00 15 00 00 " + kTail,
        "A:5,1,0,0,5010,B:192.168.0.21"},
       {"A:5,0,1,0,5010,B:old.name", "00 00 49", "A:0,1,0,0,0,B:0.0.0.0"},
-  };
-  for (const DecodeCase& c : cases) {
-    int result = 0;
-    EXPECT_EQ(DecodeBlock(kGprsConnect, c.text, Bytes(c.record), &result), c.decoded) << c.record;
-    EXPECT_EQ(result, 1);
-  }
-}
-
-TEST(GprsBlocks, HeadsCarryTheInstanceIndexAndStopAtTheTotal) {
-  const std::pair<int, const char*> blocks[] = {{kGprsConnect, "01 04 49 00 00 00 01 00 00"},
-                                                {kGprsDataSend, "01 04 48 00 00 00 00 00 01 01 00"}};
-  for (const auto& [type, head] : blocks) {
-    Configure(1026, {{"GPRS Connect", 2000}, {"GPRS Data Send", 2000}});
-    for (int i = 0; i < 1025; ++i) ASSERT_EQ(CodeBlock(type, "").result, 1);
-    std::string coded = Hex(CodeBlock(type, "").record);
-    EXPECT_EQ(coded.substr(0, std::string(head).size()), head) << type;
-    EXPECT_EQ(CodeBlock(type, "").result, 0) << type;
-  }
-}
-
-TEST(GprsBlocks, AnyRecordDecodesWithinItsLengthAndAnyTextCodesWithinItsBuffer) {
-  // The fixture's canaries and the sanitizers catch what goes past a buffer.
-  const std::string junk = std::string(300, 'A') + ",B:" + std::string(300, 'x') + ",C:,D:" +
-                           std::string(200, '9') + ",E:\"" + std::string(200, 'e') + ",F:";
-  for (int type : {kGprsConnect, kGprsDataSend}) {
-    for (size_t length = 0; length <= 150; length += 7) {
-      std::vector<uint8_t> record(length);
-      for (size_t i = 0; i < length; ++i) record[i] = static_cast<uint8_t>(i * 37 + 200);
-      int result = 0;
-      DecodeBlock(type, junk, record, &result);
-      EXPECT_EQ(result, 1) << type << " " << length;
-    }
-    EXPECT_FALSE(CodeAlone(type, junk).empty()) << type;
-  }
+  });
 }
 
 }  // namespace

@@ -16,23 +16,9 @@ const std::string kDefaultRecord =
 const std::string kIpRecord =
     kHead + "01 01 05 F6 01 0A 01 02 03 00 00 0F 00 10 20 B4 FF F7 FC " + kTail;
 
-TEST(GprsDataSendBlock, AnnouncesItsLengthsAndDefault) {
-  uint32_t length = 0;
-  EXPECT_EQ(Function_ParamLength(kGprsDataSend, &length), 200);
-  EXPECT_EQ(Function_CodeLength(kGprsDataSend, &length), 150);
-  EXPECT_EQ(length, 150u);
-  EXPECT_EQ(Function_ParamLength(kGprsDataSend, nullptr), 0);
-  EXPECT_EQ(DefaultText(kGprsDataSend), "A:1,0,10,B:0,C:,D:1,1,15,1,E:0,176,0,1,1");
-}
-
-struct CodeCase {
-  std::string text;
-  std::string record;
-};
-
 TEST(GprsDataSendBlock, CodesTextsToRecords) {
   const std::string long_name(60, 'd');
-  const CodeCase cases[] = {
+  ExpectRecords(kGprsDataSend, {
       {"", kDefaultRecord},
       {"A:0,1,20,B:8080,C:plc.example.net,D:3,1,16,0,E:100,161,300,10,10",
        kHead + "01 03 14 90 1F " + TextField("plc.example.net", 50) + "10 00 64 0A A1 2C 03 05 " + kTail},
@@ -44,20 +30,11 @@ TEST(GprsDataSendBlock, CodesTextsToRecords) {
        kHead + "01 01 2C 70 11 01 02 03 04 00 00 10 11 70 2C A1 00 01 01 " + kTail},
       {"A:0,9,10,B:1,C:\"" + long_name + ",D:1,1,15,1,E:0,176,0,1,1",
        kHead + "01 03 0A 01 00 " + TextField(long_name.substr(0, 50), 50) + "0F 00 00 01 B0 00 01 00 " + kTail},
-  };
-  for (const CodeCase& c : cases) {
-    EXPECT_EQ(Hex(CodeAlone(kGprsDataSend, c.text)), Hex(Bytes(c.record))) << c.text;
-  }
+  });
 }
 
-struct DecodeCase {
-  std::string text;
-  std::string record;
-  std::string decoded;
-};
-
 TEST(GprsDataSendBlock, DecodesRecordsKeepingSpareAndCountByte) {
-  const DecodeCase cases[] = {
+  ExpectDecoded(kGprsDataSend, {
       {"A:1,0,10,B:0,C:,D:1,1,15,1,E:0,176,0,1,1",
        kHead + "01 03 14 90 1F 70 6C C3 63 2E 6E 65 74 " + Zeros(42) + "10 00 64 0A A1 2C 03 05 " + kTail,
        "A:0,1,20,B:8080,C:plc.net,D:3,1,16,0,E:100,161,300,1,10"},
@@ -70,12 +47,7 @@ TEST(GprsDataSendBlock, DecodesRecordsKeepingSpareAndCountByte) {
        "A:1,0,10,B:0,C:,D:1,1,15,1,E:0,176,0,32,1"},
       {"A:0,0,5,B:502,C:10.1.2.3,D:247,3,15,1,E:16,180,16383,32,32", "00 00 48",
        "A:1,0,0,B:0,C:,D:0,3,0,1,E:0,0,0,32,0"},
-  };
-  for (const DecodeCase& c : cases) {
-    int result = 0;
-    EXPECT_EQ(DecodeBlock(kGprsDataSend, c.text, Bytes(c.record), &result), c.decoded) << c.record;
-    EXPECT_EQ(result, 1);
-  }
+  });
 }
 
 }  // namespace

@@ -14,25 +14,10 @@ const platform::LocalTime kFourDecemberAt14{2026, 12, 4, 14, 59, 30, 0};
 std::string Head(const char* flags) { return std::string("00 00 44 00 00 00 00 00 00 ") + flags + " 00 "; }
 const std::string kTail = Zeros(8) + "00 00 07";
 
-TEST(MemoryReadBlock, AnnouncesItsLengthsAndDatesTheDefaultFileName) {
-  uint32_t length = 0;
-  EXPECT_EQ(Function_ParamLength(kMemoryRead, &length), 80);
-  EXPECT_EQ(Function_CodeLength(kMemoryRead, &length), 55);
-  EXPECT_EQ(length, 55u);
-  EXPECT_EQ(Function_CodeLength(kMemoryRead, nullptr), 0);
-  FixedClock clock(kFourDecemberAt14);
-  EXPECT_EQ(DefaultText(kMemoryRead), "A:1,0,0,0,0,0,0,B: ,C:1,176,0,1,D:0,1,E:26120414,F:");
-}
-
-struct CodeCase {
-  std::string text;
-  std::string record;
-};
-
 TEST(MemoryReadBlock, CodesTextsToRecords) {
   FixedClock clock(kFourDecemberAt14);
   const std::string dated = TextField("26120414", 10);
-  const CodeCase cases[] = {
+  ExpectRecords(kMemoryRead, {
       {"A:1,0,0,0,0,0,0,B: ,C:1,176,0,1,D:0,1,E:26120414,F:",
        Head("00") + dated + "00 00 00 00 01 00 01 B0 00 00 01 00 " + Zeros(10) + "00 " + kTail},
       // everything missing: the defaults, with the file name from the clock
@@ -49,20 +34,11 @@ TEST(MemoryReadBlock, CodesTextsToRecords) {
       // C with missing values keeps the others; an empty file name is the dated one
       {"A:1,0,0,0,0,0,0,B: ,C:9,,D:0,1,E:,F:T",
        Head("00") + dated + "00 00 00 00 09 00 01 B0 00 00 01 00 " + TextField("T", 10) + "00 " + kTail},
-  };
-  for (const CodeCase& c : cases) {
-    EXPECT_EQ(Hex(CodeAlone(kMemoryRead, c.text)), Hex(Bytes(c.record))) << c.text;
-  }
+  });
 }
 
-struct DecodeCase {
-  std::string text;
-  std::string record;
-  std::string decoded;
-};
-
 TEST(MemoryReadBlock, DecodesRecordsKeepingWhatTheyDoNotCarry) {
-  const DecodeCase cases[] = {
+  ExpectDecoded(kMemoryRead, {
       {"A:1,0,0,0,0,0,0,B: ,C:1,176,0,1,D:0,1,E:X,F:",
        Head("10") + TextField("LOG01", 10) + "24 00 00 FF FF 05 04 A1 00 0A 04 01 " +
            TextField("Tank level", 10) + "53 " + kTail,
@@ -76,12 +52,7 @@ TEST(MemoryReadBlock, DecodesRecordsKeepingWhatTheyDoNotCarry) {
       // bytes past the given length read as 0
       {"A:1,0,0,0,0,0,0,B:#,C:1,176,0,1,D:0,1,E:X,F:Y", "00 00 44 00 00 00 00 00 00 10",
        "A:0,0,0,0,0,0,0,B:#,C:0,0,0,0,D:0,0,E:,F:"},
-  };
-  for (const DecodeCase& c : cases) {
-    int result = 0;
-    EXPECT_EQ(DecodeBlock(kMemoryRead, c.text, Bytes(c.record), &result), c.decoded) << c.record;
-    EXPECT_EQ(result, 1);
-  }
+  });
 }
 
 TEST(MemoryReadBlock, DecodedTextsLongerThanTheAnnouncedBufferAreCut) {
@@ -90,39 +61,6 @@ TEST(MemoryReadBlock, DecodedTextsLongerThanTheAnnouncedBufferAreCut) {
                        TextField("TTTTTTTTTT", 10) + "FF " + kTail;
   EXPECT_EQ(DecodeBlock(kMemoryRead, "A:1,0,255,255,1,0,255,B:#,C:", Bytes(record)),
             "A:0,15,255,255,1,255,255,B:#,C:-2147483648,255,65535,255,D:15,255,E:WWWWWWWWWW,");
-}
-
-TEST(MemoryBlocks, HeadsCarryTheInstanceIndexAndStopAtTheTotal) {
-  struct Block {
-    int type;
-    const char* text;
-    const char* head;
-  };
-  const Block blocks[] = {{kMemoryRead, "A:0,0,0,0,0,0,0,B: ,C:", "01 04 44 00 00 00 00 00 01 10 00"},
-                          {3, "", "01 04 43 00 00 00 00 00 01 00 00"}};
-  for (const Block& block : blocks) {
-    Configure(1026, {{"Memory Read", 2000}, {"Memory Write", 2000}});
-    for (int i = 0; i < 1025; ++i) ASSERT_EQ(CodeBlock(block.type, block.text).result, 1);
-    std::string coded = Hex(CodeBlock(block.type, block.text).record);
-    EXPECT_EQ(coded.substr(0, std::string(block.head).size()), block.head) << block.type;
-    EXPECT_EQ(CodeBlock(block.type, block.text).result, 0) << block.type;
-  }
-}
-
-TEST(MemoryBlocks, AnyRecordDecodesWithinItsLengthAndAnyTextCodesWithinItsBuffer) {
-  // The fixture's canaries and the sanitizers catch what goes past a buffer.
-  const std::string junk = std::string(300, 'A') + ",B:" + std::string(300, 'x') + ",C:,D:" +
-                           std::string(200, '9') + ",E:\"" + std::string(200, 'e') + ",F:";
-  for (int type : {kMemoryRead, 3}) {
-    for (size_t length = 0; length <= 150; length += 7) {
-      std::vector<uint8_t> record(length);
-      for (size_t i = 0; i < length; ++i) record[i] = static_cast<uint8_t>(i * 37 + 200);
-      int result = 0;
-      DecodeBlock(type, junk, record, &result);
-      EXPECT_EQ(result, 1) << type << " " << length;
-    }
-    EXPECT_FALSE(CodeAlone(type, junk).empty()) << type;
-  }
 }
 
 }  // namespace

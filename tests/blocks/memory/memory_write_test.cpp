@@ -13,25 +13,9 @@ const platform::LocalTime kNewYearAt9{2027, 1, 1, 9, 0, 0, 0};
 const std::string kHead = "00 00 43 00 00 00 00 00 00 00 00 ";
 const std::string kTail = Zeros(8) + "00 00 07";
 
-TEST(MemoryWriteBlock, AnnouncesSixtyRecordBytesEvenWithoutAnOutPointer) {
-  uint32_t length = 0;
-  EXPECT_EQ(Function_ParamLength(kMemoryWrite, &length), 100);
-  EXPECT_EQ(Function_ParamLength(kMemoryWrite, nullptr), 0);
-  EXPECT_EQ(Function_CodeLength(kMemoryWrite, &length), 60);
-  EXPECT_EQ(length, 60u);
-  EXPECT_EQ(Function_CodeLength(kMemoryWrite, nullptr), 60);
-  FixedClock clock(kNewYearAt9);
-  EXPECT_EQ(DefaultText(kMemoryWrite), "A:1,0,0,0,1,0,1,1,0,B: ,C:0,176,0,1,D:27010109,E:");
-}
-
-struct CodeCase {
-  std::string text;
-  std::string record;
-};
-
 TEST(MemoryWriteBlock, CodesTextsToFiftySixByteRecords) {
   FixedClock clock(kNewYearAt9);
-  const CodeCase cases[] = {
+  ExpectRecords(kMemoryWrite, {
       {"", kHead + TextField("27010109", 10) + "25 00 00 00 00 B0 00 00 01 00 " + Zeros(10) +
                "00 20 00 00 " + kTail},
       // Create, external card, comma separator, Stop, 10M
@@ -46,10 +30,7 @@ TEST(MemoryWriteBlock, CodesTextsToFiftySixByteRecords) {
       {"A:1,0,0,0,1,0,1,1,0,B:,C:0,176,0,1,D:F,E:Batch\"No.12345",
        kHead + TextField("F", 10) + "25 00 00 00 00 B0 00 00 01 00 " + TextField("BatchNo.12", 10) +
            "00 00 00 00 " + kTail},
-  };
-  for (const CodeCase& c : cases) {
-    EXPECT_EQ(Hex(CodeAlone(kMemoryWrite, c.text)), Hex(Bytes(c.record))) << c.text;
-  }
+  });
 }
 
 TEST(MemoryWriteBlock, SeparatorsSurviveTheirOwnText) {
@@ -62,14 +43,8 @@ TEST(MemoryWriteBlock, SeparatorsSurviveTheirOwnText) {
   }
 }
 
-struct DecodeCase {
-  std::string text;
-  std::string record;
-  std::string decoded;
-};
-
 TEST(MemoryWriteBlock, DecodesEveryFieldFromTheRecord) {
-  const DecodeCase cases[] = {
+  ExpectDecoded(kMemoryWrite, {
       {"A:1,0,0,0,1,0,1,1,0,B: ,C:0,176,0,1,D:X,E:",
        kHead + TextField("DATA", 10) + "40 00 00 00 0C A8 00 14 08 01 " + TextField("Batch", 10) +
            "42 2C 01 03 " + kTail,
@@ -81,12 +56,7 @@ TEST(MemoryWriteBlock, DecodesEveryFieldFromTheRecord) {
        "A:0,1,1,2,1,0,1,1,3,B:,C:65536,161,10,2,D:X,E:T"},
       {"A:1,0,0,0,1,0,1,1,0,B:;,C:0,176,0,1,D:F,E:", "00 00 43 00 00 00 00 00 00 00 00",
        "A:1,0,0,0,0,0,0,0,0,B:,C:0,0,0,0,D:,E:"},
-  };
-  for (const DecodeCase& c : cases) {
-    int result = 0;
-    EXPECT_EQ(DecodeBlock(kMemoryWrite, c.text, Bytes(c.record), &result), c.decoded) << c.record;
-    EXPECT_EQ(result, 1);
-  }
+  });
 }
 
 }  // namespace

@@ -5,21 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "support/plugin_fixture.h"
+#include "support/hex_runs.h"
 
 namespace ostrevan::testing {
 
 constexpr int kSmsInput = 8;
 constexpr int kSmsOutput = 9;
 constexpr int kEmail = 10;
-
-// `count` bytes of a record from `offset`, as hex.
-inline std::string Slice(const std::vector<uint8_t>& record, size_t offset, size_t count) {
-  if (offset >= record.size()) return {};
-  auto begin = record.begin() + static_cast<long>(offset);
-  auto end = record.begin() + static_cast<long>(std::min(record.size(), offset + count));
-  return Hex(std::vector<uint8_t>(begin, end));
-}
 
 // A TEXT screen field of the parameter text: four rows of 20 characters,
 // spaces written as commas.

@@ -6,12 +6,6 @@
 namespace ostrevan::testing {
 namespace {
 
-std::string Repeat(const std::string& hex, size_t count) {
-  std::string out;
-  for (size_t i = 0; i < count; ++i) out += (i ? " " : "") + hex;
-  return out;
-}
-
 // A text with the given "A:" values, receiver 1, message and variable fields.
 std::string SmsText(const std::string& a, const std::string& g, const std::string& h = ",",
                     const std::string& receiver = "") {
@@ -19,7 +13,6 @@ std::string SmsText(const std::string& a, const std::string& g, const std::strin
 }
 
 TEST(SmsOutputBlock, DefaultTextCodesToATextMessageOfSpaces) {
-  EXPECT_EQ(DefaultText(kSmsOutput), "A:1,0,1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:,H:,");
   std::vector<uint8_t> record = CodeAlone(kSmsOutput, DefaultText(kSmsOutput));
   std::string expected = "00 00 45 00 00 00 00 00 00 01 00 00 00 " + Repeat("00", 8) +
                          " 00 00 07 02 00 00 14 " + Repeat("00", 12) + " " + Repeat("00", 100) +
@@ -27,16 +20,9 @@ TEST(SmsOutputBlock, DefaultTextCodesToATextMessageOfSpaces) {
   EXPECT_EQ(Hex(record), expected);
 }
 
-struct RecordCase {
-  std::string text;
-  size_t length;
-  size_t offset;
-  std::string hex;
-};
-
 TEST(SmsOutputBlock, CodesSettingsReceiversAndTextMessages) {
   const std::string receiver25 = "+4179123456789012345678";  // and "99": 25 characters
-  const RecordCase cases[] = {
+  ExpectSlices(kSmsOutput, {
       // Ladder Style: the message comes from VB memory, the record ends behind the receivers.
       {SmsText("1,0,0,100,50,0,0,0,0", ""), 140, 30, "A0 00 64 00 32"},
       // Dial with confirmation: command 5, waiting time in whole seconds, loops.
@@ -61,17 +47,12 @@ TEST(SmsOutputBlock, CodesSettingsReceiversAndTextMessages) {
       {SmsText("1,0,1,0,8,0,0,0,0", std::string(150, 'x')), 283, 140, "8C"},
       {SmsText("1,3,1,0,8,0,0,0,0", std::string(80, 'x')), 283, 277, "00 78 00 78 00 00"},
       {SmsText("1,3,1,0,8,0,0,0,0", std::string(80, 'x')), 283, 140, "8C"},
-  };
-  for (const RecordCase& c : cases) {
-    std::vector<uint8_t> record = CodeAlone(kSmsOutput, c.text);
-    EXPECT_EQ(record.size(), c.length) << c.text;
-    EXPECT_EQ(Slice(record, c.offset, Bytes(c.hex).size()), c.hex) << c.text;
-  }
+  });
 }
 
 TEST(SmsOutputBlock, CodesParamsMessageScreensAndVariables) {
   const std::string free = "[0,-1,255,0,20,0,0]";
-  const RecordCase cases[] = {
+  ExpectSlices(kSmsOutput, {
       {SmsText("0,0,1,0,8,0,0,0,0", "AB", ""), 310, 140,
        "03 00 00 FF FF FF FF FF FF FF FF FF FF FF FF 41 42 20"},
       {SmsText("0,0,1,0,8,0,0,0,0", "AB", ""), 310, 173, "20 20 0D 0A"},
@@ -104,12 +85,7 @@ TEST(SmsOutputBlock, CodesParamsMessageScreensAndVariables) {
       {SmsText("0,3,1,0,8,0,0,0,0", std::string(40, ',') + "\xE9" + "a,"), 310, 140, "5A"},
       {SmsText("0,3,1,0,8,0,0,0,0", std::string(40, ',') + "\xE9" + "a,"), 310, 243,
        "00 E9 00 20"},
-  };
-  for (const RecordCase& c : cases) {
-    std::vector<uint8_t> record = CodeAlone(kSmsOutput, c.text);
-    EXPECT_EQ(record.size(), c.length) << c.text;
-    EXPECT_EQ(Slice(record, c.offset, Bytes(c.hex).size()), c.hex) << c.text;
-  }
+  });
 }
 
 TEST(SmsOutputBlock, DecodesWhatItCodedBackToTheSameText) {
@@ -134,20 +110,14 @@ TEST(SmsOutputBlock, DecodesWhatItCodedBackToTheSameText) {
 }
 
 TEST(SmsOutputBlock, DecodeKeepsOnlyWhatTheRecordCarries) {
-  const struct {
-    std::string text;
-    std::string decoded;
-  } cases[] = {
+  ExpectTrips(kSmsOutput, {
       {"A:1,0,1,0,8,1,1550,3,0,B:,C:,D:,E:,F:,G:,H:,", "A:1,0,1,0,8,1,1500,3,0,B:,C:,D:,E:,F:,G:,H:,"},
       {"A:1,0,1,0,8,0,1550,3,0,B:,C:,D:,E:,F:,G:,H:,", "A:1,0,1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:,H:,"},
       {"A:1,0,0,70000,8,0,0,0,0,B:123456789012345678901,C:,D:,E:,F:,G:,H:,",
        "A:1,0,0,4464,8,0,0,0,0,B:12345678901234567890,C:,D:,E:,F:,G:,H:,"},
       // A free text holding ",H:" ends there.
       {"A:1,0,1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:a,H:b,H:,", "A:1,0,1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:a,H:,"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(DecodeBlock(kSmsOutput, c.text, CodeAlone(kSmsOutput, c.text)), c.decoded);
-  }
+  });
   // Variables the record does not hold come back free; units the code page lacks as '?'.
   std::vector<uint8_t> record = CodeAlone(kSmsOutput, SmsText("1,3,1,0,8,0,0,0,0", "ab"));
   record[141] = 0x03;

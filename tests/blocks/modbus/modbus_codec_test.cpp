@@ -9,16 +9,9 @@ namespace {
 
 constexpr int kModbus = 1;
 constexpr char kDefaultText[] = "A:0,1,5,B:9600,8,1,N,C:,D:1,1,1,0,E:176,0,1,1";
-
-TEST(ModbusBlock, AnnouncesItsLengthsAndDefault) {
-  uint32_t length = 0;
-  EXPECT_EQ(Function_ParamLength(kModbus, &length), 100);
-  EXPECT_EQ(length, 100u);
-  EXPECT_EQ(Function_CodeLength(kModbus, &length), 100);
-  EXPECT_EQ(length, 100u);
-  EXPECT_EQ(Function_CodeLength(kModbus, nullptr), 0);
-  EXPECT_EQ(DefaultText(kModbus), kDefaultText);
-}
+constexpr char kDefaultRecord[] =
+    "00 00 81 00 00 00 00 00 00 00 00 00 05 25 80 08 01 00 00 00 00 00 00 05 01 01 01 00 00 01 "
+    "B0 00 00 00 00 00 00 00 00 00 00 00 00 07";
 
 struct TextCase {
   const char* text;
@@ -62,16 +55,9 @@ TEST(ModbusBlock, ReadsAndWritesItsText) {
   }
 }
 
-struct CodeCase {
-  const char* text;
-  const char* record;
-};
-
 TEST(ModbusBlock, CodesTextsToRecords) {
-  const CodeCase cases[] = {
-      {kDefaultText,
-       "00 00 81 00 00 00 00 00 00 00 00 00 05 25 80 08 01 00 00 00 00 00 00 05 01 01 01 00 00 01 "
-       "B0 00 00 00 00 00 00 00 00 00 00 00 00 07"},
+  ExpectRecords(kModbus, {
+      {kDefaultText, kDefaultRecord},
       // server, TCP: target port; word data "Low High"
       {"A:11,2,3,B:502,3,1,1,C:10.0.0.7,D:17,3,10,1000,E:161,20,10,0",
        "00 00 81 00 00 00 00 00 00 00 00 0B 01 01 F6 0A 00 00 07 00 00 00 00 03 11 02 03 03 E8 0A "
@@ -85,33 +71,13 @@ TEST(ModbusBlock, CodesTextsToRecords) {
       {"A:0,0,5,B:70000,8,2,O,C:,D:257,16,300,65537,E:169,16383,1,1",
        "00 00 81 00 00 00 00 00 00 00 00 00 05 11 70 08 02 01 00 00 00 00 00 05 01 00 10 00 01 2C "
        "A9 FF FC 00 00 00 00 00 00 00 00 00 00 07"},
-      {"A:0,1,5,B:9600,8,1,N,C:,D:1,1,1,0,E:176,16384,1,1",
-       "00 00 81 00 00 00 00 00 00 00 00 00 05 25 80 08 01 00 00 00 00 00 00 05 01 01 01 00 00 01 "
-       "B0 00 00 00 00 00 00 00 00 00 00 00 00 07"},
-  };
-  for (const CodeCase& c : cases) {
-    EXPECT_EQ(Hex(CodeAlone(kModbus, c.text)), c.record) << c.text;
-  }
+      {"A:0,1,5,B:9600,8,1,N,C:,D:1,1,1,0,E:176,16384,1,1", kDefaultRecord},
+  });
 }
-
-TEST(ModbusBlock, RefusesInstancesBeyondTheTotal) {
-  Configure(1);
-  EXPECT_EQ(CodeBlock(kModbus, kDefaultText).result, 1);
-  EXPECT_EQ(CodeBlock(kModbus, kDefaultText).result, 0);
-}
-
-struct DecodeCase {
-  const char* text;
-  const char* record;
-  const char* decoded;
-};
 
 TEST(ModbusBlock, DecodesRecordsOverTheCurrentText) {
-  const DecodeCase cases[] = {
-      {kDefaultText,
-       "00 00 81 00 00 00 00 00 00 00 00 00 05 25 80 08 01 00 00 00 00 00 00 05 01 01 01 00 00 01 "
-       "B0 00 00 00 00 00 00 00 00 00 00 00 00 07",
-       kDefaultText},
+  ExpectDecoded(kModbus, {
+      {kDefaultText, kDefaultRecord, kDefaultText},
       // a network record over a serial text: B and C come from the record;
       // the count byte stays the text's
       {kDefaultText,
@@ -134,12 +100,7 @@ TEST(ModbusBlock, DecodesRecordsOverTheCurrentText) {
        "B0 00 02",
        "A:0,1,5,B:9600,8,1,N,C:,D:1,1,1,0,E:176,0,1,0"},
       {"", "", "A:0,0,0,B:0,0,0,N,C:,D:0,0,0,0,E:0,0,1,1"},
-  };
-  for (const DecodeCase& c : cases) {
-    int result = 0;
-    EXPECT_EQ(DecodeBlock(kModbus, c.text, Bytes(c.record), &result), c.decoded) << c.record;
-    EXPECT_EQ(result, 1);
-  }
+  });
 }
 
 TEST(ModbusBlock, RecordsSurviveARoundTrip) {

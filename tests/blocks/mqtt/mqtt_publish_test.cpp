@@ -12,11 +12,7 @@ const std::string kDefaultText = "A:30,30,10,0,0,B:1,0,1,C:,D:,E:,F:";
 constexpr size_t kItemsAt = 27;
 constexpr size_t kItemBytes = 19;
 
-TEST(MqttPublish, AnnouncesItsLengthsAndDefault) {
-  uint32_t length = 0;
-  EXPECT_EQ(Function_ParamLength(kPublish, &length), 1024);
-  EXPECT_EQ(Function_CodeLength(kPublish, &length), 1024);
-  EXPECT_EQ(DefaultText(kPublish), kDefaultText);
+TEST(MqttPublish, CodesTheDefaultRecord) {
   EXPECT_EQ(Hex(CodeAlone(kPublish, kDefaultText)),
             "00 00 83 00 00 00 00 00 00 00 00 02 00 0B 2D 00 " + Repeat("00", 8) + " 0A 1E 1E " +
                 Repeat(kFreeItem, 12) + " " + Repeat("00", 8) +

@@ -10,11 +10,7 @@ namespace {
 const std::string kHead = "00 00 84 00 00 00 00 00 00 00 00 03 00";
 const std::string kPinsAndNoStrings = Repeat("00", 8) + " 00 00 07 0D 01 01 01 01 00 00 00 00";
 
-TEST(MqttSubscribe, AnnouncesItsLengthsAndDefault) {
-  uint32_t length = 0;
-  EXPECT_EQ(Function_ParamLength(kSubscribe, &length), 440);
-  EXPECT_EQ(Function_CodeLength(kSubscribe, &length), 300);
-  EXPECT_EQ(DefaultText(kSubscribe), "A:30,30,10,0,160,0,0,0,0,B:1,0,1,C:,D:,E:,F:");
+TEST(MqttSubscribe, CodesTheDefaultRecord) {
   EXPECT_EQ(Hex(CodeAlone(kSubscribe, DefaultText(kSubscribe))),
             kHead + " 00 2D 00 " + Repeat("00", 7) + " 00 03 14 1E A0 00 00 " + kPinsAndNoStrings);
 }

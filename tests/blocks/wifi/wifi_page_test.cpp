@@ -65,14 +65,5 @@ TEST(WifiPage, CancelLeavesTheTextUntouched) {
   EXPECT_EQ(result, 0);
 }
 
-// The Windows build has a real view (tests/windows/editor_test.cpp).
-#if !defined(_WIN32)
-TEST(WifiPage, WithoutAViewEditingIsNotOffered) {
-  char text[5] = "A:1";
-  EXPECT_EQ(Function_Edit(kWifi, text), 0);
-  EXPECT_STREQ(text, "A:1");
-}
-#endif
-
 }  // namespace
 }  // namespace ostrevan::testing

@@ -8,61 +8,25 @@ namespace {
 
 constexpr int kWifi = 11;
 
-TEST(WifiBlock, AnnouncesItsLengthsAndDefault) {
-  uint32_t length = 0;
-  EXPECT_EQ(Function_ParamLength(kWifi, &length), 5);
-  EXPECT_EQ(length, 5u);
-  EXPECT_EQ(Function_CodeLength(kWifi, &length), 20);
-  EXPECT_EQ(length, 20u);
-  EXPECT_EQ(Function_ParamLength(kWifi, nullptr), 0);
-  EXPECT_EQ(DefaultText(kWifi), "A:0");
-}
-
-struct CodeCase {
-  const char* text;
-  const char* record;
-};
-
 TEST(WifiBlock, CodesTextsToRecords) {
-  const CodeCase cases[] = {
+  ExpectRecords(kWifi, {
       {"A:0", "00 00 76 00 00 00 00 01 00 00 00 07 00 00 00 00 00 00 00 00"},
       {"A:1", "00 00 76 00 00 00 00 01 00 01 00 07 00 00 00 00 00 00 00 00"},
       {"", "00 00 76 00 00 00 00 01 00 00 00 07 00 00 00 00 00 00 00 00"},
       {"A:300", "00 00 76 00 00 00 00 01 00 2C 00 07 00 00 00 00 00 00 00 00"},
       {"x,A:  7junk", "00 00 76 00 00 00 00 01 00 07 00 07 00 00 00 00 00 00 00 00"},
       {"A:-1", "00 00 76 00 00 00 00 01 00 FF 00 07 00 00 00 00 00 00 00 00"},
-  };
-  for (const CodeCase& c : cases) {
-    EXPECT_EQ(Hex(CodeAlone(kWifi, c.text)), c.record) << c.text;
-  }
+  });
 }
-
-TEST(WifiBlock, HeadCarriesTheInstanceIndex) {
-  Configure(2000, {{"WIFI", 2000}});
-  for (int i = 0; i < 1025; ++i) ASSERT_EQ(CodeBlock(kWifi, "A:1").result, 1);
-  // index 1025: 0x0401 little-endian at 0, status reference 1025 & 0x3FF = 1
-  EXPECT_EQ(Hex(CodeBlock(kWifi, "A:1").record).substr(0, 23), "01 04 76 00 00 00 01 01");
-}
-
-struct DecodeCase {
-  const char* text;
-  const char* record;
-  const char* decoded;
-};
 
 TEST(WifiBlock, DecodesTheModeByte) {
-  const DecodeCase cases[] = {
+  ExpectDecoded(kWifi, {
       {"A:0", "00 00 76 00 00 00 00 01 00 01 00 07 00 00 00 00 00 00 00 00", "A:1"},
       {"A:1", "00 00 76 00 00 00 00 01 00 00", "A:0"},
       {"A:1", "00 00 76", "A:0"},  // bytes past the given length read as 0
       {"", "", "A:0"},
       {"A:0", "00 00 00 00 00 00 00 00 00 63", "A:99"},
-  };
-  for (const DecodeCase& c : cases) {
-    int result = 0;
-    EXPECT_EQ(DecodeBlock(kWifi, c.text, Bytes(c.record), &result), c.decoded) << c.record;
-    EXPECT_EQ(result, 1);
-  }
+  });
 }
 
 TEST(WifiBlock, ModeTextsLongerThanTheAnnouncedBufferAreCut) {
