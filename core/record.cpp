@@ -17,21 +17,6 @@ void RecordWriter::Report(const FieldName& name, FieldKind kind, size_t offset, 
   if (sink_ && !name.empty()) sink_->OnField(name.Text(), kind, offset, width);
 }
 
-uint8_t* RecordWriter::Reserve(size_t count, FieldKind kind, const FieldName& name) {
-  if (!ok_ || count > capacity_ - position_) {
-    ok_ = false;
-    return nullptr;
-  }
-  uint8_t* at = buffer_ + position_;
-  Report(name, kind, position_, count);
-  position_ += count;
-  return at;
-}
-
-void RecordWriter::PutU8(uint8_t value, const FieldName& name) {
-  if (uint8_t* at = Reserve(1, FieldKind::kU8, name)) at[0] = value;
-}
-
 void RecordWriter::PutU16LE(uint16_t value, const FieldName& name) {
   if (uint8_t* at = Reserve(2, FieldKind::kU16LE, name)) {
     at[0] = static_cast<uint8_t>(value);

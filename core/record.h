@@ -55,7 +55,9 @@ class RecordWriter {
   // False once any put did not fit; such a put writes nothing.
   bool ok() const { return ok_; }
 
-  void PutU8(uint8_t value, const FieldName& name = {});
+  void PutU8(uint8_t value, const FieldName& name = {}) {
+    if (uint8_t* at = Reserve(1, FieldKind::kU8, name)) at[0] = value;
+  }
   void PutU16LE(uint16_t value, const FieldName& name = {});
   void PutU16BE(uint16_t value, const FieldName& name = {});
   void PutU32BE(uint32_t value, const FieldName& name = {});
@@ -68,7 +70,17 @@ class RecordWriter {
   void PatchU8(size_t offset, uint8_t value, const FieldName& name = {});
 
  private:
-  uint8_t* Reserve(size_t count, FieldKind kind, const FieldName& name);
+  // The one bounds check. Inline: a record is hundreds of puts.
+  uint8_t* Reserve(size_t count, FieldKind kind, const FieldName& name) {
+    if (!ok_ || count > capacity_ - position_) {
+      ok_ = false;
+      return nullptr;
+    }
+    uint8_t* at = buffer_ + position_;
+    if (sink_) Report(name, kind, position_, count);
+    position_ += count;
+    return at;
+  }
   void Report(const FieldName& name, FieldKind kind, size_t offset, size_t width);
 
   uint8_t* buffer_;
