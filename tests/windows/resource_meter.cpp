@@ -151,14 +151,15 @@ EnduranceRun Endure(const std::function<void(int round)>& open_once, int warm_up
 }
 
 void ExpectBackToStart(const EnduranceRun& run, const Slack& slack, const std::string& what) {
+  std::string levels = what + " (" + Sources() + "): start " + Describe(run.start) +
+                       "; warmed up " + Describe(run.warmed_up) + "; end " + Describe(run.end);
+  std::printf("%s\n", levels.c_str());  // the levels, for the log of every run
+  SCOPED_TRACE(levels);
   ResourceCounts grown = run.end - run.warmed_up;
-  std::string trace = what + " (" + Sources() + "): start " + Describe(run.start) +
-                      "; warmed up " + Describe(run.warmed_up) + "; end " + Describe(run.end);
-  std::printf("%s\n", trace.c_str());  // the levels, for the log of every run
-  EXPECT_LE(grown.gdi_objects, slack.gdi_objects) << trace;
-  EXPECT_LE(grown.user_objects, slack.user_objects) << trace;
-  EXPECT_LE(grown.heap_blocks, slack.heap_blocks) << trace;
-  EXPECT_LE(grown.heap_bytes, slack.heap_bytes) << trace;
+  EXPECT_LE(grown.gdi_objects, slack.gdi_objects) << "GDI objects";
+  EXPECT_LE(grown.user_objects, slack.user_objects) << "USER objects";
+  EXPECT_LE(grown.heap_blocks, slack.heap_blocks) << "heap blocks";
+  EXPECT_LE(grown.heap_bytes, slack.heap_bytes) << "heap bytes";
 }
 
 }  // namespace ostrevan::windows_testing
