@@ -67,7 +67,7 @@ int UiScript::Run(const std::function<int()>& call) {
   g_running = this;
   next_ = 0;
   deadline_ = GetTickCount() + kTimeLimitMs;
-  UINT_PTR timer = SetTimer(nullptr, 0, 40, &Tick);
+  UINT_PTR timer = SetTimer(nullptr, 0, tick_ms_, &Tick);
   int result = call();
   KillTimer(nullptr, timer);
   g_running = nullptr;

@@ -16,6 +16,8 @@ namespace ostrevan::windows_testing {
 class UiScript {
  public:
   using Step = std::function<bool()>;
+  // `tick_ms`: how often the steps are tried; the system makes it at least 10.
+  explicit UiScript(UINT tick_ms = 40) : tick_ms_(tick_ms) {}
   UiScript& Then(Step step);
   // Runs `call` with the steps; fails the test when they are not all done
   // in time (the windows are then closed so that `call` returns).
@@ -23,6 +25,7 @@ class UiScript {
 
  private:
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+  UINT tick_ms_;
   std::vector<Step> steps_;
   size_t next_ = 0;
   bool busy_ = false;

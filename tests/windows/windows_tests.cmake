@@ -19,7 +19,7 @@ target_include_directories(ostrevan_windows_tests PRIVATE ${PROJECT_SOURCE_DIR}
 target_compile_definitions(ostrevan_windows_tests PRIVATE
   OSTREVAN_VERSION="${PROJECT_VERSION}" WIN32_LEAN_AND_MEAN NOMINMAX)
 target_link_libraries(ostrevan_windows_tests PRIVATE ${OSTREVAN_GTEST_MAIN} version user32
-                      comctl32)
+                      gdi32 comctl32)
 target_link_options(ostrevan_windows_tests PRIVATE -static -static-libgcc -static-libstdc++)
 add_dependencies(ostrevan_windows_tests ostrevan)
 add_test(NAME ostrevan_windows_tests COMMAND ostrevan_windows_tests --gtest_brief=1)
@@ -28,7 +28,8 @@ add_test(NAME ostrevan_windows_tests COMMAND ostrevan_windows_tests --gtest_brie
 # and the Win32 view linked in statically, not reached through the DLL.
 # "--show password|phonebook" only opens one (for the screenshots).
 add_executable(ostrevan_dialog_tests windows/dialogs/main.cpp windows/dialogs/dialog_test.cpp
-               windows/ui_script.cpp)
+               windows/dialogs/endurance_test.cpp windows/ui_script.cpp
+               windows/resource_meter.cpp)
 target_include_directories(ostrevan_dialog_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(ostrevan_dialog_tests PRIVATE ostrevan_impl gtest)
 target_link_options(ostrevan_dialog_tests PRIVATE -static -static-libgcc -static-libstdc++)

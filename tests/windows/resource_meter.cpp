@@ -1,0 +1,165 @@
+#include "windows/resource_meter.h"
+
+#include <winternl.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+namespace ostrevan::windows_testing {
+
+namespace {
+
+// One cell of the GDI handle table Wine maps into every process and names
+// in the process environment block (the layout Wine gives it on both word
+// sizes). A cell with a type holds a live object.
+struct GdiHandleCell {
+  uint64_t object;
+  uint16_t process_id;
+  uint16_t count;
+  uint16_t unique;
+  uint8_t type;
+  uint8_t flags;
+  uint64_t user_pointer;
+};
+static_assert(sizeof(GdiHandleCell) == 24);
+
+constexpr size_t kGdiTableCells = 0x10000;
+// Where the process environment block keeps the table's address.
+constexpr size_t kGdiTableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
+
+bool GuiResourcesWork() {
+  SetLastError(ERROR_SUCCESS);
+  DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  return count != 0 || GetLastError() != ERROR_CALL_NOT_IMPLEMENTED;
+}
+
+const char* ProcessEnvironmentBlock() {
+  using Query = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
+  auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+  PROCESS_BASIC_INFORMATION basic{};
+  if (!query || query(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic,
+                      nullptr) != 0)
+    return nullptr;
+  return reinterpret_cast<const char*>(basic.PebBaseAddress);
+}
+
+long GdiTableObjects() {
+  const char* environment = ProcessEnvironmentBlock();
+  if (!environment) return -1;
+  const auto* table = *reinterpret_cast<const GdiHandleCell* const*>(environment + kGdiTableOffset);
+  if (!table) return -1;
+  long live = 0;
+  for (size_t index = 0; index < kGdiTableCells; ++index) {
+    if (table[index].type != 0) ++live;
+  }
+  return live;
+}
+
+bool Ours(HWND window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  return process == GetCurrentProcessId();
+}
+
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+  ++*reinterpret_cast<long*>(count);
+  return TRUE;
+}
+
+BOOL CALLBACK CountTopLevel(HWND window, LPARAM count) {
+  if (Ours(window)) {
+    ++*reinterpret_cast<long*>(count);
+    EnumChildWindows(window, &CountWindow, count);  // all descendants
+  }
+  return TRUE;
+}
+
+// Hidden, owned and message-only windows included: a tooltip or a page
+// that outlives its sheet is as much a leak as a visible one.
+long ProcessWindows() {
+  long count = 0;
+  EnumWindows(&CountTopLevel, reinterpret_cast<LPARAM>(&count));
+  for (HWND window = nullptr; (window = FindWindowExA(HWND_MESSAGE, window, nullptr, nullptr));)
+    CountTopLevel(window, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+// Memory as the blocks in use in every heap of the process. The process's
+// private bytes (GetProcessMemoryInfo) read 0 under Wine, and its working
+// set moves with paging; the heaps count each allocation exactly. The C
+// runtime's heap is one of them, so new and malloc of this program and of
+// the DLL are all seen.
+void CountHeapBlocks(ResourceCounts& counts) {
+  std::vector<HANDLE> heaps(GetProcessHeaps(0, nullptr) + 8);
+  heaps.resize(GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data()));
+  for (HANDLE heap : heaps) {
+    if (!HeapLock(heap)) continue;
+    PROCESS_HEAP_ENTRY entry{};
+    while (HeapWalk(heap, &entry)) {
+      if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) {
+        ++counts.heap_blocks;
+        counts.heap_bytes += static_cast<long>(entry.cbData);
+      }
+    }
+    HeapUnlock(heap);
+  }
+}
+
+}  // namespace
+
+ResourceCounts operator-(const ResourceCounts& after, const ResourceCounts& before) {
+  return {after.gdi_objects - before.gdi_objects, after.user_objects - before.user_objects,
+          after.heap_blocks - before.heap_blocks, after.heap_bytes - before.heap_bytes};
+}
+
+std::string Describe(const ResourceCounts& counts) {
+  return "GDI " + std::to_string(counts.gdi_objects) + ", USER " +
+         std::to_string(counts.user_objects) + ", heap " + std::to_string(counts.heap_blocks) +
+         " blocks / " + std::to_string(counts.heap_bytes) + " bytes";
+}
+
+ResourceCounts MeasureResources() {
+  ResourceCounts counts;
+  if (GuiResourcesWork()) {
+    counts.gdi_objects = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
+    counts.user_objects = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
+  } else {
+    counts.gdi_objects = GdiTableObjects();
+    counts.user_objects = ProcessWindows();
+  }
+  CountHeapBlocks(counts);
+  return counts;
+}
+
+std::string Sources() {
+  return GuiResourcesWork() ? "GetGuiResources, heap walk"
+                            : "GDI handle table, process windows, heap walk";
+}
+
+EnduranceRun Endure(const std::function<void(int round)>& open_once, int warm_up, int rounds) {
+  EnduranceRun run;
+  run.start = MeasureResources();
+  for (int round = 0; round < warm_up; ++round) open_once(round);
+  run.warmed_up = MeasureResources();
+  for (int round = 0; round < rounds; ++round) open_once(round);
+  run.end = MeasureResources();
+  return run;
+}
+
+void ExpectBackToStart(const EnduranceRun& run, const Slack& slack, const std::string& what) {
+  std::string levels = what + " (" + Sources() + "): start " + Describe(run.start) +
+                       "; warmed up " + Describe(run.warmed_up) + "; end " + Describe(run.end);
+  std::printf("%s\n", levels.c_str());  // the levels, for the log of every run
+  SCOPED_TRACE(levels);
+  ResourceCounts grown = run.end - run.warmed_up;
+  EXPECT_LE(grown.gdi_objects, slack.gdi_objects) << "GDI objects";
+  EXPECT_LE(grown.user_objects, slack.user_objects) << "USER objects";
+  EXPECT_LE(grown.heap_blocks, slack.heap_blocks) << "heap blocks";
+  EXPECT_LE(grown.heap_bytes, slack.heap_bytes) << "heap bytes";
+}
+
+}  // namespace ostrevan::windows_testing
