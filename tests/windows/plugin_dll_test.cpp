@@ -14,7 +14,7 @@ namespace ostrevan::windows_testing {
 namespace {
 
 TEST(PluginDll, CarriesTheProjectVersion) {
-  std::string path = ProgramDirectory() + "ostrevan.dll";
+  std::string path = host::DefaultPluginPath();
   DWORD ignored = 0;
   DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
   ASSERT_GT(size, 0u) << "no version resource in " << path;

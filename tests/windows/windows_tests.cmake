@@ -13,7 +13,8 @@ add_test(NAME host_tool_imports
 # test program, then the nine names with GetProcAddress.
 file(GLOB OSTREVAN_WINDOWS_TEST_SOURCES CONFIGURE_DEPENDS
      ${CMAKE_CURRENT_SOURCE_DIR}/windows/*.cpp)
-add_executable(ostrevan_windows_tests ${OSTREVAN_WINDOWS_TEST_SOURCES})
+add_executable(ostrevan_windows_tests ${OSTREVAN_WINDOWS_TEST_SOURCES}
+               ${PROJECT_SOURCE_DIR}/tools/ostrevan-host/plugin_loader.cpp)
 target_include_directories(ostrevan_windows_tests PRIVATE ${PROJECT_SOURCE_DIR}
                            ${PROJECT_SOURCE_DIR}/include ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_definitions(ostrevan_windows_tests PRIVATE

@@ -60,6 +60,8 @@ Plugin::Plugin(const std::string& path) {
   }
 }
 
+void* Plugin::Find(const char* name) const { return Symbol(handle_, name); }
+
 Plugin::~Plugin() {
   if (handle_) Close(handle_);
 }

@@ -29,6 +29,8 @@ class Plugin {
   Plugin& operator=(const Plugin&) = delete;
 
   const PluginApi& api() const { return api_; }
+  // Any other name the library exports, or null.
+  void* Find(const char* name) const;
 
  private:
   void* handle_ = nullptr;
