@@ -21,7 +21,8 @@ int WriteParamText(char* param, std::string_view text, uint32_t capacity) {
 }
 
 size_t FindKey(std::string_view text, std::string_view key, size_t from) {
-  if (key.empty()) return from <= text.size() ? from : kNotFound;
+  if (from > text.size()) return kNotFound;
+  if (key.empty()) return from;
   // Keys are ",X:"-like and texts are full of commas: look for the rarer
   // character behind the comma first. The hits come in the same order as
   // the key's places, so the first match is still the first occurrence.
