@@ -7,9 +7,9 @@
 
 namespace ostrevan {
 
-std::string ReadParamText(const char* param) {
+std::string_view ReadParamText(const char* param) {
   if (!param) return {};
-  return std::string(param, strnlen(param, kMaxParamText));
+  return std::string_view(param, strnlen(param, kMaxParamText));
 }
 
 int WriteParamText(char* param, std::string_view text, uint32_t capacity) {
@@ -40,33 +40,93 @@ size_t FindKey(std::string_view text, std::string_view key, size_t from) {
   return kNotFound;
 }
 
-size_t FindField(std::string_view text, std::string_view key) {
+KeyedText::KeyedText(std::string_view text)
+    : text_(text), indexed_(text.size() <= std::tuple_size_v<decltype(next_)>) {
+  if (!indexed_) return;
+  first_.fill(kEnd);
+  // From the back, so that every chain comes out in ascending order.
+  for (size_t behind = text.size(); behind-- > 1;) {
+    const auto c = static_cast<unsigned char>(text[behind]);
+    if (text[behind - 1] != ',' || c >= first_.size()) continue;
+    const auto comma = static_cast<uint16_t>(behind - 1);
+    next_[comma] = first_[c];
+    first_[c] = comma;
+  }
+}
+
+size_t KeyedText::Find(std::string_view key, size_t from) const {
+  const bool comma_key = key.size() >= 2 && key[0] == ',';
+  if (!indexed_ || !comma_key || static_cast<unsigned char>(key[1]) >= first_.size())
+    return FindKey(text_, key, from);
+  if (from > text_.size()) return kNotFound;
+  for (uint16_t at = first_[static_cast<unsigned char>(key[1])]; at != kEnd; at = next_[at]) {
+    if (at < from || text_.size() - at < key.size()) continue;
+    if (std::equal(key.begin() + 2, key.end(), text_.begin() + at + 2)) return at;
+  }
+  return kNotFound;
+}
+
+namespace {
+
+// The plain and the indexed text answer the same questions.
+struct PlainText {
+  std::string_view text;
+  std::string_view view() const { return text; }
+  size_t Find(std::string_view key, size_t from = 0) const { return FindKey(text, key, from); }
+};
+
+template <class Text>
+size_t FieldAt(const Text& text, std::string_view key) {
   key = key.substr(0, 9);  // keys are formatted into a 10-byte buffer
-  size_t at = FindKey(text, key);
+  size_t at = text.Find(key);
   return at == kNotFound ? kNotFound : at + key.size();
 }
 
-std::optional<std::string_view> FieldSpan(std::string_view text, std::string_view key,
-                                          std::string_view next_key) {
-  size_t begin = FindField(text, key);
+// The content behind `key` up to `next_key`; when `next_key` is missing
+// behind it, nothing, or the rest of the text when `or_rest`.
+template <class Text>
+std::optional<std::string_view> SpanOf(const Text& text, std::string_view key,
+                                       std::string_view next_key, bool or_rest) {
+  size_t begin = FieldAt(text, key);
   if (begin == kNotFound) return std::nullopt;
-  size_t end = text.size();
+  size_t end = text.view().size();
   if (!next_key.empty()) {
-    end = FindKey(text, next_key.substr(0, 9), begin);
-    if (end == kNotFound) return std::nullopt;
+    end = text.Find(next_key.substr(0, 9), begin);
+    if (end == kNotFound) {
+      if (!or_rest) return std::nullopt;
+      end = text.view().size();
+    }
   }
   if (end <= begin) return std::nullopt;
-  return text.substr(begin, end - begin);
+  return text.view().substr(begin, end - begin);
+}
+
+}  // namespace
+
+size_t FindField(std::string_view text, std::string_view key) {
+  return FieldAt(PlainText{text}, key);
+}
+
+size_t FindField(const KeyedText& text, std::string_view key) { return FieldAt(text, key); }
+
+std::optional<std::string_view> FieldSpan(std::string_view text, std::string_view key,
+                                          std::string_view next_key) {
+  return SpanOf(PlainText{text}, key, next_key, false);
+}
+
+std::optional<std::string_view> FieldSpan(const KeyedText& text, std::string_view key,
+                                          std::string_view next_key) {
+  return SpanOf(text, key, next_key, false);
 }
 
 std::optional<std::string_view> FieldSpanOrRest(std::string_view text, std::string_view key,
                                                 std::string_view next_key) {
-  size_t begin = FindField(text, key);
-  if (begin == kNotFound) return std::nullopt;
-  size_t end = next_key.empty() ? kNotFound : FindKey(text, next_key.substr(0, 9), begin);
-  if (end == kNotFound) end = text.size();
-  if (end <= begin) return std::nullopt;
-  return text.substr(begin, end - begin);
+  return SpanOf(PlainText{text}, key, next_key, true);
+}
+
+std::optional<std::string_view> FieldSpanOrRest(const KeyedText& text, std::string_view key,
+                                                std::string_view next_key) {
+  return SpanOf(text, key, next_key, true);
 }
 
 std::vector<std::string> SplitText(std::string_view text, char separator, size_t max_pieces) {

@@ -19,8 +19,9 @@ namespace ostrevan {
 // Texts are at most this many characters; longer input is cut.
 constexpr size_t kMaxParamText = 1023;
 
-// The text the host passed, cut at its NUL or at kMaxParamText characters.
-std::string ReadParamText(const char* param);
+// The text the host passed, cut at its NUL or at kMaxParamText characters: a
+// view of the host's buffer, so it is read before anything is written there.
+std::string_view ReadParamText(const char* param);
 
 // Copies `text` and a NUL into the host's buffer of `capacity` bytes, cutting
 // the text so that it never writes past the buffer. Returns 1.
@@ -32,19 +33,48 @@ constexpr size_t kNotFound = std::string_view::npos;
 // kNotFound: std::string_view::find, made quick for the grammar's keys.
 size_t FindKey(std::string_view text, std::string_view key, size_t from = 0);
 
+// A text to look up many keys in: the commas are indexed once by the
+// character behind them, so finding ",G3:" visits only the commas before a
+// 'G' instead of the whole text. Find gives exactly what FindKey gives; keys
+// that do not start with a comma are searched for plainly.
+class KeyedText {
+ public:
+  explicit KeyedText(std::string_view text);
+  KeyedText(const KeyedText&) = delete;
+  KeyedText& operator=(const KeyedText&) = delete;
+
+  std::string_view view() const { return text_; }
+  size_t Find(std::string_view key, size_t from = 0) const;
+
+ private:
+  static constexpr uint16_t kEnd = 0xFFFF;
+
+  std::string_view text_;
+  bool indexed_;  // false for texts too long to index
+  // Per ASCII character: the first comma before it; per comma: the next
+  // comma before the same character.
+  std::array<uint16_t, 128> first_;
+  std::array<uint16_t, kMaxParamText + 1> next_;
+};
+
 // Position just behind the first occurrence of `key` (cut to 9 characters),
 // or kNotFound.
 size_t FindField(std::string_view text, std::string_view key);
+size_t FindField(const KeyedText& text, std::string_view key);
 
 // The content between `key` and the next occurrence of `next_key` behind it
 // (or the end of the text when `next_key` is empty). Empty when a key is
 // missing or the content is empty: such a field is skipped.
 std::optional<std::string_view> FieldSpan(std::string_view text, std::string_view key,
                                           std::string_view next_key);
+std::optional<std::string_view> FieldSpan(const KeyedText& text, std::string_view key,
+                                          std::string_view next_key);
 
 // Like FieldSpan, but the content runs to the end of the text when
 // `next_key` does not occur behind `key`.
 std::optional<std::string_view> FieldSpanOrRest(std::string_view text, std::string_view key,
+                                                std::string_view next_key);
+std::optional<std::string_view> FieldSpanOrRest(const KeyedText& text, std::string_view key,
                                                 std::string_view next_key);
 
 // Pieces between separators, each cut to 99 characters; a separator closes a

@@ -39,9 +39,12 @@ void Fields(std::string_view text) {
           "a field found behind something other than its key");
   }
   // The quick key search finds what the library's search finds.
+  const KeyedText keyed(text);
   for (std::string_view key : {",", ",G", ",G1:", "A:", ""}) {
-    for (size_t from : {size_t{0}, size_t{1}, text.size() / 2, text.size() + 1})
+    for (size_t from : {size_t{0}, size_t{1}, text.size() / 2, text.size() + 1}) {
       Check(FindKey(text, key, from) == text.find(key, from), "FindKey differs from find");
+      Check(keyed.Find(key, from) == text.find(key, from), "KeyedText differs from find");
+    }
   }
   if (auto span = FieldSpan(text, "A:", "B:")) {
     Check(!span->empty() && Inside(*span, text), "a field span that is empty or outside");
@@ -70,7 +73,7 @@ void Texts(std::string_view text) {
         "RemoveQuotes removed something other than quotes");
 
   std::string terminated(text);
-  std::string read = ReadParamText(terminated.c_str());
+  std::string_view read = ReadParamText(terminated.c_str());
   Check(read.size() <= kMaxParamText, "a parameter text read over its limit");
   Check(std::string_view(terminated).substr(0, read.size()) == read,
         "a parameter text read is not the start of the text");

@@ -16,7 +16,7 @@ constexpr size_t kAddressOffset = 13;
 
 }  // namespace
 
-GprsConnectParams ParseGprsConnectText(const std::string& text) {
+GprsConnectParams ParseGprsConnectText(std::string_view text) {
   GprsConnectParams params;
   if (auto span = FieldSpan(text, "A:", "B:")) {
     ScannedInts<5> scanned = ScanInts<5>(*span);

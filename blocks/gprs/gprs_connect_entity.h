@@ -16,7 +16,7 @@ struct GprsConnectParams {
   uint32_t close_mode = 0;  // 0 "DisConnect", 1 "Close mobile scene"; kept as read
 };
 
-GprsConnectParams ParseGprsConnectText(const std::string& text);
+GprsConnectParams ParseGprsConnectText(std::string_view text);
 std::string GprsConnectText(const GprsConnectParams& params);
 
 class CGprsConnectEntity : public CBlockEntity<4, 200, 150> {

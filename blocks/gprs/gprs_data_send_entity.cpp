@@ -16,8 +16,9 @@ constexpr size_t kAddressOffset = 16;
 
 }  // namespace
 
-GprsDataSendParams ParseGprsDataSendText(const std::string& text) {
+GprsDataSendParams ParseGprsDataSendText(std::string_view whole) {
   GprsDataSendParams params;
+  const KeyedText text(whole);
   GprsServer& server = params.server;
   if (auto span = FieldSpan(text, "A:", ",B:")) {
     ScannedInts<3> scanned = ScanInts<3>(*span);

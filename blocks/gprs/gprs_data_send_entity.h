@@ -24,7 +24,7 @@ struct GprsDataSendParams {
   GprsServer server;
 };
 
-GprsDataSendParams ParseGprsDataSendText(const std::string& text);
+GprsDataSendParams ParseGprsDataSendText(std::string_view text);
 std::string GprsDataSendText(const GprsDataSendParams& params);
 
 class CGprsDataSendEntity : public CBlockEntity<12, 200, 150> {

@@ -22,7 +22,8 @@ MemoryReadParams MemoryReadDefaults() {
   return params;
 }
 
-MemoryReadParams ParseMemoryReadText(const std::string& text) {
+MemoryReadParams ParseMemoryReadText(std::string_view whole) {
+  const KeyedText text(whole);
   MemoryReadParams params = MemoryReadDefaults();
   if (auto span = FieldSpan(text, "A:", ",B:")) ApplyFileOptions(ScanInts<kFileOptionCount>(*span), params);
   if (auto span = FieldSpan(text, ",B:", ",C:")) params.separator = span->front();

@@ -19,7 +19,7 @@ struct MemoryReadParams : CardFileParams {
 
 // The defaults, with the file name taken from the clock.
 MemoryReadParams MemoryReadDefaults();
-MemoryReadParams ParseMemoryReadText(const std::string& text);
+MemoryReadParams ParseMemoryReadText(std::string_view text);
 std::string MemoryReadText(const MemoryReadParams& params);
 
 class CMemoryReadEntity : public CBlockEntity<2, 80, 55> {

@@ -37,7 +37,8 @@ MemoryWriteParams MemoryWriteDefaults() {
   return params;
 }
 
-MemoryWriteParams ParseMemoryWriteText(const std::string& text) {
+MemoryWriteParams ParseMemoryWriteText(std::string_view whole) {
+  const KeyedText text(whole);
   MemoryWriteParams params = MemoryWriteDefaults();
   if (auto span = FieldSpan(text, "A:", ",B:")) {
     ScannedInts<kSegmentACount> scanned = ScanInts<kSegmentACount>(*span);

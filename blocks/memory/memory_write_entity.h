@@ -22,7 +22,7 @@ struct MemoryWriteParams : CardFileParams {
 
 // The defaults, with the file name taken from the clock.
 MemoryWriteParams MemoryWriteDefaults();
-MemoryWriteParams ParseMemoryWriteText(const std::string& text);
+MemoryWriteParams ParseMemoryWriteText(std::string_view text);
 std::string MemoryWriteText(const MemoryWriteParams& params);
 
 class CMemoryWriteEntity : public CBlockEntity<3, 100, 60> {

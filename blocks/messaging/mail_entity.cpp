@@ -83,7 +83,8 @@ void PutAttachments(RecordWriter& out, const MailParams& params) {
 
 }  // namespace
 
-MailParams ParseMailText(std::string_view text) {
+MailParams ParseMailText(std::string_view whole) {
+  const KeyedText text(whole);
   MailParams params;
   MessageContent& message = params.message;
   if (auto span = FieldSpan(text, "A:", ",B:")) {

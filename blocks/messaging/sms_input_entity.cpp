@@ -26,7 +26,8 @@ constexpr const char* kReceiverKeys[] = {",B:", ",C:", ",D:", ",E:", ",F:", ",G:
 
 }  // namespace
 
-SmsInputParams ParseSmsInputText(std::string_view text) {
+SmsInputParams ParseSmsInputText(std::string_view whole) {
+  const KeyedText text(whole);
   SmsInputParams params;
   if (auto span = FieldSpan(text, "A:", "B:")) {
     ScannedInts<3> values = ScanInts<3>(span->substr(0, kFieldSpanMax));

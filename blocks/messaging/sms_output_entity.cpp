@@ -41,7 +41,8 @@ int32_t WholeSeconds(float seconds) { return static_cast<int32_t>(seconds); }
 
 }  // namespace
 
-SmsOutputParams ParseSmsOutputText(std::string_view text) {
+SmsOutputParams ParseSmsOutputText(std::string_view whole) {
+  const KeyedText text(whole);
   SmsOutputParams params;
   MessageContent& message = params.message;
   if (auto span = FieldSpan(text, "A:", ",B:")) {

@@ -26,7 +26,7 @@ void ReadSerialLink(std::string_view span, ModbusParams& params) {
   if (items.size() > 3) params.parity = ParityFromLetter(items[3].empty() ? '\0' : items[3][0]);
 }
 
-void ReadNetworkLink(std::string_view text, ModbusParams& params) {
+void ReadNetworkLink(const KeyedText& text, ModbusParams& params) {
   if (auto span = FieldSpan(text, ",B:", ",C:")) {
     auto values = ScanInts<4>(*span);
     params.target_port = static_cast<uint32_t>(values[0]);
@@ -42,9 +42,9 @@ void ReadNetworkLink(std::string_view text, ModbusParams& params) {
 
 }  // namespace
 
-ModbusParams ParseModbusText(const std::string& whole) {
+ModbusParams ParseModbusText(std::string_view whole) {
   ModbusParams params;
-  std::string_view text = whole;
+  const KeyedText text(whole);
   if (auto span = FieldSpan(text, "A:", ",B:")) {
     auto values = ScanInts<3>(*span);
     params.port = static_cast<uint32_t>(values[0]);

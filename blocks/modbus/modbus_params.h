@@ -34,7 +34,7 @@ struct ModbusParams {
 // registers.
 constexpr bool IsBitFunction(int code) { return code == 1 || code == 2 || code == 15; }
 
-ModbusParams ParseModbusText(const std::string& text);
+ModbusParams ParseModbusText(std::string_view text);
 std::string ModbusText(const ModbusParams& params);
 
 }  // namespace ostrevan

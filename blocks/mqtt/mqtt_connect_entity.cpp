@@ -37,17 +37,17 @@ constexpr size_t kMaxNumbers = 99;
 constexpr const char* kKeys[] = {"A:", ",B:", ",C:", ",D:", ",E:", ",F:", ",G:", ",H:", ",I:"};
 enum Key { kA, kB, kC, kD, kE, kF, kG, kH, kI };
 
-std::optional<std::string_view> Value(const std::string& text, Key key,
+std::optional<std::string_view> Value(const KeyedText& text, Key key,
                                       size_t max_length = kMaxValue) {
   const char* next = key == kI ? "" : kKeys[key + 1];
   return FieldValue(text, kKeys[key], next, max_length);
 }
 
-void ReadFreeText(const std::string& text, Key key, std::string& field) {
+void ReadFreeText(const KeyedText& text, Key key, std::string& field) {
   if (std::optional<std::string_view> value = Value(text, key)) field = RemoveQuotes(*value);
 }
 
-void ReadNumbers(const std::string& text, MqttConnectParams& params) {
+void ReadNumbers(const KeyedText& text, MqttConnectParams& params) {
   std::optional<std::string_view> value = Value(text, kA, kMaxNumbers);
   if (!value) return;
   int* const fields[] = {&params.ping_interval,  &params.connection_timeout, &params.reserved_a3,
@@ -62,7 +62,8 @@ void ReadNumbers(const std::string& text, MqttConnectParams& params) {
 
 }  // namespace
 
-MqttConnectParams ParseMqttConnectText(const std::string& text) {
+MqttConnectParams ParseMqttConnectText(std::string_view whole) {
+  const KeyedText text(whole);
   MqttConnectParams params;
   ReadNumbers(text, params);
   ReadFreeText(text, kB, params.client_id);

@@ -30,7 +30,7 @@ struct MqttConnectParams {
   int network = 0;      // 0 Ethernet, 1 4G
 };
 
-MqttConnectParams ParseMqttConnectText(const std::string& text);
+MqttConnectParams ParseMqttConnectText(std::string_view text);
 std::string MqttConnectText(const MqttConnectParams& params);
 
 class CMqttConnectEntity : public CBlockEntity<7, 1024, 10240> {

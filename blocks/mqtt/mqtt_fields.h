@@ -32,9 +32,10 @@ inline bool Bit(uint8_t byte, int bit) { return (byte >> bit & 1) != 0; }
 // A field's value between its key and the next key (to the end of the text
 // when `next_key` is empty), cut to `max_length` characters; nothing when a
 // key is missing or the value is empty.
-// A view into `text`.
-inline std::optional<std::string_view> FieldValue(std::string_view text, std::string_view key,
-                                                  std::string_view next_key, size_t max_length) {
+// A view into `text`, which is a std::string_view or a KeyedText.
+template <class Text>
+std::optional<std::string_view> FieldValue(const Text& text, std::string_view key,
+                                           std::string_view next_key, size_t max_length) {
   std::optional<std::string_view> span = FieldSpan(text, key, next_key);
   if (!span) return std::nullopt;
   return span->substr(0, max_length);

@@ -45,18 +45,19 @@ constexpr size_t kMaxValue = 99;
 constexpr const char* kKeys[] = {"A:", ",B:", ",C:", ",D:", ",E:", ",F:"};
 enum Key { kA, kB, kC, kD, kE, kF };
 
-std::optional<std::string_view> Value(const std::string& text, Key key) {
+std::optional<std::string_view> Value(const KeyedText& text, Key key) {
   if (key == kF) return FieldValue(text, kKeys[kF], "", kMaxParamText);
   return FieldValue(text, kKeys[key], kKeys[key + 1], kMaxValue);
 }
 
-void ReadFreeText(const std::string& text, Key key, std::string& field) {
+void ReadFreeText(const KeyedText& text, Key key, std::string& field) {
   if (std::optional<std::string_view> value = Value(text, key)) field = RemoveQuotes(*value);
 }
 
 }  // namespace
 
-MqttSubscribeParams ParseMqttSubscribeText(const std::string& text) {
+MqttSubscribeParams ParseMqttSubscribeText(std::string_view whole) {
+  const KeyedText text(whole);
   MqttSubscribeParams params;
   if (std::optional<std::string_view> numbers = Value(text, kA)) {
     int* const fields[] = {&params.interval,     &params.ping_interval, &params.connection_timeout,

@@ -28,7 +28,7 @@ struct MqttSubscribeParams {
   int azure_c2d = 0;
 };
 
-MqttSubscribeParams ParseMqttSubscribeText(const std::string& text);
+MqttSubscribeParams ParseMqttSubscribeText(std::string_view text);
 std::string MqttSubscribeText(const MqttSubscribeParams& params);
 
 class CMqttReadEntity : public CBlockEntity<5, 440, 300> {

@@ -63,20 +63,20 @@ class ItemKey {
 
 // An item value runs from its key to the next key of the group; where that
 // key is missing, to the end of the text.
-std::optional<std::string_view> ItemSpan(std::string_view text, std::string_view key,
+std::optional<std::string_view> ItemSpan(const KeyedText& text, std::string_view key,
                                          std::string_view next_key) {
   size_t begin = FindField(text, key);
   if (begin == kNotFound) return std::nullopt;
-  size_t end = FindKey(text, next_key, begin);
-  return text.substr(begin, end == kNotFound ? std::string_view::npos : end - begin);
+  size_t end = text.Find(next_key, begin);
+  return text.view().substr(begin, end == kNotFound ? std::string_view::npos : end - begin);
 }
 
-void ReadItems(std::string_view text, MqttPublishParams& params) {
+void ReadItems(const KeyedText& text, MqttPublishParams& params) {
   // Most texts carry few items or none: a key whose letter group does not
   // occur at all is not looked for twelve times.
-  const bool any_g = FindKey(text, ",G") != kNotFound;
-  const bool any_h = FindKey(text, ",H") != kNotFound;
-  const bool any_i = FindKey(text, ",I") != kNotFound;
+  const bool any_g = text.Find(",G") != kNotFound;
+  const bool any_h = text.Find(",H") != kNotFound;
+  const bool any_i = text.Find(",I") != kNotFound;
   for (size_t slot = 1; slot <= kPublishItemsCoded; ++slot) {
     const ItemKey g('G', slot), h('H', slot), i('I', slot), next_g('G', slot + 1);
     PublishItem& item = params.items[slot - 1];
@@ -95,7 +95,7 @@ void ReadItems(std::string_view text, MqttPublishParams& params) {
     // A comment that runs to the end of the text is taken whole.
     if (any_i) {
       if (std::optional<std::string_view> comment = ItemSpan(text, i, next_g)) {
-        bool to_end = FindKey(text, next_g) == kNotFound;
+        bool to_end = text.Find(next_g) == kNotFound;
         item.comment = std::string(to_end ? *comment : comment->substr(0, kMaxValue));
       }
     }
@@ -152,7 +152,8 @@ PublishItem ReadItem(const RecordReader& in, size_t at) {
 
 }  // namespace
 
-MqttPublishParams ParseMqttPublishText(const std::string& text) {
+MqttPublishParams ParseMqttPublishText(std::string_view whole) {
+  const KeyedText text(whole);
   MqttPublishParams params;
   if (std::optional<std::string_view> numbers = FieldValue(text, "A:", ",B:", kMaxValue)) {
     int* const fields[] = {&params.interval, &params.ping_interval, &params.connection_timeout,

@@ -40,7 +40,7 @@ struct MqttPublishParams {
   int network = 0;  // 0 Ethernet, 1 4G
 };
 
-MqttPublishParams ParseMqttPublishText(const std::string& text);
+MqttPublishParams ParseMqttPublishText(std::string_view text);
 std::string MqttPublishText(const MqttPublishParams& params);
 
 class CMqttWriteEntity : public CBlockEntity<6, 1024, 1024> {

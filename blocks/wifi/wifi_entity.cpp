@@ -13,7 +13,7 @@ constexpr RecordHead kHead{0x76, 1, 1, 0x01};
 
 }  // namespace
 
-WifiParams ParseWifiText(const std::string& text) {
+WifiParams ParseWifiText(std::string_view text) {
   WifiParams params;
   size_t value = FindField(text, "A:");
   if (value != kNotFound) params.mode = static_cast<uint8_t>(LeadingInt(std::string_view(text).substr(value)));

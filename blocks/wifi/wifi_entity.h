@@ -12,7 +12,7 @@ struct WifiParams {
   uint8_t mode = 0;  // 0 access point ("AP"), 1 station ("STA")
 };
 
-WifiParams ParseWifiText(const std::string& text);
+WifiParams ParseWifiText(std::string_view text);
 std::string WifiText(const WifiParams& params);
 
 class CWifiModeEntity : public CBlockEntity<11, 5, 20> {

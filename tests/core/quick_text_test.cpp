@@ -58,9 +58,10 @@ TEST(Format, AppendsBehindTheText) {
 }
 
 TEST(FindKey, FindsWhatStringViewFindFinds) {
-  // Texts and keys of the grammar's own characters, where near misses abound.
+  // Texts and keys of the grammar's own characters, where near misses abound,
+  // and a character that the comma index leaves out.
   std::mt19937 random(7);
-  const std::string alphabet = ",,,G1:A2";
+  const std::string alphabet = ",,,G1:A2\xC4";
   auto draw = [&](size_t length) {
     std::string text;
     for (size_t i = 0; i < length; ++i) text.push_back(alphabet[random() % alphabet.size()]);
@@ -72,6 +73,22 @@ TEST(FindKey, FindsWhatStringViewFindFinds) {
     const size_t expected = std::string_view(text).find(key, from);
     ASSERT_EQ(FindKey(text, key, from), expected)
         << "text \"" << text << "\" key \"" << key << "\" from " << from;
+    ASSERT_EQ(KeyedText(text).Find(key, from), expected)
+        << "indexed text \"" << text << "\" key \"" << key << "\" from " << from;
+  }
+}
+
+TEST(KeyedText, FindsKeysInTextsAtAndPastTheIndexedLength) {
+  for (size_t length : {kMaxParamText, kMaxParamText + 1, kMaxParamText + 2, size_t{3000}}) {
+    std::string text(length, 'x');
+    text.replace(length - 4, 4, ",G1:");
+    text.replace(0, 4, ",G2:");
+    const KeyedText keyed(text);
+    EXPECT_EQ(keyed.Find(",G1:"), length - 4) << length;
+    EXPECT_EQ(keyed.Find(",G2:"), 0u) << length;
+    EXPECT_EQ(keyed.Find(",G2:", 1), kNotFound) << length;
+    EXPECT_EQ(keyed.Find(",G1:", length), kNotFound) << length;
+    EXPECT_EQ(keyed.Find(",G1:", length + 1), kNotFound) << length;
   }
 }
 
