@@ -185,6 +185,17 @@ bool AppendFormatted(std::string& text, const char* format, va_list* args) {
     out.Append({plain, static_cast<size_t>(p - plain)});
     if (!*p) return true;
     ++p;
+    // The plain %d and %s make up nearly all conversions: no flags to read.
+    if (*p == 'd') {
+      char buffer[24];
+      out.Append(Digits(buffer, va_arg(*args, int), 10, false));
+      continue;
+    }
+    if (*p == 's') {
+      const char* value = va_arg(*args, const char*);
+      out.Append(value ? value : "(null)");
+      continue;
+    }
     Conversion c;
     if (!ReadConversion(p, c)) return false;
     AppendConversion(out, c, args);

@@ -129,20 +129,41 @@ std::optional<std::string_view> FieldSpanOrRest(const KeyedText& text, std::stri
   return SpanOf(text, key, next_key, true);
 }
 
-std::vector<std::string> SplitText(std::string_view text, char separator, size_t max_pieces) {
+namespace {
+
+// The piece that starts at `begin`, cut to 99 characters; moves `begin` to
+// the next piece. False when there is none.
+bool NextPiece(std::string_view text, char separator, size_t& begin, std::string_view& piece) {
   constexpr size_t kPieceMax = 99;
+  const size_t end = text.find(separator, begin);
+  if (end == std::string_view::npos) {
+    if (begin >= text.size()) return false;
+    piece = text.substr(begin, kPieceMax);
+    begin = text.size();
+    return true;
+  }
+  piece = text.substr(begin, std::min(end - begin, kPieceMax));
+  begin = end + 1;
+  return true;
+}
+
+}  // namespace
+
+std::vector<std::string> SplitText(std::string_view text, char separator, size_t max_pieces) {
   std::vector<std::string> pieces;
   pieces.reserve(std::min<size_t>(max_pieces, 16));
-  for (size_t begin = 0; pieces.size() < max_pieces;) {
-    size_t end = text.find(separator, begin);
-    if (end == std::string_view::npos) {
-      if (begin < text.size()) pieces.emplace_back(text.substr(begin, kPieceMax));
-      break;
-    }
-    pieces.emplace_back(text.substr(begin, std::min(end - begin, kPieceMax)));
-    begin = end + 1;
-  }
+  std::string_view piece;
+  for (size_t begin = 0; pieces.size() < max_pieces && NextPiece(text, separator, begin, piece);)
+    pieces.emplace_back(piece);
   return pieces;
+}
+
+size_t SplitViews(std::string_view text, char separator, std::string_view* pieces,
+                  size_t max_pieces) {
+  size_t count = 0;
+  for (size_t begin = 0; count < max_pieces && NextPiece(text, separator, begin, pieces[count]);)
+    ++count;
+  return count;
 }
 
 namespace {
@@ -150,49 +171,43 @@ namespace {
 bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// One %d conversion at `pos`: blanks, sign, at least one digit. Wraps modulo
-// 2^32 like a 32-bit accumulator.
-bool ScanOneInt(std::string_view text, size_t& pos, int32_t& value) {
-  size_t at = pos;
-  while (at < text.size() && IsBlank(text[at])) ++at;
+// One %d conversion at `p`: blanks, sign, at least one digit. Wraps modulo
+// 2^32 like a 32-bit accumulator. Moves `p` behind the number.
+bool ScanOneInt(const char*& p, const char* end, int32_t& value) {
+  const char* at = p;
+  while (at != end && IsBlank(*at)) ++at;
   bool negative = false;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-    negative = text[at] == '-';
-    ++at;
-  }
-  if (at >= text.size() || !IsDigit(text[at])) return false;
+  if (at != end && (*at == '+' || *at == '-')) negative = *at++ == '-';
+  if (at == end || !IsDigit(*at)) return false;
   uint32_t magnitude = 0;
-  while (at < text.size() && IsDigit(text[at])) {
-    magnitude = magnitude * 10u + static_cast<uint32_t>(text[at] - '0');
-    ++at;
-  }
-  if (negative) magnitude = 0u - magnitude;
-  value = static_cast<int32_t>(magnitude);
-  pos = at;
+  for (; at != end && IsDigit(*at); ++at)
+    magnitude = magnitude * 10u + static_cast<uint32_t>(*at - '0');
+  value = static_cast<int32_t>(negative ? 0u - magnitude : magnitude);
+  p = at;
   return true;
 }
 
 }  // namespace
 
 size_t ScanIntList(std::string_view text, char separator, int32_t* values, size_t max_values) {
-  size_t pos = 0;
+  const char* p = text.data();
+  const char* const end = p + text.size();
   size_t count = 0;
   while (count < max_values) {
     if (count > 0) {
-      if (pos >= text.size() || text[pos] != separator) break;
-      ++pos;
+      if (p == end || *p != separator) break;
+      ++p;
     }
-    int32_t value = 0;
-    if (!ScanOneInt(text, pos, value)) break;
-    values[count++] = value;
+    if (!ScanOneInt(p, end, values[count])) break;
+    ++count;
   }
   return count;
 }
 
 int32_t LeadingInt(std::string_view text) {
-  size_t pos = 0;
+  const char* p = text.data();
   int32_t value = 0;
-  return ScanOneInt(text, pos, value) ? value : 0;
+  return ScanOneInt(p, p + text.size(), value) ? value : 0;
 }
 
 std::string RemoveQuotes(std::string_view text) {

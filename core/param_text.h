@@ -81,6 +81,26 @@ std::optional<std::string_view> FieldSpanOrRest(const KeyedText& text, std::stri
 // piece also when it is empty; an empty remainder is not a piece.
 std::vector<std::string> SplitText(std::string_view text, char separator, size_t max_pieces);
 
+// SplitText's pieces as views into `text`, at most N of them, without a
+// trip to the heap.
+template <size_t N>
+struct TextPieces {
+  std::array<std::string_view, N> pieces{};
+  size_t count = 0;
+  size_t size() const { return count; }
+  std::string_view operator[](size_t i) const { return pieces[i]; }
+};
+
+size_t SplitViews(std::string_view text, char separator, std::string_view* pieces,
+                  size_t max_pieces);
+
+template <size_t N>
+TextPieces<N> SplitPieces(std::string_view text, char separator) {
+  TextPieces<N> result;
+  result.count = SplitViews(text, separator, result.pieces.data(), N);
+  return result;
+}
+
 // Reads up to N integers separated by `separator`, like sscanf with
 // "%d<sep>%d...": `values` holds 0 for every value not read.
 template <size_t N>

@@ -60,6 +60,12 @@ void Pieces(std::string_view text) {
     Check(pieces.size() <= max_pieces, "more pieces than slots");
     for (const std::string& piece : pieces) Check(piece.size() <= 99, "a piece over 99 characters");
   }
+  // The views are the same pieces as the copies.
+  std::vector<std::string> copies = SplitText(text, ',', 5);
+  TextPieces<5> views = SplitPieces<5>(text, ',');
+  Check(views.size() == copies.size(), "SplitPieces counts other pieces than SplitText");
+  for (size_t i = 0; i < views.size() && i < copies.size(); ++i)
+    Check(views[i] == copies[i] && Inside(views[i], text), "SplitPieces differs from SplitText");
   ScannedInts<7> ints = ScanInts<7>(text);
   Check(ints.count <= 7, "more integers scanned than asked for");
   for (size_t i = ints.count; i < 7; ++i) Check(ints[i] == 0, "an integer not read is not 0");

@@ -46,7 +46,7 @@ SmsOutputParams ParseSmsOutputText(std::string_view whole) {
   SmsOutputParams params;
   MessageContent& message = params.message;
   if (auto span = FieldSpan(text, "A:", ",B:")) {
-    std::vector<std::string> values = SplitText(span->substr(0, kFieldSpanMax), ',', 9);
+    TextPieces<9> values = SplitPieces<9>(span->substr(0, kFieldSpanMax), ',');
     // Values missing at the end keep their defaults.
     auto value = [&values](size_t i, int32_t fallback) {
       return i < values.size() ? LeadingInt(values[i]) : fallback;

@@ -19,7 +19,7 @@ uint8_t ParityFromLetter(char letter) {
 char ParityLetter(uint8_t code) { return code <= 4 ? kParityLetters[code] : 'N'; }
 
 void ReadSerialLink(std::string_view span, ModbusParams& params) {
-  std::vector<std::string> items = SplitText(span, ',', 5);
+  TextPieces<5> items = SplitPieces<5>(span, ',');
   if (items.size() > 0) params.baud_rate = static_cast<uint32_t>(LeadingInt(items[0]));
   if (items.size() > 1) params.data_bits = static_cast<uint8_t>(LeadingInt(items[1]));
   if (items.size() > 2) params.stop_bits = static_cast<uint8_t>(LeadingInt(items[2]));

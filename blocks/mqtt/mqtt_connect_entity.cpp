@@ -53,7 +53,7 @@ void ReadNumbers(const KeyedText& text, MqttConnectParams& params) {
   int* const fields[] = {&params.ping_interval,  &params.connection_timeout, &params.reserved_a3,
                          &params.port,           &params.clean_session,      &params.tls,
                          &params.by_domain_name, &params.reserved_a8,        &params.network};
-  std::vector<std::string> items = SplitText(*value, ',', std::size(fields));
+  TextPieces<std::size(fields)> items = SplitPieces<std::size(fields)>(*value, ',');
   for (size_t i = 0; i < items.size(); ++i) *fields[i] = LeadingInt(items[i]);
   for (int* flag :
        {&params.clean_session, &params.tls, &params.by_domain_name, &params.reserved_a8})

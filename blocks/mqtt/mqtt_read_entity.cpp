@@ -63,7 +63,7 @@ MqttSubscribeParams ParseMqttSubscribeText(std::string_view whole) {
     int* const fields[] = {&params.interval,     &params.ping_interval, &params.connection_timeout,
                            &params.remote_index, &params.buffer_area,   &params.buffer_start,
                            &params.char_count,   &params.network,       &params.azure_c2d};
-    std::vector<std::string> items = SplitText(*numbers, ',', std::size(fields));
+    TextPieces<std::size(fields)> items = SplitPieces<std::size(fields)>(*numbers, ',');
     for (size_t i = 0; i < items.size(); ++i) *fields[i] = LeadingInt(items[i]);
     params.azure_c2d = AsFlag(params.azure_c2d);
   }

@@ -158,7 +158,7 @@ MqttPublishParams ParseMqttPublishText(std::string_view whole) {
   if (std::optional<std::string_view> numbers = FieldValue(text, "A:", ",B:", kMaxValue)) {
     int* const fields[] = {&params.interval, &params.ping_interval, &params.connection_timeout,
                            &params.remote_index, &params.network};
-    std::vector<std::string> items = SplitText(*numbers, ',', std::size(fields));
+    TextPieces<std::size(fields)> items = SplitPieces<std::size(fields)>(*numbers, ',');
     for (size_t i = 0; i < items.size(); ++i) *fields[i] = LeadingInt(items[i]);
   }
   if (std::optional<std::string_view> options = FieldValue(text, ",B:", ",C:", kMaxValue)) {

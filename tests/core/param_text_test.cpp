@@ -68,6 +68,17 @@ TEST(ParamText, SplitTextKeepsEmptyPiecesButNotAnEmptyRemainder) {
             (std::vector<std::string>{std::string(99, 'x'), "y"}));
 }
 
+TEST(ParamText, SplitPiecesViewsWhatSplitTextCopies) {
+  for (const std::string& text :
+       std::vector<std::string>{"", "a", "a,,b", "a,b,", ",", "a,b,c,d", "1,2,3,4,5,6,7",
+                                std::string(150, 'x') + ",y,"}) {
+    const std::vector<std::string> copies = SplitText(text, ',', 3);
+    const TextPieces<3> views = SplitPieces<3>(text, ',');
+    ASSERT_EQ(views.size(), copies.size()) << text;
+    for (size_t i = 0; i < copies.size(); ++i) EXPECT_EQ(views[i], copies[i]) << text;
+  }
+}
+
 struct ScanCase {
   const char* text;
   size_t count;
