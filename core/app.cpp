@@ -83,7 +83,8 @@ int COstrevanApp::CodeStart() {
 
 int COstrevanApp::Code(int type, const char* param, uint8_t* record, uint32_t* len) {
   if (instance_counter_ >= instance_total_) return 0;
-  std::unique_ptr<CFbdEntity> entity = CreateEntity(type);
+  EntitySlot slot;
+  CFbdEntity* entity = CreateEntity(type, slot);
   if (!entity) {
     ++instance_counter_;
     return 0;
@@ -96,7 +97,6 @@ int COstrevanApp::Code(int type, const char* param, uint8_t* record, uint32_t* l
     ++row->count;
     counted = true;
   }
-  entity.reset();
   if (!counted) result = 0;
   ++instance_counter_;
   return result > 0 ? 1 : 0;

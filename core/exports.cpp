@@ -1,7 +1,6 @@
 // The nine functions the host calls. Each one works on the plug-in object
 // or on one fresh entity, and no exception ever leaves them: a failure
 // inside becomes the export's failure result.
-#include <memory>
 #include <new>
 
 #include "core/app.h"
@@ -27,7 +26,8 @@ auto Guarded(decltype(std::declval<Call>()()) on_failure, Call call) noexcept {
 template <class Call>
 int WithEntity(int type, Call call) noexcept {
   return Guarded(0, [&] {
-    std::unique_ptr<CFbdEntity> entity = CreateEntity(type);
+    ostrevan::EntitySlot slot;
+    CFbdEntity* entity = CreateEntity(type, slot);
     return entity ? call(*entity) : 0;
   });
 }

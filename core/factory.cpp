@@ -20,11 +20,11 @@ namespace {
 // A class claims exactly its own id (CBlockEntity::IsType is final), so it
 // is asked without building one: a lookup builds only the entity it returns.
 template <class Entity>
-std::unique_ptr<CFbdEntity> Make(int type) {
-  return type == Entity::kType ? std::make_unique<Entity>() : nullptr;
+CFbdEntity* Make(int type, EntitySlot& slot) {
+  return type == Entity::kType ? slot.Emplace<Entity>() : nullptr;
 }
 
-using Maker = std::unique_ptr<CFbdEntity> (*)(int type);
+using Maker = CFbdEntity* (*)(int type, EntitySlot& slot);
 
 // The order in which the classes are asked; the first to claim the id wins.
 constexpr Maker kMakers[] = {
@@ -44,9 +44,9 @@ constexpr Maker kMakers[] = {
 
 }  // namespace
 
-std::unique_ptr<CFbdEntity> CreateEntity(int type) {
+CFbdEntity* CreateEntity(int type, EntitySlot& slot) {
   for (Maker make : kMakers) {
-    if (std::unique_ptr<CFbdEntity> entity = make(type)) return entity;
+    if (CFbdEntity* entity = make(type, slot)) return entity;
   }
   return nullptr;
 }

@@ -147,7 +147,8 @@ TEST(Exports, UnknownTypesAndNullPointers) {
     uint32_t length = 77;
     char text[8] = "keep";
     uint8_t record[4] = {};
-    EXPECT_EQ(CreateEntity(type), nullptr);
+    EntitySlot slot;
+    EXPECT_EQ(CreateEntity(type, slot), nullptr);
     EXPECT_EQ(Function_ParamLength(type, &length), 0);
     EXPECT_EQ(Function_CodeLength(type, &length), 0);
     EXPECT_EQ(length, 77u);
@@ -158,6 +159,18 @@ TEST(Exports, UnknownTypesAndNullPointers) {
   }
   EXPECT_EQ(Function_CodeStart(12345), 1);
   EXPECT_EQ(Function_Decode(kWifi, nullptr, nullptr, 0), 1);
+}
+
+TEST(Factory, EachTypeBuildsItsOwnEntityAndASlotHoldsOneAtATime) {
+  EntitySlot slot;
+  for (int type = 1; type <= 12; ++type) {
+    CFbdEntity* entity = CreateEntity(type, slot);
+    ASSERT_NE(entity, nullptr) << type;
+    EXPECT_EQ(entity->GetType(), type);
+    EXPECT_EQ(slot.get(), entity);
+  }
+  EXPECT_EQ(CreateEntity(13, slot), nullptr);
+  EXPECT_EQ(slot.get()->GetType(), 12) << "an unknown type leaves the slot as it was";
 }
 
 // The Windows build has a real view: its Edit opens the sheet, which

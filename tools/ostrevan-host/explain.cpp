@@ -57,8 +57,8 @@ std::string BytesColumn(const uint8_t* bytes, size_t width) {
 
 std::string ExplainRecord(int type, const std::string& text, const std::vector<uint8_t>& record) {
   CollectingSink sink;
-  std::unique_ptr<CFbdEntity> entity = CreateEntity(type);
-  if (entity) {
+  EntitySlot slot;
+  if (CFbdEntity* entity = CreateEntity(type, slot)) {
     uint32_t capacity = 0;
     entity->GetCodeLength(&capacity);
     std::vector<uint8_t> scratch(std::max<uint32_t>(capacity, 1));
