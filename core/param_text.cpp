@@ -66,6 +66,31 @@ size_t KeyedText::Find(std::string_view key, size_t from) const {
   return kNotFound;
 }
 
+void KeyedText::FindNumberedKeys(char letter, size_t* first, size_t count) const {
+  std::fill(first, first + count, kNotFound);
+  const auto index = static_cast<unsigned char>(letter);
+  if (!indexed_ || index >= first_.size()) {
+    for (size_t n = 1; n <= count; ++n) {
+      std::string key{',', letter};
+      AppendDecimal(key, static_cast<int32_t>(n));
+      key.push_back(':');
+      first[n - 1] = Find(key);
+    }
+    return;
+  }
+  const size_t size = text_.size();
+  for (uint16_t at = first_[index]; at != kEnd; at = next_[at]) {
+    // The number is written without leading zeros, as the keys are.
+    size_t p = at + 2;
+    if (p >= size || text_[p] < '1' || text_[p] > '9') continue;
+    size_t n = 0;
+    for (; p < size && text_[p] >= '0' && text_[p] <= '9' && n <= count; ++p)
+      n = n * 10 + static_cast<size_t>(text_[p] - '0');
+    if (p >= size || text_[p] != ':' || n > count) continue;
+    if (first[n - 1] == kNotFound) first[n - 1] = at;
+  }
+}
+
 namespace {
 
 // The plain and the indexed text answer the same questions.

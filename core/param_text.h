@@ -46,6 +46,10 @@ class KeyedText {
   std::string_view view() const { return text_; }
   size_t Find(std::string_view key, size_t from = 0) const;
 
+  // The first place of each key ",<letter><n>:" for n = 1 .. count, in
+  // `first[n - 1]`: what Find gives for each of those keys, in one walk.
+  void FindNumberedKeys(char letter, size_t* first, size_t count) const;
+
  private:
   static constexpr uint16_t kEnd = 0xFFFF;
 

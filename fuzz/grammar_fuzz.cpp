@@ -46,6 +46,12 @@ void Fields(std::string_view text) {
       Check(keyed.Find(key, from) == text.find(key, from), "KeyedText differs from find");
     }
   }
+  size_t first[13];
+  keyed.FindNumberedKeys('G', first, std::size(first));
+  for (size_t n = 1; n <= std::size(first); ++n) {
+    const std::string key = ",G" + std::to_string(n) + ":";
+    Check(first[n - 1] == text.find(key), "a numbered key found elsewhere than find finds it");
+  }
   if (auto span = FieldSpan(text, "A:", "B:")) {
     Check(!span->empty() && Inside(*span, text), "a field span that is empty or outside");
   }

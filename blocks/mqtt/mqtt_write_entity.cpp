@@ -1,5 +1,6 @@
 #include "blocks/mqtt/mqtt_write_entity.h"
 
+#include <array>
 #include <charconv>
 #include <vector>
 
@@ -62,42 +63,40 @@ class ItemKey {
 };
 
 // An item value runs from its key to the next key of the group; where that
-// key is missing, to the end of the text.
-std::optional<std::string_view> ItemSpan(const KeyedText& text, std::string_view key,
-                                         std::string_view next_key) {
-  size_t begin = FindField(text, key);
-  if (begin == kNotFound) return std::nullopt;
-  size_t end = text.Find(next_key, begin);
+// key is missing behind it, to the end of the text. `key_at` and `next_at`
+// are the keys' first places in the text.
+std::optional<std::string_view> ItemSpan(const KeyedText& text, size_t key_at, std::string_view key,
+                                         size_t next_at, std::string_view next_key) {
+  if (key_at == kNotFound) return std::nullopt;
+  const size_t begin = key_at + key.size();
+  const size_t end = next_at != kNotFound && next_at < begin ? text.Find(next_key, begin) : next_at;
   return text.view().substr(begin, end == kNotFound ? std::string_view::npos : end - begin);
 }
 
 void ReadItems(const KeyedText& text, MqttPublishParams& params) {
-  // Most texts carry few items or none: a key whose letter group does not
-  // occur at all is not looked for twelve times.
-  const bool any_g = text.Find(",G") != kNotFound;
-  const bool any_h = text.Find(",H") != kNotFound;
-  const bool any_i = text.Find(",I") != kNotFound;
+  // Every item key's first place, in one walk per letter; G runs one past
+  // the last item for the key that ends the last comment.
+  std::array<size_t, kPublishItemsCoded + 1> g_at;
+  std::array<size_t, kPublishItemsCoded> h_at, i_at;
+  text.FindNumberedKeys('G', g_at.data(), g_at.size());
+  text.FindNumberedKeys('H', h_at.data(), h_at.size());
+  text.FindNumberedKeys('I', i_at.data(), i_at.size());
   for (size_t slot = 1; slot <= kPublishItemsCoded; ++slot) {
     const ItemKey g('G', slot), h('H', slot), i('I', slot), next_g('G', slot + 1);
-    PublishItem& item = params.items[slot - 1];
-    if (any_g) {
-      if (std::optional<std::string_view> numbers = ItemSpan(text, g, h)) {
-        ScannedInts<6> values = ScanInts<6>(numbers->substr(0, kMaxValue));
-        int* const fields[] = {&item.area,  &item.bit,    &item.index,
-                               &item.count, &item.format, &item.length};
-        for (size_t v = 0; v < std::size(fields); ++v) *fields[v] = values[v];
-      }
+    const size_t at = slot - 1;
+    PublishItem& item = params.items[at];
+    if (std::optional<std::string_view> numbers = ItemSpan(text, g_at[at], g, h_at[at], h)) {
+      ScannedInts<6> values = ScanInts<6>(numbers->substr(0, kMaxValue));
+      int* const fields[] = {&item.area,  &item.bit,    &item.index,
+                             &item.count, &item.format, &item.length};
+      for (size_t v = 0; v < std::size(fields); ++v) *fields[v] = values[v];
     }
-    if (any_h) {
-      if (std::optional<std::string_view> description = ItemSpan(text, h, i))
-        item.description = std::string(description->substr(0, kMaxValue));
-    }
+    if (std::optional<std::string_view> description = ItemSpan(text, h_at[at], h, i_at[at], i))
+      item.description = std::string(description->substr(0, kMaxValue));
     // A comment that runs to the end of the text is taken whole.
-    if (any_i) {
-      if (std::optional<std::string_view> comment = ItemSpan(text, i, next_g)) {
-        bool to_end = text.Find(next_g) == kNotFound;
-        item.comment = std::string(to_end ? *comment : comment->substr(0, kMaxValue));
-      }
+    if (std::optional<std::string_view> comment = ItemSpan(text, i_at[at], i, g_at[slot], next_g)) {
+      bool to_end = g_at[slot] == kNotFound;
+      item.comment = std::string(to_end ? *comment : comment->substr(0, kMaxValue));
     }
   }
 }
@@ -174,7 +173,8 @@ MqttPublishParams ParseMqttPublishText(std::string_view whole) {
   if (std::optional<std::string_view> password = FieldValue(text, ",E:", ",F:", kMaxValue))
     params.password = RemoveQuotes(*password);
   // The topic runs to the first item, or to the end of the text.
-  if (std::optional<std::string_view> topic = ItemSpan(text, ",F:", ",G"))
+  if (std::optional<std::string_view> topic =
+          ItemSpan(text, text.Find(",F:"), ",F:", text.Find(",G"), ",G"))
     params.topic = RemoveQuotes(*topic);
   ReadItems(text, params);
   return params;
