@@ -72,13 +72,23 @@ namespace {
 template <class Keep>
 std::string KeptBytes(const uint8_t* data, size_t length, size_t offset, size_t width, Keep keep) {
   if (offset >= length) return {};
-  const size_t end = offset + std::min(width, length - offset);
-  std::string text(end - offset, '\0');
-  size_t used = 0;
-  for (size_t i = offset; i < end; ++i) {
-    if (keep(data[i])) text[used++] = static_cast<char>(data[i]);
-  }
-  text.resize(used);
+  const uint8_t* const bytes = data + offset;
+  const size_t count = std::min(width, length - offset);
+  // Every byte is written and only the kept ones advance: no branch a byte.
+  auto gather = [&](char* out) {
+    size_t used = 0;
+    for (size_t i = 0; i < count; ++i) {
+      out[used] = static_cast<char>(bytes[i]);
+      used += keep(bytes[i]) ? 1 : 0;
+    }
+    return used;
+  };
+  // Most record texts are short fields: gathered on the stack, then made a
+  // string once.
+  char small[64];
+  if (count <= sizeof small) return std::string(small, gather(small));
+  std::string text(count, '\0');
+  text.resize(gather(text.data()));
   return text;
 }
 
