@@ -127,6 +127,18 @@ TEST(RecordReader, ReadsZeroPastItsLengthAndSkipsBytesInTexts) {
   EXPECT_EQ(reader.TextOfBytes1To127(3, 2), "b");
   EXPECT_EQ(reader.TextOfBytes1To127(8, 4), "");
   EXPECT_EQ(RecordReader(nullptr, 5).TextOfBytes1To127(0, 5), "");
+
+  // Fields of every width: short ones and long ones are read alike.
+  for (size_t width : {size_t{63}, size_t{64}, size_t{65}, size_t{300}}) {
+    std::vector<uint8_t> field(width);
+    std::string kept;
+    for (size_t i = 0; i < width; ++i) {
+      field[i] = static_cast<uint8_t>(i * 37);
+      if (field[i] >= 1 && field[i] <= 127) kept.push_back(static_cast<char>(field[i]));
+    }
+    EXPECT_EQ(RecordReader(field.data(), field.size()).TextOfBytes1To127(0, width + 5), kept)
+        << width;
+  }
 }
 
 TEST(RecordHeader, FlagsAndReferences) {
