@@ -98,6 +98,19 @@ TEST(KeyedText, NumberedKeysAreFoundWhereFindFindsThem) {
   }
 }
 
+TEST(KeyedText, NumberedKeysOfALetterOutsideTheIndexAreSearchedPlainly) {
+  size_t first[3];
+  KeyedText(
+      ",\xC4"
+      "2:,\xC4"
+      "1:,\xC4"
+      "2:")
+      .FindNumberedKeys('\xC4', first, std::size(first));
+  EXPECT_EQ(first[0], 4u);
+  EXPECT_EQ(first[1], 0u);
+  EXPECT_EQ(first[2], kNotFound);
+}
+
 TEST(KeyedText, FindsKeysInTextsAtAndPastTheIndexedLength) {
   for (size_t length : {kMaxParamText, kMaxParamText + 1, kMaxParamText + 2, size_t{3000}}) {
     std::string text(length, 'x');

@@ -52,6 +52,9 @@ TEST(MqttPublish, CodesItemRecords) {
       {",G1:162,0,70000,16,4,0,H1:\"x,I1:\"y",
        "00 A2 11 70 00 10 04 22 79 00 00 00 00 00 00 22 78 00 00"},
       {",G1:176,0,0,0,5,0,H1:,I1:x", "00 00 FF FF 00 00 05 78 00 00 00 00 00 00 00 00 00 00 00"},
+      // A description key ahead of the numbers: they still end at the key behind them.
+      {",H1:zz,G1:176,0,3,2,5,0,H1:ab,I1:Pump1",
+       "00 B0 03 00 00 02 05 50 75 6D 70 31 00 00 00 7A 7A 2C 47"},
       // Values the scan does not reach read as 0; the G value runs to the end.
       {",G1:168,0,7,3", "00 A8 00 07 00 03 00 00 00 00 00 00 00 00 00 00 00 00 00"},
   };
