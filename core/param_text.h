@@ -131,16 +131,20 @@ std::string RemoveQuotes(std::string_view text);
 
 // printf into a std::string (core/format.cpp writes the common conversions
 // itself). MinGW builds use the C99 printf family, not the system's, so the
-// checks are the GNU ones there too.
+// checks are the GNU ones there too; clang knows them as plain printf.
 std::string Format(const char* format, ...)
-#if defined(__GNUC__)
+#if defined(__clang__)
+    __attribute__((format(printf, 1, 2)))
+#elif defined(__GNUC__)
     __attribute__((format(gnu_printf, 1, 2)))
 #endif
     ;
 
 // Format, appended to `text` without a text of its own in between.
 void AppendFormat(std::string& text, const char* format, ...)
-#if defined(__GNUC__)
+#if defined(__clang__)
+    __attribute__((format(printf, 2, 3)))
+#elif defined(__GNUC__)
     __attribute__((format(gnu_printf, 2, 3)))
 #endif
     ;
