@@ -40,6 +40,12 @@ size_t FindKey(std::string_view text, std::string_view key, size_t from) {
   return kNotFound;
 }
 
+NumberedKey::NumberedKey(char letter, size_t number) : text_{',', letter} {
+  char* end = std::to_chars(text_ + 2, text_ + sizeof text_ - 1, number).ptr;
+  *end++ = ':';
+  size_ = static_cast<size_t>(end - text_);
+}
+
 KeyedText::KeyedText(std::string_view text)
     : text_(text), indexed_(text.size() <= std::tuple_size_v<decltype(next_)>) {
   if (!indexed_) return;
@@ -70,12 +76,7 @@ void KeyedText::FindNumberedKeys(char letter, size_t* first, size_t count) const
   std::fill(first, first + count, kNotFound);
   const auto index = static_cast<unsigned char>(letter);
   if (!indexed_ || index >= first_.size()) {
-    for (size_t n = 1; n <= count; ++n) {
-      std::string key{',', letter};
-      AppendDecimal(key, static_cast<int32_t>(n));
-      key.push_back(':');
-      first[n - 1] = Find(key);
-    }
+    for (size_t n = 1; n <= count; ++n) first[n - 1] = Find(NumberedKey(letter, n));
     return;
   }
   const size_t size = text_.size();

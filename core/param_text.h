@@ -33,6 +33,18 @@ constexpr size_t kNotFound = std::string_view::npos;
 // kNotFound: std::string_view::find, made quick for the grammar's keys.
 size_t FindKey(std::string_view text, std::string_view key, size_t from = 0);
 
+// The key ",<letter><n>:" of a numbered field, like ",G3:", without a trip
+// to the heap: item keys are built on every Code and Decode.
+class NumberedKey {
+ public:
+  NumberedKey(char letter, size_t number);
+  operator std::string_view() const { return {text_, size_}; }
+
+ private:
+  char text_[24];  // ',', the letter, 20 digits at most, ':'
+  size_t size_ = 0;
+};
+
 // A text to look up many keys in: the commas are indexed once by the
 // character behind them, so finding ",G3:" visits only the commas before a
 // 'G' instead of the whole text. Find gives exactly what FindKey gives; keys

@@ -1,7 +1,6 @@
 #include "blocks/mqtt/mqtt_write_entity.h"
 
 #include <array>
-#include <charconv>
 #include <vector>
 
 #include "blocks/mqtt/mqtt_fields.h"
@@ -47,21 +46,6 @@ constexpr size_t kMaxValue = 99;
 
 bool NamesByteAndBit(int area) { return area == kInputArea || area == kOutputArea; }
 
-// ",G3:", without a trip to the heap: items are read on every Code and Decode.
-class ItemKey {
- public:
-  ItemKey(char letter, size_t slot) : text_{',', letter} {
-    char* end = std::to_chars(text_ + 2, text_ + sizeof text_ - 1, slot).ptr;
-    *end++ = ':';
-    size_ = static_cast<size_t>(end - text_);
-  }
-  operator std::string_view() const { return {text_, size_}; }
-
- private:
-  char text_[8];
-  size_t size_ = 0;
-};
-
 // An item value runs from its key to the next key of the group; where that
 // key is missing behind it, to the end of the text. `key_at` and `next_at`
 // are the keys' first places in the text.
@@ -82,7 +66,7 @@ void ReadItems(const KeyedText& text, MqttPublishParams& params) {
   text.FindNumberedKeys('H', h_at.data(), h_at.size());
   text.FindNumberedKeys('I', i_at.data(), i_at.size());
   for (size_t slot = 1; slot <= kPublishItemsCoded; ++slot) {
-    const ItemKey g('G', slot), h('H', slot), i('I', slot), next_g('G', slot + 1);
+    const NumberedKey g('G', slot), h('H', slot), i('I', slot), next_g('G', slot + 1);
     const size_t at = slot - 1;
     PublishItem& item = params.items[at];
     if (std::optional<std::string_view> numbers = ItemSpan(text, g_at[at], g, h_at[at], h)) {
