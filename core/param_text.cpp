@@ -248,13 +248,4 @@ void AppendDecimal(std::string& text, int32_t value) {
   text.append(digits, end.ptr);
 }
 
-std::string FormatIpv4(const std::array<uint8_t, 4>& ip) {
-  std::string text;
-  for (size_t i = 0; i < ip.size(); ++i) {
-    if (i) text.push_back('.');
-    AppendDecimal(text, ip[i]);
-  }
-  return text;
-}
-
 }  // namespace ostrevan

@@ -165,7 +165,4 @@ void AppendFormat(std::string& text, const char* format, ...)
 // texts are written on every Decode.
 void AppendDecimal(std::string& text, int32_t value);
 
-// "%d.%d.%d.%d" of four bytes.
-std::string FormatIpv4(const std::array<uint8_t, 4>& ip);
-
 }  // namespace ostrevan

@@ -1,6 +1,7 @@
 #include "blocks/gprs/gprs_server.h"
 
 #include "core/param_text.h"
+#include "core/text_builder.h"
 
 namespace ostrevan {
 

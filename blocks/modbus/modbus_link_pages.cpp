@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/param_text.h"
+#include "core/text_builder.h"
 
 namespace ostrevan {
 

@@ -2,6 +2,7 @@
 
 #include "core/param_text.h"
 #include "core/ports.h"
+#include "core/text_builder.h"
 
 namespace ostrevan {
 
@@ -74,22 +75,27 @@ ModbusParams ParseModbusText(std::string_view whole) {
   return params;
 }
 
-std::string ModbusText(const ModbusParams& p) {
-  auto as_int = [](uint32_t value) { return static_cast<int>(value); };
-  std::string text = Format("A:%d,%d,%d", as_int(p.port), p.protocol, p.timeout);
+void PutModbusText(TextBuilder& text, const ModbusParams& p) {
+  auto as_int = [](uint32_t value) { return static_cast<int32_t>(value); };
+  text.Text("A:").Int(as_int(p.port)).Char(',').Int(p.protocol).Char(',').Int(p.timeout);
   if (IsNetworkPort(static_cast<int32_t>(p.port))) {
-    AppendFormat(text, ",B:%d,%d,%d,%d", as_int(p.target_port), as_int(p.remote_index),
-                 p.tcp ? 1 : 0, p.server ? 1 : 0);
-    text += ",C:" + FormatIpv4(p.target_ip);
+    text.Text(",B:").Int(as_int(p.target_port)).Char(',').Int(as_int(p.remote_index));
+    text.Text(p.tcp ? ",1" : ",0").Text(p.server ? ",1" : ",0").Text(",C:");
+    PutIpv4(text, p.target_ip);
   } else {
-    AppendFormat(text, ",B:%d,%d,%d,%c,C:", as_int(p.baud_rate), p.data_bits, p.stop_bits,
-                 ParityLetter(p.parity));
+    text.Text(",B:").Int(as_int(p.baud_rate)).Char(',').Int(p.data_bits).Char(',');
+    text.Int(p.stop_bits).Char(',').Char(ParityLetter(p.parity)).Text(",C:");
   }
-  AppendFormat(text, ",D:%d,%d,%d,%d", as_int(p.slave_address), p.function_code, as_int(p.count),
-               as_int(p.slave_register));
-  AppendFormat(text, ",E:%d,%d,%d,%d", p.data_area, as_int(p.data_index), p.count_byte,
-               p.high_low ? 1 : 0);
-  return text;
+  text.Text(",D:").Int(as_int(p.slave_address)).Char(',').Int(p.function_code).Char(',');
+  text.Int(as_int(p.count)).Char(',').Int(as_int(p.slave_register));
+  text.Text(",E:").Int(p.data_area).Char(',').Int(as_int(p.data_index)).Char(',');
+  text.Int(p.count_byte).Text(p.high_low ? ",1" : ",0");
+}
+
+std::string ModbusText(const ModbusParams& params) {
+  TextBuilder text;
+  PutModbusText(text, params);
+  return text.str();
 }
 
 }  // namespace ostrevan

@@ -6,6 +6,7 @@
 #include "blocks/mqtt/string_section.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
+#include "core/text_builder.h"
 
 namespace ostrevan {
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/text_builder.h"
+
 namespace ostrevan {
 namespace {
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/param_text.h"
+#include "core/text_builder.h"
 
 namespace ostrevan {
 namespace {
@@ -55,6 +56,35 @@ TEST(Format, AppendsBehindTheText) {
   AppendFormat(text, ",B:%d,%s", -2, "x");
   AppendFormat(text, ",C:%.1f", 1.5);  // the library's part keeps what was there
   EXPECT_EQ(text, "A:1,B:-2,x,C:1.5");
+}
+
+TEST(TextBuilder, WritesNumbersAsPrintfDoes) {
+  for (int32_t value : {0, 9, 10, -1, -9, 99, 100, 255, 65535, INT_MIN, INT_MAX}) {
+    char expected[16];
+    std::snprintf(expected, sizeof expected, "%d", value);
+    TextBuilder text;
+    EXPECT_EQ(text.Int(value).view(), expected);
+  }
+}
+
+TEST(TextBuilder, KeepsTextsLongerThanItsBuffer) {
+  // Pieces that end just before, at, and across the end of the buffer, and
+  // single characters and numbers once the text has moved to the heap.
+  for (size_t lead : {kMaxParamText - 1, kMaxParamText, kMaxParamText + 1, kMaxParamText + 5}) {
+    for (size_t piece : {size_t{0}, size_t{1}, size_t{2}, size_t{3000}}) {
+      const std::string first(lead, 'a'), second(piece, 'b');
+      TextBuilder text;
+      text.Text(first).Text(second).Char(',').Int(-12).Char('x');
+      EXPECT_EQ(text.str(), first + second + ",-12x") << lead << "+" << piece;
+    }
+  }
+  TextBuilder chars;
+  std::string expected;
+  for (size_t i = 0; i < 3 * kMaxParamText; ++i) {
+    chars.Char(static_cast<char>('a' + i % 26));
+    expected.push_back(static_cast<char>('a' + i % 26));
+  }
+  EXPECT_EQ(chars.view(), expected);
 }
 
 TEST(FindKey, FindsWhatStringViewFindFinds) {

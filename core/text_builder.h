@@ -1,0 +1,59 @@
+// Builds a parameter text from its pieces in a buffer on the stack. A text is
+// a few dozen short pieces, keys and decimal numbers; printing them through
+// a format string and growing a std::string costs more than the rest of a
+// Decode. Texts longer than the buffer move to the heap and go on growing.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/param_text.h"
+
+namespace ostrevan {
+
+class TextBuilder {
+ public:
+  TextBuilder() = default;
+  TextBuilder(const TextBuilder&) = delete;
+  TextBuilder& operator=(const TextBuilder&) = delete;
+
+  TextBuilder& Text(std::string_view piece) {
+    if (piece.size() > kCapacity - size_) return Spill(piece);
+    std::char_traits<char>::copy(buffer_ + size_, piece.data(), piece.size());
+    size_ += piece.size();
+    return *this;
+  }
+  TextBuilder& Char(char c) {
+    if (size_ == kCapacity) return Spill({&c, 1});
+    buffer_[size_++] = c;
+    return *this;
+  }
+  // Writes `value` as %d does.
+  TextBuilder& Int(int32_t value);
+
+  std::string_view view() const {
+    return heap_.empty() ? std::string_view(buffer_, size_) : std::string_view(heap_);
+  }
+  std::string str() const { return std::string(view()); }
+
+ private:
+  // Room for any text the host can hold; longer ones spill.
+  static constexpr size_t kCapacity = kMaxParamText + 1;
+
+  // Moves the text to heap_ and appends `piece` there. The buffer then
+  // counts as full, so that every later piece comes here too.
+  TextBuilder& Spill(std::string_view piece);
+
+  char buffer_[kCapacity];
+  size_t size_ = 0;
+  std::string heap_;  // the whole text once it has outgrown buffer_
+};
+
+// "%d.%d.%d.%d" of four bytes.
+void PutIpv4(TextBuilder& text, const std::array<uint8_t, 4>& ip);
+std::string FormatIpv4(const std::array<uint8_t, 4>& ip);
+
+}  // namespace ostrevan
