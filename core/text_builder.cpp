@@ -23,7 +23,10 @@ TextBuilder& TextBuilder::Spill(std::string_view piece) {
 }
 
 void PutIpv4(TextBuilder& text, const std::array<uint8_t, 4>& ip) {
-  text.Int(ip[0]).Char('.').Int(ip[1]).Char('.').Int(ip[2]).Char('.').Int(ip[3]);
+  for (size_t i = 0; i < ip.size(); ++i) {
+    if (i) text.Char('.');
+    text.Int(ip[i]);
+  }
 }
 
 std::string FormatIpv4(const std::array<uint8_t, 4>& ip) {

@@ -33,6 +33,14 @@ class TextBuilder {
   }
   // Writes `value` as %d does.
   TextBuilder& Int(int32_t value);
+  // Writes the values as "%d,%d,...": a bool as 0 or 1, an unsigned value
+  // as %d reads its bits.
+  template <typename First, typename... Rest>
+  TextBuilder& Ints(First first, Rest... rest) {
+    Int(static_cast<int32_t>(first));
+    ((Char(','), Int(static_cast<int32_t>(rest))), ...);
+    return *this;
+  }
 
   std::string_view view() const {
     return heap_.empty() ? std::string_view(buffer_, size_) : std::string_view(heap_);

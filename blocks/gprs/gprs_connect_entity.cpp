@@ -2,6 +2,7 @@
 
 #include "core/param_text.h"
 #include "core/record_header.h"
+#include "core/text_builder.h"
 
 namespace ostrevan {
 
@@ -32,9 +33,12 @@ GprsConnectParams ParseGprsConnectText(std::string_view text) {
 
 std::string GprsConnectText(const GprsConnectParams& params) {
   const GprsServer& server = params.server;
-  return Format("A:%d,%d,%d,%d,%d,B:%s", params.timeout, server.system_settings ? 1 : 0,
-                server.by_domain ? 1 : 0, static_cast<int>(params.close_mode), server.port,
-                ServerAddressText(server).c_str());
+  TextBuilder text;
+  text.Text("A:").Ints(params.timeout, server.system_settings, server.by_domain, params.close_mode,
+                       server.port);
+  text.Text(",B:");
+  PutServerAddress(text, server);
+  return text.str();
 }
 
 int CGprsConnectEntity::SetDefault(char* param) {

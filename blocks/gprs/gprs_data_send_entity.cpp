@@ -3,6 +3,7 @@
 #include "core/data_index.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
+#include "core/text_builder.h"
 
 namespace ostrevan {
 
@@ -51,19 +52,18 @@ GprsDataSendParams ParseGprsDataSendText(std::string_view whole) {
 
 std::string GprsDataSendText(const GprsDataSendParams& params) {
   const GprsServer& server = params.server;
-  std::string text = Format("A:%d,%d,%d", server.system_settings ? 1 : 0,
-                            server.by_domain ? 1 : 0, params.timeout);
+  TextBuilder text;
+  text.Text("A:").Ints(server.system_settings, server.by_domain, params.timeout);
   if (server.system_settings) {
-    text += ",B:0,C:";
+    text.Text(",B:0,C:");
   } else {
-    AppendFormat(text, ",B:%d,C:%s", server.port, ServerAddressText(server).c_str());
+    text.Text(",B:").Int(server.port).Text(",C:");
+    PutServerAddress(text, server);
   }
-  AppendFormat(text, ",D:%d,%d,%d,%d", static_cast<int>(params.slave_address), params.spare,
-               params.command, params.high_low ? 1 : 0);
-  AppendFormat(text, ",E:%d,%d,%d,%d,%d", static_cast<int>(params.register_address),
-               params.data_area, params.data_index, params.count_byte,
-               static_cast<int>(params.count));
-  return text;
+  text.Text(",D:").Ints(params.slave_address, params.spare, params.command, params.high_low);
+  text.Text(",E:").Ints(params.register_address, params.data_area, params.data_index,
+                        params.count_byte, params.count);
+  return text.str();
 }
 
 int CGprsDataSendEntity::SetDefault(char* param) {

@@ -22,8 +22,12 @@ void ReadServerAddress(std::string_view span, GprsServer& server) {
   for (size_t i = 0; i < server.ip.size(); ++i) server.ip[i] = static_cast<uint8_t>(parts[i]);
 }
 
-std::string ServerAddressText(const GprsServer& server) {
-  return server.by_domain ? server.domain_name : FormatIpv4(server.ip);
+void PutServerAddress(TextBuilder& text, const GprsServer& server) {
+  if (server.by_domain) {
+    text.Text(server.domain_name);
+  } else {
+    PutIpv4(text, server.ip);
+  }
 }
 
 uint8_t ServerModeBits(const GprsServer& server) {

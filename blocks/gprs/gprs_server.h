@@ -13,6 +13,8 @@
 
 namespace ostrevan {
 
+class TextBuilder;
+
 struct GprsServer {
   bool system_settings = true;  // 1 "PLC system", 0 "Customize"
   std::array<uint8_t, 4> ip{192, 168, 0, 21};
@@ -27,7 +29,7 @@ constexpr size_t kDomainNameWidth = 50;
 // The address segment of a text: the domain name without double quotes
 // when the server goes by domain, else "%d.%d.%d.%d" (missing parts 0).
 void ReadServerAddress(std::string_view span, GprsServer& server);
-std::string ServerAddressText(const GprsServer& server);
+void PutServerAddress(TextBuilder& text, const GprsServer& server);
 
 // Record bits: bit 0 for "Customize", bit 1 for a domain name.
 uint8_t ServerModeBits(const GprsServer& server);

@@ -1,6 +1,7 @@
 #include "blocks/memory/card_file.h"
 
 #include "core/platform/platform.h"
+#include "core/text_builder.h"
 
 namespace ostrevan {
 
@@ -9,10 +10,9 @@ std::string CardFileNameNow() {
   return Format("%02d%02d%02d%02d", now.year - 2000, now.month, now.day, now.hour);
 }
 
-std::string FileOptionsText(const CardFileParams& params) {
-  return Format("%d,%d,%d,%d,%d,%d,%d", params.internal_card ? 1 : 0, params.decimals,
-                params.after_full, params.file_size_code, params.save_time ? 1 : 0,
-                params.data_sequence, params.auxiliary);
+void PutFileOptions(TextBuilder& text, const CardFileParams& params) {
+  text.Ints(params.internal_card, params.decimals, params.after_full, params.file_size_code,
+            params.save_time, params.data_sequence, params.auxiliary);
 }
 
 void ReadOperandSegment(std::string_view span, CardFileParams& params) {
@@ -21,18 +21,16 @@ void ReadOperandSegment(std::string_view span, CardFileParams& params) {
   for (size_t i = 0; i < scanned.count; ++i) *fields[i] = static_cast<uint32_t>(scanned[i]);
 }
 
-std::string OperandSegmentText(const CardFileParams& params) {
-  return Format("%d,%d,%d,%d", static_cast<int>(params.record_index),
-                static_cast<int>(params.area_code), static_cast<int>(params.index),
-                static_cast<int>(params.count));
+void PutOperandSegment(TextBuilder& text, const CardFileParams& params) {
+  text.Ints(params.record_index, params.area_code, params.index, params.count);
 }
 
 std::string CardText(std::string_view span, size_t width) {
   return RemoveQuotes(span).substr(0, width);
 }
 
-std::string SeparatorText(char separator) {
-  return separator == '\0' ? std::string() : std::string(1, separator);
+void PutSeparator(TextBuilder& text, char separator) {
+  if (separator != '\0') text.Char(separator);
 }
 
 uint8_t DecimalsAndFormat(uint8_t decimals, uint32_t format) {

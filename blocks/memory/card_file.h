@@ -12,6 +12,8 @@
 
 namespace ostrevan {
 
+class TextBuilder;
+
 struct CardFileParams {
   std::string file_name;         // on the card with ".txt"
   uint32_t record_index = 0;
@@ -55,12 +57,12 @@ void ApplyFileOptions(const ScannedInts<N>& scanned, CardFileParams& params) {
   params.data_sequence = static_cast<uint8_t>(scanned[5]);
   params.auxiliary = static_cast<uint8_t>(scanned[6]);
 }
-std::string FileOptionsText(const CardFileParams& params);
+void PutFileOptions(TextBuilder& text, const CardFileParams& params);
 
 // Segment C: record index, area code, index and count; a value that is
 // missing keeps the one the parameters had.
 void ReadOperandSegment(std::string_view span, CardFileParams& params);
-std::string OperandSegmentText(const CardFileParams& params);
+void PutOperandSegment(TextBuilder& text, const CardFileParams& params);
 
 // A free text of the parameter text without its double quotes, cut to its
 // record field.
@@ -68,7 +70,7 @@ std::string CardText(std::string_view span, size_t width);
 
 // The separator as text; a NUL separator writes nothing, which reads back
 // as NUL again.
-std::string SeparatorText(char separator);
+void PutSeparator(TextBuilder& text, char separator);
 
 // The record byte with the decimals in the low and the format in the high
 // four bits.

@@ -2,6 +2,7 @@
 
 #include "core/param_text.h"
 #include "core/record_header.h"
+#include "core/text_builder.h"
 
 namespace ostrevan {
 
@@ -39,10 +40,16 @@ MemoryReadParams ParseMemoryReadText(std::string_view whole) {
 }
 
 std::string MemoryReadText(const MemoryReadParams& params) {
-  return Format("A:%s,B:%s,C:%s,D:%d,%d,E:%s,F:%s", FileOptionsText(params).c_str(),
-                SeparatorText(params.separator).c_str(), OperandSegmentText(params).c_str(),
-                params.format, params.count_byte, params.file_name.c_str(),
-                params.title.c_str());
+  TextBuilder text;
+  text.Text("A:");
+  PutFileOptions(text, params);
+  text.Text(",B:");
+  PutSeparator(text, params.separator);
+  text.Text(",C:");
+  PutOperandSegment(text, params);
+  text.Text(",D:").Ints(params.format, params.count_byte);
+  text.Text(",E:").Text(params.file_name).Text(",F:").Text(params.title);
+  return text.str();
 }
 
 int CMemoryReadEntity::SetDefault(char* param) {

@@ -2,6 +2,7 @@
 
 #include "core/param_text.h"
 #include "core/record_header.h"
+#include "core/text_builder.h"
 
 namespace ostrevan {
 
@@ -54,10 +55,16 @@ MemoryWriteParams ParseMemoryWriteText(std::string_view whole) {
 }
 
 std::string MemoryWriteText(const MemoryWriteParams& params) {
-  return Format("A:%s,%d,%d,B:%s,C:%s,D:%s,E:%s", FileOptionsText(params).c_str(),
-                params.write_mode, static_cast<int>(params.format),
-                SeparatorText(params.separator).c_str(), OperandSegmentText(params).c_str(),
-                params.file_name.c_str(), params.title.c_str());
+  TextBuilder text;
+  text.Text("A:");
+  PutFileOptions(text, params);
+  text.Char(',').Ints(params.write_mode, params.format);
+  text.Text(",B:");
+  PutSeparator(text, params.separator);
+  text.Text(",C:");
+  PutOperandSegment(text, params);
+  text.Text(",D:").Text(params.file_name).Text(",E:").Text(params.title);
+  return text.str();
 }
 
 int CMemoryWriteEntity::SetDefault(char* param) {

@@ -7,6 +7,7 @@
 #include "core/param_text.h"
 #include "core/platform/code_page.h"
 #include "core/record_header.h"
+#include "core/text_builder.h"
 
 namespace ostrevan {
 
@@ -33,7 +34,7 @@ constexpr size_t kModeAt = kPartAt + 2;
 constexpr size_t kAttachmentByteAt = kPartAt + 3;
 constexpr size_t kMessageAt = kPartAt + 4;
 
-constexpr const char* kReceiverKeys[] = {",C:", ",D:", ",E:", ",F:"};
+constexpr std::string_view kReceiverKeys[] = {",C:", ",D:", ",E:", ",F:"};
 
 // The length byte of a text that is carried with a terminating NUL: 0 for
 // an empty text, else its length and the NUL.
@@ -117,19 +118,21 @@ MailParams ParseMailText(std::string_view whole) {
 
 std::string MailText(const MailParams& params) {
   const MessageContent& message = params.message;
-  std::string text = Format("A:%d,%d,%d,%d,%d,%d,%d", message.text_message ? 1 : 0,
-                            message.format, params.reserved_format, message.fbd_style ? 1 : 0,
-                            message.vb_start, message.vb_max_count, params.channel);
-  text += ",B:" + params.subject;
-  for (size_t k = 0; k < kMailReceivers; ++k) text += kReceiverKeys[k] + params.receivers[k];
-  text += ",F:" + MessageFieldText(message);
-  text += ",G:" + VariableFieldText(message);
-  text += ",H:";
+  TextBuilder text;
+  text.Text("A:").Ints(message.text_message, message.format, params.reserved_format,
+                       message.fbd_style, message.vb_start, message.vb_max_count, params.channel);
+  text.Text(",B:").Text(params.subject);
+  for (size_t k = 0; k < kMailReceivers; ++k) text.Text(kReceiverKeys[k]).Text(params.receivers[k]);
+  text.Text(",F:");
+  PutMessageField(text, message);
+  text.Text(",G:");
+  PutVariableField(text, message);
+  text.Text(",H:");
   for (size_t k = 0; k < kMailAttachments; ++k) {
-    if (k > 0) text += ',';
-    text += params.attachments[k];
+    if (k > 0) text.Char(',');
+    text.Text(params.attachments[k]);
   }
-  return text;
+  return text.str();
 }
 
 int CMailEntity::SetDefault(char* param) {

@@ -1,12 +1,16 @@
 #include "blocks/messaging/message_content.h"
 
 #include "core/param_text.h"
+#include "core/text_builder.h"
 
 namespace ostrevan {
 
-std::string MessageFieldText(const MessageContent& message) {
-  if (message.text_message) return message.text;
-  return ScreenFieldText(message.screen, message.ucs2());
+void PutMessageField(TextBuilder& text, const MessageContent& message) {
+  if (message.text_message) {
+    text.Text(message.text);
+  } else {
+    PutScreenField(text, message.screen, message.ucs2());
+  }
 }
 
 void ReadMessageField(std::string_view span, MessageContent& message) {
@@ -18,9 +22,12 @@ void ReadMessageField(std::string_view span, MessageContent& message) {
   }
 }
 
-std::string VariableFieldText(const MessageContent& message) {
-  if (message.text_message) return ",";
-  return VariableGroupsText(message.screen, message.ucs2());
+void PutVariableField(TextBuilder& text, const MessageContent& message) {
+  if (message.text_message) {
+    text.Char(',');
+  } else {
+    PutVariableGroups(text, message.screen, message.ucs2());
+  }
 }
 
 void ReadVariableField(std::string_view span, MessageContent& message) {

@@ -26,12 +26,12 @@ struct MessageContent {
 // The longest message field span the blocks read.
 constexpr size_t kMessageSpanMax = 259;
 
-std::string MessageFieldText(const MessageContent& message);
+void PutMessageField(TextBuilder& text, const MessageContent& message);
 // Reads the span by the kind and format the message already has.
 void ReadMessageField(std::string_view span, MessageContent& message);
 
 // "," for a Text Message, else the variable groups.
-std::string VariableFieldText(const MessageContent& message);
+void PutVariableField(TextBuilder& text, const MessageContent& message);
 // Only a Params Message reads its variables.
 void ReadVariableField(std::string_view span, MessageContent& message);
 

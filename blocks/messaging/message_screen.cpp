@@ -4,6 +4,7 @@
 
 #include "core/param_text.h"
 #include "core/platform/code_page.h"
+#include "core/text_builder.h"
 
 namespace ostrevan {
 
@@ -63,21 +64,25 @@ MessageScreen::MessageScreen() {
   for (auto& row : double_rows) row.fill(ScreenCell{});
 }
 
-std::string ScreenFieldText(const MessageScreen& screen, bool ucs2) {
-  std::string text;
+void PutScreenField(TextBuilder& text, const MessageScreen& screen, bool ucs2) {
   if (!ucs2) {
     for (const auto& row : screen.single_rows) {
       for (char c : row) {
-        if (c == ' ') text.push_back(',');
-        else if (c != '\0') text.push_back(c);
+        if (c == ' ')
+          text.Char(',');
+        else if (c != '\0')
+          text.Char(c);
       }
     }
-    return text;
+    return;
   }
   for (const auto& row : screen.double_rows) {
-    for (const ScreenCell& cell : row) text += cell.Bytes() + ',';
+    for (const ScreenCell& cell : row) {
+      if (cell.lead != 0) text.Char(static_cast<char>(cell.lead));
+      if (cell.trail != 0) text.Char(static_cast<char>(cell.trail));
+      text.Char(',');
+    }
   }
-  return text;
 }
 
 void ReadScreenField(std::string_view span, bool ucs2, MessageScreen& screen) {
@@ -100,14 +105,13 @@ void ReadScreenField(std::string_view span, bool ucs2, MessageScreen& screen) {
   }
 }
 
-std::string VariableGroupsText(const MessageScreen& screen, bool ucs2) {
-  std::string text;
+void PutVariableGroups(TextBuilder& text, const MessageScreen& screen, bool ucs2) {
   for (int i = 0; i < ScreenRows(ucs2); ++i) {
     const VariableSlot& slot = screen.slots[i];
-    AppendFormat(text, "[%d,%d,%d,%d,%d,%d,%d]", slot.kind, slot.index, slot.free_marker,
-                 slot.column, slot.width, slot.decimals, slot.extra);
+    text.Char('[').Ints(slot.kind, slot.index, slot.free_marker, slot.column, slot.width,
+                        slot.decimals, slot.extra);
+    text.Char(']');
   }
-  return text;
 }
 
 void ReadVariableGroups(std::string_view span, bool ucs2, MessageScreen& screen) {

@@ -15,6 +15,8 @@
 
 namespace ostrevan {
 
+class TextBuilder;
+
 constexpr int kScreenColumns = 20;
 constexpr int kVariableSlots = 4;
 
@@ -68,12 +70,12 @@ struct MessageScreen {
 
 // The screen as the parameter text holds it: TEXT rows as 80 characters with
 // spaces written as commas; PDU(UCS2) cells each followed by a comma.
-std::string ScreenFieldText(const MessageScreen& screen, bool ucs2);
+void PutScreenField(TextBuilder& text, const MessageScreen& screen, bool ucs2);
 void ReadScreenField(std::string_view span, bool ucs2, MessageScreen& screen);
 
 // The variable slots as "[kind,index,free,column,width,decimals,extra]"
 // groups, one per row of the format.
-std::string VariableGroupsText(const MessageScreen& screen, bool ucs2);
+void PutVariableGroups(TextBuilder& text, const MessageScreen& screen, bool ucs2);
 void ReadVariableGroups(std::string_view span, bool ucs2, MessageScreen& screen);
 
 }  // namespace ostrevan

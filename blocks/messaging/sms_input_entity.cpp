@@ -3,6 +3,7 @@
 #include "blocks/messaging/message_record.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
+#include "core/text_builder.h"
 
 namespace ostrevan {
 
@@ -22,7 +23,7 @@ constexpr size_t kVbMaxCountAt = 16;
 constexpr size_t kReceiversAt = 18;
 
 // Receiver k runs from its key to the next one, or to the end of the text.
-constexpr const char* kReceiverKeys[] = {",B:", ",C:", ",D:", ",E:", ",F:", ",G:"};
+constexpr std::string_view kReceiverKeys[] = {",B:", ",C:", ",D:", ",E:", ",F:", ",G:"};
 
 }  // namespace
 
@@ -44,10 +45,11 @@ SmsInputParams ParseSmsInputText(std::string_view whole) {
 }
 
 std::string SmsInputText(const SmsInputParams& params) {
-  std::string text = Format("A:%d,%d,%d", params.vb_start, params.vb_max_count,
-                            params.telephone_identification ? 1 : 0);
-  for (size_t k = 0; k < params.receivers.size(); ++k) text += kReceiverKeys[k] + params.receivers[k];
-  return text;
+  TextBuilder text;
+  text.Text("A:").Ints(params.vb_start, params.vb_max_count, params.telephone_identification);
+  for (size_t k = 0; k < params.receivers.size(); ++k)
+    text.Text(kReceiverKeys[k]).Text(params.receivers[k]);
+  return text.str();
 }
 
 int CSmsMessageInputEntity::SetDefault(char* param) {

@@ -5,6 +5,7 @@
 #include "blocks/messaging/message_record.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
+#include "core/text_builder.h"
 
 namespace ostrevan {
 
@@ -28,7 +29,7 @@ constexpr size_t kReceiversAt = kPartAt + 16;
 constexpr size_t kMessageAt = kReceiversAt + kSmsReceivers * kNumberSlot;
 
 // Receivers 1..5 stand between these keys.
-constexpr const char* kReceiverKeys[] = {",B:", ",C:", ",D:", ",E:", ",F:", ",G:"};
+constexpr std::string_view kReceiverKeys[] = {",B:", ",C:", ",D:", ",E:", ",F:", ",G:"};
 
 uint8_t ModeBits(const SmsOutputParams& params) {
   uint8_t bits = params.confirmation ? 0x01 : 0x00;
@@ -74,14 +75,16 @@ SmsOutputParams ParseSmsOutputText(std::string_view whole) {
 std::string SmsOutputText(const SmsOutputParams& params) {
   const MessageContent& message = params.message;
   int64_t waiting = static_cast<int64_t>(WholeSeconds(params.waiting_seconds)) * 100;
-  std::string text = Format("A:%d,%d,%d,%d,%d,%d,%d,%d,%d", message.text_message ? 1 : 0,
-                            message.format, message.fbd_style ? 1 : 0, message.vb_start,
-                            message.vb_max_count, params.confirmation ? 1 : 0,
-                            static_cast<int32_t>(waiting), params.loops, params.dial ? 1 : 0);
-  for (size_t k = 0; k < kSmsReceivers; ++k) text += kReceiverKeys[k] + params.receivers[k];
-  text += ",G:" + MessageFieldText(message);
-  text += ",H:" + VariableFieldText(message);
-  return text;
+  TextBuilder text;
+  text.Text("A:").Ints(message.text_message, message.format, message.fbd_style, message.vb_start,
+                       message.vb_max_count, params.confirmation, waiting, params.loops,
+                       params.dial);
+  for (size_t k = 0; k < kSmsReceivers; ++k) text.Text(kReceiverKeys[k]).Text(params.receivers[k]);
+  text.Text(",G:");
+  PutMessageField(text, message);
+  text.Text(",H:");
+  PutVariableField(text, message);
+  return text.str();
 }
 
 int CSmsMessageOutputEntity::SetDefault(char* param) {

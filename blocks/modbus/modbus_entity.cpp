@@ -4,7 +4,6 @@
 #include "core/param_text.h"
 #include "core/ports.h"
 #include "core/record_header.h"
-#include "core/text_builder.h"
 #include "editor/editor_view.h"
 
 namespace ostrevan {
@@ -107,9 +106,7 @@ int CModbusEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
   params.data_area = in.At(30);
   params.data_index = static_cast<uint32_t>(in.At(32) >> 2) << 8 | in.At(31);
   params.high_low = (in.At(32) & 0x03) == 0;
-  TextBuilder text;
-  PutModbusText(text, params);
-  return WriteParamText(param, text.view(), kParamLength);
+  return WriteParamText(param, ModbusText(params), kParamLength);
 }
 
 }  // namespace ostrevan

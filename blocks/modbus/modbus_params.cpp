@@ -75,26 +75,18 @@ ModbusParams ParseModbusText(std::string_view whole) {
   return params;
 }
 
-void PutModbusText(TextBuilder& text, const ModbusParams& p) {
-  auto as_int = [](uint32_t value) { return static_cast<int32_t>(value); };
-  text.Text("A:").Int(as_int(p.port)).Char(',').Int(p.protocol).Char(',').Int(p.timeout);
+std::string ModbusText(const ModbusParams& p) {
+  TextBuilder text;
+  text.Text("A:").Ints(p.port, p.protocol, p.timeout);
   if (IsNetworkPort(static_cast<int32_t>(p.port))) {
-    text.Text(",B:").Int(as_int(p.target_port)).Char(',').Int(as_int(p.remote_index));
-    text.Text(p.tcp ? ",1" : ",0").Text(p.server ? ",1" : ",0").Text(",C:");
+    text.Text(",B:").Ints(p.target_port, p.remote_index, p.tcp, p.server).Text(",C:");
     PutIpv4(text, p.target_ip);
   } else {
-    text.Text(",B:").Int(as_int(p.baud_rate)).Char(',').Int(p.data_bits).Char(',');
-    text.Int(p.stop_bits).Char(',').Char(ParityLetter(p.parity)).Text(",C:");
+    text.Text(",B:").Ints(p.baud_rate, p.data_bits, p.stop_bits).Char(',');
+    text.Char(ParityLetter(p.parity)).Text(",C:");
   }
-  text.Text(",D:").Int(as_int(p.slave_address)).Char(',').Int(p.function_code).Char(',');
-  text.Int(as_int(p.count)).Char(',').Int(as_int(p.slave_register));
-  text.Text(",E:").Int(p.data_area).Char(',').Int(as_int(p.data_index)).Char(',');
-  text.Int(p.count_byte).Text(p.high_low ? ",1" : ",0");
-}
-
-std::string ModbusText(const ModbusParams& params) {
-  TextBuilder text;
-  PutModbusText(text, params);
+  text.Text(",D:").Ints(p.slave_address, p.function_code, p.count, p.slave_register);
+  text.Text(",E:").Ints(p.data_area, p.data_index, p.count_byte, p.high_low);
   return text.str();
 }
 

@@ -7,8 +7,6 @@
 
 namespace ostrevan {
 
-class TextBuilder;
-
 struct ModbusParams {
   uint8_t protocol = 1;          // 1 RTU, 2 TCP, 0 ASCII
   uint32_t slave_address = 1;
@@ -38,6 +36,5 @@ constexpr bool IsBitFunction(int code) { return code == 1 || code == 2 || code =
 
 ModbusParams ParseModbusText(std::string_view text);
 std::string ModbusText(const ModbusParams& params);
-void PutModbusText(TextBuilder& text, const ModbusParams& params);
 
 }  // namespace ostrevan

@@ -91,13 +91,17 @@ MqttConnectParams ParseMqttConnectText(std::string_view whole) {
 }
 
 std::string MqttConnectText(const MqttConnectParams& p) {
-  return Format("A:%d,%d,%d,%d,%d,%d,%d,%d,%d,B:%s,C:%s,D:%s,E:%s,F:%s,G:%s,H:%s,I:%s",
-                p.ping_interval, p.connection_timeout, p.reserved_a3, p.port,
-                AsFlag(p.clean_session), AsFlag(p.tls), AsFlag(p.by_domain_name),
-                AsFlag(p.reserved_a8), p.network, p.client_id.c_str(), p.user_name.c_str(),
-                p.password.c_str(), FormatIpv4(p.broker_ip).c_str(), p.certificate_paths[0].c_str(),
-                p.certificate_paths[1].c_str(), p.certificate_paths[2].c_str(),
-                p.by_domain_name ? p.domain_name.c_str() : "");
+  TextBuilder text;
+  text.Text("A:").Ints(p.ping_interval, p.connection_timeout, p.reserved_a3, p.port,
+                       AsFlag(p.clean_session), AsFlag(p.tls), AsFlag(p.by_domain_name),
+                       AsFlag(p.reserved_a8), p.network);
+  text.Text(",B:").Text(p.client_id).Text(",C:").Text(p.user_name).Text(",D:").Text(p.password);
+  text.Text(",E:");
+  PutIpv4(text, p.broker_ip);
+  text.Text(",F:").Text(p.certificate_paths[0]).Text(",G:").Text(p.certificate_paths[1]);
+  text.Text(",H:").Text(p.certificate_paths[2]).Text(",I:");
+  if (p.by_domain_name) text.Text(p.domain_name);
+  return text.str();
 }
 
 int CMqttConnectEntity::SetDefault(char* param) {

@@ -7,6 +7,7 @@
 #include "blocks/mqtt/string_section.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
+#include "core/text_builder.h"
 
 namespace ostrevan {
 
@@ -81,11 +82,13 @@ MqttSubscribeParams ParseMqttSubscribeText(std::string_view whole) {
 }
 
 std::string MqttSubscribeText(const MqttSubscribeParams& p) {
-  return Format("A:%d,%d,%d,%d,%d,%d,%d,%d,%d,B:%d,%d,%d,C:%s,D:%s,E:%s,F:%s", p.interval,
-                p.ping_interval, p.connection_timeout, p.remote_index, p.buffer_area,
-                p.buffer_start, p.char_count, p.network, AsFlag(p.azure_c2d), AsFlag(p.qos1),
-                AsFlag(p.fixed_length), AsFlag(p.tls), p.client_id.c_str(), p.user_name.c_str(),
-                p.password.c_str(), p.topic.c_str());
+  TextBuilder text;
+  text.Text("A:").Ints(p.interval, p.ping_interval, p.connection_timeout, p.remote_index,
+                       p.buffer_area, p.buffer_start, p.char_count, p.network, AsFlag(p.azure_c2d));
+  text.Text(",B:").Ints(AsFlag(p.qos1), AsFlag(p.fixed_length), AsFlag(p.tls));
+  text.Text(",C:").Text(p.client_id).Text(",D:").Text(p.user_name).Text(",E:").Text(p.password);
+  text.Text(",F:").Text(p.topic);
+  return text.str();
 }
 
 int CMqttReadEntity::SetDefault(char* param) {

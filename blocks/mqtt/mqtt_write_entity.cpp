@@ -7,6 +7,7 @@
 #include "blocks/mqtt/string_section.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
+#include "core/text_builder.h"
 
 namespace ostrevan {
 
@@ -165,19 +166,22 @@ MqttPublishParams ParseMqttPublishText(std::string_view whole) {
 }
 
 std::string MqttPublishText(const MqttPublishParams& p) {
-  std::string text = Format("A:%d,%d,%d,%d,%d,B:%d,%d,%d,C:%s,D:%s,E:%s,F:%s", p.interval,
-                            p.ping_interval, p.connection_timeout, p.remote_index, p.network,
-                            AsFlag(p.qos1), AsFlag(p.retained), AsFlag(p.tls), p.client_id.c_str(),
-                            p.user_name.c_str(), p.password.c_str(), p.topic.c_str());
+  TextBuilder text;
+  text.Text("A:").Ints(p.interval, p.ping_interval, p.connection_timeout, p.remote_index,
+                       p.network);
+  text.Text(",B:").Ints(AsFlag(p.qos1), AsFlag(p.retained), AsFlag(p.tls));
+  text.Text(",C:").Text(p.client_id).Text(",D:").Text(p.user_name).Text(",E:").Text(p.password);
+  text.Text(",F:").Text(p.topic);
   for (size_t slot = 1; slot <= kPublishItemsCoded; ++slot) {
     const PublishItem& item = p.items[slot - 1];
     if (item.count <= 0) continue;
-    const int number = static_cast<int>(slot);
-    AppendFormat(text, ",G%d:%d,%d,%d,%d,%d,%d,H%d:%s,I%d:%s", number, item.area, item.bit,
-                 item.index, item.count, item.format, item.length, number, item.description.c_str(),
-                 number, item.comment.c_str());
+    const int32_t number = static_cast<int32_t>(slot);
+    text.Text(",G").Int(number).Char(':');
+    text.Ints(item.area, item.bit, item.index, item.count, item.format, item.length);
+    text.Text(",H").Int(number).Char(':').Text(item.description);
+    text.Text(",I").Int(number).Char(':').Text(item.comment);
   }
-  return text;
+  return text.str();
 }
 
 int CMqttWriteEntity::SetDefault(char* param) {
