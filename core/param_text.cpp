@@ -224,6 +224,15 @@ size_t ScanIntList(std::string_view text, char separator, int32_t* values, size_
       if (p == end || *p != separator) break;
       ++p;
     }
+    // Nearly every number is bare digits: read those without the checks
+    // for blanks and signs.
+    if (p != end && IsDigit(*p)) {
+      uint32_t magnitude = 0;
+      for (; p != end && IsDigit(*p); ++p)
+        magnitude = magnitude * 10u + static_cast<uint32_t>(*p - '0');
+      values[count++] = static_cast<int32_t>(magnitude);
+      continue;
+    }
     if (!ScanOneInt(p, end, values[count])) break;
     ++count;
   }

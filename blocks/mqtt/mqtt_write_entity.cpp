@@ -47,14 +47,30 @@ constexpr size_t kMaxValue = 99;
 
 bool NamesByteAndBit(int area) { return area == kInputArea || area == kOutputArea; }
 
+// An item key ",<letter><n>:", spelt out only where it must be searched for.
+struct ItemKey {
+  char letter;
+  size_t number;
+  size_t size() const {
+    size_t digits = 1;
+    for (size_t n = number; n >= 10; n /= 10) ++digits;
+    return digits + 3;
+  }
+};
+
+std::string_view Spelt(std::string_view key) { return key; }
+NumberedKey Spelt(const ItemKey& key) { return NumberedKey(key.letter, key.number); }
+
 // An item value runs from its key to the next key of the group; where that
 // key is missing behind it, to the end of the text. `key_at` and `next_at`
 // are the keys' first places in the text.
-std::optional<std::string_view> ItemSpan(const KeyedText& text, size_t key_at, std::string_view key,
-                                         size_t next_at, std::string_view next_key) {
+template <class Key>
+std::optional<std::string_view> ItemSpan(const KeyedText& text, size_t key_at, const Key& key,
+                                         size_t next_at, const Key& next_key) {
   if (key_at == kNotFound) return std::nullopt;
   const size_t begin = key_at + key.size();
-  const size_t end = next_at != kNotFound && next_at < begin ? text.Find(next_key, begin) : next_at;
+  size_t end = next_at;
+  if (next_at != kNotFound && next_at < begin) end = text.Find(Spelt(next_key), begin);
   return text.view().substr(begin, end == kNotFound ? std::string_view::npos : end - begin);
 }
 
@@ -67,7 +83,7 @@ void ReadItems(const KeyedText& text, MqttPublishParams& params) {
   text.FindNumberedKeys('H', h_at.data(), h_at.size());
   text.FindNumberedKeys('I', i_at.data(), i_at.size());
   for (size_t slot = 1; slot <= kPublishItemsCoded; ++slot) {
-    const NumberedKey g('G', slot), h('H', slot), i('I', slot), next_g('G', slot + 1);
+    const ItemKey g{'G', slot}, h{'H', slot}, i{'I', slot}, next_g{'G', slot + 1};
     const size_t at = slot - 1;
     PublishItem& item = params.items[at];
     if (std::optional<std::string_view> numbers = ItemSpan(text, g_at[at], g, h_at[at], h)) {
@@ -159,7 +175,7 @@ MqttPublishParams ParseMqttPublishText(std::string_view whole) {
     params.password = RemoveQuotes(*password);
   // The topic runs to the first item, or to the end of the text.
   if (std::optional<std::string_view> topic =
-          ItemSpan(text, text.Find(",F:"), ",F:", text.Find(",G"), ",G"))
+          ItemSpan<std::string_view>(text, text.Find(",F:"), ",F:", text.Find(",G"), ",G"))
     params.topic = RemoveQuotes(*topic);
   ReadItems(text, params);
   return params;

@@ -55,6 +55,9 @@ TEST(MqttPublish, CodesItemRecords) {
       // A description key ahead of the numbers: they still end at the key behind them.
       {",H1:zz,G1:176,0,3,2,5,0,H1:ab,I1:Pump1",
        "00 B0 03 00 00 02 05 50 75 6D 70 31 00 00 00 7A 7A 2C 47"},
+      // So does the description ahead of a comment key that comes first.
+      {",I1:q,G1:176,0,3,2,5,0,H1:ab,I1:Pump1",
+       "00 B0 03 00 00 02 05 71 2C 47 31 3A 31 37 36 61 62 00 00"},
       // Values the scan does not reach read as 0; the G value runs to the end.
       {",G1:168,0,7,3", "00 A8 00 07 00 03 00 00 00 00 00 00 00 00 00 00 00 00 00"},
   };
@@ -80,6 +83,13 @@ TEST(MqttPublish, PlacesItemsInTheirSlots) {
   for (size_t slot = 3; slot < 12; ++slot)
     EXPECT_EQ(HexAt(record, kItemsAt + slot * kItemBytes, kItemBytes), kFreeItem) << slot;
   EXPECT_EQ(HexAt(record, 267, 11), "01 01 01 04 00 00 00 74 6F 70 00");
+}
+
+TEST(MqttPublish, ReadsItemsBehindTwoDigitKeys) {
+  std::vector<uint8_t> record =
+      CodeAlone(kPublish, kDefaultText + ",G12:161,0,2,1,1,0,H12:e,I12:Fan");
+  EXPECT_EQ(HexAt(record, kItemsAt + 11 * kItemBytes, kItemBytes),
+            "00 A1 00 02 00 01 01 46 61 6E 00 00 00 00 00 65 00 00 00");
 }
 
 TEST(MqttPublish, DecodesItemRecords) {
