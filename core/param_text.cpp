@@ -50,6 +50,7 @@ KeyedText::KeyedText(std::string_view text)
     : text_(text), indexed_(text.size() <= std::tuple_size_v<decltype(next_)>) {
   if (!indexed_) return;
   first_.fill(kEnd);
+  first_field_.fill(kEnd);
   // From the back, so that every chain comes out in ascending order.
   for (size_t behind = text.size(); behind-- > 1;) {
     const auto c = static_cast<unsigned char>(text[behind]);
@@ -57,15 +58,25 @@ KeyedText::KeyedText(std::string_view text)
     const auto comma = static_cast<uint16_t>(behind - 1);
     next_[comma] = first_[c];
     first_[c] = comma;
+    if (behind + 1 < text.size() && text[behind + 1] == ':') first_field_[c] = comma;
   }
 }
 
 size_t KeyedText::Find(std::string_view key, size_t from) const {
   const bool comma_key = key.size() >= 2 && key[0] == ',';
-  if (!indexed_ || !comma_key || static_cast<unsigned char>(key[1]) >= first_.size())
+  if (!indexed_ || !comma_key || static_cast<unsigned char>(key[1]) >= first_.size()) {
+    // "A:" heads nearly every text.
+    if (from == 0 && text_.substr(0, key.size()) == key) return 0;
     return FindKey(text_, key, from);
+  }
   if (from > text_.size()) return kNotFound;
-  for (uint16_t at = first_[static_cast<unsigned char>(key[1])]; at != kEnd; at = next_[at]) {
+  const auto letter = static_cast<unsigned char>(key[1]);
+  if (key.size() == 3 && key[2] == ':') {
+    // A ",X:" key: its first place answers unless the search starts behind it.
+    const uint16_t first = first_field_[letter];
+    if (first == kEnd || first >= from) return first == kEnd ? kNotFound : first;
+  }
+  for (uint16_t at = first_[letter]; at != kEnd; at = next_[at]) {
     if (at < from || text_.size() - at < key.size()) continue;
     if (std::equal(key.begin() + 2, key.end(), text_.begin() + at + 2)) return at;
   }

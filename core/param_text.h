@@ -70,6 +70,8 @@ class KeyedText {
   // Per ASCII character: the first comma before it; per comma: the next
   // comma before the same character.
   std::array<uint16_t, 128> first_;
+  // Per ASCII character X: the first ",X:", the grammar's common key.
+  std::array<uint16_t, 128> first_field_;
   std::array<uint16_t, kMaxParamText + 1> next_;
 };
 
