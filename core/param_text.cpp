@@ -210,12 +210,16 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // One %d conversion at `p`: blanks, sign, at least one digit. Wraps modulo
 // 2^32 like a 32-bit accumulator. Moves `p` behind the number.
-bool ScanOneInt(const char*& p, const char* end, int32_t& value) {
+inline bool ScanOneInt(const char*& p, const char* end, int32_t& value) {
   const char* at = p;
-  while (at != end && IsBlank(*at)) ++at;
   bool negative = false;
-  if (at != end && (*at == '+' || *at == '-')) negative = *at++ == '-';
-  if (at == end || !IsDigit(*at)) return false;
+  // Nearly every number is bare digits: those skip the checks for blanks
+  // and signs.
+  if (at == end || !IsDigit(*at)) {
+    while (at != end && IsBlank(*at)) ++at;
+    if (at != end && (*at == '+' || *at == '-')) negative = *at++ == '-';
+    if (at == end || !IsDigit(*at)) return false;
+  }
   uint32_t magnitude = 0;
   for (; at != end && IsDigit(*at); ++at)
     magnitude = magnitude * 10u + static_cast<uint32_t>(*at - '0');
@@ -234,15 +238,6 @@ size_t ScanIntList(std::string_view text, char separator, int32_t* values, size_
     if (count > 0) {
       if (p == end || *p != separator) break;
       ++p;
-    }
-    // Nearly every number is bare digits: read those without the checks
-    // for blanks and signs.
-    if (p != end && IsDigit(*p)) {
-      uint32_t magnitude = 0;
-      for (; p != end && IsDigit(*p); ++p)
-        magnitude = magnitude * 10u + static_cast<uint32_t>(*p - '0');
-      values[count++] = static_cast<int32_t>(magnitude);
-      continue;
     }
     if (!ScanOneInt(p, end, values[count])) break;
     ++count;

@@ -1,6 +1,6 @@
 #include "blocks/mqtt/mqtt_connect_entity.h"
 
-#include <vector>
+#include <utility>
 
 #include "blocks/mqtt/mqtt_fields.h"
 #include "blocks/mqtt/string_section.h"
@@ -35,12 +35,12 @@ constexpr int kCleanSessionBit = 7;
 constexpr size_t kMaxValue = 259;
 constexpr size_t kMaxNumbers = 99;
 
-constexpr const char* kKeys[] = {"A:", ",B:", ",C:", ",D:", ",E:", ",F:", ",G:", ",H:", ",I:"};
+constexpr std::string_view kKeys[] = {"A:", ",B:", ",C:", ",D:", ",E:", ",F:", ",G:", ",H:", ",I:"};
 enum Key { kA, kB, kC, kD, kE, kF, kG, kH, kI };
 
 std::optional<std::string_view> Value(const KeyedText& text, Key key,
                                       size_t max_length = kMaxValue) {
-  const char* next = key == kI ? "" : kKeys[key + 1];
+  const std::string_view next = key == kI ? std::string_view() : kKeys[key + 1];
   return FieldValue(text, kKeys[key], next, max_length);
 }
 
@@ -131,11 +131,11 @@ int CMqttConnectEntity::Code(const char* param, uint8_t* record, uint32_t* len) 
   PutReservedRun(out);
   PutPinArea(out, kHead);
 
-  std::vector<SectionString> strings = {{params.client_id, "client ID"},
-                                        {params.user_name, "user name"},
-                                        {params.password, "password"}};
-  if (!by_ip) strings.push_back({params.domain_name, "broker domain name"});
-  PutStringSection(out, strings);
+  const SectionString strings[] = {{params.client_id, "client ID"},
+                                   {params.user_name, "user name"},
+                                   {params.password, "password"},
+                                   {params.domain_name, "broker domain name"}};
+  PutStringSection(out, strings, by_ip ? 3 : 4);
   PutCertificateSection(out, params.tls != 0, params.certificate_paths);
   return FinishCode(out, len);
 }
@@ -156,10 +156,10 @@ int CMqttConnectEntity::Decode(char* param, const uint8_t* record, uint32_t len)
   params.ping_interval = in.At(kPingAt);
 
   ReadStrings strings = ReadStringSection(in, kStringsAt, params.by_domain_name ? 4 : 3);
-  params.client_id = strings.strings[0];
-  params.user_name = strings.strings[1];
-  params.password = strings.strings[2];
-  params.domain_name = params.by_domain_name ? strings.strings[3] : std::string();
+  params.client_id = std::move(strings.strings[0]);
+  params.user_name = std::move(strings.strings[1]);
+  params.password = std::move(strings.strings[2]);
+  params.domain_name = params.by_domain_name ? std::move(strings.strings[3]) : std::string();
 
   params.certificate_paths = CertificateTexts{};
   if (params.tls) {

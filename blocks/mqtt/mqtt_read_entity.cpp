@@ -1,6 +1,7 @@
 #include "blocks/mqtt/mqtt_read_entity.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "blocks/mqtt/mqtt_fields.h"
@@ -43,7 +44,7 @@ constexpr int kSmallestSessionSeconds = 10;
 constexpr uint8_t kVbArea = 0xA0;
 constexpr size_t kMaxValue = 99;
 
-constexpr const char* kKeys[] = {"A:", ",B:", ",C:", ",D:", ",E:", ",F:"};
+constexpr std::string_view kKeys[] = {"A:", ",B:", ",C:", ",D:", ",E:", ",F:"};
 enum Key { kA, kB, kC, kD, kE, kF };
 
 std::optional<std::string_view> Value(const KeyedText& text, Key key) {
@@ -143,10 +144,10 @@ int CMqttReadEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
   params.buffer_start = in.U16BE(kBufferStartAt);
 
   ReadStrings strings = ReadStringSection(in, kStringsAt, 4);
-  params.client_id = strings.strings[0];
-  params.user_name = strings.strings[1];
-  params.password = strings.strings[2];
-  params.topic = strings.strings[3];
+  params.client_id = std::move(strings.strings[0]);
+  params.user_name = std::move(strings.strings[1]);
+  params.password = std::move(strings.strings[2]);
+  params.topic = std::move(strings.strings[3]);
   return WriteParamText(param, MqttSubscribeText(params), kParamLength);
 }
 

@@ -1,6 +1,7 @@
 #include "blocks/mqtt/mqtt_write_entity.h"
 
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "blocks/mqtt/mqtt_fields.h"
@@ -248,10 +249,10 @@ int CMqttWriteEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
     params.items[slot] = ReadItem(in, kItemsAt + slot * kItemBytes);
 
   ReadStrings strings = ReadStringSection(in, kStringsAt, 4);
-  params.client_id = strings.strings[0];
-  params.user_name = strings.strings[1];
-  params.password = strings.strings[2];
-  params.topic = strings.strings[3];
+  params.client_id = std::move(strings.strings[0]);
+  params.user_name = std::move(strings.strings[1]);
+  params.password = std::move(strings.strings[2]);
+  params.topic = std::move(strings.strings[3]);
   return WriteParamText(param, MqttPublishText(params), kParamLength);
 }
 

@@ -29,13 +29,13 @@ int SlotLength(size_t length, int& left) {
 
 }  // namespace
 
-void PutStringSection(RecordWriter& out, const std::vector<SectionString>& strings) {
+void PutStringSection(RecordWriter& out, const SectionString* strings, size_t count) {
   const size_t lengths_at = out.position();
   out.PutZeros(kStringSlots);
-  for (size_t i = strings.size(); i < kStringSlots; ++i)
+  for (size_t i = count; i < kStringSlots; ++i)
     out.PatchU8(lengths_at + i, 0, "length of an unused string");
   int left = kStringBudget;
-  for (size_t i = 0; i < strings.size() && i < kStringSlots; ++i) {
+  for (size_t i = 0; i < count && i < kStringSlots; ++i) {
     const SectionString& entry = strings[i];
     int slot = SlotLength(entry.text.size(), left);
     size_t characters = slot > 0 ? static_cast<size_t>(slot) - 1 : 0;
@@ -51,7 +51,7 @@ ReadStrings ReadStringSection(const RecordReader& in, size_t offset, size_t coun
   for (size_t i = 0; i < count && i < kStringSlots; ++i) {
     size_t slot = in.At(offset + i);
     size_t characters = slot > 0 ? slot - 1 : 0;
-    read.strings.push_back(in.TextOfBytes1To127(at, characters));
+    read.strings[i] = in.TextOfBytes1To127(at, characters);
     at += characters + 1;
   }
   read.end = at;

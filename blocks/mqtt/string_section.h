@@ -8,10 +8,11 @@
 // a lone terminator for slot length 0, so it stays in step whatever it reads.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/record.h"
 
@@ -27,11 +28,14 @@ struct SectionString {
 
 // Writes the four slot length bytes and then up to four strings; the slot
 // length bytes of missing strings are 0.
-void PutStringSection(RecordWriter& out, const std::vector<SectionString>& strings);
+void PutStringSection(RecordWriter& out, const SectionString* strings, size_t count);
+inline void PutStringSection(RecordWriter& out, std::initializer_list<SectionString> strings) {
+  PutStringSection(out, strings.begin(), strings.size());
+}
 
 struct ReadStrings {
-  std::vector<std::string> strings;  // only the bytes 1 to 127 of each
-  size_t end = 0;                    // offset just behind the last terminator
+  std::array<std::string, kStringSlots> strings;  // only the bytes 1 to 127 of each
+  size_t end = 0;                                 // offset just behind the last terminator
 };
 
 // Reads `count` strings of the section that starts at `offset`.
