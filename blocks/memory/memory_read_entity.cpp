@@ -25,7 +25,8 @@ MemoryReadParams MemoryReadDefaults() {
 
 MemoryReadParams ParseMemoryReadText(std::string_view whole) {
   const KeyedText text(whole);
-  MemoryReadParams params = MemoryReadDefaults();
+  // The default file name reads the clock: only a text without a name needs it.
+  MemoryReadParams params;
   if (auto span = FieldSpan(text, "A:", ",B:")) ApplyFileOptions(ScanInts<kFileOptionCount>(*span), params);
   if (auto span = FieldSpan(text, ",B:", ",C:")) params.separator = span->front();
   if (auto span = FieldSpan(text, ",C:", ",D:")) ReadOperandSegment(*span, params);
@@ -34,7 +35,10 @@ MemoryReadParams ParseMemoryReadText(std::string_view whole) {
     params.format = static_cast<uint8_t>(scanned[0]);
     params.count_byte = static_cast<uint8_t>(scanned[1]);
   }
-  if (auto span = FieldSpan(text, ",E:", ",F:")) params.file_name = CardText(*span, kCardFileNameWidth);
+  if (auto span = FieldSpan(text, ",E:", ",F:"))
+    params.file_name = CardText(*span, kCardFileNameWidth);
+  else
+    params.file_name = CardFileNameNow();
   if (auto span = FieldSpan(text, ",F:", "")) params.title = CardText(*span, kCardTitleWidth);
   return params;
 }

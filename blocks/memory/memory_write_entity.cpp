@@ -40,7 +40,8 @@ MemoryWriteParams MemoryWriteDefaults() {
 
 MemoryWriteParams ParseMemoryWriteText(std::string_view whole) {
   const KeyedText text(whole);
-  MemoryWriteParams params = MemoryWriteDefaults();
+  // The default file name reads the clock: only a text without a name needs it.
+  MemoryWriteParams params;
   if (auto span = FieldSpan(text, "A:", ",B:")) {
     ScannedInts<kSegmentACount> scanned = ScanInts<kSegmentACount>(*span);
     ApplyFileOptions(scanned, params);
@@ -49,7 +50,10 @@ MemoryWriteParams ParseMemoryWriteText(std::string_view whole) {
   }
   if (auto span = FieldSpan(text, "B:", "C:")) params.separator = ReadSeparator(*span);
   if (auto span = FieldSpan(text, ",C:", ",D:")) ReadOperandSegment(*span, params);
-  if (auto span = FieldSpan(text, "D:", ",E:")) params.file_name = CardText(*span, kCardFileNameWidth);
+  if (auto span = FieldSpan(text, "D:", ",E:"))
+    params.file_name = CardText(*span, kCardFileNameWidth);
+  else
+    params.file_name = CardFileNameNow();
   if (auto span = FieldSpan(text, ",E:", "")) params.title = CardText(*span, kCardTitleWidth);
   return params;
 }
