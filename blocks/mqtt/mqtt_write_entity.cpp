@@ -142,12 +142,14 @@ PublishItem ReadItem(const RecordReader& in, size_t at) {
   }
   item.count = in.At(at + 5);
   item.format = in.At(at + 6);
-  item.comment = in.TextOfBytes1To127(at + 7, kCommentBytes);
-  item.description = in.TextOfBytes1To127(at + 7 + kCommentBytes, kDescriptionBytes);
   if (item.count < 1 || item.count > kMaxCount) {
+    // A free slot, which the text leaves out: its texts are not read.
     item.count = 0;
     item.area = kInputArea;
+    return item;
   }
+  item.comment = in.TextOfBytes1To127(at + 7, kCommentBytes);
+  item.description = in.TextOfBytes1To127(at + 7 + kCommentBytes, kDescriptionBytes);
   return item;
 }
 
