@@ -1,6 +1,6 @@
 #include "blocks/messaging/message_screen.h"
 
-#include <vector>
+#include <array>
 
 #include "core/param_text.h"
 #include "core/platform/code_page.h"
@@ -12,24 +12,25 @@ namespace {
 
 constexpr size_t kTextScreenChars = 4 * kScreenColumns;
 constexpr size_t kUcs2ScreenCells = 3 * kScreenColumns;
-constexpr size_t kMaxCellFields = 100;
 
-// Groups cut out of "[..][..": a '[' inside an open group closes it, and an
-// unclosed group at the end counts when it holds anything.
-std::vector<std::string_view> BracketGroups(std::string_view text) {
-  std::vector<std::string_view> groups;
+// The first groups cut out of "[..][..", at most as many as `groups` holds:
+// a '[' inside an open group closes it, and an unclosed group at the end
+// counts when it holds anything. Returns the number of groups.
+template <size_t N>
+size_t BracketGroups(std::string_view text, std::array<std::string_view, N>& groups) {
+  size_t count = 0;
   size_t open = kNotFound;
-  for (size_t i = 0; i < text.size(); ++i) {
+  for (size_t i = 0; i < text.size() && count < N; ++i) {
     if (text[i] == '[') {
-      if (open != kNotFound) groups.push_back(text.substr(open, i - open));
+      if (open != kNotFound) groups[count++] = text.substr(open, i - open);
       open = i + 1;
     } else if (text[i] == ']' && open != kNotFound) {
-      groups.push_back(text.substr(open, i - open));
+      groups[count++] = text.substr(open, i - open);
       open = kNotFound;
     }
   }
-  if (open != kNotFound && open < text.size()) groups.push_back(text.substr(open));
-  return groups;
+  if (count < N && open != kNotFound && open < text.size()) groups[count++] = text.substr(open);
+  return count;
 }
 
 }  // namespace
@@ -92,11 +93,11 @@ void ReadScreenField(std::string_view span, bool ucs2, MessageScreen& screen) {
     }
     return;
   }
-  std::vector<std::string> fields = SplitText(span, ',', kMaxCellFields);
+  TextPieces<kUcs2ScreenCells> fields = SplitPieces<kUcs2ScreenCells>(span, ',');
   for (size_t j = 0; j < kUcs2ScreenCells; ++j) {
     ScreenCell cell{0, ' '};
     if (j < fields.size()) {
-      const std::string& field = fields[j];
+      const std::string_view field = fields[j];
       uint8_t first = field.size() > 0 ? static_cast<uint8_t>(field[0]) : 0;
       uint8_t second = field.size() > 1 ? static_cast<uint8_t>(field[1]) : 0;
       cell = second != 0 ? ScreenCell{first, second} : ScreenCell{0, first};
@@ -115,8 +116,9 @@ void PutVariableGroups(TextBuilder& text, const MessageScreen& screen, bool ucs2
 }
 
 void ReadVariableGroups(std::string_view span, bool ucs2, MessageScreen& screen) {
-  std::vector<std::string_view> groups = BracketGroups(span);
-  for (size_t i = 0; i < groups.size() && i < static_cast<size_t>(ScreenRows(ucs2)); ++i) {
+  std::array<std::string_view, kVariableSlots> groups;
+  const size_t count = BracketGroups(span, groups);
+  for (size_t i = 0; i < count && i < static_cast<size_t>(ScreenRows(ucs2)); ++i) {
     ScannedInts<7> values = ScanInts<7>(groups[i]);
     VariableSlot& slot = screen.slots[i];
     slot.kind = static_cast<uint8_t>(values[0]);
