@@ -17,20 +17,6 @@ void RecordWriter::Report(const FieldName& name, FieldKind kind, size_t offset, 
   if (sink_ && !name.empty()) sink_->OnField(name.Text(), kind, offset, width);
 }
 
-void RecordWriter::PutU16LE(uint16_t value, const FieldName& name) {
-  if (uint8_t* at = Reserve(2, FieldKind::kU16LE, name)) {
-    at[0] = static_cast<uint8_t>(value);
-    at[1] = static_cast<uint8_t>(value >> 8);
-  }
-}
-
-void RecordWriter::PutU16BE(uint16_t value, const FieldName& name) {
-  if (uint8_t* at = Reserve(2, FieldKind::kU16BE, name)) {
-    at[0] = static_cast<uint8_t>(value >> 8);
-    at[1] = static_cast<uint8_t>(value);
-  }
-}
-
 void RecordWriter::PutU32BE(uint32_t value, const FieldName& name) {
   if (uint8_t* at = Reserve(4, FieldKind::kU32BE, name)) {
     for (int i = 0; i < 4; ++i) at[i] = static_cast<uint8_t>(value >> (24 - 8 * i));

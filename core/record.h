@@ -58,8 +58,18 @@ class RecordWriter {
   void PutU8(uint8_t value, const FieldName& name = {}) {
     if (uint8_t* at = Reserve(1, FieldKind::kU8, name)) at[0] = value;
   }
-  void PutU16LE(uint16_t value, const FieldName& name = {});
-  void PutU16BE(uint16_t value, const FieldName& name = {});
+  void PutU16LE(uint16_t value, const FieldName& name = {}) {
+    if (uint8_t* at = Reserve(2, FieldKind::kU16LE, name)) {
+      at[0] = static_cast<uint8_t>(value);
+      at[1] = static_cast<uint8_t>(value >> 8);
+    }
+  }
+  void PutU16BE(uint16_t value, const FieldName& name = {}) {
+    if (uint8_t* at = Reserve(2, FieldKind::kU16BE, name)) {
+      at[0] = static_cast<uint8_t>(value >> 8);
+      at[1] = static_cast<uint8_t>(value);
+    }
+  }
   void PutU32BE(uint32_t value, const FieldName& name = {});
   void PutZeros(size_t count, const FieldName& name = {});
   void PutBytes(const void* data, size_t count, const FieldName& name = {});
