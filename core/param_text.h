@@ -40,6 +40,13 @@ class NumberedKey {
   NumberedKey(char letter, size_t number);
   operator std::string_view() const { return {text_, size_}; }
 
+  // The length of the key of `number`, without spelling it out.
+  static size_t Length(size_t number) {
+    size_t digits = 1;
+    for (; number >= 10; number /= 10) ++digits;
+    return digits + 3;
+  }
+
  private:
   char text_[24];  // ',', the letter, 20 digits at most, ':'
   size_t size_ = 0;

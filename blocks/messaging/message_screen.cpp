@@ -78,11 +78,7 @@ void PutScreenField(TextBuilder& text, const MessageScreen& screen, bool ucs2) {
     return;
   }
   for (const auto& row : screen.double_rows) {
-    for (const ScreenCell& cell : row) {
-      if (cell.lead != 0) text.Char(static_cast<char>(cell.lead));
-      if (cell.trail != 0) text.Char(static_cast<char>(cell.trail));
-      text.Char(',');
-    }
+    for (const ScreenCell& cell : row) text.Text(cell.Bytes()).Char(',');
   }
 }
 

@@ -52,11 +52,7 @@ bool NamesByteAndBit(int area) { return area == kInputArea || area == kOutputAre
 struct ItemKey {
   char letter;
   size_t number;
-  size_t size() const {
-    size_t digits = 1;
-    for (size_t n = number; n >= 10; n /= 10) ++digits;
-    return digits + 3;
-  }
+  size_t size() const { return NumberedKey::Length(number); }
 };
 
 std::string_view Spelt(std::string_view key) { return key; }
