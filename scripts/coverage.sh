@@ -6,11 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-if ! command -v gcovr >/dev/null; then
-  echo "installing gcovr"
-  apt-get update -q
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends gcovr
-fi
+scripts/install-deps.sh build coverage
 
 cmake --preset coverage >/dev/null
 cmake --build --preset coverage

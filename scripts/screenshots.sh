@@ -6,13 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-need=()
-command -v import >/dev/null || need+=(imagemagick)
-command -v xvfb-run >/dev/null || need+=(xvfb xauth)
-if [ ${#need[@]} -gt 0 ]; then
-  apt-get update -q
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${need[@]}"
-fi
+scripts/install-deps.sh windows pictures
 
 cmake --preset mingw-x64 >/dev/null
 cmake --build --preset mingw-x64 --target ostrevan ostrevan-host ostrevan_dialog_tests

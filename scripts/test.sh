@@ -4,6 +4,7 @@
 # in scripts/test.d (Windows builds under Wine, fuzzing, ...) in name order.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh build
 
 jobs=$(nproc 2>/dev/null || echo 2)
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-$jobs}

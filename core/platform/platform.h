@@ -32,6 +32,7 @@ std::string HostExecutableDirectory();
 // A path that names its root (a drive letter on Windows, '/' elsewhere).
 bool IsRootedPath(std::string_view path);
 
+// A regular file at exactly `path`: no wildcard is expanded.
 bool FileExists(const std::string& path);
 
 // The file's bytes, or nothing when it cannot be read or holds more than
@@ -46,7 +47,7 @@ bool MakeDirectory(const std::string& path);
 // A private-profile (INI) file, opened once and read many times: sections
 // and keys match case-insensitively, values are trimmed and at most 255
 // characters. Where the system has the private-profile calls they serve;
-// elsewhere the file is read once (at most 1 MiB) into an index.
+// elsewhere the whole file is read once into an index (ini_reader.h).
 class IniFile {
  public:
   explicit IniFile(std::string path);
@@ -54,7 +55,9 @@ class IniFile {
   // The value, or `fallback` when the section or key is absent.
   std::string String(std::string_view section, std::string_view key,
                      std::string_view fallback) const;
-  // The value as a decimal integer (text that is not a number reads as 0).
+  // The value as the integer call reads it (ProfileInt): decimal, or with a
+  // 0x, 0o or 0b prefix; text that is not a number reads as 0, an empty value
+  // as `fallback`.
   int Int(std::string_view section, std::string_view key, int fallback) const;
   // The names of the file's sections, in file order.
   std::vector<std::string> SectionNames() const;

@@ -6,9 +6,9 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cstdint>
 #include <utility>
 
-#include "core/param_text.h"
 #include "core/platform/platform.h"
 
 namespace ostrevan::platform {
@@ -51,9 +51,9 @@ bool FileExists(const std::string& path) {
 bool MakeDirectory(const std::string& path) { return mkdir(path.c_str(), 0755) == 0; }
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {
-  constexpr size_t kMaxIniFile = 1 << 20;
-  std::optional<std::string> text = ReadFileLimited(path_, kMaxIniFile);
-  index_ = IniIndex::Parse(text ? *text : std::string());
+  // Read whole, however large, as the private-profile calls do.
+  std::optional<std::string> bytes = ReadFileLimited(path_, SIZE_MAX);
+  index_ = IniIndex::Parse(bytes ? *bytes : std::string());
 }
 
 std::string IniFile::String(std::string_view section, std::string_view key,
@@ -64,7 +64,8 @@ std::string IniFile::String(std::string_view section, std::string_view key,
 
 int IniFile::Int(std::string_view section, std::string_view key, int fallback) const {
   std::optional<std::string> value = index_->Find(section, key);
-  return value ? LeadingInt(*value) : fallback;
+  // An empty value reads as the fallback, as the integer call has it.
+  return value && !value->empty() ? ProfileInt(*value) : fallback;
 }
 
 std::vector<std::string> IniFile::SectionNames() const { return index_->section_names(); }

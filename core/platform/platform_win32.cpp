@@ -46,11 +46,10 @@ bool IsRootedPath(std::string_view path) {
 }
 
 bool FileExists(const std::string& path) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA(path.c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return false;
-  FindClose(search);
-  return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+  // Exactly this path: a search would expand '?' and '*' into other files.
+  if (path.find_first_of("?*") != std::string::npos) return false;
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool MakeDirectory(const std::string& path) { return _mkdir(path.c_str()) == 0; }

@@ -8,12 +8,7 @@ cd "$(dirname "$0")/../.."
 
 seconds=${FUZZ_SECONDS:-60}
 
-if ! command -v clang++-14 >/dev/null ||
-   ! ls /usr/lib/llvm-14/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1; then
-  echo "installing clang-14 and libclang-rt-14-dev"
-  apt-get update -q
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends clang-14 libclang-rt-14-dev
-fi
+scripts/install-deps.sh fuzz
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz

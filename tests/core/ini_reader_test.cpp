@@ -1,69 +1,150 @@
+// The limits file is read the same on every build: the Windows build asks
+// the system's private-profile calls, the others read it with IniIndex. The
+// table below runs against whichever the build has, so a row that passes on
+// both says the two agree.
 #include "core/platform/ini_reader.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "core/platform/platform.h"
+#include "ostrevan/plugin.h"
 #include "support/plugin_fixture.h"
 
 namespace ostrevan::platform {
 namespace {
 
-constexpr const char* kIni =
-    "; limits\r\n"
-    "[default]\r\n"
-    "  Total = 12  \r\n"
-    "Name=\"quoted value\"\r\n"
-    "Empty=\r\n"
-    "[Type_1]\n"
-    "name=Modbus\n"
-    "Max=5\n"
-    "[DEFAULT]\n"
-    "TypeCount=9\n";
+using testing::TempDir;
 
-struct IniCase {
+constexpr int kFallback = 77;
+
+struct ProfileRow {
+  const char* what;
+  std::string file;
   const char* section;
   const char* key;
-  const char* value;  // nullptr: absent
+  const char* text;  // nullptr: the fallback
+  int number;
 };
 
-TEST(IniReader, FindsValuesLikeThePrivateProfileCalls) {
-  const IniCase cases[] = {
-      {"DEFAULT", "Total", "12"},       {"Default", "TOTAL", "12"},
-      {"DEFAULT", "Name", "quoted value"}, {"DEFAULT", "Empty", ""},
-      {"Type_1", "Name", "Modbus"},     {"type_1", "MAX", "5"},
-      {"DEFAULT", "TypeCount", nullptr},  // only the first section of a name counts
-      {"Type_2", "Name", nullptr},      {"DEFAULT", "Missing", nullptr},
-  };
-  for (const IniCase& c : cases) {
-    std::optional<std::string> value = FindIniValue(kIni, c.section, c.key);
-    if (c.value) {
-      ASSERT_TRUE(value.has_value()) << c.section << "/" << c.key;
-      EXPECT_EQ(*value, c.value);
-    } else {
-      EXPECT_FALSE(value.has_value()) << c.section << "/" << c.key;
-    }
+std::string Utf16(std::string_view ascii, bool big_endian) {
+  std::string bytes = big_endian ? "\xFE\xFF" : "\xFF\xFE";
+  for (char c : ascii) {
+    bytes.push_back(big_endian ? '\0' : c);
+    bytes.push_back(big_endian ? c : '\0');
   }
-  std::string long_value = "[S]\nK=" + std::string(400, 'v') + "\n";
-  EXPECT_EQ(FindIniValue(long_value, "S", "K")->size(), 255u);
+  return bytes;
 }
 
-TEST(IniReader, ReadsFilesWithFallbacks) {
-  testing::TempDir dir;
-  IniFile ini(dir.Write("x.ini", "[A]\nN=42abc\nT=text\n[ b ]\n[a]\nX=1\n"));
-  EXPECT_EQ(ini.Int("A", "N", 7), 42);
-  EXPECT_EQ(ini.Int("A", "T", 7), 0);
-  EXPECT_EQ(ini.Int("A", "None", 7), 7);
-  EXPECT_EQ(ini.Int("A", "X", 7), 7);  // the second [a] is never read
-  EXPECT_EQ(ini.String("A", "T", "d"), "text");
-  EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"A", "b"}));
+std::string LargeFile() {
+  std::string filler;
+  while (filler.size() < (3u << 19)) filler += ";" + std::string(98, 'x') + "\n";
+  return filler + "[S]\nK=4\n";
+}
 
+const std::vector<ProfileRow>& Rows() {
+  static const std::vector<ProfileRow> rows = {
+      // Encodings and line ends.
+      {"UTF-8 byte-order mark", "\xEF\xBB\xBF[S]\nK=5\n", "S", "K", "5", 5},
+      {"UTF-16 LE", Utf16("[S]\r\nK=7\r\n", false), "S", "K", "7", 7},
+      {"UTF-16 BE", Utf16("[S]\r\nK=8\r\n", true), "S", "K", "8", 8},
+      {"UTF-8 text in the code page", "\xEF\xBB\xBF[S]\nK=caf\xC3\xA9\n", "S", "K", "caf\xE9", 0},
+      {"mark inside the file", "[S]\n\xEF\xBB\xBFK=1\n", "S", "K", nullptr, kFallback},
+      {"lone CR", "[S]\rA=1\rK=3\r", "S", "K", "3", 3},
+      {"CR CR LF", "[S]\r\r\nK=1\r\r\n", "S", "K", "1", 1},
+      {"no line end at the end", "[S]\nK=12", "S", "K", "12", 12},
+      {"a file over 1 MiB", LargeFile(), "S", "K", "4", 4},
+      // Blanks and NUL.
+      {"vertical tab and form feed", "[S]\n\vK\f=\v9\f\n", "S", "K", "9", 9},
+      {"end-of-file character", "[S]\nK=9\x1A\n", "S", "K", "9", 9},
+      {"blanks inside a value stay", "[S]\nK=\ta b\t\n", "S", "K", "a b", 0},
+      {"NUL ends a value", std::string("[S]\nK=12\0" "34\n", 12), "S", "K", "12", 12},
+      {"NUL ends a key", std::string("[S]\nK\0x=5\n", 10), "S", "K", "5", 5},
+      {"NUL ends a section name", std::string("[S\0x]\nK=1\n", 10), "S", "K", "1", 1},
+      // Sections.
+      {"section names ignore case", "[default]\nTotal=2\n", "DEFAULT", "TOTAL", "2", 2},
+      {"name trimmed", "[ S ]\nK=4\n", "S", "K", "4", 4},
+      {"up to the last ']'", "[S]x]\nK=1\n", "S]x", "K", "1", 1},
+      {"text behind ']'", "[S] note\nK=2\n", "S", "K", "2", 2},
+      {"no ']': a key line", "[S]\nA=1\n[T\nK=3\n", "S", "K", "3", 3},
+      {"no ']' with '='", "[S]\n[T=5\n", "S", "[T", "5", 5},
+      {"only the first section of a name", "[S]\nA=1\n[s]\nK=2\n", "S", "K", nullptr, kFallback},
+      // Keys and values.
+      {"first key counts", "[S]\nK=1\nK=2\n", "S", "K", "1", 1},
+      {"first key without value counts", "[S]\nK\nK=2\n", "S", "K", nullptr, kFallback},
+      {"';' starts no comment", "[S]\n;K=6\n", "S", ";K", "6", 6},
+      {"'#' starts no comment", "[S]\n#K=6\n", "S", "#K", "6", 6},
+      {"value behind the first '='", "[S]\nK==1\n", "S", "K", "=1", 0},
+      {"blanks around key and value", "[S]\n K  =  v  \n", "S", "K", "v", 0},
+      {"empty value", "[S]\nK=\n", "S", "K", "", kFallback},
+      {"single quotes", "[S]\nK='abc'\n", "S", "K", "abc", 0},
+      {"unmatched quote", "[S]\nK=\"abc\n", "S", "K", "\"abc", 0},
+      {"quotes keep blanks", "[S]\nK=\" 12 \"\n", "S", "K", " 12 ", 12},
+      {"a lone quote", "[S]\nK=\"\n", "S", "K", "\"", 0},
+      {"256 characters cut to 255", "[S]\nK=" + std::string(256, 'v') + "\n", "S", "K",
+       nullptr, 0},
+      // Integers.
+      {"hex", "[S]\nK=0x1F\n", "S", "K", "0x1F", 31},
+      {"hex digits either case", "[S]\nK=0xfF\n", "S", "K", "0xfF", 255},
+      {"upper-case X is no prefix", "[S]\nK=0X1F\n", "S", "K", "0X1F", 0},
+      {"octal", "[S]\nK=0o17\n", "S", "K", "0o17", 15},
+      {"binary up to its first other digit", "[S]\nK=0b102\n", "S", "K", "0b102", 2},
+      {"leading zero is decimal", "[S]\nK=010\n", "S", "K", "010", 10},
+      {"signs", "[S]\nK=-0x10\n", "S", "K", "-0x10", -16},
+      {"plus", "[S]\nK=+12\n", "S", "K", "+12", 12},
+      {"no blank after the sign", "[S]\nK=- 3\n", "S", "K", "- 3", 0},
+      {"two signs", "[S]\nK=+-3\n", "S", "K", "+-3", 0},
+      {"prefix without digits", "[S]\nK=0x\n", "S", "K", "0x", 0},
+      {"digits up to the first other", "[S]\nK=12abc\n", "S", "K", "12abc", 12},
+      {"control characters skipped", "[S]\nK=\"\x01\t7\"\n", "S", "K", "\x01\t7", 7},
+      {"only 29 characters", "[S]\nK=0000000000000000000000000001234\n", "S", "K",
+       "0000000000000000000000000001234", 12},
+      {"wraps at 2^32", "[S]\nK=4294967297\n", "S", "K", "4294967297", 1},
+      {"2^31 is negative", "[S]\nK=2147483648\n", "S", "K", "2147483648", -2147483647 - 1},
+  };
+  return rows;
+}
+
+TEST(LimitsFile, ReadsAsThePrivateProfileCalls) {
+  TempDir dir;
+  int file_number = 0;
+  for (const ProfileRow& row : Rows()) {
+    SCOPED_TRACE(row.what);
+    IniFile ini(dir.Write("row" + std::to_string(++file_number) + ".ini", row.file));
+    std::string text = ini.String(row.section, row.key, "<fallback>");
+    if (row.text) {
+      EXPECT_EQ(text, row.text);
+    } else if (row.number == kFallback) {
+      EXPECT_EQ(text, "<fallback>");
+    } else {
+      EXPECT_EQ(text, std::string(255, 'v'));
+    }
+    EXPECT_EQ(ini.Int(row.section, row.key, kFallback), row.number);
+  }
+}
+
+TEST(LimitsFile, ListsSectionNamesOnceInFileOrder) {
+  TempDir dir;
+  IniFile ini(dir.Write("names.ini", "K=0\n[A]\n[ B ]\n[a]\n[C]x]\n[D\n[]\n[E] note\n"));
+  EXPECT_EQ(ini.SectionNames(), (std::vector<std::string>{"A", "B", "C]x", "E"}));
   IniFile missing(dir.path() + "missing.ini");
   EXPECT_EQ(missing.String("A", "T", "d"), "d");
   EXPECT_TRUE(missing.SectionNames().empty());
 }
 
+TEST(LimitsFile, ConfigNeedsExactlyTheNamedFile) {
+  TempDir dir;
+  std::string limits = dir.Write("wx.ini", "[DEFAULT]\nTotal=5\n");
+  EXPECT_EQ(Function_Config((dir.path() + "w?.ini").c_str()), -1);
+  EXPECT_EQ(Function_Config((dir.path() + "w*").c_str()), -1);
+  EXPECT_EQ(Function_Config((dir.path() + "*.ini").c_str()), -1);
+  EXPECT_EQ(Function_Config(limits.c_str()), 1);
+}
+
 TEST(Platform, FilesAndDirectories) {
-  testing::TempDir dir;
+  TempDir dir;
   std::string path = dir.path() + "bytes.bin";
   const std::string bytes("a\0b\xff", 4);
   ASSERT_TRUE(WriteFileBytes(path, bytes));
