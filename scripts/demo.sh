@@ -3,6 +3,7 @@
 # generation of the demo project through the plug-in's exports.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh build
 cmake --preset default >/dev/null
 cmake --build --preset default --target ostrevan ostrevan-host >/dev/null
 mkdir -p out

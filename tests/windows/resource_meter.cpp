@@ -47,10 +47,33 @@ const char* ProcessEnvironmentBlock() {
   return reinterpret_cast<const char*>(basic.PebBaseAddress);
 }
 
-long GdiTableObjects() {
+// A 32-bit process under Wine's WoW64 finds the table only in the 64-bit
+// process environment block. Wine names the 64-bit thread block in the
+// 32-bit one's GdiBatchCount field; all three live below 4 GiB.
+const GdiHandleCell* Wow64GdiTable() {
+  constexpr size_t kTeb64Field = 0xF70;  // GdiBatchCount of the 32-bit block
+  constexpr size_t kPeb64Field = 0x60;   // ProcessEnvironmentBlock of the 64-bit one
+  constexpr size_t kTable64Field = 0xF8;
+  const char* teb = reinterpret_cast<const char*>(NtCurrentTeb());
+  uint32_t teb64 = *reinterpret_cast<const uint32_t*>(teb + kTeb64Field);
+  if (!teb64) return nullptr;
+  uint64_t peb64 = *reinterpret_cast<const uint64_t*>(uintptr_t{teb64} + kPeb64Field);
+  if (!peb64 || peb64 >> 32) return nullptr;
+  uint64_t table = *reinterpret_cast<const uint64_t*>(static_cast<uintptr_t>(peb64) + kTable64Field);
+  if (!table || table >> 32) return nullptr;
+  return reinterpret_cast<const GdiHandleCell*>(static_cast<uintptr_t>(table));
+}
+
+const GdiHandleCell* GdiTable() {
   const char* environment = ProcessEnvironmentBlock();
-  if (!environment) return -1;
+  if (!environment) return nullptr;
   const auto* table = *reinterpret_cast<const GdiHandleCell* const*>(environment + kGdiTableOffset);
+  if (table || sizeof(void*) == 8) return table;
+  return Wow64GdiTable();
+}
+
+long GdiTableObjects() {
+  const GdiHandleCell* table = GdiTable();
   if (!table) return -1;
   long live = 0;
   for (size_t index = 0; index < kGdiTableCells; ++index) {
