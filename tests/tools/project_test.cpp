@@ -128,6 +128,7 @@ TEST(ProjectFile, ReadsTextAndRefusesTheRest) {
       {"[cpu]\nmodel = a\0b\n"s, "f:2: a NUL byte at column 10"},
       {"[cpu]\r\nmodel = A\r\rx\0"s, "f:4: a NUL byte at column 2"},
       {"\x7F" "ELF\x02\x01\x01\0\0"s, "f:1: a NUL byte at column 8"},
+      {"\x14\0\0\0\x76\0"s, "f:1: a NUL byte at column 2"},  // binary, though NULs alternate at first
       {"[cpu]\nmo\x1B[2Jdel = A\n", "f:2: unknown key \"mo\\x1B[2Jdel\" in [cpu]"},
       {"[cpu]\nmodel\xE9\n", "f:2: expected KEY = VALUE, found \"model\\xE9\""},
       {"[cpu]\n[blo\x01" "ck]\n", "f:2: unknown section [blo\\x01ck]"},

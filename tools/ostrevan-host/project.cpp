@@ -74,10 +74,24 @@ bool StartsWith(const std::string& text, const char* prefix, size_t length) {
   return text.size() >= length && text.compare(0, length, prefix, length) == 0;
 }
 
-// UTF-16 text without a byte-order mark: a NUL beside every ASCII letter.
+bool IsTextByte(char c) {
+  auto byte = static_cast<unsigned char>(c);
+  return (byte >= 0x20 && byte < 0x7F) || c == '\t' || c == '\n' || c == '\r';
+}
+
+// UTF-16 text without a byte-order mark: its first characters are ASCII
+// with a NUL byte beside each, after it (little-endian) or before it.
 bool LooksLikeUtf16(const std::string& text) {
-  if (text.size() < 2) return false;
-  return (text[0] != '\0' && text[1] == '\0') || (text[0] == '\0' && text[1] != '\0');
+  const size_t pairs = std::min<size_t>(text.size() / 2, 32);
+  if (pairs == 0) return false;
+  for (size_t nul_at : {size_t{1}, size_t{0}}) {
+    bool all = true;
+    for (size_t i = 0; i < pairs && all; ++i) {
+      all = text[2 * i + nul_at] == '\0' && IsTextByte(text[2 * i + 1 - nul_at]);
+    }
+    if (all) return true;
+  }
+  return false;
 }
 
 bool ParseInt(const std::string& text, long min, long max, long& value) {
