@@ -332,7 +332,7 @@ int RunExplain(const std::string& plugin_before, const Arguments& args) {
   Parsed parsed = ParseArguments(args, {"--text"}, 2);
   DecodedRecord decoded = DecodeAndCodeAgain(plugin_before, parsed);
   if (decoded.coded.empty()) throw BlockFailure("the plug-in could not code the decoded text");
-  std::printf("text: %s\n\n", decoded.text.c_str());
+  std::printf("text: %s\n\n", Printable(decoded.text).c_str());
   std::fputs(ExplainRecord(decoded.type, decoded.text, decoded.given, decoded.coded).c_str(),
              stdout);
   return 0;
