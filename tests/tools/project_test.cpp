@@ -61,6 +61,9 @@ TEST(ProjectFile, NamesTheLineOfEachMistake) {
       {"[cpu]\n[limits]\ntotal=1\n[block]\ntext = \"A:1\n", "f:5: a quoted value must end"},
       {"[limits]\ntotal=1\n", "f:2: the project has no [cpu] section"},
       {"[cpu\n", "f:1: a section name must end with ']'"},
+      {"[cpu] x\n", "f:1: a section name must end with ']'"},
+      {"[cpu]\nmodel = \"A\" B\n", "f:2: only a comment may follow a quoted value, found \" B\""},
+      {"[cpu]\nmodel = \"A\\\"\n", "f:2: a quoted value must end with '\"'"},
   };
   for (const BadCase& c : cases) {
     try {
@@ -70,6 +73,82 @@ TEST(ProjectFile, NamesTheLineOfEachMistake) {
       EXPECT_EQ(std::string(error.what()).rfind(c.message, 0), 0u)
           << error.what() << "\nwanted: " << c.message;
     }
+  }
+}
+
+// One comment rule for every line: ';' or '#' at the start or after a
+// blank, outside a quoted value.
+TEST(ProjectFile, CommentsFollowABlankOnEveryLine) {
+  struct Case {
+    const char* model_line;  // the value of model = in [cpu]
+    const char* model;
+  };
+  const Case cases[] = {
+      {"OSV-2410-4G        ; the CPU model name", "OSV-2410-4G"},
+      {"OSV-2410\t# a tab before", "OSV-2410"},
+      {"OSV;2410#4G", "OSV;2410#4G"},
+      {";", ""},
+      {"\"OSV ; 2410 # 4G\"   ; quoted", "OSV ; 2410 # 4G"},
+      {"\"a \\\" ; b\" #c", "a \" ; b"},
+      {"\"C:\\\\dir\\\\\" ; a backslash at the end", "C:\\dir\\"},
+      {"a \"b ; c\"", "a \"b"},  // quotes inside a value do not protect
+  };
+  for (const Case& c : cases) {
+    std::string text = std::string("[cpu]   ; the CPU\nmodel = ") + c.model_line +
+                       "\n[limits] # inline\ntotal = 4 ; all\nWIFI = 2 ; wifi\n"
+                       "[block]\ntype = WIFI ; the type\ntext = A:1 ; the text\n";
+    Project project = ParseProject(text, "p");
+    EXPECT_EQ(project.cpu_model, c.model) << c.model_line;
+    EXPECT_EQ(project.total, 4);
+    ASSERT_EQ(project.limits.size(), 1u);
+    EXPECT_EQ(project.limits[0].second, 2);
+    ASSERT_EQ(project.blocks.size(), 1u);
+    EXPECT_EQ(project.blocks[0].type, 11);
+    EXPECT_EQ(project.blocks[0].text, "A:1");
+  }
+}
+
+// What is not 8-bit text is refused with its line; a UTF-8 byte-order mark
+// and any line end are read.
+TEST(ProjectFile, ReadsTextAndRefusesTheRest) {
+  using namespace std::string_literals;
+  const std::string good = "[cpu]\nmodel = A\n[limits]\ntotal = 1\n";
+  struct Case {
+    std::string text;
+    const char* message;  // empty: parses, with model A
+  };
+  const Case cases[] = {
+      {"\xEF\xBB\xBF" + good, ""},
+      {"[cpu]\rmodel = A\r[limits]\rtotal = 1", ""},
+      {"[cpu]\r\nmodel = A\r\n[limits]\r\ntotal = 1\r\n", ""},
+      {"\xFF\xFE[\0c\0p\0u\0]\0"s, "f:1: the file is UTF-16 text"},
+      {"\xFE\xFF\0[\0c"s, "f:1: the file is UTF-16 text"},
+      {"[\0c\0p\0u\0]\0"s, "f:1: the file is UTF-16 text"},
+      {"\0[\0c\0p\0u\0]"s, "f:1: the file is UTF-16 text"},
+      {"[cpu]\nmodel = a\0b\n"s, "f:2: a NUL byte at column 10"},
+      {"[cpu]\r\nmodel = A\r\rx\0"s, "f:4: a NUL byte at column 2"},
+      {"\x7F" "ELF\x02\x01\x01\0\0"s, "f:1: a NUL byte at column 8"},
+      {"\x14\0\0\0\x76\0"s, "f:1: a NUL byte at column 2"},  // binary, though NULs alternate at first
+      {"[cpu]\nmo\x1B[2Jdel = A\n", "f:2: unknown key \"mo\\x1B[2Jdel\" in [cpu]"},
+      {"[cpu]\nmodel\xE9\n", "f:2: expected KEY = VALUE, found \"model\\xE9\""},
+      {"[cpu]\n[blo\x01" "ck]\n", "f:2: unknown section [blo\\x01ck]"},
+  };
+  for (const Case& c : cases) {
+    try {
+      Project project = ParseProject(c.text, "f");
+      EXPECT_EQ(*c.message, '\0') << "accepted: " << Printable(c.text);
+      EXPECT_EQ(project.cpu_model, "A");
+    } catch (const ProjectError& error) {
+      EXPECT_EQ(std::string(error.what()).rfind(c.message, 0), 0u)
+          << error.what() << "\nwanted: " << c.message;
+      EXPECT_NE(*c.message, '\0') << error.what();
+    }
+  }
+  try {
+    ParseProject("[x]\n", "dir\n\x01/p");
+  } catch (const ProjectError& error) {
+    EXPECT_EQ(std::string(error.what()).rfind("dir\\x0A\\x01/p:1: unknown section [x]", 0), 0u)
+        << error.what();
   }
 }
 

@@ -47,15 +47,26 @@ std::string ValueText(const Field& field, const uint8_t* bytes) {
   return {};
 }
 
-std::string BytesColumn(const uint8_t* bytes, size_t width) {
+std::string BytesColumn(const std::vector<uint8_t>& record, size_t at, size_t width) {
+  if (at >= record.size()) return "-";
+  width = std::min(width, record.size() - at);
   constexpr size_t kShown = 8;
-  std::string shown = ToHex(bytes, std::min(width, kShown));
+  std::string shown = ToHex(record.data() + at, std::min(width, kShown));
   return width > kShown ? shown + " .." : shown;
+}
+
+bool SameBytes(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b, size_t at,
+               size_t width) {
+  for (size_t i = at; i < at + width; ++i) {
+    if (i >= a.size() || i >= b.size() || a[i] != b[i]) return false;
+  }
+  return true;
 }
 
 }  // namespace
 
-std::string ExplainRecord(int type, const std::string& text, const std::vector<uint8_t>& record) {
+std::string ExplainRecord(int type, const std::string& text, const std::vector<uint8_t>& given,
+                          const std::vector<uint8_t>& coded) {
   CollectingSink sink;
   EntitySlot slot;
   if (CFbdEntity* entity = CreateEntity(type, slot)) {
@@ -68,21 +79,39 @@ std::string ExplainRecord(int type, const std::string& text, const std::vector<u
     entity->Code(text.c_str(), scratch.data(), &length);
   }
 
-  std::string out = Format("%6s  %-26s  %-28s  %s\n", "offset", "bytes", "field", "value");
+  // Each line shows the bytes given and the bytes coded again from the
+  // decoded text, marked with '*' where they differ; the value is read from
+  // the bytes given.
+  const size_t end = std::max(given.size(), coded.size());
+  std::string out = Format("%6s    %-26s  %-26s  %-28s  %s\n", "offset", "given", "coded again",
+                           "field", "value");
+  size_t differing = 0;
   size_t offset = 0;
-  auto line = [&](size_t at, size_t width, const std::string& name, const std::string& value) {
-    AppendFormat(out, "%6zu  %-26s  %-28s  %s\n", at,
-                 BytesColumn(record.data() + at, width).c_str(), name.c_str(), value.c_str());
+  auto line = [&](size_t at, size_t width, const std::string& name, const Field* field) {
+    bool same = SameBytes(given, coded, at, width);
+    if (!same) ++differing;
+    std::string value;
+    if (field && at + width <= given.size() && width == field->width)
+      value = ValueText(*field, given.data() + at);
+    AppendFormat(out, "%6zu  %c %-26s  %-26s  %-28s  %s\n", at, same ? ' ' : '*',
+                 BytesColumn(given, at, width).c_str(), BytesColumn(coded, at, width).c_str(),
+                 name.c_str(), value.c_str());
   };
   for (const auto& [at, field] : sink.fields) {
-    if (at >= record.size()) break;
-    if (at > offset) line(offset, at - offset, "(unnamed)", "");
-    size_t width = std::min(field.width, record.size() - at);
+    if (at >= end) break;
+    if (at > offset) line(offset, at - offset, "(unnamed)", nullptr);
+    size_t width = std::min(field.width, end - at);
     if (width == 0) continue;
-    line(at, width, field.name, width == field.width ? ValueText(field, record.data() + at) : "");
+    line(at, width, field.name, &field);
     offset = std::max(offset, at + width);
   }
-  if (offset < record.size()) line(offset, record.size() - offset, "(unnamed)", "");
+  if (offset < end) line(offset, end - offset, "(unnamed)", nullptr);
+  if (differing) {
+    AppendFormat(out, "\n* %zu line(s) where the record given differs from the record coded "
+                      "again (%zu and %zu bytes)\n", differing, given.size(), coded.size());
+  } else {
+    out += "\nthe record given is the record coded again, byte for byte\n";
+  }
   return out;
 }
 

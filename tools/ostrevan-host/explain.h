@@ -8,8 +8,10 @@
 
 namespace ostrevan::host {
 
-// One line per field: offset, bytes, name, value. `record` is what the
-// plug-in coded for `text`; bytes no field names are shown as unnamed.
-std::string ExplainRecord(int type, const std::string& text, const std::vector<uint8_t>& record);
+// One line per field: offset, the bytes `given`, the bytes `coded` again
+// from `text` (the text decoded out of `given`) with a mark where they
+// differ, name and value. Bytes no field names are shown as unnamed.
+std::string ExplainRecord(int type, const std::string& text, const std::vector<uint8_t>& given,
+                          const std::vector<uint8_t>& coded);
 
 }  // namespace ostrevan::host

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tools/ostrevan-host/commands.h"
+#include "tools/ostrevan-host/project.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ using ostrevan::host::Arguments;
 using ostrevan::host::Command;
 
 constexpr const char* kUsage =
-    "usage: ostrevan-host [--plugin PATH] COMMAND [ARGS]\n"
+    "usage: ostrevan-host [--plugin PATH] COMMAND [ARGS] [--plugin PATH]\n"
     "\n"
     "commands:\n"
     "  build PROJECT [-o PREFIX]          code every block of a project file\n"
@@ -26,15 +27,24 @@ constexpr const char* kUsage =
     "\n"
     "TYPE is a block name such as WIFI or \"GPRS Data Send\", or its id 1 to 12.\n"
     "RECORD is hex text (\"76 00 ...\") or the path of a binary file.\n"
-    "--plugin defaults to the plug-in built beside this program.\n"
-    "Each command takes --help. Exit status: 0 success, 1 a block failed, 2 bad usage.\n";
+    "--plugin PATH, before or after the command, names the plug-in file (a bare\n"
+    "name is a file in the current folder); it defaults to the plug-in beside\n"
+    "this program. Decoding an MQTT Connect record writes its certificate files\n"
+    "into a new folder named after the time, beside the plug-in (see decode --help).\n"
+    "Each command takes --help. Exit status: 0 success, 1 the plug-in refused a\n"
+    "block, 2 a mistake in the arguments or in a file given (project, limits,\n"
+    "output, plug-in).\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string plugin;
-  if (args.size() >= 2 && args[0] == "--plugin") {
+  if (!args.empty() && args[0] == "--plugin") {
+    if (args.size() < 2 || args[1].empty()) {
+      std::fprintf(stderr, "ostrevan-host: --plugin needs the path of the plug-in\n\n%s", kUsage);
+      return 2;
+    }
     plugin = args[1];
     args.erase(args.begin(), args.begin() + 2);
   }
@@ -44,14 +54,15 @@ int main(int argc, char** argv) {
   }
   const Command* command = ostrevan::host::FindCommand(args[0]);
   if (!command) {
-    std::fprintf(stderr, "ostrevan-host: unknown command \"%s\"\n\n%s", args[0].c_str(), kUsage);
+    std::fprintf(stderr, "ostrevan-host: unknown command %s\n\n%s",
+                 ostrevan::host::Quoted(args[0]).c_str(), kUsage);
     return 2;
   }
   args.erase(args.begin());
   try {
     return ostrevan::host::RunCommand(*command, plugin, args);
-  } catch (const std::exception& error) {
+  } catch (const std::exception& error) {  // RunCommand reports the expected ones
     std::fprintf(stderr, "ostrevan-host: %s\n", error.what());
-    return 1;
+    return 2;
   }
 }

@@ -21,7 +21,16 @@ void* Symbol(void* handle, const char* name) {
   return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle), name));
 }
 void Close(void* handle) { FreeLibrary(static_cast<HMODULE>(handle)); }
-std::string LastError() { return "error " + std::to_string(GetLastError()); }
+std::string LastError() {
+  DWORD error = GetLastError();
+  switch (error) {
+    case ERROR_BAD_EXE_FORMAT:
+      return "it is no DLL, or one for another processor (this tool is " +
+             std::to_string(sizeof(void*) * 8) + "-bit)";
+    case ERROR_MOD_NOT_FOUND: return "a DLL it needs is missing";
+    default: return "error " + std::to_string(error);
+  }
+}
 #else
 void* Open(const std::string& path) { return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL); }
 void* Symbol(void* handle, const char* name) { return dlsym(handle, name); }
@@ -33,9 +42,9 @@ std::string LastError() {
 #endif
 
 template <class Fn>
-void Resolve(void* handle, const char* name, Fn& slot) {
+void Resolve(void* handle, const std::string& path, const char* name, Fn& slot) {
   void* address = Symbol(handle, name);
-  if (!address) throw std::runtime_error(std::string("the plug-in does not export ") + name);
+  if (!address) throw std::runtime_error(path + " is not an Ostrevan plug-in: it does not export " + name);
   slot = reinterpret_cast<Fn>(address);
 }
 
@@ -43,17 +52,17 @@ void Resolve(void* handle, const char* name, Fn& slot) {
 
 Plugin::Plugin(const std::string& path) {
   handle_ = Open(path);
-  if (!handle_) throw std::runtime_error("cannot load the plug-in " + path + ": " + LastError());
+  if (!handle_) throw std::runtime_error("cannot load " + path + " as a plug-in: " + LastError());
   try {
-    Resolve(handle_, "Variable_Init", api_.variable_init);
-    Resolve(handle_, "Function_ParamLength", api_.param_length);
-    Resolve(handle_, "Function_Default", api_.set_default);
-    Resolve(handle_, "Function_Edit", api_.edit);
-    Resolve(handle_, "Function_CodeLength", api_.code_length);
-    Resolve(handle_, "Function_CodeStart", api_.code_start);
-    Resolve(handle_, "Function_Code", api_.code);
-    Resolve(handle_, "Function_Decode", api_.decode);
-    Resolve(handle_, "Function_Config", api_.config);
+    Resolve(handle_, path, "Variable_Init", api_.variable_init);
+    Resolve(handle_, path, "Function_ParamLength", api_.param_length);
+    Resolve(handle_, path, "Function_Default", api_.set_default);
+    Resolve(handle_, path, "Function_Edit", api_.edit);
+    Resolve(handle_, path, "Function_CodeLength", api_.code_length);
+    Resolve(handle_, path, "Function_CodeStart", api_.code_start);
+    Resolve(handle_, path, "Function_Code", api_.code);
+    Resolve(handle_, path, "Function_Decode", api_.decode);
+    Resolve(handle_, path, "Function_Config", api_.config);
   } catch (...) {
     Close(handle_);
     throw;

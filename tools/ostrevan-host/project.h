@@ -6,13 +6,19 @@
 //             total = N and one line per block type: NAME = MAX
 //   [block]   type = NAME or id; text = PARAMETER TEXT (one section a block)
 //
-// Values are trimmed; a value in double quotes is taken verbatim, with \" and
-// \\ as escapes. Lines starting with ';' or '#' are comments.
+// Comments: a ';' or '#' that starts a line or follows a blank (space or
+// tab) starts a comment running to the end of the line, on every kind of
+// line; a ';' or '#' inside a word ("A:1;2") is text. Values are trimmed; a
+// value in double quotes is taken verbatim, with \" and \\ as escapes, and
+// only a comment may follow it (quote a value that holds " ;" or " #").
+// The file is ASCII or UTF-8 text (a byte-order mark is skipped); lines end
+// with LF, CR LF or CR. UTF-16 and NUL bytes are refused with a message.
 #pragma once
 
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -36,10 +42,16 @@ struct Project {
   std::vector<ProjectBlock> blocks;
 };
 
+// The text with every byte outside printable ASCII written as \xNN, for
+// messages that show what a user gave.
+std::string Printable(std::string_view text);
+// The same in double quotes.
+std::string Quoted(std::string_view text);
+
 class ProjectError : public std::runtime_error {
  public:
   ProjectError(const std::string& file, int line, const std::string& what)
-      : std::runtime_error(file + ":" + std::to_string(line) + ": " + what) {}
+      : std::runtime_error(Printable(file) + ":" + std::to_string(line) + ": " + what) {}
 };
 
 // Throws ProjectError with the file and line of the first problem.
