@@ -1,8 +1,9 @@
 // The editor layer's services in real windows: a sheet with the probe page,
 // run modally by the Win32 view while a timer acts as the user.
-#include <gtest/gtest.h>
+#include <windows.h>
 
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
@@ -107,22 +108,26 @@ TEST(PageServices, CaretGroupsPrivateMessagesNotificationsAndTheTooltip) {
         EXPECT_EQ(GetNextDlgGroupItem(page, GetDlgItem(page, Probe::kRadioB1), FALSE),
                   GetDlgItem(page, Probe::kRadioB2));
 
-        // The range hint: its lines and how long it stays up.
+        // The range hint: its lines and how long it stays up. The tooltip
+        // window is owned by the sheet; it is the one that knows the edit.
         HWND tip = nullptr;
-        for (HWND w = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); w;
-             w = FindWindowExA(nullptr, w, TOOLTIPS_CLASSA, nullptr)) {
-          if (GetWindow(w, GW_OWNER) == page) tip = w;
-        }
-        ASSERT_NE(tip, nullptr);
-        EXPECT_EQ(SendMessageA(tip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), Probe::kHintMs);
         char text[200] = {};
         TTTOOLINFOA tool{};
         tool.cbSize = TTTOOLINFOA_V2_SIZE;
         tool.hwnd = page;
         tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(page, Probe::kNumber));
         tool.lpszText = text;
-        SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+        for (HWND w = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); w && !tip;
+             w = FindWindowExA(nullptr, w, TOOLTIPS_CLASSA, nullptr)) {
+          text[0] = '\0';
+          SendMessageA(w, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+          if (text[0]) tip = w;
+        }
+        EXPECT_NE(tip, nullptr);
         EXPECT_STREQ(text, "first line\r\nsecond line");
+        if (tip) {
+          EXPECT_EQ(SendMessageA(tip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), Probe::kHintMs);
+        }
 
         TypeText(sheet, Probe::kParsed, "VW10");
         EXPECT_EQ(TextOf(Control(sheet, Probe::kParsedEcho)), "") << "posted, not sent";
