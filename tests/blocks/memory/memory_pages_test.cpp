@@ -153,6 +153,8 @@ TEST(MemoryWritePage, ListsAndChecksStoreWhatTheyShow) {
   view.sheet_script = [](CPropertyBasic& sheet) {
     editor::PageModel& page = OnlyPage(sheet);
     EXPECT_EQ(page.template_id(), 4630);
+    EXPECT_EQ(page.At(Write::kRecordIndex).range->min, 0);
+    EXPECT_EQ(page.At(Write::kRecordIndex).range->max, 65535);
     EXPECT_EQ(page.At(Write::kWriteMode).items, (std::vector<std::string>{"Create", "Append"}));
     EXPECT_EQ(page.At(Write::kWriteMode).selection, 0);
     EXPECT_EQ(page.At(Write::kAfterFull).items, (std::vector<std::string>{"Overlay", "Stop"}));
@@ -222,36 +224,6 @@ TEST(MemoryWritePage, TheRecordIndexFollowsTheCardAndTheCheckBox) {
     EXPECT_EQ(edited.text.rfind(position, 0), 0u) << edited.text;
     EXPECT_NE(edited.text.find(",C:" + std::to_string(c.stored) + ","), std::string::npos)
         << edited.text;
-  }
-}
-
-TEST(MemoryPages, ARecordIndexOutOfRangeKeepsTheSheetOpenAndCancelKeepsTheText) {
-  struct Case {
-    int type;
-    const char* text;
-    const char* typed;
-    const char* message;
-  };
-  const Case cases[] = {
-      {kMemoryRead, kReadText, "0", "Please enter an integer between 1 and 65535."},
-      {kMemoryRead, kReadText, "65536", "Please enter an integer between 1 and 65535."},
-      {kMemoryWrite, kWriteText, "70000", "Please enter an integer between 0 and 65535."},
-  };
-  for (const Case& c : cases) {
-    SelectCpu(kCardCpu);
-    FakeView view;
-    view.sheet_script = [&](CPropertyBasic& sheet) {
-      sheet.page(0).UserTypes(Read::kRecordIndex, c.typed);
-      sheet.ClickOk();
-      EXPECT_FALSE(sheet.end_result()) << "the sheet stays open";
-      ASSERT_EQ(view.messages.size(), 1u);
-      EXPECT_EQ(view.messages[0].text, c.message);
-      EXPECT_EQ(view.focused, std::vector<int>{Read::kRecordIndex});
-      sheet.ClickCancel();
-    };
-    EditOutcome edited = EditThroughExport(c.type, c.text, view);
-    EXPECT_EQ(edited.result, 0);
-    EXPECT_EQ(edited.text, c.text);
   }
 }
 

@@ -64,29 +64,6 @@ TEST(PageServices, ChangesWhileOpenReachTheRealControls) {
   EXPECT_EQ(RunProbeSheet(script), 0);
 }
 
-TEST(PageServices, OkWithANumberOutOfRangeShowsTheMessageAndFocusesTheEdit) {
-  HWND sheet = nullptr;
-  HWND box = nullptr;
-  UiScript script;
-  script.Then(WaitFor("Property", sheet))
-      .Then(Do([&] {
-        TypeText(sheet, Probe::kNumber, "101");
-        PostClick(sheet, IDOK);
-      }))
-      .Then(WaitFor("Ostrevan", box))
-      .Then(Do([&] {
-        EXPECT_EQ(MessageText(box), "Please enter an integer between 1 and 100.");
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-      }))
-      .Then([&] { return FindDialog("Ostrevan") == nullptr; })
-      .Then(Do([&] {
-        EXPECT_EQ(FindDialog("Property"), sheet) << "the sheet stays open";
-        EXPECT_EQ(GetFocus(), FindControl(sheet, Probe::kNumber));
-        PostClick(sheet, IDCANCEL);
-      }));
-  EXPECT_EQ(RunProbeSheet(script), 0);
-}
-
 TEST(PageServices, CaretGroupsPrivateMessagesNotificationsAndTheTooltip) {
   HWND sheet = nullptr;
   UiScript script;
