@@ -153,8 +153,8 @@ void FormWindow::CreateControl(const Control& control, bool starts_group) {
   // parts once, when they are created.
   const RECT& at = base_rects_[control.id];
   DWORD group = starts_group ? DWORD{WS_GROUP} : 0;
-  HWND created = CreateWindowExA(kind.ex_style, kind.name, "", WS_CHILD | group | kind.style, at.left,
-                                 at.top, at.right - at.left, at.bottom - at.top,
+  HWND created = CreateWindowExA(kind.ex_style, kind.name, "", WS_CHILD | group | kind.style,
+                                 at.left, at.top, at.right - at.left, at.bottom - at.top,
                                  hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
                                  ModuleInstance(), nullptr);
   if (!created) return;

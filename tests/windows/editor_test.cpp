@@ -219,7 +219,8 @@ TEST(MemoryWriteSheet, TheRecordIndexBoxClearsTheIndex) {
         EXPECT_EQ(TextOf(FindControl(sheet, kRecordIndex)), "0");
         PostClick(sheet, IDOK);
       }));
-  Edited edited = Edit(kMemoryWrite, "A:1,0,0,0,1,0,1,1,0,B: ,C:9,176,0,1,D:LOG,E:", script, kCardCpu);
+  Edited edited =
+      Edit(kMemoryWrite, "A:1,0,0,0,1,0,1,1,0,B: ,C:9,176,0,1,D:LOG,E:", script, kCardCpu);
   EXPECT_EQ(edited.result, 1);
   // I0.0 is a bit operand: the format becomes BOOL (5)
   EXPECT_EQ(edited.text, "A:1,0,0,0,1,0,1,1,5,B: ,C:0,176,0,1,D:LOG,E:");

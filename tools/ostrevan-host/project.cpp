@@ -185,7 +185,8 @@ class Parser {
 
 int BlockTypeFromName(const std::string& name) {
   long id = 0;
-  if (ParseInt(name, 1, kMaxType, id) && FindBlock(static_cast<int>(id))) return static_cast<int>(id);
+  if (ParseInt(name, 1, kMaxType, id) && FindBlock(static_cast<int>(id)))
+    return static_cast<int>(id);
   for (const BlockEntry& block : BlockCatalogue()) {
     if (EqualsNoCase(name, block.name)) return block.type;
   }

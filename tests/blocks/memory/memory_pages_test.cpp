@@ -193,7 +193,8 @@ TEST(MemoryWritePage, TheRecordIndexFollowsTheCardAndTheCheckBox) {
     int stored;
   };
   const Case cases[] = {
-      {"internal card, index in use", kCardCpu, 5, false, "Internal Card", true, true, true, "5", 5},
+      {"internal card, index in use", kCardCpu, 5, false, "Internal Card", true, true, true, "5",
+       5},
       {"internal card, index 0", kCardCpu, 0, false, "Internal Card", true, false, false, "0", 0},
       {"clearing the box clears the index", kCardCpu, 5, true, "Internal Card", true, false,
        false, "0", 0},
