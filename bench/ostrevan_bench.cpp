@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "ostrevan/plugin.h"
+#include "core/catalogue.h"
 #include "support/sample_texts.h"
 
 namespace {
@@ -25,13 +26,11 @@ constexpr int kManyBlocks = 1000000;
 
 // Configures the plug-in so that no limit stops a benchmark.
 void ConfigureWithoutLimits() {
-  const char* names[] = {"Modbus",       "Memory Read",         "Memory Write",
-                         "GPRS Connect", "GPRS Data Send",      "Subscribe with MQTT",
-                         "Publish with MQTT", "Connect to MQTT Server", "SMS Input",
-                         "SMS Output",   "EMAIL",               "WIFI"};
-  std::string ini = "[DEFAULT]\nTotal=" + std::to_string(kManyBlocks) + "\nTypeCount=12\n";
-  for (int n = 0; n < 12; ++n) {
-    ini += "[Type_" + std::to_string(n + 1) + "]\nName=" + names[n] +
+  std::string ini = "[DEFAULT]\nTotal=" + std::to_string(kManyBlocks) +
+                    "\nTypeCount=" + std::to_string(ostrevan::kBlockTypeCount) + "\n";
+  int n = 0;
+  for (const ostrevan::BlockEntry& block : ostrevan::BlockCatalogue()) {
+    ini += "[Type_" + std::to_string(++n) + "]\nName=" + block.name +
            "\nMax=" + std::to_string(kManyBlocks) + "\n";
   }
   std::string path = (std::filesystem::temp_directory_path() / "ostrevan-bench.ini").string();
@@ -191,7 +190,8 @@ int main(int argc, char** argv) {
   ConfigureWithoutLimits();
   std::vector<Workload> works;
   std::vector<Workload> mix;
-  for (int type = 1; type <= 12; ++type) {
+  for (const ostrevan::BlockEntry& block : ostrevan::BlockCatalogue()) {
+    int type = block.type;
     uint32_t param_size = 0;
     if (Function_ParamLength(type, &param_size) == 0) continue;
     works.push_back(MakeWorkload(type, "default", DefaultText(type, param_size)));

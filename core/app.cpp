@@ -13,13 +13,6 @@ namespace ostrevan {
 
 namespace {
 
-constexpr BlockTypeRow kInitialRows[kBlockTypeCount] = {
-    {"Modbus", 1},        {"Memory Read", 2},         {"Memory Write", 3},
-    {"GPRS Connect", 4},  {"GPRS Data Send", 12},     {"Subscribe with MQTT", 5},
-    {"Publish with MQTT", 6}, {"Connect to MQTT Server", 7}, {"SMS Input", 8},
-    {"SMS Output", 9},    {"EMAIL", 10},              {"WIFI", 11},
-};
-
 // The numbers n of the sections named "Type_<n>" (as "%d" writes n, any
 // letter case) with 1 <= n <= type_count, ascending and each once.
 std::vector<int> TypeSectionNumbers(const std::vector<std::string>& sections, int type_count) {
@@ -41,15 +34,9 @@ std::vector<int> TypeSectionNumbers(const std::vector<std::string>& sections, in
 
 }  // namespace
 
-const char* BlockTypeName(int type) {
-  for (const BlockTypeRow& row : kInitialRows) {
-    if (row.type == type) return row.name;
-  }
-  return nullptr;
-}
-
 COstrevanApp::COstrevanApp() : module_directory_(platform::ModuleDirectory()) {
-  std::copy(std::begin(kInitialRows), std::end(kInitialRows), block_types_.begin());
+  for (size_t i = 0; i < kBlockTypeCount; ++i)
+    block_types_[i] = BlockTypeRow{BlockCatalogue()[i].name, BlockCatalogue()[i].type};
 }
 
 std::string COstrevanApp::module_directory() const {

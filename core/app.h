@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/catalogue.h"
 #include "core/entity.h"
 #include "core/operand.h"
 #include "core/phone_book.h"
@@ -21,7 +22,6 @@ struct BlockTypeRow {
   int count = 0;
 };
 
-constexpr size_t kBlockTypeCount = 12;
 constexpr size_t kCpuModelBytes = 100;
 
 class COstrevanApp {
@@ -58,8 +58,5 @@ class COstrevanApp {
 
 // The plug-in object, created on first use and living until unload.
 COstrevanApp& App();
-
-// The display name of a block type id, or nullptr.
-const char* BlockTypeName(int type);
 
 }  // namespace ostrevan

@@ -44,11 +44,13 @@ enum class ControlKind {
   kLabel,        // static text; `label` is what it shows
   kFrame,        // static that only lends its rectangle (to a child form)
   kGroupBox,
-  kEdit,         // free text; `text_limit` characters at most when above 0
-  kNumberEdit,   // integer text, checked against `range` when the page stores
+  kEdit,         // free text; `text_limit` characters at most when above 0;
+                 // `multi_line`: Enter starts a new line instead of pressing OK
+  kNumberEdit,   // integer text; the sheet's OK checks it against `range`
   kDropList,     // drop-down list: `items`, `selection` (-1 none)
   kCheckBox,     // `label`, `checked`
-  kRadio,        // `label`, `checked`; one checked per `group`
+  kRadio,        // `label`, `checked`; one checked per `group`; the arrow keys
+                 // move among the radios of one group only
   kButton,       // `label`
   kIpAddress,    // "%d.%d.%d.%d" in `text`
   kGrid,         // `grid`
@@ -87,6 +89,9 @@ struct Control {
   bool visible = true;
   bool read_only = false;
   int text_limit = 0;                // characters; 0 for no limit
+  bool multi_line = false;           // edits
+  int caret = -1;                    // edits: where the model last put the caret
+                                     // (-1: where the user left it)
   std::optional<NumberRange> range;  // number edits
   bool spin = false;                 // number edits with a spin beside them
   std::string tooltip;               // " <br>" breaks lines

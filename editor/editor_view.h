@@ -42,6 +42,9 @@ class EditorView : public MessageService {
   virtual void Refresh(FormModel& form, const std::vector<int>& control_ids) = 0;
   // Runs `task` once the current event is handled, like a posted message.
   virtual void Post(std::function<void()> task) = 0;
+  // Puts the keyboard focus on control `control_id` of `form`; an edit's
+  // text is selected.
+  virtual void Focus(FormModel& form, int control_id) = 0;
 };
 
 // The view of this build: the Windows build defines it; elsewhere null.

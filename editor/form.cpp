@@ -50,6 +50,7 @@ void FormModel::UserSelects(int id, int index) {
 void FormModel::UserTypes(int id, const std::string& text) {
   Control& control = Mutable(id);
   control.text = control.text_limit > 0 ? text.substr(0, control.text_limit) : text;
+  control.caret = -1;  // the user's own
   OnTextChanged(id);
   ReportChanges();
 }
@@ -84,6 +85,58 @@ void FormModel::UserDoubleClicks(int id) {
   ReportChanges();
 }
 
+namespace {
+
+// A whole integer: optional blanks, an optional sign, digits, optional blanks.
+bool ReadInteger(const std::string& text, long long& value) {
+  size_t at = text.find_first_not_of(" \t");
+  if (at == std::string::npos) return false;
+  size_t end = text.find_last_not_of(" \t") + 1;
+  std::string digits = text.substr(at, end - at);
+  size_t first_digit = digits[0] == '-' || digits[0] == '+' ? 1 : 0;
+  if (first_digit == digits.size() || digits.size() > 11) return false;
+  if (digits.find_first_not_of("0123456789", first_digit) != std::string::npos) return false;
+  value = std::stoll(digits);  // at most 11 digits: no overflow
+  return true;
+}
+
+bool OutOfRange(const Control& control) {
+  if (control.kind != ControlKind::kNumberEdit || !control.range) return false;
+  long long value = 0;
+  return !ReadInteger(control.text, value) || value < control.range->min ||
+         value > control.range->max;
+}
+
+}  // namespace
+
+FormModel* FormModel::FirstOutOfRange(int& id) {
+  for (const Control& control : controls_) {
+    if (!OutOfRange(control)) continue;
+    id = control.id;
+    return this;
+  }
+  for (ChildSlot& slot : children_) {
+    if (!slot.form) continue;
+    if (FormModel* form = slot.form->FirstOutOfRange(id)) return form;
+  }
+  return nullptr;
+}
+
+bool FormModel::NumbersInRange() {
+  int id = 0;
+  return FirstOutOfRange(id) == nullptr;
+}
+
+bool FormModel::CheckNumberRanges() {
+  int id = 0;
+  FormModel* form = FirstOutOfRange(id);
+  if (!form) return true;
+  const NumberRange range = *form->At(id).range;
+  form->ShowMessage(RangeMessage(range.min, range.max));
+  form->Focus(id);
+  return false;
+}
+
 Control& FormModel::Add(Control control) {
   controls_.push_back(std::move(control));
   return controls_.back();
@@ -91,6 +144,27 @@ Control& FormModel::Add(Control control) {
 
 void FormModel::SetText(int id, std::string text) {
   Mutable(id).text = std::move(text);
+  MarkChanged(id);
+}
+
+void FormModel::MoveCaretToEnd(int id) {
+  Control& control = Mutable(id);
+  control.caret = static_cast<int>(control.text.size());
+  MarkChanged(id);
+}
+
+void FormModel::SetLabel(int id, std::string label) {
+  Mutable(id).label = std::move(label);
+  MarkChanged(id);
+}
+
+void FormModel::SetTextLimit(int id, int limit) {
+  Mutable(id).text_limit = limit > 0 ? limit : 0;
+  MarkChanged(id);
+}
+
+void FormModel::SetRange(int id, NumberRange range) {
+  Mutable(id).range = range;
   MarkChanged(id);
 }
 
@@ -154,6 +228,19 @@ MessageAnswer FormModel::ShowMessage(const MessageBox& box) {
 
 void FormModel::Post(std::function<void()> task) {
   if (view_) view_->Post(std::move(task));
+}
+
+void FormModel::PostPrivate(uintptr_t wparam) {
+  Post([this, wparam] {
+    OnPrivateMessage(wparam);
+    ReportChanges();
+  });
+}
+
+void FormModel::Focus(int id) {
+  (void)At(id);
+  ReportChanges();
+  if (view_) view_->Focus(*this, id);
 }
 
 void FormModel::ReportChanges() {

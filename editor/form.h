@@ -12,9 +12,16 @@
 // Input protocol: a User* call first puts the user's change into the
 // control (text, selection, check state, focused cell), then runs the
 // form's handler, then reports every control the handler changed. Changes
-// that the model makes itself never raise events.
+// that the model makes itself never raise events, so a handler that puts
+// text back into the edit it handles needs no re-entrancy guard.
+//
+// Every property of a control may change while the form is shown (texts,
+// labels, items, selection, check state, enabling, visibility, text limit,
+// number range, tooltip): the setters below mark it, and the view carries
+// it to the real control.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -58,6 +65,14 @@ class FormModel {
   void UserFocusesCell(int id, int row, int column);
   void UserDoubleClicks(int id);
 
+  // The sheet's OK: checks every number edit that has a range (in control
+  // order, then the child forms). At the first one outside its range, or
+  // not an integer, it shows the standard range message, puts the focus
+  // on the edit and answers false.
+  bool CheckNumberRanges();
+  // The same check without a word to the user.
+  bool NumbersInRange();
+
  protected:
   Control& Add(Control control);
   Control& Mutable(int id);
@@ -68,9 +83,20 @@ class FormModel {
   virtual void OnDoubleClicked(int id) { (void)id; }
   // Runs before OnClicked; true when the click is fully handled.
   virtual bool PreClick(int id) { (void)id; return false; }
+  // A message the form posted itself with PostPrivate, now handled.
+  virtual void OnPrivateMessage(uintptr_t wparam) { (void)wparam; }
 
   // The model's side: every change is reported to the view.
   void SetText(int id, std::string text);
+  // Edits: the caret (no selection) behind the last character, as after
+  // the page rewrote what the user typed.
+  void MoveCaretToEnd(int id);
+  void SetLabel(int id, std::string label);
+  // Edits: at most `limit` characters from now on (0: no limit). A longer
+  // text already there stays, as the real control keeps it.
+  void SetTextLimit(int id, int limit);
+  // Number edits: the range the sheet's OK checks (and a spin offers).
+  void SetRange(int id, NumberRange range);
   void SetItems(int id, std::vector<std::string> items);
   void Select(int id, int index);
   void SetChecked(int id, bool checked);
@@ -87,12 +113,21 @@ class FormModel {
   MessageAnswer ShowMessage(const MessageBox& box);
   // Runs `task` after the current event, as a posted message would.
   void Post(std::function<void()> task);
+  // Posts the form a private message: OnPrivateMessage(wparam) runs after
+  // the current event, and what it changes is reported. Without a view
+  // nothing is delivered.
+  void PostPrivate(uintptr_t wparam);
+  // Puts the keyboard focus on the control (an edit's text is selected).
+  void Focus(int id);
 
   // Tells the view about the controls changed since the last report.
   void ReportChanges();
 
  private:
   void MarkChanged(int id);
+  // The form (this or a child) holding the first number edit outside its
+  // range, and that edit's id; null when all are in range.
+  FormModel* FirstOutOfRange(int& id);
 
   int template_id_;
   Size size_;

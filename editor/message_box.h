@@ -35,6 +35,15 @@ inline MessageBox Confirmation(std::string text) {
   return {kApplicationName, std::move(text), MessageIcon::kQuestion, MessageButtons::kYesNo};
 }
 
+// The framework's standard message for a number edit outside its range,
+// shown when the sheet's OK checks the page.
+inline MessageBox RangeMessage(long min, long max) {
+  return {kApplicationName,
+          "Please enter an integer between " + std::to_string(min) + " and " +
+              std::to_string(max) + ".",
+          MessageIcon::kWarning, MessageButtons::kOk};
+}
+
 // Shows message boxes; the view implements it, tests script it.
 class MessageService {
  public:

@@ -1,5 +1,7 @@
 #include "editor/page.h"
 
+#include "editor/sheet.h"
+
 namespace ostrevan::editor {
 
 void PageModel::Create() {
@@ -7,6 +9,15 @@ void PageModel::Create() {
   created_ = true;
   OnInit();
   ReportChanges();
+}
+
+void PageModel::DeliverPageNotify(uintptr_t wparam, intptr_t lparam) {
+  OnPageNotify(wparam, lparam);
+  ReportChanges();
+}
+
+void PageModel::NotifyPages(uintptr_t wparam, intptr_t lparam) {
+  if (sheet_) sheet_->OnMessage(kPageNotifyMessage, wparam, lparam);
 }
 
 }  // namespace ostrevan::editor

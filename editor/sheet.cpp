@@ -7,41 +7,20 @@ namespace ostrevan {
 using editor::DialogResult;
 using editor::PageModel;
 
-std::vector<std::string> TabTitles(BlockSlot slot) {
-  switch (slot) {
-    case BlockSlot::kMqttRead:
-    case BlockSlot::kMqttWrite: return {"Comm", "Params"};
-    case BlockSlot::kSmsOut: return {"Params", "Call"};
-    case BlockSlot::kMail: return {"Params", "Attachment"};
-    default: return {"Params"};
-  }
-}
-
 CPropertyBasic::CPropertyBasic(editor::EditorView* view) : view_(view) {}
 
 CPropertyBasic::~CPropertyBasic() = default;
 
-void CPropertyBasic::Load(BlockSlot slot, std::vector<std::unique_ptr<PageModel>> pages) {
-  slots_.fill(false);
-  for (auto& loaded : loaded_) loaded.clear();
-  size_t index = static_cast<size_t>(slot);
-  slots_[index] = true;
-  loaded_[index] = std::move(pages);
-}
+void CPropertyBasic::Load(std::vector<SheetPage> pages) { loaded_ = std::move(pages); }
 
 void CPropertyBasic::AddPages() {
-  for (size_t index = 0; index < kBlockSlotCount; ++index) {
-    if (!slots_[index]) continue;
-    std::vector<std::string> titles = TabTitles(static_cast<BlockSlot>(index));
-    std::vector<std::unique_ptr<PageModel>>& pages = loaded_[index];
-    for (size_t i = 0; i < pages.size() && i < titles.size(); ++i) {
-      pages[i]->Attach(view_);
-      pages_.push_back(std::move(pages[i]));
-      titles_.push_back(titles[i]);
-    }
-    pages.clear();
-    return;
+  for (SheetPage& loaded : loaded_) {
+    if (!loaded.page) continue;
+    loaded.page->Attach(view_);
+    loaded.page->AttachSheet(this);
+    pages_.push_back(std::move(loaded));
   }
+  loaded_.clear();
 }
 
 DialogResult CPropertyBasic::Run() {
@@ -51,7 +30,7 @@ DialogResult CPropertyBasic::Run() {
 }
 
 void CPropertyBasic::TakeBack() {
-  for (auto& page : pages_) page->TakeBack();
+  for (SheetPage& page : pages_) page.page->TakeBack();
 }
 
 void CPropertyBasic::Open() {
@@ -63,15 +42,27 @@ void CPropertyBasic::Open() {
 void CPropertyBasic::ShowPage(size_t index) {
   if (index >= pages_.size()) return;
   active_page_ = index;
-  pages_[index]->Create();
+  pages_[index].page->Create();
 }
 
 void CPropertyBasic::ClickOk() {
-  for (auto& page : pages_) {
-    if (page->created() && !page->Validate()) return;
+  for (size_t index = 0; index < pages_.size(); ++index) {
+    PageModel& page = *pages_[index].page;
+    if (!page.created()) continue;
+    // The failing page comes to the front, so that the user sees what to
+    // correct; the sheet stays open.
+    if (!page.NumbersInRange()) {
+      ShowPage(index);
+      page.CheckNumberRanges();
+      return;
+    }
+    if (!page.Validate()) {
+      ShowPage(index);
+      return;
+    }
   }
-  for (auto& page : pages_) {
-    if (page->created()) page->Store();
+  for (SheetPage& page : pages_) {
+    if (page.page->created()) page.page->Store();
   }
   end_result_ = DialogResult::kOk;
 }
@@ -80,27 +71,22 @@ void CPropertyBasic::ClickCancel() { end_result_ = DialogResult::kCancel; }
 
 void CPropertyBasic::OnMessage(unsigned message, uintptr_t wparam, intptr_t lparam) {
   if (message != kPageNotifyMessage) return;
-  for (auto& page : pages_) {
-    if (!page->created()) continue;
-    PageModel* target = page.get();
+  for (SheetPage& page : pages_) {
+    if (!page.page->created()) continue;
+    PageModel* target = page.page.get();
     if (view_) {
-      view_->Post([target, wparam, lparam] { target->OnPageNotify(wparam, lparam); });
+      view_->Post([target, wparam, lparam] { target->DeliverPageNotify(wparam, lparam); });
     } else {
-      target->OnPageNotify(wparam, lparam);
+      target->DeliverPageNotify(wparam, lparam);
     }
   }
 }
 
-}  // namespace ostrevan
-
-namespace ostrevan {
-
-bool EditInSheet(editor::EditorView& view, BlockSlot slot,
-                 std::vector<std::unique_ptr<editor::PageModel>> pages) {
+bool EditInSheet(editor::EditorView& view, std::vector<SheetPage> pages) {
   CPropertyBasic sheet(&view);
-  sheet.Load(slot, std::move(pages));
+  sheet.Load(std::move(pages));
   sheet.AddPages();
-  if (sheet.Run() != editor::DialogResult::kOk) return false;
+  if (sheet.Run() != DialogResult::kOk) return false;
   sheet.TakeBack();
   return true;
 }

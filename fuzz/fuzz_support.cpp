@@ -1,5 +1,6 @@
 #include "fuzz/fuzz_support.h"
 
+#include "core/catalogue.h"
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -112,14 +113,11 @@ const std::string& ScratchDirectory() {
 void SetUpPlugin() {
   static const bool done = [] {
     platform::SetClockSource(&FixedTime);
-    std::string ini = "[DEFAULT]\nTotal=1000000\nTypeCount=12\n";
-    const char* names[] = {"Modbus",        "Memory Read",         "Memory Write",
-                           "GPRS Connect",  "GPRS Data Send",      "Subscribe with MQTT",
-                           "Publish with MQTT", "Connect to MQTT Server", "SMS Input",
-                           "SMS Output",    "EMAIL",               "WIFI"};
-    for (int n = 0; n < 12; ++n) {
-      ini += "[Type_" + std::to_string(n + 1) + "]\nName=" + names[n] + "\nMax=1000000\n";
-    }
+    std::string ini =
+        "[DEFAULT]\nTotal=1000000\nTypeCount=" + std::to_string(kBlockTypeCount) + "\n";
+    int n = 0;
+    for (const BlockEntry& block : BlockCatalogue())
+      ini += "[Type_" + std::to_string(++n) + "]\nName=" + block.name + "\nMax=1000000\n";
     std::string path = ScratchDirectory() + "limits.ini";
     std::ofstream(path) << ini;
     Check(Function_Config(path.c_str()) == 1, "the limits file was not read");

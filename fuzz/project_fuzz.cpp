@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/platform/ini_reader.h"
+#include "core/catalogue.h"
 #include "fuzz/fuzz_support.h"
 #include "tools/ostrevan-host/project.h"
 
@@ -24,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Check(project.cpu_model.size() <= 99, "a CPU model over 99 characters");
   Check(project.areas.size() <= 32, "more than 32 areas");
   for (const auto& block : project.blocks) {
-    Check(block.type >= 1 && block.type <= 12, "a block of a type outside 1..12");
+    Check(ostrevan::FindBlock(block.type) != nullptr, "a block of a type outside the catalogue");
     Check(block.text.size() <= 1023, "a block text over 1023 characters");
   }
   // The limits the tool hands the plug-in say what the project said.

@@ -20,6 +20,10 @@ blocks=(
   "wifi|WIFI|A:1"
   "modbus-serial|Modbus|A:0,1,5,B:9600,8,1,N,C:,D:1,3,10,0,E:178,0,10,1"
   "modbus-network|Modbus|A:11,1,5,B:502,0,1,1,C:192.168.1.10,D:1,3,10,0,E:178,0,10,1"
+  "memory-read|Memory Read|A:1,2,0,0,0,1,0,B:;,C:12,161,100,4,D:1,4,E:TANKLOG,F:Level"
+  "memory-write|Memory Write|A:1,1,1,2,1,0,1,0,1,B:;,C:5,161,200,8,D:TANKLOG,E:Tank level"
+  "gprs-connect|GPRS Connect|A:10,0,0,1,8080,B:10.20.30.40"
+  "gprs-data-send|GPRS Data Send|A:0,1,30,B:502,C:plc.example.net,D:3,1,16,0,E:40,161,100,20,20"
 )
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '

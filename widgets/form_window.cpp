@@ -63,9 +63,14 @@ ControlClass ClassOf(const Control& control) {
     case ControlKind::kFrame: return {"STATIC", SS_ETCHEDFRAME, 0};
     case ControlKind::kGroupBox: return {"BUTTON", BS_GROUPBOX, 0};
     case ControlKind::kEdit:
-    case ControlKind::kNumberEdit:
-      return {"EDIT", DWORD{WS_TABSTOP | ES_AUTOHSCROLL} | (control.read_only ? DWORD{ES_READONLY} : 0),
+    case ControlKind::kNumberEdit: {
+      // A multi-line edit keeps Enter for itself instead of pressing OK.
+      DWORD lines = control.multi_line
+                        ? DWORD{ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL}
+                        : DWORD{ES_AUTOHSCROLL};
+      return {"EDIT", DWORD{WS_TABSTOP} | lines | (control.read_only ? DWORD{ES_READONLY} : 0),
               WS_EX_CLIENTEDGE};
+    }
     case ControlKind::kDropList:
       return {"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
     case ControlKind::kCheckBox: return {"BUTTON", WS_TABSTOP | BS_CHECKBOX, 0};
@@ -125,28 +130,36 @@ void FormWindow::BuildControls() {
                              ModuleInstance(), nullptr);
   if (tooltip_) SendMessageA(tooltip_, TTM_SETMAXTIPWIDTH, 0, 480);
   applying_ = true;
-  for (const Control& control : form_.controls()) CreateControl(control);
+  // Each radio group, and each control that is no radio of the group
+  // before it, starts a group: the arrow keys stay inside one radio group.
+  const Control* previous = nullptr;
+  for (const Control& control : form_.controls()) {
+    bool joins_previous = previous && control.kind == ControlKind::kRadio &&
+                          previous->kind == ControlKind::kRadio &&
+                          previous->group == control.group;
+    CreateControl(control, !joins_previous);
+    previous = &control;
+  }
   for (const Control& control : form_.controls()) Apply(control);
   applying_ = false;
   Layout();
 }
 
-void FormWindow::CreateControl(const Control& control) {
+void FormWindow::CreateControl(const Control& control, bool starts_group) {
   const editor::Rect& r = control.rect;
   base_rects_[control.id] = ToPixels(r.x, r.y, r.width, r.height);
   ControlClass kind = ClassOf(control);
   // Made at its template place: some controls (IPv4 fields) lay out their
   // parts once, when they are created.
   const RECT& at = base_rects_[control.id];
-  HWND created = CreateWindowExA(kind.ex_style, kind.name, "", WS_CHILD | kind.style, at.left,
-                                 at.top, at.right - at.left, at.bottom - at.top,
+  DWORD group = starts_group ? DWORD{WS_GROUP} : 0;
+  HWND created = CreateWindowExA(kind.ex_style, kind.name, "", WS_CHILD | group | kind.style,
+                                 at.left, at.top, at.right - at.left, at.bottom - at.top,
                                  hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
                                  ModuleInstance(), nullptr);
   if (!created) return;
   SendMessageA(created, WM_SETFONT, SendMessageA(hwnd(), WM_GETFONT, 0, 0), FALSE);
   windows_[control.id] = created;
-  if (control.kind == ControlKind::kEdit && control.text_limit > 0)
-    SendMessageA(created, EM_LIMITTEXT, static_cast<WPARAM>(control.text_limit), 0);
   if (control.kind == ControlKind::kNumberEdit && control.spin) {
     HWND spin = CreateWindowExA(0, UPDOWN_CLASSA, "",
                                 WS_CHILD | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS |
@@ -154,9 +167,6 @@ void FormWindow::CreateControl(const Control& control) {
                                 0, 0, 0, 0, hwnd(), nullptr, ModuleInstance(), nullptr);
     if (spin) {
       SendMessageA(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(created), 0);
-      if (control.range)
-        SendMessageA(spin, UDM_SETRANGE32, static_cast<WPARAM>(control.range->min),
-                     static_cast<LPARAM>(control.range->max));
       spins_[control.id] = spin;
     }
   }
@@ -184,8 +194,12 @@ void FormWindow::Apply(const Control& control) {
     SetWindowTextA(window, control.label.c_str());
   if (control.kind == ControlKind::kIpAddress) {
     if (AddressText(window) != control.text) ShowAddress(window, control.text);
-  } else if (HoldsText(control.kind) && WindowText(window) != control.text) {
-    SetWindowTextA(window, control.text.c_str());
+  } else if (HoldsText(control.kind)) {
+    // 0 lifts the limit to the system's largest.
+    SendMessageA(window, EM_LIMITTEXT, static_cast<WPARAM>(control.text_limit), 0);
+    if (WindowText(window) != control.text) SetWindowTextA(window, control.text.c_str());
+    if (control.caret >= 0)
+      SendMessageA(window, EM_SETSEL, static_cast<WPARAM>(control.caret), control.caret);
   }
   if (control.kind == ControlKind::kDropList) {
     std::vector<std::string>& shown = shown_items_[control.id];
@@ -206,6 +220,9 @@ void FormWindow::Apply(const Control& control) {
   ShowWindow(window, control.visible ? SW_SHOWNA : SW_HIDE);
   auto spin = spins_.find(control.id);
   if (spin != spins_.end()) {
+    if (control.range)
+      SendMessageA(spin->second, UDM_SETRANGE32, static_cast<WPARAM>(control.range->min),
+                   static_cast<LPARAM>(control.range->max));
     EnableWindow(spin->second, control.enabled);
     ShowWindow(spin->second, control.visible ? SW_SHOWNA : SW_HIDE);
   }
@@ -277,7 +294,18 @@ void FormWindow::Layout() {
   }
   if (moves) EndDeferWindowPos(moves);
   for (auto& [frame_id, child] : children_) child->MoveTo(LaidOut(frame_id));
-  InvalidateRect(hwnd(), nullptr, TRUE);
+  // Moved controls leave stale pixels behind them: repaint the whole form.
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void FormWindow::FocusControl(int id) {
+  HWND window = ControlWindow(id);
+  if (!window) return;
+  // Through the dialog manager, so that the default button follows.
+  SendMessageA(GetAncestor(hwnd(), GA_ROOT), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window), TRUE);
+  SetFocus(window);
+  const Control* control = form_.Find(id);
+  if (control && HoldsText(control->kind)) SendMessageA(window, EM_SETSEL, 0, -1);
 }
 
 void FormWindow::OnCommand(int id, int code, HWND control_window) {

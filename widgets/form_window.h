@@ -32,6 +32,8 @@ class FormWindow : public DialogWindow {
 
   // The model changed these controls.
   void Refresh(const std::vector<int>& ids);
+  // The keyboard focus to a control; an edit's text is selected.
+  void FocusControl(int id);
 
   // The template's size in pixels: the smallest the form lays out for.
   SIZE base_size() const { return base_size_; }
@@ -44,7 +46,8 @@ class FormWindow : public DialogWindow {
   virtual void AfterInput() {}
 
  private:
-  void CreateControl(const editor::Control& control);
+  // `starts_group`: WS_GROUP, where the arrow keys stop.
+  void CreateControl(const editor::Control& control, bool starts_group);
   void Apply(const editor::Control& control);
   void ApplyChild(int frame_id);
   void ApplyTooltip(const editor::Control& control);

@@ -142,6 +142,9 @@ void SheetWindow::Layout() {
     if (page) page->MoveTo(area);
   }
   frame_.OnSize();
+  // The buttons and the grip moved: without this their new places stay
+  // unpainted until something else invalidates the window.
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 void SheetWindow::CloseIfEnded() {
@@ -170,6 +173,11 @@ INT_PTR SheetWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_COMMAND:
       if (LOWORD(wparam) == IDOK) {
         sheet_.ClickOk();
+        // A refused OK brings the failing page to the front.
+        if (static_cast<size_t>(SendMessageA(tab_, TCM_GETCURSEL, 0, 0)) != sheet_.active_page()) {
+          SendMessageA(tab_, TCM_SETCURSEL, sheet_.active_page(), 0);
+          ShowActivePage();
+        }
         CloseIfEnded();
         return TRUE;
       }

@@ -111,6 +111,11 @@ void Win32View::Refresh(editor::FormModel& form, const std::vector<int>& control
   if (found != windows_.end() && found->second->hwnd()) found->second->Refresh(control_ids);
 }
 
+void Win32View::Focus(editor::FormModel& form, int control_id) {
+  auto found = windows_.find(&form);
+  if (found != windows_.end() && found->second->hwnd()) found->second->FocusControl(control_id);
+}
+
 void Win32View::Post(std::function<void()> task) {
   posted_.push_back(std::move(task));
   if (!modal_.empty()) PostMessageA(modal_.front(), kRunPostedMessage, 0, 0);

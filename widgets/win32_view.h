@@ -26,6 +26,7 @@ class Win32View : public editor::EditorView {
   std::optional<std::string> ChooseFileToOpen(const editor::FileOpenRequest& request) override;
   void Refresh(editor::FormModel& form, const std::vector<int>& control_ids) override;
   void Post(std::function<void()> task) override;
+  void Focus(editor::FormModel& form, int control_id) override;
 
   // The windows' side.
   void Register(editor::FormModel& form, FormWindow& window);

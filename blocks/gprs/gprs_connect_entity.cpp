@@ -1,8 +1,10 @@
 #include "blocks/gprs/gprs_connect_entity.h"
 
+#include "blocks/gprs/gprs_connect_page.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
 #include "core/text_builder.h"
+#include "editor/editor_view.h"
 
 namespace ostrevan {
 
@@ -43,6 +45,14 @@ std::string GprsConnectText(const GprsConnectParams& params) {
 
 int CGprsConnectEntity::SetDefault(char* param) {
   return WriteParamText(param, GprsConnectText(GprsConnectParams{}), kParamLength);
+}
+
+int CGprsConnectEntity::Edit(char* param) {
+  editor::EditorView* view = editor::ActiveView();
+  if (!param || !view) return 0;
+  auto params = ParseGprsConnectText(ReadParamText(param));
+  if (!EditGprsConnect(params, *view)) return 0;
+  return WriteParamText(param, GprsConnectText(params), kParamLength);
 }
 
 int CGprsConnectEntity::Code(const char* param, uint8_t* record, uint32_t* len) {

@@ -22,6 +22,7 @@ std::string GprsConnectText(const GprsConnectParams& params);
 class CGprsConnectEntity : public CBlockEntity<4, 200, 150> {
  public:
   int SetDefault(char* param) override;
+  int Edit(char* param) override;
   int Code(const char* param, uint8_t* record, uint32_t* len) override;
   int Decode(char* param, const uint8_t* record, uint32_t len) override;
 };

@@ -1,9 +1,11 @@
 #include "blocks/gprs/gprs_data_send_entity.h"
 
+#include "blocks/gprs/gprs_data_send_page.h"
 #include "core/data_index.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
 #include "core/text_builder.h"
+#include "editor/editor_view.h"
 
 namespace ostrevan {
 
@@ -68,6 +70,14 @@ std::string GprsDataSendText(const GprsDataSendParams& params) {
 
 int CGprsDataSendEntity::SetDefault(char* param) {
   return WriteParamText(param, GprsDataSendText(GprsDataSendParams{}), kParamLength);
+}
+
+int CGprsDataSendEntity::Edit(char* param) {
+  editor::EditorView* view = editor::ActiveView();
+  if (!param || !view) return 0;
+  auto params = ParseGprsDataSendText(ReadParamText(param));
+  if (!EditGprsDataSend(params, *view)) return 0;
+  return WriteParamText(param, GprsDataSendText(params), kParamLength);
 }
 
 int CGprsDataSendEntity::Code(const char* param, uint8_t* record, uint32_t* len) {

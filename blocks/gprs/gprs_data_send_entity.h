@@ -30,6 +30,7 @@ std::string GprsDataSendText(const GprsDataSendParams& params);
 class CGprsDataSendEntity : public CBlockEntity<12, 200, 150> {
  public:
   int SetDefault(char* param) override;
+  int Edit(char* param) override;
   int Code(const char* param, uint8_t* record, uint32_t* len) override;
   int Decode(char* param, const uint8_t* record, uint32_t len) override;
 };

@@ -1,8 +1,10 @@
 #include "blocks/memory/memory_read_entity.h"
 
+#include "blocks/memory/memory_read_page.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
 #include "core/text_builder.h"
+#include "editor/editor_view.h"
 
 namespace ostrevan {
 
@@ -58,6 +60,14 @@ std::string MemoryReadText(const MemoryReadParams& params) {
 
 int CMemoryReadEntity::SetDefault(char* param) {
   return WriteParamText(param, MemoryReadText(MemoryReadDefaults()), kParamLength);
+}
+
+int CMemoryReadEntity::Edit(char* param) {
+  editor::EditorView* view = editor::ActiveView();
+  if (!param || !view) return 0;
+  auto params = ParseMemoryReadText(ReadParamText(param));
+  if (!EditMemoryRead(params, *view)) return 0;
+  return WriteParamText(param, MemoryReadText(params), kParamLength);
 }
 
 int CMemoryReadEntity::Code(const char* param, uint8_t* record, uint32_t* len) {

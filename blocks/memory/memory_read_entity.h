@@ -25,6 +25,7 @@ std::string MemoryReadText(const MemoryReadParams& params);
 class CMemoryReadEntity : public CBlockEntity<2, 80, 55> {
  public:
   int SetDefault(char* param) override;
+  int Edit(char* param) override;
   int Code(const char* param, uint8_t* record, uint32_t* len) override;
   int Decode(char* param, const uint8_t* record, uint32_t len) override;
 };

@@ -1,8 +1,10 @@
 #include "blocks/memory/memory_write_entity.h"
 
+#include "blocks/memory/memory_write_page.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
 #include "core/text_builder.h"
+#include "editor/editor_view.h"
 
 namespace ostrevan {
 
@@ -73,6 +75,14 @@ std::string MemoryWriteText(const MemoryWriteParams& params) {
 
 int CMemoryWriteEntity::SetDefault(char* param) {
   return WriteParamText(param, MemoryWriteText(MemoryWriteDefaults()), kParamLength);
+}
+
+int CMemoryWriteEntity::Edit(char* param) {
+  editor::EditorView* view = editor::ActiveView();
+  if (!param || !view) return 0;
+  auto params = ParseMemoryWriteText(ReadParamText(param));
+  if (!EditMemoryWrite(params, *view)) return 0;
+  return WriteParamText(param, MemoryWriteText(params), kParamLength);
 }
 
 int CMemoryWriteEntity::Code(const char* param, uint8_t* record, uint32_t* len) {

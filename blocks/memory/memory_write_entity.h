@@ -36,6 +36,7 @@ class CMemoryWriteEntity : public CBlockEntity<3, 100, 60> {
     return static_cast<int>(kCodeLength);
   }
   int SetDefault(char* param) override;
+  int Edit(char* param) override;
   int Code(const char* param, uint8_t* record, uint32_t* len) override;
   int Decode(char* param, const uint8_t* record, uint32_t len) override;
 };

@@ -198,9 +198,9 @@ void CPropertyModbus::TakeBack() {
 }
 
 bool EditModbus(ModbusParams& params, editor::EditorView& view) {
-  std::vector<std::unique_ptr<editor::PageModel>> pages;
-  pages.push_back(std::make_unique<CPropertyModbus>(params));
-  return EditInSheet(view, BlockSlot::kModbus, std::move(pages));
+  std::vector<SheetPage> pages;
+  pages.push_back({"Params", std::make_unique<CPropertyModbus>(params)});
+  return EditInSheet(view, std::move(pages));
 }
 
 }  // namespace ostrevan

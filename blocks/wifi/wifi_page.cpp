@@ -28,9 +28,9 @@ void CPropertyWifiMode::OnSelectionChanged(int id) {
 void CPropertyWifiMode::TakeBack() { params_->mode = mode_; }
 
 bool EditWifi(WifiParams& params, editor::EditorView& view) {
-  std::vector<std::unique_ptr<editor::PageModel>> pages;
-  pages.push_back(std::make_unique<CPropertyWifiMode>(params));
-  return EditInSheet(view, BlockSlot::kWifi, std::move(pages));
+  std::vector<SheetPage> pages;
+  pages.push_back({"Params", std::make_unique<CPropertyWifiMode>(params)});
+  return EditInSheet(view, std::move(pages));
 }
 
 }  // namespace ostrevan

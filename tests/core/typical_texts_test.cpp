@@ -8,13 +8,15 @@
 #include <vector>
 
 #include "support/plugin_fixture.h"
+#include "core/catalogue.h"
 #include "support/sample_texts.h"
 
 namespace ostrevan::testing {
 namespace {
 
 TEST(TypicalTexts, EveryTypeHasOne) {
-  for (int type = 1; type <= 12; ++type) EXPECT_FALSE(TypicalText(type).empty()) << type;
+  for (const BlockEntry& block : BlockCatalogue())
+    EXPECT_FALSE(TypicalText(block.type).empty()) << block.name;
 }
 
 TEST(TypicalTexts, ComeBackThroughTheirRecords) {

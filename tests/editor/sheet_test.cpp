@@ -38,67 +38,44 @@ class JournalPage : public PageModel {
   bool refuses_;
 };
 
-std::vector<std::unique_ptr<PageModel>> Pages(std::vector<std::string>& journal,
-                                              bool first_refuses = false,
-                                              bool second_refuses = false) {
-  std::vector<std::unique_ptr<PageModel>> pages;
-  pages.push_back(std::make_unique<JournalPage>("one", journal, first_refuses));
-  pages.push_back(std::make_unique<JournalPage>("two", journal, second_refuses));
+std::vector<SheetPage> Pages(std::vector<std::string>& journal, bool first_refuses = false,
+                             bool second_refuses = false) {
+  std::vector<SheetPage> pages;
+  pages.push_back({"Comm", std::make_unique<JournalPage>("one", journal, first_refuses)});
+  pages.push_back({"Params", std::make_unique<JournalPage>("two", journal, second_refuses)});
   return pages;
 }
 
-TEST(PropertySheet, TabTitlesFollowTheBlockType) {
-  struct Case {
-    BlockSlot slot;
-    std::vector<std::string> titles;
-  };
-  const Case cases[] = {
-      {BlockSlot::kModbus, {"Params"}},        {BlockSlot::kMemoryRead, {"Params"}},
-      {BlockSlot::kMemoryWrite, {"Params"}},   {BlockSlot::kGprsConnect, {"Params"}},
-      {BlockSlot::kGprsDataSend, {"Params"}},  {BlockSlot::kMqttConnect, {"Params"}},
-      {BlockSlot::kMqttRead, {"Comm", "Params"}}, {BlockSlot::kMqttWrite, {"Comm", "Params"}},
-      {BlockSlot::kSmsIn, {"Params"}},         {BlockSlot::kSmsOut, {"Params", "Call"}},
-      {BlockSlot::kMail, {"Params", "Attachment"}}, {BlockSlot::kWifi, {"Params"}},
-  };
-  for (const Case& c : cases) {
-    std::vector<std::string> journal;
-    FakeView view;
-    CPropertyBasic sheet(&view);
-    sheet.Load(c.slot, Pages(journal));
-    sheet.AddPages();
-    EXPECT_TRUE(sheet.slot_filled(c.slot));
-    std::vector<std::string> titles;
-    for (size_t i = 0; i < sheet.page_count(); ++i) titles.push_back(sheet.tab_title(i));
-    EXPECT_EQ(titles, c.titles) << static_cast<int>(c.slot);
-  }
+TEST(PropertySheet, ShowsThePagesUnderTheTitlesTheBlockHandsIn) {
+  std::vector<std::string> journal;
+  CPropertyBasic sheet(nullptr);
+  sheet.Load(Pages(journal));
+  std::vector<SheetPage> single;
+  single.push_back({"Params", std::make_unique<JournalPage>("only", journal)});
+  sheet.Load(std::move(single));  // replaces what was loaded before
+  sheet.AddPages();
+  ASSERT_EQ(sheet.page_count(), 1u);
+  EXPECT_EQ(sheet.tab_title(0), "Params");
+  EXPECT_EQ(sheet.page(0).sheet(), &sheet);
+  EXPECT_EQ(sheet.Run(), DialogResult::kCancel);  // no view: nothing to show
 }
 
 TEST(PropertySheet, OpensTitledPropertyWithTheFirstPageCreated) {
   std::vector<std::string> journal;
   FakeView view;
   CPropertyBasic sheet(&view);
-  sheet.Load(BlockSlot::kMqttRead, Pages(journal));
+  sheet.Load(Pages(journal));
   sheet.AddPages();
   sheet.Open();
   EXPECT_EQ(sheet.title(), "Property");
+  EXPECT_EQ(sheet.tab_title(0), "Comm");
+  EXPECT_EQ(sheet.tab_title(1), "Params");
   EXPECT_TRUE(sheet.page(0).created());
   EXPECT_FALSE(sheet.page(1).created());
   sheet.ShowPage(1);
   sheet.ShowPage(0);
   sheet.ShowPage(1);
   EXPECT_EQ(journal, (std::vector<std::string>{"init one", "init two"}));
-}
-
-TEST(PropertySheet, LoadClearsEarlierSlots) {
-  std::vector<std::string> journal;
-  CPropertyBasic sheet(nullptr);
-  sheet.Load(BlockSlot::kMail, Pages(journal));
-  sheet.Load(BlockSlot::kWifi, Pages(journal));
-  EXPECT_FALSE(sheet.slot_filled(BlockSlot::kMail));
-  sheet.AddPages();
-  ASSERT_EQ(sheet.page_count(), 1u);  // WIFI has one tab
-  EXPECT_EQ(sheet.tab_title(0), "Params");
-  EXPECT_EQ(sheet.Run(), DialogResult::kCancel);  // no view: nothing to show
 }
 
 TEST(PropertySheet, OkChecksThenStoresOnlyCreatedPagesInPageOrder) {
@@ -123,7 +100,7 @@ TEST(PropertySheet, OkChecksThenStoresOnlyCreatedPagesInPageOrder) {
     std::vector<std::string> journal;
     FakeView view;
     CPropertyBasic sheet(&view);
-    sheet.Load(BlockSlot::kMqttWrite, Pages(journal, c.first_refuses, c.second_refuses));
+    sheet.Load(Pages(journal, c.first_refuses, c.second_refuses));
     sheet.AddPages();
     sheet.Open();
     if (c.show_second) sheet.ShowPage(1);
@@ -137,7 +114,7 @@ TEST(PropertySheet, EditTakesBackEveryPageAfterOkOnly) {
   std::vector<std::string> journal;
   FakeView view;
   view.sheet_script = [](CPropertyBasic& sheet) { sheet.ClickOk(); };
-  EXPECT_TRUE(EditInSheet(view, BlockSlot::kSmsOut, Pages(journal)));
+  EXPECT_TRUE(EditInSheet(view, Pages(journal)));
   EXPECT_EQ(journal, (std::vector<std::string>{"init one", "validate one", "store one",
                                                "take back one", "take back two"}));
 
@@ -147,7 +124,7 @@ TEST(PropertySheet, EditTakesBackEveryPageAfterOkOnly) {
     EXPECT_FALSE(sheet.end_result());
     sheet.ClickCancel();
   };
-  EXPECT_FALSE(EditInSheet(view, BlockSlot::kSmsOut, Pages(journal, true)));
+  EXPECT_FALSE(EditInSheet(view, Pages(journal, true)));
   EXPECT_EQ(journal, (std::vector<std::string>{"init one", "validate one"}));
 }
 
@@ -155,7 +132,7 @@ TEST(PropertySheet, RelaysPageNotificationsToCreatedPagesByPosting) {
   std::vector<std::string> journal;
   FakeView view;
   CPropertyBasic sheet(&view);
-  sheet.Load(BlockSlot::kMail, Pages(journal));
+  sheet.Load(Pages(journal));
   sheet.AddPages();
   sheet.Open();
   journal.clear();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ostrevan/plugin.h"
+#include "core/catalogue.h"
 #include "robustness/guarded_region.h"
 #include "support/plugin_fixture.h"
 #include "support/sample_texts.h"
@@ -146,9 +147,9 @@ TEST_P(GuardPage, DecodesEveryRecordWithinItsBuffers) {
 
 std::vector<Case> AllTypes() {
   std::vector<Case> cases;
-  for (int type = 1; type <= 12; ++type) {
-    cases.push_back({type, GuardSide::kBehind});
-    cases.push_back({type, GuardSide::kInFront});
+  for (const BlockEntry& block : BlockCatalogue()) {
+    cases.push_back({block.type, GuardSide::kBehind});
+    cases.push_back({block.type, GuardSide::kInFront});
   }
   return cases;
 }

@@ -46,6 +46,8 @@ void FakeView::Refresh(editor::FormModel&, const std::vector<int>& control_ids) 
 
 void FakeView::Post(std::function<void()> task) { posted_.push_back(std::move(task)); }
 
+void FakeView::Focus(editor::FormModel&, int control_id) { focused.push_back(control_id); }
+
 void FakeView::Pump() {
   while (!posted_.empty()) {
     auto task = std::move(posted_.front());

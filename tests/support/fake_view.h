@@ -28,6 +28,7 @@ class FakeView : public editor::EditorView {
   std::vector<editor::MessageBox> messages;
   std::vector<std::string> dialog_captions;
   std::vector<int> refreshed;  // control ids, in the order reported
+  std::vector<int> focused;    // control ids, in the order focused
   int sheets_run = 0;
 
   editor::DialogResult RunSheet(CPropertyBasic& sheet) override;
@@ -36,6 +37,7 @@ class FakeView : public editor::EditorView {
   editor::MessageAnswer ShowMessage(const editor::MessageBox& box) override;
   void Refresh(editor::FormModel& form, const std::vector<int>& control_ids) override;
   void Post(std::function<void()> task) override;
+  void Focus(editor::FormModel& form, int control_id) override;
 
   // Runs the posted tasks, as the message loop would.
   void Pump();

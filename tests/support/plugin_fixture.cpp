@@ -1,5 +1,6 @@
 #include "support/plugin_fixture.h"
 
+#include "core/catalogue.h"
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -96,10 +97,7 @@ FixedClock::~FixedClock() { platform::SetClockSource(nullptr); }
 void Configure(int total, const Limits& limits) {
   Limits all = limits;
   if (all.empty()) {
-    for (const char* name : {"Modbus", "Memory Read", "Memory Write", "GPRS Connect",
-                             "GPRS Data Send", "Subscribe with MQTT", "Publish with MQTT",
-                             "Connect to MQTT Server", "SMS Input", "SMS Output", "EMAIL", "WIFI"})
-      all.emplace_back(name, total);
+    for (const BlockEntry& block : BlockCatalogue()) all.emplace_back(block.name, total);
   }
   std::string ini = "[DEFAULT]\nTotal=" + std::to_string(total) +
                     "\nTypeCount=" + std::to_string(all.size()) + "\n";

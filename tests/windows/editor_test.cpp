@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kWifi = 11;
 constexpr int kModbus = 1;
+constexpr int kMemoryRead = 2, kMemoryWrite = 3, kGprsConnect = 4, kGprsDataSend = 12;
 
 // Control ids of the pages, as the models define them.
 constexpr int kWifiMode = 1401;
@@ -21,6 +22,10 @@ constexpr int kParity = 1192;
 constexpr int kLocalCpu = 1191, kTransport = 1244, kRemote = 1005, kTargetIp = 1156,
               kTargetPort = 1182;
 constexpr int kSocket1 = 5;  // "Ethernet: Socket 1" in the port list
+constexpr int kCardPosition = 1183, kFileName = 1339, kRecordIndex = 1338, kUseRecordIndex = 1084;
+constexpr int kCustomize = 2047, kByDomain = 2032, kServerIp = 2044, kDomain = 2034;
+constexpr int kSendCommand = 1292, kSendCount = 1185, kSendDataAddress = 1294;
+constexpr char kCardCpu[] = "OSV-2410";  // a model with an internal card
 
 constexpr const char* kRegisterMismatch =
     "The register you used does not match the modbus command, please select it again!";
@@ -30,9 +35,10 @@ struct Edited {
   std::string text;
 };
 
-// Runs Function_Edit on `text` while `script` plays.
-Edited Edit(int type, const std::string& text, UiScript& script) {
+// Runs Function_Edit on `text` while `script` plays, with `cpu` selected.
+Edited Edit(int type, const std::string& text, UiScript& script, const char* cpu = "") {
   PluginDll dll;
+  dll.variable_init(cpu, nullptr);
   uint32_t length = 0;
   dll.param_length(type, &length);
   std::vector<char> buffer(length, '\0');
@@ -176,6 +182,137 @@ TEST(ModbusSheet, RefusedCheckKeepsTheSheetOpenAndCancelKeepsTheText) {
         PostClick(sheet, IDCANCEL);
       }));
   Edited edited = Edit(kModbus, text, script);
+  EXPECT_EQ(edited.result, 0);
+  EXPECT_EQ(edited.text, text);
+}
+
+bool Enabled(HWND sheet, int id) {
+  HWND control = FindControl(sheet, id);
+  EXPECT_NE(control, nullptr) << "no control " << id;
+  return control && IsWindowEnabled(control) != FALSE;
+}
+
+TEST(MemoryReadSheet, FiltersTheFileNameAndStoresIt) {
+  HWND sheet = nullptr;
+  UiScript script;
+  script.Then(WaitForSheet(sheet)).Then(Do([&] {
+    EXPECT_FALSE(Enabled(sheet, kCardPosition));
+    TypeText(sheet, kFileName, "ab-c d1234567");
+    EXPECT_EQ(TextOf(FindControl(sheet, kFileName)), "ABCD12");
+    PostClick(sheet, IDOK);
+  }));
+  Edited edited = Edit(kMemoryRead, "A:1,0,0,0,0,0,0,B: ,C:1,176,0,1,D:5,1,E:OLD,F:", script);
+  EXPECT_EQ(edited.result, 1);
+  EXPECT_EQ(edited.text, "A:1,0,0,0,0,0,0,B: ,C:1,176,0,1,D:5,1,E:ABCD12,F:");
+}
+
+TEST(MemoryWriteSheet, TheRecordIndexBoxClearsTheIndex) {
+  HWND sheet = nullptr;
+  UiScript script;
+  script.Then(WaitForSheet(sheet))
+      .Then(Do([&] {
+        EXPECT_TRUE(Enabled(sheet, kRecordIndex));
+        PostClick(sheet, kUseRecordIndex);
+      }))
+      .Then(Do([&] {
+        EXPECT_FALSE(Enabled(sheet, kRecordIndex));
+        EXPECT_EQ(TextOf(FindControl(sheet, kRecordIndex)), "0");
+        PostClick(sheet, IDOK);
+      }));
+  Edited edited =
+      Edit(kMemoryWrite, "A:1,0,0,0,1,0,1,1,0,B: ,C:9,176,0,1,D:LOG,E:", script, kCardCpu);
+  EXPECT_EQ(edited.result, 1);
+  // I0.0 is a bit operand: the format becomes BOOL (5)
+  EXPECT_EQ(edited.text, "A:1,0,0,0,1,0,1,1,5,B: ,C:0,176,0,1,D:LOG,E:");
+}
+
+TEST(MemoryWriteSheet, ARecordIndexOutOfRangeShowsTheRangeMessage) {
+  const std::string text = "A:1,0,0,0,1,0,1,1,0,B: ,C:9,176,0,1,D:LOG,E:";
+  HWND sheet = nullptr;
+  HWND box = nullptr;
+  UiScript script;
+  script.Then(WaitForSheet(sheet))
+      .Then(Do([&] {
+        TypeText(sheet, kRecordIndex, "70000");
+        PostClick(sheet, IDOK);
+      }))
+      .Then([&] { return (box = FindDialog("Ostrevan")) != nullptr; })
+      .Then(Do([&] {
+        EXPECT_EQ(MessageText(box), "Please enter an integer between 0 and 65535.");
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+      }))
+      .Then([&] { return FindDialog("Ostrevan") == nullptr; })
+      .Then(Do([&] {
+        EXPECT_EQ(FindDialog("Property"), sheet) << "the sheet stays open";
+        EXPECT_EQ(GetFocus(), FindControl(sheet, kRecordIndex));
+        PostClick(sheet, IDCANCEL);
+      }));
+  Edited edited = Edit(kMemoryWrite, text, script, kCardCpu);
+  EXPECT_EQ(edited.result, 0);
+  EXPECT_EQ(edited.text, text);
+}
+
+TEST(GprsConnectSheet, CustomizeByDomainName) {
+  HWND sheet = nullptr;
+  UiScript script;
+  script.Then(WaitForSheet(sheet))
+      .Then(Do([&] {
+        EXPECT_FALSE(Enabled(sheet, kServerIp));
+        PostClick(sheet, kCustomize);
+      }))
+      .Then(Do([&] {
+        EXPECT_TRUE(Enabled(sheet, kServerIp));
+        EXPECT_FALSE(Enabled(sheet, kDomain));
+        PostClick(sheet, kByDomain);
+      }))
+      .Then(Do([&] {
+        EXPECT_FALSE(Enabled(sheet, kServerIp));
+        EXPECT_TRUE(Enabled(sheet, kDomain));
+        TypeText(sheet, kDomain, "plc.example.net");
+        PostClick(sheet, IDOK);
+      }));
+  Edited edited = Edit(kGprsConnect, "A:5,1,0,0,5010,B:192.168.0.21", script);
+  EXPECT_EQ(edited.result, 1);
+  EXPECT_EQ(edited.text, "A:5,0,1,0,5010,B:plc.example.net");
+}
+
+TEST(GprsDataSendSheet, ACommandChangeLimitsTheCount) {
+  HWND sheet = nullptr;
+  UiScript script;
+  script.Then(WaitForSheet(sheet)).Then(Do([&] {
+    EXPECT_FALSE(Enabled(sheet, kServerIp)) << "PLC system";
+    TypeText(sheet, kSendCount, "60");
+    SelectItem(sheet, kSendCommand, 0);  // 15: at most 32
+    EXPECT_EQ(TextOf(FindControl(sheet, kSendCount)), "32");
+    TypeText(sheet, kSendDataAddress, "V1.0");
+    PostClick(sheet, IDOK);
+  }));
+  Edited edited = Edit(kGprsDataSend, "A:1,0,10,B:0,C:,D:1,1,16,1,E:0,161,0,60,60", script);
+  EXPECT_EQ(edited.result, 1);
+  EXPECT_EQ(edited.text, "A:1,0,10,B:0,C:,D:1,1,15,1,E:0,159,8,32,32");
+}
+
+TEST(GprsDataSendSheet, RefusedCheckKeepsTheSheetOpenAndCancelKeepsTheText) {
+  const std::string text = "A:1,0,10,B:0,C:,D:1,1,16,1,E:0,161,0,1,1";
+  HWND sheet = nullptr;
+  HWND box = nullptr;
+  UiScript script;
+  script.Then(WaitForSheet(sheet))
+      .Then(Do([&] {
+        TypeText(sheet, kSendDataAddress, "V0.0");  // a bit operand for command 16
+        PostClick(sheet, IDOK);
+      }))
+      .Then([&] { return (box = FindDialog("ERR")) != nullptr; })
+      .Then(Do([&] {
+        EXPECT_EQ(MessageText(box), "Command 16 only supports WORD variables!");
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+      }))
+      .Then([&] { return FindDialog("ERR") == nullptr; })
+      .Then(Do([&] {
+        EXPECT_EQ(FindDialog("Property"), sheet) << "the sheet stays open";
+        PostClick(sheet, IDCANCEL);
+      }));
+  Edited edited = Edit(kGprsDataSend, text, script);
   EXPECT_EQ(edited.result, 0);
   EXPECT_EQ(edited.text, text);
 }

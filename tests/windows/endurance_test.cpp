@@ -24,8 +24,11 @@ constexpr int kWifiMode = 1401;
 constexpr int kPort = 1183;
 constexpr int kParity = 1192;     // on the serial child form only
 constexpr int kTransport = 1244;  // on the network child form only
-constexpr int kTargetIp = 1156;   // an IPv4 address control, on the network child form
 constexpr int kSerialPort = 0, kSocket1 = 5;
+constexpr int kFileName = 1339;      // the memory card pages
+constexpr int kWriteMode = 1346;     // Memory Write only
+constexpr int kServerIp = 2044;      // the GPRS pages
+constexpr int kSendCommand = 1292;   // GPRS Data Send (and Modbus)
 
 // ------------------------------------------------------------ the meter
 
@@ -136,6 +139,20 @@ struct Opened {
   int address_controls = 0;  // IPv4 address controls built during the open
 };
 
+BOOL CALLBACK CountAddressControl(HWND window, LPARAM count) {
+  char name[32] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (lstrcmpiA(name, WC_IPADDRESSA) == 0) ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+// The IPv4 address controls shown below `sheet` now.
+int AddressControls(HWND sheet) {
+  int count = 0;
+  EnumChildWindows(sheet, &CountAddressControl, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
 Opened OpenOnce(const PluginDll& dll, int type, const Visit& visit) {
   uint32_t length = 0;
   dll.param_length(type, &length);
@@ -147,12 +164,12 @@ Opened OpenOnce(const PluginDll& dll, int type, const Visit& visit) {
     HWND sheet = FindDialog("Property");
     if (!sheet) return false;
     opened.as_expected = FindControl(sheet, visit.shown_control) != nullptr;
-    opened.address_controls += FindControl(sheet, kTargetIp) ? 1 : 0;
+    opened.address_controls += AddressControls(sheet);
     if (visit.action == Action::kSwapChildren) {
       SelectItem(sheet, kPort, kSocket1);
       opened.as_expected = opened.as_expected && FindControl(sheet, kTransport) != nullptr &&
                            FindControl(sheet, kParity) == nullptr;
-      opened.address_controls += FindControl(sheet, kTargetIp) ? 1 : 0;
+      opened.address_controls += AddressControls(sheet);
       SelectItem(sheet, kPort, kSerialPort);
       opened.as_expected = opened.as_expected && FindControl(sheet, kParity) != nullptr &&
                            FindControl(sheet, kTransport) == nullptr;
@@ -193,7 +210,8 @@ constexpr const char* kSerialText = "A:0,1,5,B:9600,8,1,N,C:,D:1,1,1,0,E:176,0,1
 constexpr const char* kNetworkText = "A:11,1,5,B:502,0,1,0,C:192.168.1.10,D:1,3,1,0,E:178,0,1,1";
 
 // The Modbus page holds a serial or a network child form: opened on a
-// serial port, on a socket, and with the child swapped while open.
+// serial port, on a socket, and with the child swapped while open. The
+// memory card and GPRS sheets are opened and closed.
 INSTANTIATE_TEST_SUITE_P(
     Cases, SheetEndurance,
     ::testing::Values(SheetCase{"Wifi", 11, {{"A:1", kWifiMode, Action::kClose, IDOK}}},
@@ -201,7 +219,22 @@ INSTANTIATE_TEST_SUITE_P(
                                 1,
                                 {{kSerialText, kParity, Action::kClose, IDCANCEL},
                                  {kNetworkText, kTransport, Action::kClose, IDOK},
-                                 {kSerialText, kParity, Action::kSwapChildren, IDOK}}}),
+                                 {kSerialText, kParity, Action::kSwapChildren, IDOK}}},
+                      SheetCase{"MemoryRead",
+                                2,
+                                {{"A:1,0,0,0,0,0,0,B: ,C:1,161,0,1,D:0,1,E:LOG,F:", kFileName,
+                                  Action::kClose, IDOK}}},
+                      SheetCase{"MemoryWrite",
+                                3,
+                                {{"A:1,0,0,0,1,0,1,1,0,B: ,C:0,161,0,1,D:LOG,E:", kWriteMode,
+                                  Action::kClose, IDCANCEL}}},
+                      SheetCase{"GprsConnect",
+                                4,
+                                {{"A:5,0,0,0,5010,B:10.0.0.1", kServerIp, Action::kClose, IDOK}}},
+                      SheetCase{"GprsDataSend",
+                                12,
+                                {{"A:0,0,10,B:502,C:10.0.0.2,D:1,1,16,1,E:0,161,0,1,1",
+                                  kSendCommand, Action::kClose, IDOK}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "core/catalogue.h"
 #include "core/param_text.h"
 #include "tools/ostrevan-host/build_limits.h"
 #include "tools/ostrevan-host/explain.h"
@@ -367,7 +368,10 @@ int RunTypes(const std::string& plugin_before, const Arguments& args) {
   Parsed parsed = ParseArguments(args, {}, 0);
   Session session(PluginPath(plugin_before, parsed));
   std::printf("%-3s  %-22s  %-12s  %-11s\n", "id", "block", "param length", "code length");
-  for (int type = 1; type <= 12; ++type) {
+  std::vector<int> types;
+  for (const BlockEntry& block : BlockCatalogue()) types.push_back(block.type);
+  std::sort(types.begin(), types.end());
+  for (int type : types) {
     uint32_t param = 0, code = 0;
     bool known = session.api().param_length(type, &param) > 0;
     session.api().code_length(type, &code);

@@ -12,7 +12,7 @@ namespace ostrevan::host {
 
 namespace {
 
-constexpr int kMaxType = 12;
+constexpr int kMaxType = 9999;  // ids are small; the catalogue says which exist
 
 std::string Trim(const std::string& text) {
   size_t begin = text.find_first_not_of(" \t");
@@ -298,9 +298,10 @@ std::string Quoted(std::string_view text) { return "\"" + Printable(text) + "\""
 
 int BlockTypeFromName(const std::string& name) {
   long id = 0;
-  if (ParseInt(name, 1, kMaxType, id)) return static_cast<int>(id);
-  for (int type = 1; type <= kMaxType; ++type) {
-    if (EqualsNoCase(name, BlockTypeName(type))) return type;
+  if (ParseInt(name, 1, kMaxType, id) && FindBlock(static_cast<int>(id)))
+    return static_cast<int>(id);
+  for (const BlockEntry& block : BlockCatalogue()) {
+    if (EqualsNoCase(name, block.name)) return block.type;
   }
   return 0;
 }

@@ -1,0 +1,45 @@
+// Function_Edit of a block through a scripted view, on a buffer of exactly
+// the announced parameter length with a guard byte behind it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "editor/editor_view.h"
+#include "ostrevan/plugin.h"
+#include "support/fake_view.h"
+
+namespace ostrevan::testing {
+
+struct EditOutcome {
+  int result;
+  std::string text;
+};
+
+inline EditOutcome EditThroughExport(int type, const std::string& text, FakeView& view) {
+  editor::ScopedView installed(&view);
+  uint32_t length = 0;
+  EXPECT_GT(Function_ParamLength(type, &length), 0);
+  std::vector<char> buffer(length + 1, '#');
+  size_t copied = text.copy(buffer.data(), length - 1);
+  buffer[copied] = '\0';
+  int result = Function_Edit(type, buffer.data());
+  EXPECT_EQ(buffer[length], '#') << "written past the announced length";
+  return {result, std::string(buffer.data(), strnlen(buffer.data(), length))};
+}
+
+// Selects the CPU model and a small area table: I (16 bytes), V (2048).
+inline void SelectCpu(const char* model) {
+  AreaSize areas[OSTREVAN_AREA_COUNT] = {};
+  std::strcpy(areas[0].name, "I");
+  areas[0].size = 16;
+  std::strcpy(areas[1].name, "V");
+  areas[1].size = 2048;
+  Variable_Init(model, areas);
+}
+
+}  // namespace ostrevan::testing
