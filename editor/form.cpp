@@ -84,6 +84,12 @@ void FormModel::UserDoubleClicks(int id) {
   ReportChanges();
 }
 
+void FormModel::UserScreenInput(int id, const ScreenInput& input) {
+  (void)At(id);
+  OnScreenInput(id, input);
+  ReportChanges();
+}
+
 Control& FormModel::Add(Control control) {
   controls_.push_back(std::move(control));
   return controls_.back();
@@ -132,6 +138,16 @@ void FormModel::SetTooltip(int id, std::string text, int milliseconds) {
 Grid& FormModel::MutableGrid(int id) {
   MarkChanged(id);
   return Mutable(id).grid;
+}
+
+ScreenSurface& FormModel::MutableScreen(int id) {
+  MarkChanged(id);
+  return Mutable(id).screen;
+}
+
+void FormModel::SetLabel(int id, std::string label) {
+  Mutable(id).label = std::move(label);
+  MarkChanged(id);
 }
 
 void FormModel::SetChild(int frame_id, std::unique_ptr<FormModel> child) {
