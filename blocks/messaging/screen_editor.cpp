@@ -105,7 +105,7 @@ void ScreenEditor::Key(ScreenKey key) {
 
 void ScreenEditor::Type(char c) {
   uint8_t byte = static_cast<uint8_t>(c);
-  if (byte < 0x20) return;
+  if (byte < 0x20 || byte == 0x7F) return;  // control characters
   // The double-byte editor takes its text through the in-place edit box.
   if (double_byte_ && byte != ' ') return;
   ClampCaret();
@@ -147,7 +147,8 @@ bool ScreenEditor::Insert(uint8_t kind, int32_t index, int width) {
 
 bool ScreenEditor::Move(int from, int to_row, int to_column) {
   if (from < 0 || from >= rows() || to_row < 0 || to_row >= rows()) return false;
-  if (!HoldsVariable(from) || (to_row != from && HoldsVariable(to_row))) return false;
+  // Its own row holds it too: a variable moves to another row only.
+  if (!HoldsVariable(from) || HoldsVariable(to_row)) return false;
   const VariableSlot source = slots_[from];
   // The whole field stays inside the row.
   to_column = std::clamp(to_column, 0, std::max(kScreenColumns - source.width, 0));

@@ -51,7 +51,7 @@ class ScreenEditor {
   // (and nothing changed) when the row holds one or the field does not fit.
   bool Insert(uint8_t kind, int32_t index, int width);
   // Moves the variable of row `from` to (`to_row`, `to_column`); false when
-  // the target row holds another variable.
+  // the target row holds a variable (its own row included).
   bool Move(int from, int to_row, int to_column);
 
   // The cells from the caret to the row's end as text, trailing blanks cut.
