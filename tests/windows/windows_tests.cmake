@@ -27,9 +27,11 @@ add_test(NAME ostrevan_windows_tests COMMAND ostrevan_windows_tests --gtest_brie
 
 # The password and phone book dialogs in real windows: the plug-in's objects
 # and the Win32 view linked in statically, not reached through the DLL.
-# "--show password|phonebook" only opens one (for the screenshots).
+# "--show password|phonebook|message|wmessage" only opens one (for the
+# screenshots).
 add_executable(ostrevan_dialog_tests windows/dialogs/main.cpp windows/dialogs/dialog_test.cpp
-               windows/dialogs/endurance_test.cpp windows/ui_script.cpp
+               windows/dialogs/endurance_test.cpp windows/dialogs/message_dialog_test.cpp
+               windows/ui_script.cpp
                windows/resource_meter.cpp)
 target_include_directories(ostrevan_dialog_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(ostrevan_dialog_tests PRIVATE ostrevan_impl gtest)
