@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/platform/code_page.h"
+#include "widgets/dialog_window.h"
 #include "widgets/grid_window.h"
 #include "widgets/win32_view.h"
 

@@ -61,7 +61,7 @@ void Then(UiScript& script, const std::vector<UiScript::Step>& steps) {
   for (const auto& step : steps) script.Then(step);
 }
 
-int Run(Dlg& dialog, UiScript& script) {
+int RunMessageDialog(Dlg& dialog, UiScript& script) {
   dialog.Attach(editor::PlatformView());
   return script.Run(
       [&] { return editor::PlatformView()->RunDialog(dialog) == editor::DialogResult::kOk ? 1 : 0; });
@@ -131,7 +131,7 @@ TEST(MessageParamsDialogWindow, TextScreenTakesKeysAMouseDragAndOk) {
       }));
   Then(script, Refusal());
   script.Then(Do([&] { PostClick(window, IDOK); }));
-  EXPECT_EQ(Run(dialog, script), 1);
+  EXPECT_EQ(RunMessageDialog(dialog, script), 1);
   const MessageScreen& stored = params.message.screen;
   EXPECT_EQ(Row(stored, 1), "Ho!                 ");
   EXPECT_EQ(Row(stored, 2), "Z                   ");
@@ -175,7 +175,7 @@ TEST(MessageParamsDialogWindow, DoubleByteScreenEditsInPlaceAndCancelKeepsAll) {
       }));
   Then(script, Refusal());
   script.Then(Do([&] { PostClick(window, IDCANCEL); }));
-  EXPECT_EQ(Run(dialog, script), 0);
+  EXPECT_EQ(RunMessageDialog(dialog, script), 0);
   for (int r = 0; r < 3; ++r) {
     for (int c = 0; c < 20; ++c) {
       EXPECT_EQ(params.message.screen.double_rows[r][c].trail, before.double_rows[r][c].trail);
