@@ -219,11 +219,6 @@ ScreenSurface& FormModel::MutableScreen(int id) {
   return Mutable(id).screen;
 }
 
-void FormModel::SetLabel(int id, std::string label) {
-  Mutable(id).label = std::move(label);
-  MarkChanged(id);
-}
-
 void FormModel::SetChild(int frame_id, std::unique_ptr<FormModel> child) {
   (void)At(frame_id);
   if (child) child->Attach(view_);

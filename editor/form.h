@@ -108,7 +108,6 @@ class FormModel {
   void SetTooltip(int id, std::string text, int milliseconds);
   Grid& MutableGrid(int id);
   ScreenSurface& MutableScreen(int id);
-  void SetLabel(int id, std::string label);
   // Replaces the form shown in frame `frame_id` (null removes it); the
   // frame's id is reported as changed.
   void SetChild(int frame_id, std::unique_ptr<FormModel> child);
