@@ -48,13 +48,14 @@ TEST(BlockSheets, OpenOnAnyTextCancelKeepsItAndOkStaysInsideTheBuffer) {
       ++sheets;
     }
   }
-  EXPECT_GE(sheets, 6 * 8) << "WIFI, Modbus, the memory and the GPRS blocks have sheets";
+  EXPECT_GE(sheets, 9 * 8)
+      << "WIFI, Modbus, the memory, GPRS and messaging blocks have sheets";
 }
 
 TEST(BlockSheets, OkWithoutAChangeGivesATypicalTextBack) {
   SelectCpu("OSV-2410");
   // Not Memory Write: its page puts in the card of the CPU.
-  for (int type : {2, 4, 12}) {
+  for (int type : {2, 4, 8, 9, 10, 12}) {
     std::string text(TypicalText(type));
     FakeView view;
     view.sheet_script = [](CPropertyBasic& sheet) { sheet.ClickOk(); };
