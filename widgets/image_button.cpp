@@ -43,6 +43,27 @@ void DrawDelete(HDC dc, const RECT& box, COLORREF colour) {
   DeleteObject(pen);
 }
 
+// A closed book with lines on its cover: the phone book.
+void DrawPhoneBook(HDC dc, const RECT& box, COLORREF colour) {
+  const int cx = (box.left + box.right) / 2;
+  const int cy = (box.top + box.bottom) / 2;
+  const int h = (box.bottom - box.top) / 3;
+  const int w = h * 3 / 4;
+  HPEN pen = CreatePen(PS_SOLID, 2, colour);
+  HGDIOBJ old_pen = SelectObject(dc, pen);
+  HGDIOBJ old_brush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+  Rectangle(dc, cx - w, cy - h, cx + w, cy + h);
+  MoveToEx(dc, cx - w + 3, cy - h, nullptr);
+  LineTo(dc, cx - w + 3, cy + h);
+  for (int line = -1; line <= 1; ++line) {
+    MoveToEx(dc, cx - w / 3, cy + line * h / 2, nullptr);
+    LineTo(dc, cx + w - 3, cy + line * h / 2);
+  }
+  SelectObject(dc, old_brush);
+  SelectObject(dc, old_pen);
+  DeleteObject(pen);
+}
+
 }  // namespace
 
 void DrawImageButton(const DRAWITEMSTRUCT& item) {
@@ -54,6 +75,8 @@ void DrawImageButton(const DRAWITEMSTRUCT& item) {
   const std::string caption = Caption(item.hwndItem);
   if (caption == "Delete") {
     DrawDelete(item.hDC, box, disabled ? GetSysColor(COLOR_GRAYTEXT) : RGB(200, 30, 30));
+  } else if (caption == "Phonebook") {
+    DrawPhoneBook(item.hDC, box, disabled ? GetSysColor(COLOR_GRAYTEXT) : RGB(30, 70, 160));
   } else {
     DrawInsert(item.hDC, box, disabled ? GetSysColor(COLOR_GRAYTEXT) : RGB(20, 140, 40));
   }
