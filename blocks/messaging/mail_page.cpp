@@ -97,10 +97,8 @@ CPropertyMail_Attachment::CPropertyMail_Attachment(MailParams& params)
     Add(MakeControl(LabelId(id), ControlKind::kLabel, Format("%d.", k + 1), {x, y + 2, 12, 10}));
     Add(MakeControl(id, ControlKind::kEdit, "", {x + 14, y, 100, 12})).text_limit = kNameLimit;
   }
-  Control& note = Add(MakeControl(kNote, ControlKind::kEdit, "", {8, 74, 314, 112},
-                                  editor::kStretchBoth));
-  note.multi_line = true;
-  note.read_only = true;
+  // A static text: nothing to type, and it wraps its lines itself.
+  Add(MakeControl(kNote, ControlKind::kLabel, kNoteText, {8, 74, 314, 112}, editor::kStretchBoth));
   Add(MakeControl(kHintFrame, ControlKind::kFrame, "", {8, 192, 314, 40},
                   {{0, 100}, {100, 100}}))
       .visible = false;
@@ -111,7 +109,6 @@ void CPropertyMail_Attachment::OnInit() {
   for (const std::string& name : names_) {
     if (!name.empty()) SetText(edit++, name);
   }
-  SetText(kNote, kNoteText);
   auto hint = std::make_unique<CPropertyBlockHint>(true);
   CPropertyBlockHint* shown = hint.get();
   SetChild(kHintFrame, std::move(hint));

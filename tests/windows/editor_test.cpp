@@ -490,7 +490,12 @@ TEST(SmsOutputSheet, ASignBeyondLatin1IsRefused) {
   UiScript script;
   script.Then(WaitForSheet(sheet))
       .Then(Do([&] {
-        TypeText(sheet, kMessageEditor, "5 \x80");
+        // Typed: a multi-line edit reports no change for a text set whole.
+        HWND edit = FindControl(sheet, kMessageEditor);
+        SetFocus(edit);
+        SendMessageA(edit, EM_SETSEL, 0, -1);
+        for (char c : std::string("5 \x80")) SendMessageA(edit, WM_CHAR, static_cast<BYTE>(c), 1);
+        EXPECT_EQ(TextOf(FindControl(sheet, kRemaining)), "97");
         PostClick(sheet, IDOK);
       }))
       .Then(WaitFor("ERR", box))

@@ -642,8 +642,8 @@ TEST_F(MessagingPages, AttachmentsAreSqueezedIntoTheFirstSlots) {
     EXPECT_EQ(page.At(Att::kFirstName + 2).text, "");
     EXPECT_EQ(page.At(Att::kFirstName).text_limit, 12);
     EXPECT_EQ(page.At(LabelId(Att::kFirstName + 7)).label, "8.");
-    EXPECT_TRUE(page.At(Att::kNote).read_only);
-    EXPECT_EQ(page.At(Att::kNote).text.rfind("Note:\r\n\r\n1.Total of all attachment sizes", 0),
+    EXPECT_EQ(page.At(Att::kNote).kind, editor::ControlKind::kLabel);
+    EXPECT_EQ(page.At(Att::kNote).label.rfind("Note:\r\n\r\n1.Total of all attachment sizes", 0),
               0u);
     editor::FormModel* hint = page.ChildIn(Att::kHintFrame);
     ASSERT_NE(hint, nullptr);
