@@ -30,7 +30,7 @@ CPropertySmsIn::CPropertySmsIn(SmsInputParams& params)
   Add(MakeControl(kIdentification, ControlKind::kCheckBox, "Telephone identification",
                   {8, 50, 120, 12}));
   AddReceiverLists(kReceiverGroup, "Telephone", kFirstReceiver, 68, values_.receivers);
-  Add(MakeControl(kPhonebook, ControlKind::kImageButton, "Phonebook", {272, 104, 40, 24},
+  Add(MakeControl(kPhonebook, ControlKind::kImageButton, "Phonebook", {272, 112, 40, 18},
                   {{100, 0}, {100, 0}}));
 }
 

@@ -33,7 +33,7 @@ CPropertySmsOut::CPropertySmsOut(SmsOutputParams& params)
   Add(MakeControl(kFormat, ControlKind::kDropList, "", {66, 8, 90, 60}));
   Add(MakeControl(kStyle, ControlKind::kDropList, "", {170, 8, 90, 60}));
   AddReceiverLists(kReceiverGroup, kReceiverGroupLabel, kFirstReceiver, 26, values_.receivers);
-  Add(MakeControl(kPhonebook, ControlKind::kImageButton, "Phonebook", {272, 62, 40, 24},
+  Add(MakeControl(kPhonebook, ControlKind::kImageButton, "Phonebook", {272, 70, 40, 18},
                   {{100, 0}, {100, 0}}));
   AddMessageFrame(kMessageFrame, {8, 98, 314, 124}, MessageBinding{&values_, nullptr});
 }
