@@ -4,6 +4,7 @@
 // hint of CPropertyBlockHint).
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "blocks/messaging/mail_entity.h"

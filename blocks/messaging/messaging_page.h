@@ -13,7 +13,6 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <string>
 
 #include "blocks/messaging/message_pages.h"

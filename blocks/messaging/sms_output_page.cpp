@@ -10,7 +10,6 @@
 
 namespace ostrevan {
 
-using editor::Control;
 using editor::ControlKind;
 using editor::LabelId;
 using editor::MakeControl;
