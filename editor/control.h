@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "editor/screen_control.h"
+
 namespace ostrevan::editor {
 
 // Places and sizes are in dialog units of the form's template.
@@ -54,6 +56,8 @@ enum class ControlKind {
   kButton,       // `label`
   kIpAddress,    // "%d.%d.%d.%d" in `text`
   kGrid,         // `grid`
+  kScreen,       // `screen`: character cells with a caret (message text editor)
+  kImageButton,  // a push button showing the picture that `label` names
 };
 
 struct NumberRange {
@@ -99,6 +103,7 @@ struct Control {
   Rect rect;
   Anchors anchors = kStayTopLeft;
   Grid grid;                         // grids only
+  ScreenSurface screen;              // screens only
 
   // The selected item's text, or empty without a selection.
   std::string SelectedText() const {

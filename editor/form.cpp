@@ -137,6 +137,12 @@ bool FormModel::CheckNumberRanges() {
   return false;
 }
 
+void FormModel::UserScreenInput(int id, const ScreenInput& input) {
+  (void)At(id);
+  OnScreenInput(id, input);
+  ReportChanges();
+}
+
 Control& FormModel::Add(Control control) {
   controls_.push_back(std::move(control));
   return controls_.back();
@@ -206,6 +212,11 @@ void FormModel::SetTooltip(int id, std::string text, int milliseconds) {
 Grid& FormModel::MutableGrid(int id) {
   MarkChanged(id);
   return Mutable(id).grid;
+}
+
+ScreenSurface& FormModel::MutableScreen(int id) {
+  MarkChanged(id);
+  return Mutable(id).screen;
 }
 
 void FormModel::SetChild(int frame_id, std::unique_ptr<FormModel> child) {

@@ -64,6 +64,8 @@ class FormModel {
   // Grids: the cell that takes the focus (row and column -1: none).
   void UserFocusesCell(int id, int row, int column);
   void UserDoubleClicks(int id);
+  // Screens: keys, characters, the mouse and the in-place edit box.
+  void UserScreenInput(int id, const ScreenInput& input);
 
   // The sheet's OK: checks every number edit that has a range (in control
   // order, then the child forms). At the first one outside its range, or
@@ -81,6 +83,7 @@ class FormModel {
   virtual void OnTextChanged(int id) { (void)id; }
   virtual void OnClicked(int id) { (void)id; }
   virtual void OnDoubleClicked(int id) { (void)id; }
+  virtual void OnScreenInput(int id, const ScreenInput& input) { (void)id; (void)input; }
   // Runs before OnClicked; true when the click is fully handled.
   virtual bool PreClick(int id) { (void)id; return false; }
   // A message the form posted itself with PostPrivate, now handled.
@@ -104,6 +107,7 @@ class FormModel {
   void ShowControl(int id, bool visible);
   void SetTooltip(int id, std::string text, int milliseconds);
   Grid& MutableGrid(int id);
+  ScreenSurface& MutableScreen(int id);
   // Replaces the form shown in frame `frame_id` (null removes it); the
   // frame's id is reported as changed.
   void SetChild(int frame_id, std::unique_ptr<FormModel> child);

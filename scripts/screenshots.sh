@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Opens the editor sheet of each block type that has one, and the password
 # and phone book dialogs, under Xvfb and Wine (64-bit build) and saves a PNG
-# of each, at its opening size, into docs/screenshots/. Wine's virtual desktop draws the window frames. Stops
-# the Wine server of the build tree's prefix: do not run it beside the tests.
+# of each, at its opening size, into docs/screenshots/ (only those named,
+# when names are given: scripts/screenshots.sh sms-input email). Wine's
+# virtual desktop draws the window frames. Stops the Wine server of the
+# build tree's prefix: do not run it beside the tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,7 +17,9 @@ export WINEPREFIX=$PWD/build/mingw-x64/wineprefix WINEDEBUG=-all WINEDLLOVERRIDE
 [ -f "$WINEPREFIX/system.reg" ] || { wineboot -i >/dev/null 2>&1; wineserver -w; }
 mkdir -p docs/screenshots
 
-# Each block type whose editor is implemented, with a text that shows its pages.
+# Each block type whose editor is implemented, with a text that shows its
+# pages: name|type|text[|tab to show]. The SMS and e-mail sheets are shown
+# for a CPU model with the e-mail attachment hint.
 blocks=(
   "wifi|WIFI|A:1"
   "modbus-serial|Modbus|A:0,1,5,B:9600,8,1,N,C:,D:1,3,10,0,E:178,0,10,1"
@@ -24,14 +28,27 @@ blocks=(
   "memory-write|Memory Write|A:1,1,1,2,1,0,1,0,1,B:;,C:5,161,200,8,D:TANKLOG,E:Tank level"
   "gprs-connect|GPRS Connect|A:10,0,0,1,8080,B:10.20.30.40"
   "gprs-data-send|GPRS Data Send|A:0,1,30,B:502,C:plc.example.net,D:3,1,16,0,E:40,161,100,20,20"
+  "sms-output-fbd|SMS Output|A:1,0,1,0,8,1,3000,2,0,B:+4915112345678,C:+4915187654321,D:,E:,F:,G:Tank 3 level above limit,H:,"
+  "sms-output-ladder|SMS Output|A:1,3,0,100,64,0,0,0,0,B:+4915112345678,C:,D:,E:,F:,G:,H:,"
+  "sms-output-dial|SMS Output|A:1,0,1,0,8,1,3000,2,1,B:+4915112345678,C:+4915187654321,D:,E:,F:,G:,H:,|1"
+  "sms-input|SMS Input|A:100,64,1,B:+4915112345678,C:+4915187654321,D:,E:,F:"
+  "email|EMAIL|A:1,0,0,1,0,8,0,B:Alarm tank 3,C:ops@example.com,D:service@example.com,E:,F:Level above limit at station 4,G:,,H:level.csv,,,,,,,"
+  "email-attachment|EMAIL|A:1,0,0,1,0,8,0,B:Alarm tank 3,C:ops@example.com,D:,E:,F:Level above limit,G:,,H:level.csv,events.log,,,,,,|1"
 )
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   set -euo pipefail
+  only=$1
+  shift
+  # Every picture, or only those named on the command line.
+  wanted() { [ -z "$only" ] || [[ " $only " == *" $1 "* ]]; }
   for entry in "$@"; do
-    IFS="|" read -r name type text <<<"$entry"
+    IFS="|" read -r name type text tab <<<"$entry"
+    wanted "$name" || continue
+    cpu=()
+    case $name in sms-* | email*) cpu=(--cpu OSV-2410-4G) ;; esac
     wine explorer /desktop=shot,900x640 build/mingw-x64/bin/ostrevan-host.exe edit "$type" \
-      --text "$text" >/dev/null 2>&1 &
+      --text "$text" --tab "${tab:-0}" "${cpu[@]}" >/dev/null 2>&1 &
     pid=$!
     sleep 6  # Wine starts the desktop, then the host opens the sheet
     import -window root -crop 900x640+0+0 +repage "docs/screenshots/$name.png"
@@ -39,9 +56,11 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     wait "$pid" 2>/dev/null || true
     echo "saved docs/screenshots/$name.png"
   done
-  # The dialogs no page opens yet: the dialog test program shows them.
+  # The password dialog (no page opens it) and the phone book dialog (a
+  # page opens it from a button): the dialog test program shows them.
   for entry in password:420x200 phonebook:660x480; do
     name=${entry%%:*} size=${entry#*:}
+    wanted "$name" || continue
     wine explorer /desktop=shot,$size build/mingw-x64/bin/ostrevan_dialog_tests.exe \
       --show "$name" >/dev/null 2>&1 &
     pid=$!
@@ -51,4 +70,4 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     wait "$pid" 2>/dev/null || true
     echo "saved docs/screenshots/$name.png"
   done
-' shots "${blocks[@]}"
+' shots "$*" "${blocks[@]}"

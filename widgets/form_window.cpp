@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "widgets/grid_window.h"
+#include "widgets/image_button.h"
+#include "widgets/screen_window.h"
 #include "widgets/win32_view.h"
 
 namespace ostrevan::widgets {
@@ -79,6 +81,8 @@ ControlClass ClassOf(const Control& control) {
       return {"BUTTON", DWORD{WS_TABSTOP} | (control.id == IDOK ? DWORD{BS_DEFPUSHBUTTON} : DWORD{BS_PUSHBUTTON}), 0};
     case ControlKind::kIpAddress: return {WC_IPADDRESSA, WS_TABSTOP, 0};
     case ControlKind::kGrid: return {"STATIC", WS_TABSTOP | WS_VSCROLL | SS_NOTIFY, WS_EX_CLIENTEDGE};
+    case ControlKind::kScreen: return {"STATIC", WS_TABSTOP | SS_NOTIFY, WS_EX_CLIENTEDGE};
+    case ControlKind::kImageButton: return {"BUTTON", WS_TABSTOP | BS_OWNERDRAW, 0};
   }
   return {"STATIC", 0, 0};
 }
@@ -86,7 +90,7 @@ ControlClass ClassOf(const Control& control) {
 bool ShowsLabel(ControlKind kind) {
   return kind == ControlKind::kLabel || kind == ControlKind::kGroupBox ||
          kind == ControlKind::kCheckBox || kind == ControlKind::kRadio ||
-         kind == ControlKind::kButton;
+         kind == ControlKind::kButton || kind == ControlKind::kImageButton;
 }
 
 bool HoldsText(ControlKind kind) {
@@ -105,6 +109,7 @@ FormWindow::~FormWindow() {
   view().Unregister(form_, *this);
   children_.clear();
   grids_.clear();
+  screens_.clear();
   if (tooltip_) DestroyWindow(tooltip_);
 }
 
@@ -172,6 +177,8 @@ void FormWindow::CreateControl(const Control& control, bool starts_group) {
   }
   if (control.kind == ControlKind::kGrid)
     grids_[control.id] = std::make_unique<GridWindow>(view(), form_, control.id, created);
+  if (control.kind == ControlKind::kScreen)
+    screens_[control.id] = std::make_unique<ScreenWindow>(view(), form_, control.id, created);
 }
 
 HWND FormWindow::ControlWindow(int id) const {
@@ -214,6 +221,7 @@ void FormWindow::Apply(const Control& control) {
   if (control.kind == ControlKind::kCheckBox || control.kind == ControlKind::kRadio)
     SendMessageA(window, BM_SETCHECK, control.checked ? BST_CHECKED : BST_UNCHECKED, 0);
   if (control.kind == ControlKind::kGrid) grids_.at(control.id)->Refresh();
+  if (control.kind == ControlKind::kScreen) screens_.at(control.id)->Refresh();
   if (control.kind == ControlKind::kFrame) ApplyChild(control.id);
 
   EnableWindow(window, control.enabled);
@@ -326,6 +334,7 @@ void FormWindow::OnCommand(int id, int code, HWND control_window) {
       form_.UserTypes(id, AddressText(control_window));
       break;
     case ControlKind::kButton:
+    case ControlKind::kImageButton:
     case ControlKind::kCheckBox:
     case ControlKind::kRadio:
       if (code != BN_CLICKED) return;
@@ -352,6 +361,12 @@ INT_PTR FormWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case kGridInputMessage:
       AfterInput();
       return TRUE;
+    case WM_DRAWITEM: {
+      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
+      if (item->CtlType != ODT_BUTTON) return FALSE;
+      DrawImageButton(*item);
+      return TRUE;
+    }
   }
   return FALSE;
 }

@@ -18,6 +18,7 @@
 namespace ostrevan::widgets {
 
 class GridWindow;
+class ScreenWindow;
 
 class FormWindow : public DialogWindow {
  public:
@@ -63,6 +64,7 @@ class FormWindow : public DialogWindow {
   std::map<int, std::vector<std::string>> shown_items_;
   std::map<int, std::unique_ptr<FormWindow>> children_;  // by frame id
   std::map<int, std::unique_ptr<GridWindow>> grids_;
+  std::map<int, std::unique_ptr<ScreenWindow>> screens_;
   HWND tooltip_ = nullptr;
   SIZE base_size_{};
   bool applying_ = false;  // the model's own changes raise no events

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "blocks/messaging/mail_page.h"
 #include "blocks/messaging/message_record.h"
 #include "core/param_text.h"
 #include "core/platform/code_page.h"
 #include "core/record_header.h"
 #include "core/text_builder.h"
+#include "editor/editor_view.h"
 
 namespace ostrevan {
 
@@ -137,6 +139,14 @@ std::string MailText(const MailParams& params) {
 
 int CMailEntity::SetDefault(char* param) {
   return WriteParamText(param, MailText(MailParams{}), kParamLength);
+}
+
+int CMailEntity::Edit(char* param) {
+  editor::EditorView* view = editor::ActiveView();
+  if (!param || !view) return 0;
+  auto params = ParseMailText(ReadParamText(param));
+  if (!EditMail(params, *view)) return 0;
+  return WriteParamText(param, MailText(params), kParamLength);
 }
 
 int CMailEntity::Code(const char* param, uint8_t* record, uint32_t* len) {

@@ -32,6 +32,7 @@ std::string MailText(const MailParams& params);
 class CMailEntity : public CBlockEntity<10, 512, 512> {
  public:
   int SetDefault(char* param) override;
+  int Edit(char* param) override;
   int Code(const char* param, uint8_t* record, uint32_t* len) override;
   int Decode(char* param, const uint8_t* record, uint32_t len) override;
 };

@@ -1,9 +1,11 @@
 #include "blocks/messaging/sms_input_entity.h"
 
 #include "blocks/messaging/message_record.h"
+#include "blocks/messaging/sms_input_page.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
 #include "core/text_builder.h"
+#include "editor/editor_view.h"
 
 namespace ostrevan {
 
@@ -54,6 +56,14 @@ std::string SmsInputText(const SmsInputParams& params) {
 
 int CSmsMessageInputEntity::SetDefault(char* param) {
   return WriteParamText(param, SmsInputText(SmsInputParams{}), kParamLength);
+}
+
+int CSmsMessageInputEntity::Edit(char* param) {
+  editor::EditorView* view = editor::ActiveView();
+  if (!param || !view) return 0;
+  auto params = ParseSmsInputText(ReadParamText(param));
+  if (!EditSmsInput(params, *view)) return 0;
+  return WriteParamText(param, SmsInputText(params), kParamLength);
 }
 
 int CSmsMessageInputEntity::Code(const char* param, uint8_t* record, uint32_t* len) {

@@ -24,6 +24,7 @@ std::string SmsInputText(const SmsInputParams& params);
 class CSmsMessageInputEntity : public CBlockEntity<8, 255, 155> {
  public:
   int SetDefault(char* param) override;
+  int Edit(char* param) override;
   int Code(const char* param, uint8_t* record, uint32_t* len) override;
   int Decode(char* param, const uint8_t* record, uint32_t len) override;
 };

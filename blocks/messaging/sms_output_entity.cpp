@@ -3,9 +3,11 @@
 #include <cstdio>
 
 #include "blocks/messaging/message_record.h"
+#include "blocks/messaging/sms_output_page.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
 #include "core/text_builder.h"
+#include "editor/editor_view.h"
 
 namespace ostrevan {
 
@@ -89,6 +91,14 @@ std::string SmsOutputText(const SmsOutputParams& params) {
 
 int CSmsMessageOutputEntity::SetDefault(char* param) {
   return WriteParamText(param, SmsOutputText(SmsOutputParams{}), kParamLength);
+}
+
+int CSmsMessageOutputEntity::Edit(char* param) {
+  editor::EditorView* view = editor::ActiveView();
+  if (!param || !view) return 0;
+  auto params = ParseSmsOutputText(ReadParamText(param));
+  if (!EditSmsOutput(params, *view)) return 0;
+  return WriteParamText(param, SmsOutputText(params), kParamLength);
 }
 
 int CSmsMessageOutputEntity::Code(const char* param, uint8_t* record, uint32_t* len) {

@@ -30,6 +30,7 @@ std::string SmsOutputText(const SmsOutputParams& params);
 class CSmsMessageOutputEntity : public CBlockEntity<9, 512, 512> {
  public:
   int SetDefault(char* param) override;
+  int Edit(char* param) override;
   int Code(const char* param, uint8_t* record, uint32_t* len) override;
   int Decode(char* param, const uint8_t* record, uint32_t len) override;
 };

@@ -20,7 +20,10 @@ std::vector<std::string> HostileTexts() {
           "E:,D:,C:,B:,A:",
           std::string(300, 'A'),
           "A:0,0,0,0,70000,B:" + std::string(120, 'x'),
-          "A:1,2,3,4,5,6,7,8,9,B:\xff,C:65536,200,70000,4000000000,D:\x80\x81,E:\xfe"};
+          "A:1,2,3,4,5,6,7,8,9,B:\xff,C:65536,200,70000,4000000000,D:\x80\x81,E:\xfe",
+          // messaging: receivers and messages over their limits, signs beyond Latin-1
+          "A:1,3,1,0,8,1,1,1,1,B:" + std::string(120, '9') + ",C:\x80\x81,F:a,b,G:" +
+              std::string(300, '\x80') + ",H:[1,2,3,I:" + std::string(40, 'n')};
 }
 
 TEST(BlockSheets, OpenOnAnyTextCancelKeepsItAndOkStaysInsideTheBuffer) {
@@ -47,7 +50,8 @@ TEST(BlockSheets, OpenOnAnyTextCancelKeepsItAndOkStaysInsideTheBuffer) {
       ++sheets;
     }
   }
-  EXPECT_GE(sheets, 6 * 8) << "WIFI, Modbus, the memory and the GPRS blocks have sheets";
+  EXPECT_GE(sheets, 9 * 8)
+      << "WIFI, Modbus, the memory, GPRS and messaging blocks have sheets";
 }
 
 }  // namespace

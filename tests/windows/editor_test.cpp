@@ -14,6 +14,7 @@ namespace {
 constexpr int kWifi = 11;
 constexpr int kModbus = 1;
 constexpr int kMemoryRead = 2, kMemoryWrite = 3, kGprsConnect = 4, kGprsDataSend = 12;
+constexpr int kSmsInput = 8, kSmsOutput = 9, kEmail = 10;
 
 // Control ids of the pages, as the models define them.
 constexpr int kWifiMode = 1401;
@@ -26,6 +27,16 @@ constexpr int kCardPosition = 1183, kFileName = 1339, kRecordIndex = 1338, kUseR
 constexpr int kCustomize = 2047, kByDomain = 2032, kServerIp = 2044, kDomain = 2034;
 constexpr int kSendCommand = 1292, kSendCount = 1185, kSendDataAddress = 1294;
 constexpr char kCardCpu[] = "OSV-2410";  // a model with an internal card
+// The messaging pages, their message pages, and the dialogs they open.
+constexpr int kSmsFormat = 1201, kSmsStyle = 1202, kSmsReceiver1 = 1211, kSmsPhonebook = 1220;
+constexpr int kTextMessage = 1801, kParamsMessage = 1802, kMessageEditor = 1803,
+              kRemaining = 1805, kSetMessage = 1806, kVbStart = 1811, kVbMaxLabel = 1814;
+constexpr int kDial = 1301, kCallReceiver1 = 1311;
+constexpr int kIdentification = 1705, kSmsInReceiver1 = 1711;
+constexpr int kMailChannel = 1406, kAttachment1 = 1501, kAttachment3 = 1503, kBlockHint = 1601;
+constexpr int kBookGrid = 1100, kBookAdd = 1101, kBookDelete = 1103, kBookItem = 1001;
+constexpr int kMessageScreen = 1001;
+constexpr char kDefaultNumber[] = "+41000000000";
 
 constexpr const char* kRegisterMismatch =
     "The register you used does not match the modbus command, please select it again!";
@@ -315,6 +326,234 @@ TEST(GprsDataSendSheet, RefusedCheckKeepsTheSheetOpenAndCancelKeepsTheText) {
   Edited edited = Edit(kGprsDataSend, text, script);
   EXPECT_EQ(edited.result, 0);
   EXPECT_EQ(edited.text, text);
+}
+
+// ------------------------------------------------------------ messaging
+
+UiScript::Step WaitFor(const char* caption, HWND& window) {
+  return [caption, &window] { return (window = FindDialog(caption)) != nullptr; };
+}
+
+UiScript::Step WaitUntilGone(const char* caption) {
+  return [caption] { return FindDialog(caption) == nullptr; };
+}
+
+std::vector<std::string> ItemsOf(HWND root, int id) {
+  HWND list = FindControl(root, id);
+  EXPECT_NE(list, nullptr) << "no control " << id;
+  return list ? ComboItems(list) : std::vector<std::string>{};
+}
+
+// A click on the address of `row` (1 = the first entry) in the phone book
+// grid: header 30 pixels high, rows 25.
+void ClickBookRow(HWND book, int row) {
+  HWND grid = GetDlgItem(book, kBookGrid);
+  LPARAM at = MAKELPARAM(150, 30 + (row - 1) * 25 + 12);
+  SendMessageA(grid, WM_LBUTTONDOWN, 0, at);
+  SendMessageA(grid, WM_LBUTTONUP, 0, at);
+}
+
+// The "Phonebook" button through the real phone book dialog: the entry of
+// row 2 deleted after the real question, a new one added through the item
+// editor, OK; both tabs' lists come back refilled and the receiver that the
+// book lost is emptied.
+TEST(SmsOutputSheet, ThePhonebookButtonRunsThePhoneBookAndRefillsTheLists) {
+  HWND sheet = nullptr, book = nullptr, question = nullptr, item = nullptr;
+  const std::vector<std::string> before{kDefaultNumber, "+4930111", ""};
+  const std::vector<std::string> after{kDefaultNumber, "+4930222", ""};
+  UiScript script;
+  script.Then(WaitForSheet(sheet))
+      .Then(Do([&] {
+        EXPECT_EQ(TabTitles(sheet), (std::vector<std::string>{"Params", "Call"}));
+        EXPECT_EQ(ItemsOf(sheet, kSmsReceiver1), before);
+        EXPECT_EQ(ComboSelection(FindControl(sheet, kSmsReceiver1)), 1);
+        ShowTab(sheet, 1);  // the call page exists from now on
+        EXPECT_EQ(ItemsOf(sheet, kCallReceiver1), before);
+        ShowTab(sheet, 0);
+        PostClick(sheet, kSmsPhonebook);
+      }))
+      .Then(WaitFor("Phonebook", book))
+      .Then(Do([&] {
+        ClickBookRow(book, 2);
+        PostClick(book, kBookDelete);
+      }))
+      .Then(WaitFor("Ostrevan", question))
+      .Then(Do([&] {
+        EXPECT_EQ(MessageText(question), "Delete [02],[+4930111] ?");
+        PostMessageA(question, WM_COMMAND, IDYES, 0);
+      }))
+      .Then(WaitUntilGone("Ostrevan"))
+      .Then(Do([&] { PostClick(book, kBookAdd); }))
+      .Then(WaitFor("Phonebook settings", item))
+      .Then(Do([&] {
+        EXPECT_EQ(SendMessageA(GetDlgItem(item, kBookItem), EM_GETLIMITTEXT, 0, 0), 49);
+        TypeText(item, kBookItem, "+4930222");
+        PostClick(item, IDOK);
+      }))
+      .Then(WaitUntilGone("Phonebook settings"))
+      .Then(Do([&] { PostClick(book, IDOK); }))
+      .Then(WaitUntilGone("Phonebook"))
+      .Then(Do([&] {
+        EXPECT_EQ(ItemsOf(sheet, kSmsReceiver1), after);
+        EXPECT_EQ(ComboSelection(FindControl(sheet, kSmsReceiver1)), 2) << "emptied";
+        ShowTab(sheet, 1);
+      }))
+      .Then(Do([&] {  // the call page took the notification in the meantime
+        EXPECT_EQ(ItemsOf(sheet, kCallReceiver1), after);
+        EXPECT_EQ(ComboSelection(FindControl(sheet, kCallReceiver1)), 2);
+        PostClick(sheet, IDOK);
+      }));
+  Edited edited = Edit(kSmsOutput, "A:1,0,1,0,8,0,0,0,0,B:+4930111,C:,D:,E:,F:,G:Hi,H:,", script);
+  EXPECT_EQ(edited.result, 1);
+  EXPECT_EQ(edited.text, "A:1,0,1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:Hi,H:,");
+}
+
+// Ticking the dial box on the call tab reaches the params tab and its
+// message page through the sheet's page notification.
+TEST(SmsOutputSheet, DiallingDisablesTheMessage) {
+  HWND sheet = nullptr;
+  UiScript script;
+  script.Then(WaitForSheet(sheet))
+      .Then(Do([&] {
+        EXPECT_TRUE(Enabled(sheet, kMessageEditor));
+        ShowTab(sheet, 1);
+        PostClick(sheet, kDial);
+      }))
+      .Then(Do([&] {
+        EXPECT_TRUE(Enabled(sheet, kCallReceiver1));
+        SelectItem(sheet, kCallReceiver1, 0);
+        ShowTab(sheet, 0);
+      }))
+      .Then(Do([&] {
+        EXPECT_FALSE(Enabled(sheet, kSmsReceiver1));
+        EXPECT_FALSE(Enabled(sheet, kSmsFormat));
+        EXPECT_FALSE(Enabled(sheet, kMessageEditor));
+        EXPECT_FALSE(Enabled(sheet, kTextMessage));
+        PostClick(sheet, IDOK);
+      }));
+  Edited edited = Edit(kSmsOutput, "A:1,0,1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:Hi,H:,", script);
+  EXPECT_EQ(edited.result, 1);
+  EXPECT_EQ(edited.text, "A:1,0,1,0,8,0,0,0,1,B:+41000000000,C:,D:,E:,F:,G:,H:,");
+}
+
+TEST(SmsOutputSheet, StyleAndFormatSwapTheMessagePageAndItsLimits) {
+  HWND sheet = nullptr;
+  UiScript script;
+  script.Then(WaitForSheet(sheet)).Then(Do([&] {
+    SelectItem(sheet, kSmsFormat, 1);
+    EXPECT_EQ(TextOf(FindControl(sheet, kRemaining)), "68");
+    SelectItem(sheet, kSmsStyle, 1);
+    EXPECT_EQ(FindControl(sheet, kMessageEditor), nullptr) << "the text page is gone";
+    EXPECT_NE(FindControl(sheet, kVbStart), nullptr);
+    EXPECT_EQ(TextOf(FindControl(sheet, kVbMaxLabel)), "Max. 70");
+    SelectItem(sheet, kSmsStyle, 0);
+    EXPECT_EQ(TextOf(FindControl(sheet, kMessageEditor)), "Hi");
+    PostClick(sheet, IDCANCEL);
+  }));
+  const std::string text = "A:1,0,1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:Hi,H:,";
+  Edited edited = Edit(kSmsOutput, text, script);
+  EXPECT_EQ(edited.result, 0);
+  EXPECT_EQ(edited.text, text);
+}
+
+// "Set Message" through the real screen editor and back.
+TEST(SmsOutputSheet, SetMessageRunsTheScreenEditor) {
+  HWND sheet = nullptr, editor = nullptr;
+  UiScript script;
+  script.Then(WaitForSheet(sheet))
+      .Then(Do([&] {
+        EXPECT_FALSE(Enabled(sheet, kSetMessage));
+        PostClick(sheet, kParamsMessage);
+      }))
+      .Then(Do([&] {
+        EXPECT_TRUE(Enabled(sheet, kSetMessage));
+        EXPECT_FALSE(Enabled(sheet, kMessageEditor));
+        PostClick(sheet, kSetMessage);
+      }))
+      .Then(WaitFor("message for parameters", editor))
+      .Then(Do([&] {
+        HWND screen = GetDlgItem(editor, kMessageScreen);
+        SetFocus(screen);
+        for (char c : std::string("AB")) PostMessageA(screen, WM_CHAR, c, 1);
+        PostClick(editor, IDOK);
+      }))
+      .Then(WaitUntilGone("message for parameters"))
+      .Then(Do([&] { PostClick(sheet, IDOK); }));
+  Edited edited = Edit(kSmsOutput, "A:1,0,1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:,H:,", script);
+  EXPECT_EQ(edited.result, 1);
+  EXPECT_EQ(edited.text.rfind("A:0,0,1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:AB,,,", 0), 0u) << edited.text;
+  EXPECT_NE(edited.text.find(",H:[0,-1,255,0,20,0,0]"), std::string::npos) << edited.text;
+}
+
+// A TEXT message with a character beyond Latin-1: the real message box,
+// then the sheet closes with the message as it was.
+TEST(SmsOutputSheet, ASignBeyondLatin1IsRefused) {
+  HWND sheet = nullptr, box = nullptr;
+  UiScript script;
+  script.Then(WaitForSheet(sheet))
+      .Then(Do([&] {
+        // Typed: a multi-line edit reports no change for a text set whole.
+        HWND edit = FindControl(sheet, kMessageEditor);
+        SetFocus(edit);
+        SendMessageA(edit, EM_SETSEL, 0, -1);
+        for (char c : std::string("5 \x80")) SendMessageA(edit, WM_CHAR, static_cast<BYTE>(c), 1);
+        EXPECT_EQ(TextOf(FindControl(sheet, kRemaining)), "97");
+        PostClick(sheet, IDOK);
+      }))
+      .Then(WaitFor("ERR", box))
+      .Then(Do([&] {
+        EXPECT_EQ(MessageText(box), "This sign \x80 can not be used!");
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+      }));
+  const std::string text = "A:1,0,1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:Hi,H:,";
+  Edited edited = Edit(kSmsOutput, text, script);
+  EXPECT_EQ(edited.result, 1);
+  EXPECT_EQ(edited.text, text);
+}
+
+TEST(SmsInputSheet, IdentificationEnablesTheLists) {
+  HWND sheet = nullptr;
+  UiScript script;
+  script.Then(WaitForSheet(sheet))
+      .Then(Do([&] {
+        EXPECT_EQ(TabTitles(sheet), std::vector<std::string>{"Params"});
+        EXPECT_FALSE(Enabled(sheet, kSmsInReceiver1));
+        PostClick(sheet, kIdentification);
+      }))
+      .Then(Do([&] {
+        EXPECT_TRUE(Enabled(sheet, kSmsInReceiver1));
+        SelectItem(sheet, kSmsInReceiver1, 0);
+        PostClick(sheet, IDOK);
+      }));
+  Edited edited = Edit(kSmsInput, "A:0,8,0,B:,C:,D:,E:,F:", script);
+  EXPECT_EQ(edited.result, 1);
+  EXPECT_EQ(edited.text, "A:0,8,1,B:+41000000000,C:,D:,E:,F:");
+}
+
+TEST(EmailSheet, TheAttachmentTabShowsTheHintAndSqueezesTheNames) {
+  HWND sheet = nullptr;
+  UiScript script;
+  script.Then(WaitForSheet(sheet))
+      .Then(Do([&] {
+        EXPECT_EQ(TabTitles(sheet), (std::vector<std::string>{"Params", "Attachment"}));
+        EXPECT_FALSE(Enabled(sheet, kMailChannel));
+        EXPECT_EQ(ComboItems(FindControl(sheet, kMailChannel)),
+                  (std::vector<std::string>{"GSM", "Ethernet"}));
+        ShowTab(sheet, 1);
+      }))
+      .Then(Do([&] {
+        EXPECT_EQ(TextOf(FindControl(sheet, kAttachment1)), "old.csv");
+        EXPECT_NE(TextOf(FindControl(sheet, kBlockHint)).find("The CPU [OSV-2410] with the "
+                                                              "firmware version must be >= V155"),
+                  std::string::npos);
+        TypeText(sheet, kAttachment1, "");
+        TypeText(sheet, kAttachment3, "LEVEL.CSV");
+        PostClick(sheet, IDOK);
+      }));
+  Edited edited = Edit(kEmail, "A:1,0,0,1,0,8,0,B:,C:,D:,E:,F:,G:,,H:,,,,,old.csv,,", script,
+                       "OSV-2410");
+  EXPECT_EQ(edited.result, 1);
+  EXPECT_EQ(edited.text, "A:1,0,0,1,0,8,0,B:,C:,D:,E:,F:,G:,,H:LEVEL.CSV,,,,,,,");
 }
 
 }  // namespace

@@ -29,6 +29,10 @@ constexpr int kFileName = 1339;      // the memory card pages
 constexpr int kWriteMode = 1346;     // Memory Write only
 constexpr int kServerIp = 2044;      // the GPRS pages
 constexpr int kSendCommand = 1292;   // GPRS Data Send (and Modbus)
+constexpr int kSmsStyle = 1202, kMailStyle = 1405;  // the messaging pages
+constexpr int kMessageEditor = 1803, kVbStart = 1811;  // their message pages
+constexpr int kSmsReceiver1 = 1211, kSmsInVbStart = 1702, kSmsInPhonebook = 1720;
+constexpr int kMailSubject = 1404, kAttachment1 = 1501, kCallDial = 1301;
 
 // ------------------------------------------------------------ the meter
 
@@ -95,6 +99,9 @@ INSTANTIATE_TEST_SUITE_P(
 enum class Action {
   kClose,         // closed as soon as it is there
   kSwapChildren,  // the port changed to a socket and back first
+  kSwapStyle,     // the message page swapped to Ladder Style and back first
+  kSecondTab,     // the second tab shown first
+  kPhoneBook,     // the phone book dialog run from the page and confirmed first
 };
 
 // One way of opening a sheet.
@@ -174,9 +181,39 @@ Opened OpenOnce(const PluginDll& dll, int type, const Visit& visit) {
       opened.as_expected = opened.as_expected && FindControl(sheet, kParity) != nullptr &&
                            FindControl(sheet, kTransport) == nullptr;
     }
+    if (visit.action == Action::kSwapStyle) {
+      const int style = FindControl(sheet, kSmsStyle) ? kSmsStyle : kMailStyle;
+      SelectItem(sheet, style, 1);
+      opened.as_expected = opened.as_expected && FindControl(sheet, kVbStart) != nullptr &&
+                           FindControl(sheet, kMessageEditor) == nullptr;
+      SelectItem(sheet, style, 0);
+      opened.as_expected = opened.as_expected && FindControl(sheet, kMessageEditor) != nullptr;
+    }
+    if (visit.action == Action::kSecondTab) {
+      ShowTab(sheet, 1);
+      opened.as_expected = opened.as_expected && (FindControl(sheet, kCallDial) != nullptr ||
+                                                  FindControl(sheet, kAttachment1) != nullptr);
+    }
+    if (visit.action == Action::kPhoneBook) {
+      PostClick(sheet, kSmsInPhonebook);
+      return true;
+    }
     PostClick(sheet, visit.button);
     return true;
   });
+  if (visit.action == Action::kPhoneBook) {
+    script
+        .Then([] {
+          HWND book = FindDialog("Phonebook");
+          if (book) PostClick(book, IDOK);
+          return book != nullptr;
+        })
+        .Then([&] {
+          if (FindDialog("Phonebook")) return false;
+          PostClick(FindDialog("Property"), visit.button);
+          return true;
+        });
+  }
   int result = script.Run([&] { return dll.edit(type, buffer.data()); });
   opened.as_expected = opened.as_expected && result == (visit.button == IDOK ? 1 : 0);
   return opened;
@@ -211,7 +248,9 @@ constexpr const char* kNetworkText = "A:11,1,5,B:502,0,1,0,C:192.168.1.10,D:1,3,
 
 // The Modbus page holds a serial or a network child form: opened on a
 // serial port, on a socket, and with the child swapped while open. The
-// memory card and GPRS sheets are opened and closed.
+// memory card and GPRS sheets are opened and closed. The SMS Output and
+// EMAIL sheets swap their message page and show their second tab; the SMS
+// Input sheet runs the phone book dialog.
 INSTANTIATE_TEST_SUITE_P(
     Cases, SheetEndurance,
     ::testing::Values(SheetCase{"Wifi", 11, {{"A:1", kWifiMode, Action::kClose, IDOK}}},
@@ -234,7 +273,28 @@ INSTANTIATE_TEST_SUITE_P(
                       SheetCase{"GprsDataSend",
                                 12,
                                 {{"A:0,0,10,B:502,C:10.0.0.2,D:1,1,16,1,E:0,161,0,1,1",
-                                  kSendCommand, Action::kClose, IDOK}}}),
+                                  kSendCommand, Action::kClose, IDOK}}},
+                      SheetCase{"SmsOutput",
+                                9,
+                                {{"A:1,0,1,0,8,0,0,0,0,B:+4930111,C:,D:,E:,F:,G:Hi,H:,",
+                                  kSmsReceiver1, Action::kSwapStyle, IDOK},
+                                 {"A:1,3,0,10,20,0,0,0,0,B:,C:,D:,E:,F:,G:,H:,", kVbStart,
+                                  Action::kClose, IDCANCEL},
+                                 {"A:1,0,1,0,8,1,1000,2,1,B:+4930111,C:,D:,E:,F:,G:,H:,",
+                                  kMessageEditor, Action::kSecondTab, IDOK}}},
+                      SheetCase{"SmsInput",
+                                8,
+                                {{"A:0,8,1,B:+4930111,C:,D:,E:,F:", kSmsInVbStart,
+                                  Action::kPhoneBook, IDOK},
+                                 {"A:0,8,0,B:,C:,D:,E:,F:", kSmsInVbStart, Action::kClose,
+                                  IDCANCEL}}},
+                      SheetCase{"Email",
+                                10,
+                                {{"A:1,0,0,1,0,8,0,B:Alarm,C:ops@example.com,D:,E:,F:Hi,G:,,"
+                                  "H:level.csv,,,,,,,",
+                                  kMailSubject, Action::kSecondTab, IDOK},
+                                 {"A:1,0,0,1,0,8,0,B:,C:,D:,E:,F:,G:,,H:,,,,,,,", kMailSubject,
+                                  Action::kSwapStyle, IDCANCEL}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -56,7 +56,7 @@ void CALLBACK UiScript::Tick(HWND, UINT, UINT_PTR, DWORD) {
     ADD_FAILURE() << "step " << self->next_ << " not done in time";
     self->next_ = self->steps_.size();
     for (const char* caption : {"ERR", "Ostrevan", "Phonebook settings", "Phonebook",
-                                "Input Password", "Property"}) {
+                                "Input Password", "message for parameters", "Property"}) {
       if (HWND window = FindDialog(caption)) PostMessageA(window, WM_CLOSE, 0, 0);
     }
   }

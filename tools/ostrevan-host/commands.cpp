@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +11,12 @@
 #include <optional>
 #include <sstream>
 #include <stdexcept>
+
+#if defined(_WIN32)
+#include <windows.h>
+
+#include <commctrl.h>
+#endif
 
 #include "core/catalogue.h"
 #include "core/param_text.h"
@@ -347,11 +354,37 @@ int RunDefault(const std::string& plugin_before, const Arguments& args) {
   return 0;
 }
 
+#if defined(_WIN32)
+// The tab that the sheet about to open is to show, for the timer below.
+int g_start_tab = 0;
+
+// Once the sheet is up, selects its tab g_start_tab as a click would.
+void CALLBACK ShowStartTab(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND sheet = FindWindowA("#32770", "Property");
+  if (!sheet) return;
+  KillTimer(nullptr, timer);
+  HWND tab = FindWindowExA(sheet, nullptr, WC_TABCONTROLA, nullptr);
+  if (!tab) return;
+  SendMessageA(tab, TCM_SETCURSEL, static_cast<WPARAM>(g_start_tab), 0);
+  NMHDR header{tab, static_cast<UINT_PTR>(GetDlgCtrlID(tab)), static_cast<UINT>(TCN_SELCHANGE)};
+  SendMessageA(sheet, WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+}
+#endif
+
 int RunEdit(const std::string& plugin_before, const Arguments& args) {
-  Parsed parsed = ParseArguments(args, {"--text"}, 1);
+  Parsed parsed = ParseArguments(args, {"--text", "--tab", "--cpu"}, 1);
   int type = TypeArgument(parsed.positional[0]);
   Session session(PluginPath(plugin_before, parsed));
+  auto cpu = parsed.options.find("--cpu");
+  if (cpu != parsed.options.end()) session.api().variable_init(cpu->second.c_str(), nullptr);
   std::vector<char> param = session.TextBuffer(type, StartText(session, type, parsed));
+#if defined(_WIN32)
+  auto tab = parsed.options.find("--tab");
+  if (tab != parsed.options.end()) {
+    g_start_tab = std::atoi(tab->second.c_str());
+    SetTimer(nullptr, 0, 100, &ShowStartTab);
+  }
+#endif
   if (session.api().edit(type, param.data()) != 1) {
 #if defined(_WIN32)
     std::fprintf(stderr, "ostrevan-host: the edit was cancelled; the text is unchanged\n");
@@ -421,8 +454,9 @@ const Command kCommands[] = {
     {"explain", kExplainUsage.c_str(), RunExplain},
     {"default", "ostrevan-host default TYPE\n  Prints the default parameter text of TYPE.\n",
      RunDefault},
-    {"edit", "ostrevan-host edit TYPE [--text TEXT]\n"
-             "  Opens the block's editor on TEXT and prints the text after OK.\n",
+    {"edit", "ostrevan-host edit TYPE [--text TEXT] [--tab N] [--cpu MODEL]\n"
+             "  Opens the block's editor on TEXT (showing tab N, from 0, for the CPU\n"
+             "  MODEL) and prints the text after OK.\n",
      RunEdit},
     {"types", "ostrevan-host types\n  Lists the block types with their buffer lengths.\n",
      RunTypes},

@@ -1,4 +1,4 @@
-// Runs the dialog tests, or with "--show password" / "--show phonebook"
+// Runs the dialog tests, or with "--show password|phonebook|message|wmessage"
 // just opens that dialog with sample contents until it is closed (for the
 // screenshots of scripts/screenshots.sh).
 #include <gtest/gtest.h>
@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "blocks/messaging/message_params_dialog.h"
 #include "editor/editor_view.h"
 #include "editor/password_dialog.h"
 #include "editor/phone_book_dialog.h"
@@ -31,7 +32,29 @@ int Show(const std::string& which) {
     editor::EditPhoneBook(book, *view);
     return 0;
   }
-  fprintf(stderr, "--show password|phonebook\n");
+  if (which == "message") {
+    SmsOutputParams params = ParseSmsOutputText(
+        "A:0,0,1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:Tank,level:,,,,,,,,,,,,,,,Alarm,at:"
+        ",,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,Pump,2,running,,,,,,,,,"
+        ",H:[161,10,0,12,7,1,0][3,-1,0,0,20,0,0][0,-1,255,0,20,0,0][167,13,0,16,4,0,0]");
+    CSmsMessageParamsDialog dialog;
+    dialog.Attach(view);
+    dialog.Load(params);
+    view->RunDialog(dialog);
+    return 0;
+  }
+  if (which == "wmessage") {
+    SmsOutputParams params = ParseSmsOutputText(
+        "A:0,3,1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:N,i,v,e,a,u,:,"
+        ",,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,"
+        ",H:[0,-1,255,0,20,0,0][3,-1,0,0,20,0,0][178,4,0,8,7,2,0]");
+    CWSmsMessageParamsDialog dialog;
+    dialog.Attach(view);
+    dialog.Load(params);
+    view->RunDialog(dialog);
+    return 0;
+  }
+  fprintf(stderr, "--show password|phonebook|message|wmessage\n");
   return 2;
 }
 

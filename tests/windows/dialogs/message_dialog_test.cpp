@@ -1,0 +1,187 @@
+// The two "message for parameters" dialogs in real windows: key messages
+// into the screen control, a mouse drag of a variable, the in-place edit
+// box, Insert refused with the real message box, OK and Cancel.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "blocks/messaging/message_params_dialog.h"
+#include "editor/editor_view.h"
+#include "windows/ui_script.h"
+
+namespace ostrevan::windows_testing {
+namespace {
+
+using Dlg = MessageParamsDialog;
+
+constexpr char kCaption[] = "message for parameters";
+constexpr int kCellWidth = 19;
+constexpr int kCellHeight = 31;
+
+UiScript::Step Do(std::function<void()> action) {
+  return [action] {
+    action();
+    return true;
+  };
+}
+
+HWND Screen(HWND dialog) { return GetDlgItem(dialog, Dlg::kScreen); }
+
+// The middle of a cell, in the screen control's client pixels.
+LPARAM CellPoint(int row, int column) {
+  return MAKELPARAM(column * kCellWidth + kCellWidth / 2, row * kCellHeight + kCellHeight / 2);
+}
+
+void PostKey(HWND window, WPARAM key) {
+  PostMessageA(window, WM_KEYDOWN, key, 1);
+  PostMessageA(window, WM_KEYUP, key, 0xC0000001);
+}
+
+void PostChars(HWND window, const std::string& text) {
+  for (char c : text) PostMessageA(window, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
+void PostPress(HWND screen, UINT message, int row, int column) {
+  PostMessageA(screen, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, CellPoint(row, column));
+}
+
+// The message box of a refused insertion, answered with OK.
+std::vector<UiScript::Step> Refusal() {
+  auto box = std::make_shared<HWND>();
+  return {[box] { return (*box = FindDialog("ERR")) != nullptr; },
+          Do([box] {
+            EXPECT_EQ(MessageText(*box), Dlg::kRefusal);
+            PostMessageA(*box, WM_COMMAND, IDOK, 0);
+          }),
+          [] { return FindDialog("ERR") == nullptr; }};
+}
+
+void Then(UiScript& script, const std::vector<UiScript::Step>& steps) {
+  for (const auto& step : steps) script.Then(step);
+}
+
+int RunMessageDialog(Dlg& dialog, UiScript& script) {
+  dialog.Attach(editor::PlatformView());
+  return script.Run(
+      [&] { return editor::PlatformView()->RunDialog(dialog) == editor::DialogResult::kOk ? 1 : 0; });
+}
+
+std::string Row(const MessageScreen& screen, int row) {
+  return std::string(screen.single_rows[row].begin(), screen.single_rows[row].end());
+}
+
+TEST(MessageParamsDialogWindow, TextScreenTakesKeysAMouseDragAndOk) {
+  SmsOutputParams params = ParseSmsOutputText(
+      "A:0,0,1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:,H:[161,10,0,5,7,1,0][0,-1,255,0,20,0,0]"
+      "[0,-1,255,0,20,0,0][0,-1,255,0,20,0,0]");
+  CSmsMessageParamsDialog dialog;
+  dialog.Load(params);
+  HWND window = nullptr;
+  UiScript script;
+  script.Then([&] { return (window = FindDialog(kCaption)) != nullptr; })
+      .Then(Do([&] {
+        HWND screen = Screen(window);
+        ASSERT_NE(screen, nullptr);
+        EXPECT_EQ(GetFocus(), screen) << "the screen takes the focus first";
+        RECT client{};
+        GetClientRect(screen, &client);
+        EXPECT_GE(client.right, 20 * kCellWidth);
+        EXPECT_GE(client.bottom, 4 * kCellHeight);
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(window, Dlg::DecimalsId(0))));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, Dlg::DecimalsId(1))));
+        // Row 1: "Hi", Backspace, "o!", then Enter to row 2 and "T" there.
+        PostKey(screen, VK_DOWN);
+        PostChars(screen, "Hi");
+        PostKey(screen, VK_BACK);
+        PostChars(screen, "o!");
+        PostKey(screen, VK_RETURN);
+        PostChars(screen, "T");
+        PostKey(screen, VK_LEFT);
+        PostKey(screen, VK_DELETE);
+        PostChars(screen, "Z");
+      }))
+      .Then(Do([&] {
+        EXPECT_EQ(dialog.screen().caret_row(), 2);
+        EXPECT_EQ(dialog.screen().caret_column(), 1);
+        // Press on the variable's field: the pointer is captured and kept on the screen.
+        PostPress(Screen(window), WM_LBUTTONDOWN, 0, 8);
+      }))
+      .Then(Do([&] {
+        HWND screen = Screen(window);
+        EXPECT_EQ(GetCapture(), screen);
+        RECT clip{};
+        RECT bounds{};
+        GetClipCursor(&clip);
+        GetClientRect(screen, &bounds);
+        MapWindowPoints(screen, nullptr, reinterpret_cast<POINT*>(&bounds), 2);
+        EXPECT_TRUE(EqualRect(&clip, &bounds));
+        PostPress(screen, WM_MOUSEMOVE, 2, 6);
+        PostPress(screen, WM_LBUTTONUP, 3, 4);
+      }))
+      .Then(Do([&] {
+        EXPECT_NE(GetCapture(), Screen(window));
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(window, Dlg::DecimalsId(3))));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, Dlg::DecimalsId(0))));
+        // A second variable cannot go into row 3 now.
+        PostPress(Screen(window), WM_LBUTTONDOWN, 3, 0);
+        PostPress(Screen(window), WM_LBUTTONUP, 3, 0);
+        TypeText(window, Dlg::kRegister, "VB2");
+        PostClick(window, Dlg::kInsert);
+      }));
+  Then(script, Refusal());
+  script.Then(Do([&] { PostClick(window, IDOK); }));
+  EXPECT_EQ(RunMessageDialog(dialog, script), 1);
+  const MessageScreen& stored = params.message.screen;
+  EXPECT_EQ(Row(stored, 1), "Ho!                 ");
+  EXPECT_EQ(Row(stored, 2), "Z                   ");
+  EXPECT_EQ(stored.slots[0].kind, 0);
+  EXPECT_EQ(stored.slots[3].kind, 161);
+  EXPECT_EQ(stored.slots[3].column, 4);
+  EXPECT_EQ(stored.slots[3].decimals, 1);
+}
+
+TEST(MessageParamsDialogWindow, DoubleByteScreenEditsInPlaceAndCancelKeepsAll) {
+  SmsOutputParams params = ParseSmsOutputText("A:0,3,1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:,H:");
+  CWSmsMessageParamsDialog dialog;
+  dialog.Load(params);
+  const MessageScreen before = params.message.screen;
+  HWND window = nullptr;
+  UiScript script;
+  script.Then([&] { return (window = FindDialog(kCaption)) != nullptr; })
+      .Then(Do([&] {
+        HWND screen = Screen(window);
+        RECT client{};
+        GetClientRect(screen, &client);
+        EXPECT_GE(client.bottom, 3 * kCellHeight);
+        PostPress(screen, WM_LBUTTONDOWN, 1, 2);
+        PostPress(screen, WM_LBUTTONUP, 1, 2);
+        PostPress(screen, WM_LBUTTONDBLCLK, 1, 2);
+      }))
+      .Then([&] { return FindWindowExA(Screen(window), nullptr, "Edit", nullptr) != nullptr; })
+      .Then(Do([&] {
+        HWND edit = FindWindowExA(Screen(window), nullptr, "Edit", nullptr);
+        EXPECT_EQ(GetFocus(), edit);
+        SetWindowTextA(edit, "\xC9t\xE9");
+        PostKey(edit, VK_RETURN);
+      }))
+      .Then([&] { return FindWindowExA(Screen(window), nullptr, "Edit", nullptr) == nullptr; })
+      .Then(Do([&] {
+        EXPECT_EQ(dialog.screen().cell(1, 2), 0xC9);
+        EXPECT_EQ(dialog.screen().cell(1, 4), 0xE9);
+        // Date/time needs the whole row: refused at column 2.
+        PostClick(window, Dlg::kSourceDateTime);
+        PostClick(window, Dlg::kInsert);
+      }));
+  Then(script, Refusal());
+  script.Then(Do([&] { PostClick(window, IDCANCEL); }));
+  EXPECT_EQ(RunMessageDialog(dialog, script), 0);
+  for (int r = 0; r < 3; ++r) {
+    for (int c = 0; c < 20; ++c) {
+      EXPECT_EQ(params.message.screen.double_rows[r][c].trail, before.double_rows[r][c].trail);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace ostrevan::windows_testing
