@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Opens the editor sheet of each block type that has one, and the password
-# and phone book dialogs, under Xvfb and Wine (64-bit build) and saves a PNG
+# Opens the editor sheet of each block type that has one, and the password,
+# phone book and message text dialogs, under Xvfb and Wine (64-bit build) and saves a PNG
 # of each, at its opening size, into docs/screenshots/. Wine's virtual desktop draws the window frames. Stops
 # the Wine server of the build tree's prefix: do not run it beside the tests.
 set -euo pipefail
@@ -42,7 +42,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     echo "saved docs/screenshots/$name.png"
   done
   # The dialogs no page opens yet: the dialog test program shows them.
-  for entry in password:420x200 phonebook:660x480; do
+  for entry in password:420x200 phonebook:660x480 message:580x320 wmessage:580x290; do
     name=${entry%%:*} size=${entry#*:}
     wine explorer /desktop=shot,$size build/mingw-x64/bin/ostrevan_dialog_tests.exe \
       --show "$name" >/dev/null 2>&1 &

@@ -69,8 +69,8 @@ class MessageParamsDialog : public editor::DialogModel {
 
   ScreenEditor editor_;
   MessageScreen* target_ = nullptr;
-  std::string now_;                  // the date/time shown, read at opening
-  std::optional<int> dragged_row_;   // a press on this row's field started a drag
+  std::string now_;                 // the date/time shown, read at opening
+  std::optional<int> dragged_row_;  // a press on this row's field started a drag
 };
 
 // The TEXT screen: 4 rows of single-byte characters.

@@ -1,9 +1,10 @@
+#include "blocks/messaging/message_params_dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <memory>
 
-#include "blocks/messaging/message_params_dialog.h"
 #include "blocks/messaging/messaging_support.h"
 #include "core/operand.h"
 #include "ostrevan/plugin.h"
@@ -95,9 +96,14 @@ TEST(MessageParamsDialog, KeysMoveTheCaretAndEditTheCells) {
       {false, 0, 0, {C('a'), C('b'), K(ScreenKey::kBackspace)}, "0,1", "a", ""},
       // Backspace at the very first cell blanks it and stays there.
       {false, 0, 0, {C('a'), K(ScreenKey::kLeft), K(ScreenKey::kBackspace)}, "0,0", "", ""},
-      {false, 0, 19, {C('z'), K(ScreenKey::kDown), K(ScreenKey::kLeft), K(ScreenKey::kRight),
-                      K(ScreenKey::kEnter), K(ScreenKey::kUp), K(ScreenKey::kBackspace)},
-       "0,19", "", ""},
+      {false,
+       0,
+       19,
+       {C('z'), K(ScreenKey::kDown), K(ScreenKey::kLeft), K(ScreenKey::kRight),
+        K(ScreenKey::kEnter), K(ScreenKey::kUp), K(ScreenKey::kBackspace)},
+       "0,19",
+       "",
+       ""},
       {false, 1, 3, {C('x'), K(ScreenKey::kLeft), K(ScreenKey::kDelete)}, "1,3", "", ""},
       {false, 1, 3, {C('\t'), C('\x7f'), C(' ')}, "1,4", "", ""},
       // The double-byte editor stores spaces only; other characters do nothing.
@@ -127,9 +133,8 @@ TEST(MessageParamsDialog, InsertPlacesAVariableWhereItsFieldFits) {
       {nullptr, "1", 1, 0},  {nullptr, "1", 0, 20},  // date/time takes the whole row
       {"VW10", "1", 13, 7},  {"vw10", "1", 14, 0},   // a word needs 7 cells
       {"V0.0", "20", 0, 20}, {"V0.0", "20", 1, 0},   // bits: the count
-      {"M2.1", "0", 0, 0},   {"M2.1", "21", 0, 0},
-      {"VB3", "9", 15, 5},   {"AQD4", "1", 8, 12},   {"AQD4", "1", 9, 0},
-      {"X5", "1", 0, 0},     {"", "1", 0, 0},         // no area: width 0
+      {"M2.1", "0", 0, 0},   {"M2.1", "21", 0, 0},  {"VB3", "9", 15, 5}, {"AQD4", "1", 8, 12},
+      {"AQD4", "1", 9, 0},   {"X5", "1", 0, 0},     {"", "1", 0, 0},  // no area: width 0
   };
   for (const Case& c : cases) {
     Editing editing(false);
@@ -190,7 +195,9 @@ TEST(MessageParamsDialog, RegisterTextDrivesTheCountBox) {
   Variable_Init("OSV-2410", areas);
   Editing editing(false);
   const editor::Control& hint = editing.dialog->At(Dlg::kRegister);
-  EXPECT_EQ(hint.tooltip.rfind(">>>>>>>>>>>>>>>>>>BIT<<<<<<<<<<<<<<<<<<< <br> <br>V0.0 ~ V2047.7", 0), 0u);
+  EXPECT_EQ(
+      hint.tooltip.rfind(">>>>>>>>>>>>>>>>>>BIT<<<<<<<<<<<<<<<<<<< <br> <br>V0.0 ~ V2047.7", 0),
+      0u);
   EXPECT_NE(hint.tooltip.find("WORD<<<<<<<<<<<<<<<<<< <br>VW0 ~ VW2046"), std::string::npos);
   EXPECT_EQ(hint.tooltip_ms, 30000);
   EXPECT_EQ(editing.dialog->At(Dlg::kCount).text, "1");
@@ -258,14 +265,16 @@ TEST(MessageParamsDialog, DraggingMovesAVariableToAFreeRow) {
     int row1_kind, row1_column, row3_kind, row3_column;
   };
   const Case cases[] = {
-      {1, 6, 3, 2, 0, 0, 161, 2},      // moved
-      {1, 6, 1, 0, 161, 5, 0, 0},      // its own row holds it
-      {1, 6, 3, 18, 0, 0, 161, 13},    // the field stays inside the row
-      {1, 6, 2, 0, 161, 5, 0, 0},      // row 2 holds one: nothing moves
-      {1, 4, 3, 2, 161, 5, 0, 0},      // pressed beside the field: no drag
+      {1, 6, 3, 2, 0, 0, 161, 2},    // moved
+      {1, 6, 1, 0, 161, 5, 0, 0},    // its own row holds it
+      {1, 6, 3, 18, 0, 0, 161, 13},  // the field stays inside the row
+      {1, 6, 2, 0, 161, 5, 0, 0},    // row 2 holds one: nothing moves
+      {1, 4, 3, 2, 161, 5, 0, 0},    // pressed beside the field: no drag
   };
   for (const Case& c : cases) {
-    Editing editing(false, std::string(kFree) + "[161,10,0,5,7,2,9][3,-1,0,0,20,0,1]", "XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX");
+    Editing editing(
+        false, std::string(kFree) + "[161,10,0,5,7,2,9][3,-1,0,0,20,0,1]",
+        "XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX");
     editing.Input(ScreenInput::Press(c.press_row, c.press_column));
     EXPECT_EQ(editing.dialog->At(Dlg::kScreen).screen.dragging, c.press_column == 6);
     editing.Input(ScreenInput::Release(c.drop_row, c.drop_column));
@@ -409,8 +418,9 @@ TEST(MessageParamsDialog, OkStoresARecordTheEmailBlockCodes) {
 
 TEST(MessageParamsDialog, BrokenScreensOpenDrawAndStoreInsideTheStructure) {
   const std::string rows = std::string("\xff\x81\x01") + std::string(100, '\xe9');
-  const std::string groups = "[50,99999,7,250,250,200,1][161,-5,0,19,255,9,0][255,1,0,0,0,0,0]"
-                             "[3,0,0,30,0,0,0][1,2,3]";
+  const std::string groups =
+      "[50,99999,7,250,250,200,1][161,-5,0,19,255,9,0][255,1,0,0,0,0,0]"
+      "[3,0,0,30,0,0,0][1,2,3]";
   for (bool double_byte : {false, true}) {
     Editing editing(double_byte, groups, rows);
     const int last = editing.screen().rows() - 1;

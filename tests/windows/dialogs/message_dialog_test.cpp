@@ -49,8 +49,7 @@ void PostPress(HWND screen, UINT message, int row, int column) {
 // The message box of a refused insertion, answered with OK.
 std::vector<UiScript::Step> Refusal() {
   auto box = std::make_shared<HWND>();
-  return {[box] { return (*box = FindDialog("ERR")) != nullptr; },
-          Do([box] {
+  return {[box] { return (*box = FindDialog("ERR")) != nullptr; }, Do([box] {
             EXPECT_EQ(MessageText(*box), Dlg::kRefusal);
             PostMessageA(*box, WM_COMMAND, IDOK, 0);
           }),
@@ -63,8 +62,9 @@ void Then(UiScript& script, const std::vector<UiScript::Step>& steps) {
 
 int RunMessageDialog(Dlg& dialog, UiScript& script) {
   dialog.Attach(editor::PlatformView());
-  return script.Run(
-      [&] { return editor::PlatformView()->RunDialog(dialog) == editor::DialogResult::kOk ? 1 : 0; });
+  return script.Run([&] {
+    return editor::PlatformView()->RunDialog(dialog) == editor::DialogResult::kOk ? 1 : 0;
+  });
 }
 
 std::string Row(const MessageScreen& screen, int row) {
