@@ -141,6 +141,42 @@ TEST(MessageParamsDialogWindow, TextScreenTakesKeysAMouseDragAndOk) {
   EXPECT_EQ(stored.slots[3].decimals, 1);
 }
 
+TEST(MessageParamsDialogWindow, EscapeInTheTextScreenCancelsAndOkInTheOtherStores) {
+  for (bool ucs2 : {false, true}) {
+    SmsOutputParams params = ParseSmsOutputText(std::string("A:0,") + (ucs2 ? "3" : "0") +
+                                                ",1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:,H:");
+    const std::string before = SmsOutputText(params);
+    std::unique_ptr<Dlg> dialog;
+    if (ucs2) {
+      dialog = std::make_unique<CWSmsMessageParamsDialog>();
+    } else {
+      dialog = std::make_unique<CSmsMessageParamsDialog>();
+    }
+    dialog->Load(params);
+    HWND window = nullptr;
+    UiScript script;
+    script.Then([&] { return (window = FindDialog(kCaption)) != nullptr; }).Then(Do([&] {
+      // A space is stored by both editors; Escape is the dialog's.
+      PostChars(Screen(window), "  ");
+      PostKey(Screen(window), ucs2 ? VK_RETURN : VK_ESCAPE);
+    }));
+    if (ucs2) {
+      script.Then(Do([&] {
+        EXPECT_EQ(dialog->screen().caret_row(), 1) << "Enter stays with the screen";
+        PostClick(window, IDOK);
+      }));
+    }
+    EXPECT_EQ(RunMessageDialog(*dialog, script), ucs2 ? 1 : 0);
+    if (ucs2) {
+      // (0x20, 0x20) cells became (0, 0x20) where the spaces were typed.
+      EXPECT_EQ(params.message.screen.double_rows[0][0].lead, 0);
+      EXPECT_EQ(params.message.screen.double_rows[0][2].lead, 0x20);
+    } else {
+      EXPECT_EQ(SmsOutputText(params), before);
+    }
+  }
+}
+
 TEST(MessageParamsDialogWindow, DoubleByteScreenEditsInPlaceAndCancelKeepsAll) {
   SmsOutputParams params = ParseSmsOutputText("A:0,3,1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:,H:");
   CWSmsMessageParamsDialog dialog;
