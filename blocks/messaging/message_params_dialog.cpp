@@ -1,9 +1,12 @@
 #include "blocks/messaging/message_params_dialog.h"
 
+#include <memory>
+
 #include "core/app.h"
 #include "core/operand.h"
 #include "core/param_text.h"
 #include "core/platform/platform.h"
+#include "editor/editor_view.h"
 
 namespace ostrevan {
 
@@ -28,6 +31,19 @@ std::string DateTimeText(const platform::LocalTime& t) {
 }
 
 bool IsBlankCell(uint16_t cell) { return cell == 0 || cell == ' ' || cell == 0x2020; }
+
+template <class Params>
+bool RunFor(Params& params, editor::EditorView& view) {
+  std::unique_ptr<MessageParamsDialog> dialog;
+  if (params.message.ucs2()) {
+    dialog = std::make_unique<CWSmsMessageParamsDialog>();
+  } else {
+    dialog = std::make_unique<CSmsMessageParamsDialog>();
+  }
+  dialog->Attach(&view);
+  dialog->Load(params);
+  return view.RunDialog(*dialog) == editor::DialogResult::kOk;
+}
 
 }  // namespace
 
@@ -226,6 +242,14 @@ void MessageParamsDialog::ShowScreen() {
   surface.caret_row = editor_.caret_row();
   surface.caret_column = editor_.caret_column();
   surface.dragging = dragged_row_.has_value();
+}
+
+bool EditMessageScreen(SmsOutputParams& params, editor::EditorView& view) {
+  return RunFor(params, view);
+}
+
+bool EditMessageScreen(MailParams& params, editor::EditorView& view) {
+  return RunFor(params, view);
 }
 
 }  // namespace ostrevan

@@ -188,7 +188,7 @@ bool ScreenEditor::Move(int from, int to_row, int to_column) {
 std::string ScreenEditor::CellBytes(uint16_t cell) {
   std::string bytes;
   if (cell > 0xFF) bytes.push_back(static_cast<char>(cell >> 8));
-  if (cell != 0) bytes.push_back(static_cast<char>(cell & 0xFF));
+  if ((cell & 0xFF) != 0) bytes.push_back(static_cast<char>(cell & 0xFF));  // half a character
   return bytes;
 }
 

@@ -81,33 +81,31 @@ TEST(MessageParamsDialog, KeysMoveTheCaretAndEditTheCells) {
     std::vector<ScreenInput> input;
     const char* caret;
     const char* row0;
-    const char* row1;
   };
   const auto K = ScreenInput::Key;
   const auto C = ScreenInput::Char;
   const Case cases[] = {
-      {false, 0, 19, {K(ScreenKey::kRight), K(ScreenKey::kUp)}, "0,19", "", ""},
-      {false, 3, 0, {K(ScreenKey::kLeft), K(ScreenKey::kDown)}, "3,0", "", ""},
-      {true, 1, 0, {K(ScreenKey::kDown), K(ScreenKey::kDown)}, "2,0", "", ""},
-      {false, 1, 7, {K(ScreenKey::kEnter)}, "2,0", "", ""},
-      {false, 3, 7, {K(ScreenKey::kEnter)}, "3,7", "", ""},
-      {true, 2, 7, {K(ScreenKey::kEnter)}, "2,7", "", ""},
-      {false, 0, 18, {C('H'), C('i'), C('!')}, "0,19", "                  H!", ""},
-      {false, 0, 0, {C('a'), C('b'), K(ScreenKey::kBackspace)}, "0,1", "a", ""},
+      {false, 0, 19, {K(ScreenKey::kRight), K(ScreenKey::kUp)}, "0,19", ""},
+      {false, 3, 0, {K(ScreenKey::kLeft), K(ScreenKey::kDown)}, "3,0", ""},
+      {true, 1, 0, {K(ScreenKey::kDown), K(ScreenKey::kDown)}, "2,0", ""},
+      {false, 1, 7, {K(ScreenKey::kEnter)}, "2,0", ""},
+      {false, 3, 7, {K(ScreenKey::kEnter)}, "3,7", ""},
+      {true, 2, 7, {K(ScreenKey::kEnter)}, "2,7", ""},
+      {false, 0, 18, {C('H'), C('i'), C('!')}, "0,19", "                  H!"},
+      {false, 0, 0, {C('a'), C('b'), K(ScreenKey::kBackspace)}, "0,1", "a"},
       // Backspace at the very first cell blanks it and stays there.
-      {false, 0, 0, {C('a'), K(ScreenKey::kLeft), K(ScreenKey::kBackspace)}, "0,0", "", ""},
+      {false, 0, 0, {C('a'), K(ScreenKey::kLeft), K(ScreenKey::kBackspace)}, "0,0", ""},
       {false,
        0,
        19,
-       {C('z'), K(ScreenKey::kDown), K(ScreenKey::kLeft), K(ScreenKey::kRight),
-        K(ScreenKey::kEnter), K(ScreenKey::kUp), K(ScreenKey::kBackspace)},
+       {C('z'), K(ScreenKey::kDown), K(ScreenKey::kEnter), K(ScreenKey::kUp),
+        K(ScreenKey::kBackspace)},
        "0,19",
-       "",
        ""},
-      {false, 1, 3, {C('x'), K(ScreenKey::kLeft), K(ScreenKey::kDelete)}, "1,3", "", ""},
-      {false, 1, 3, {C('\t'), C('\x7f'), C(' ')}, "1,4", "", ""},
+      {false, 0, 3, {C('x'), K(ScreenKey::kLeft), K(ScreenKey::kDelete)}, "0,3", ""},
+      {false, 0, 3, {C('\t'), C('\x7f'), C(' ')}, "0,4", ""},
       // The double-byte editor stores spaces only; other characters do nothing.
-      {true, 1, 3, {C('x'), C(' ')}, "1,4", "", ""},
+      {true, 1, 3, {C('x'), C(' ')}, "1,4", ""},
   };
   for (const Case& c : cases) {
     Editing editing(c.double_byte);
@@ -117,7 +115,6 @@ TEST(MessageParamsDialog, KeysMoveTheCaretAndEditTheCells) {
     EXPECT_EQ(editing.Caret(), c.caret);
     if (!c.double_byte) {
       EXPECT_EQ(editing.Row(0), Padded(c.row0));
-      EXPECT_EQ(editing.Row(1), Padded(c.row1));
     }
   }
 }
@@ -414,6 +411,35 @@ TEST(MessageParamsDialog, OkStoresARecordTheEmailBlockCodes) {
   EXPECT_EQ(HexAt(record, 25, 15), "48 00 00 FF FF FF B4 FF FF FF FF FF FF 00 03");
   EXPECT_EQ(HexAt(record, 40 + 66, 3), "54 20 20");
   EXPECT_EQ(HexAt(record, 40 + 140, 8), "00 14 00 14 00 14 01 04");
+}
+
+TEST(MessageParamsDialog, SetMessageOpensTheDialogOfTheFormat) {
+  struct Case {
+    const char* format;
+    bool ok;
+  };
+  for (const Case c : {Case{"0", true}, Case{"3", true}, Case{"3", false}}) {
+    SmsOutputParams sms = ParseSmsOutputText(SmsText(c.format, "", ""));
+    MailParams mail =
+        ParseMailText(std::string("A:0,") + c.format + ",0,1,0,8,0,B:,C:,D:,E:,F:,G:");
+    FakeView view;
+    for (int run = 0; run < 2; ++run) {
+      view.dialog_scripts.push_back([&c](editor::DialogModel& d) {
+        auto& dialog = dynamic_cast<Dlg&>(d);
+        EXPECT_EQ(dialog.screen().rows(), c.format[0] == '3' ? 3 : 4);
+        EXPECT_EQ(dialog.Find(Dlg::DecimalsId(3)) != nullptr, c.format[0] != '3');
+        dialog.UserScreenInput(Dlg::kScreen, ScreenInput::Char(' '));
+        dialog.UserClicks(c.ok ? editor::kIdOk : editor::kIdCancel);
+      });
+    }
+    EXPECT_EQ(EditMessageScreen(sms, view), c.ok);
+    EXPECT_EQ(EditMessageScreen(mail, view), c.ok);
+    EXPECT_EQ(view.dialog_captions, std::vector<std::string>(2, "message for parameters"));
+    // A typed space turns the fresh (0x20, 0x20) cell into (0, 0x20) on OK only.
+    const bool stored = c.ok && c.format[0] == '3';
+    EXPECT_EQ(sms.message.screen.double_rows[0][0].lead == 0, stored);
+    EXPECT_EQ(mail.message.screen.double_rows[0][0].lead == 0, stored);
+  }
 }
 
 TEST(MessageParamsDialog, BrokenScreensOpenDrawAndStoreInsideTheStructure) {
