@@ -1,7 +1,9 @@
 // The two "message for parameters" dialogs in real windows: key messages
 // into the screen control, a mouse drag of a variable, the in-place edit
-// box, Insert refused with the real message box, OK and Cancel.
+// box, Insert refused with the real message box, OK and Cancel. The drag
+// moves the real pointer with SendInput.
 #include <gtest/gtest.h>
+#include <windowsx.h>
 
 #include <memory>
 #include <string>
@@ -44,6 +46,30 @@ void PostChars(HWND window, const std::string& text) {
 
 void PostPress(HWND screen, UINT message, int row, int column) {
   PostMessageA(screen, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, CellPoint(row, column));
+}
+
+// The real pointer: moved with absolute coordinates of the primary screen.
+void MovePointerTo(POINT at) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+}
+
+void MovePointer(HWND screen, int row, int column) {
+  LPARAM cell = CellPoint(row, column);
+  POINT at{GET_X_LPARAM(cell), GET_Y_LPARAM(cell)};
+  ClientToScreen(screen, &at);
+  MovePointerTo(at);
+}
+
+void SendButton(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  SendInput(1, &input, sizeof input);
 }
 
 // The message box of a refused insertion, answered with OK.
@@ -104,20 +130,27 @@ TEST(MessageParamsDialogWindow, TextScreenTakesKeysAMouseDragAndOk) {
       .Then(Do([&] {
         EXPECT_EQ(dialog.screen().caret_row(), 2);
         EXPECT_EQ(dialog.screen().caret_column(), 1);
-        // Press on the variable's field: the pointer is captured and kept on the screen.
-        PostPress(Screen(window), WM_LBUTTONDOWN, 0, 8);
+        // The real pointer presses on the variable's field: it is captured
+        // and kept on the screen, then dropped on row 3.
+        SetForegroundWindow(window);
+        MovePointer(Screen(window), 0, 8);
+        SendButton(MOUSEEVENTF_LEFTDOWN);
       }))
       .Then(Do([&] {
         HWND screen = Screen(window);
         EXPECT_EQ(GetCapture(), screen);
-        RECT clip{};
         RECT bounds{};
-        GetClipCursor(&clip);
         GetClientRect(screen, &bounds);
         MapWindowPoints(screen, nullptr, reinterpret_cast<POINT*>(&bounds), 2);
+        RECT clip{};
+        GetClipCursor(&clip);
         EXPECT_TRUE(EqualRect(&clip, &bounds));
-        PostPress(screen, WM_MOUSEMOVE, 2, 6);
-        PostPress(screen, WM_LBUTTONUP, 3, 4);
+        MovePointerTo(POINT{bounds.right + 200, bounds.bottom + 200});
+        POINT at{};
+        GetCursorPos(&at);
+        EXPECT_TRUE(PtInRect(&bounds, at)) << at.x << "," << at.y << " outside the screen";
+        MovePointer(screen, 3, 4);
+        SendButton(MOUSEEVENTF_LEFTUP);
       }))
       .Then(Do([&] {
         EXPECT_NE(GetCapture(), Screen(window));
