@@ -22,9 +22,9 @@ std::wstring Wide(const std::string& bytes) {
   return std::wstring(units.begin(), units.end());
 }
 
-COLORREF kFieldColour = RGB(255, 244, 200);
-COLORREF kCaretColour = RGB(0, 90, 200);
-COLORREF kGridColour = RGB(220, 220, 220);
+constexpr COLORREF kFieldColour = RGB(255, 244, 200);
+constexpr COLORREF kCaretColour = RGB(0, 90, 200);
+constexpr COLORREF kGridColour = RGB(220, 220, 220);
 
 }  // namespace
 

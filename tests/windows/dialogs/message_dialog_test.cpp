@@ -3,7 +3,6 @@
 // box, Insert refused with the real message box, OK and Cancel. The drag
 // moves the real pointer with SendInput.
 #include <gtest/gtest.h>
-#include <windowsx.h>
 
 #include <memory>
 #include <string>
@@ -11,6 +10,8 @@
 #include "blocks/messaging/message_params_dialog.h"
 #include "editor/editor_view.h"
 #include "windows/ui_script.h"
+
+#include <windowsx.h>  // after <windows.h>
 
 namespace ostrevan::windows_testing {
 namespace {
