@@ -4,6 +4,7 @@
 // moves the real pointer with SendInput.
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <memory>
 #include <string>
 
@@ -11,7 +12,9 @@
 #include "editor/editor_view.h"
 #include "windows/ui_script.h"
 
-#include <windowsx.h>  // after <windows.h>
+// These two need <windows.h> first.
+#include <commctrl.h>
+#include <windowsx.h>
 
 namespace ostrevan::windows_testing {
 namespace {
@@ -73,6 +76,38 @@ void SendButton(DWORD flags) {
   SendInput(1, &input, sizeof input);
 }
 
+// The tooltip window of `dialog`'s controls.
+HWND TooltipOf(HWND dialog) {
+  struct Search {
+    HWND owner;
+    HWND found;
+  } search{dialog, nullptr};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM context) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(context);
+        char name[64] = {};
+        GetClassNameA(window, name, sizeof name);
+        if (std::string(name) != TOOLTIPS_CLASSA || GetWindow(window, GW_OWNER) != s->owner)
+          return TRUE;
+        s->found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::string TooltipText(HWND tooltip, HWND dialog, HWND control) {
+  std::wstring text(4096, L'\0');
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.hwnd = dialog;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  tool.lpszText = text.data();
+  SendMessageW(tooltip, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+  return std::string(text.begin(), text.begin() + static_cast<long>(wcslen(text.c_str())));
+}
+
 // The message box of a refused insertion, answered with OK.
 std::vector<UiScript::Step> Refusal() {
   auto box = std::make_shared<HWND>();
@@ -117,6 +152,17 @@ TEST(MessageParamsDialogWindow, TextScreenTakesKeysAMouseDragAndOk) {
         EXPECT_GE(client.bottom, 4 * kCellHeight);
         EXPECT_TRUE(IsWindowEnabled(GetDlgItem(window, Dlg::DecimalsId(0))));
         EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, Dlg::DecimalsId(1))));
+        // The register box's hint: the four sections, up for 30 seconds.
+        HWND tooltip = TooltipOf(window);
+        ASSERT_NE(tooltip, nullptr);
+        EXPECT_EQ(SendMessageA(tooltip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 30000);
+        const std::string hint = TooltipText(tooltip, window, GetDlgItem(window, Dlg::kRegister));
+        for (const char* header : {">>>>>>>>>>>>>>>>>>BIT<<<<<<<<<<<<<<<<<<<\r\n",
+                                   ">>>>>>>>>>>>>>>>>>BYTE<<<<<<<<<<<<<<<<<<\r\n",
+                                   ">>>>>>>>>>>>>>>>>>WORD<<<<<<<<<<<<<<<<<<\r\n",
+                                   ">>>>>>>>>>>>>>>>>>DWORD<<<<<<<<<<<<<<<<<\r\n"}) {
+          EXPECT_NE(hint.find(header), std::string::npos) << header << " in " << hint;
+        }
         // Row 1: "Hi", Backspace, "o!", then Enter to row 2 and "T" there.
         PostKey(screen, VK_DOWN);
         PostChars(screen, "Hi");
