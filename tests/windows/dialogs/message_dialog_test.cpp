@@ -76,24 +76,25 @@ void SendButton(DWORD flags) {
   SendInput(1, &input, sizeof input);
 }
 
+struct TooltipSearch {
+  HWND owner;
+  HWND found;
+};
+
+BOOL CALLBACK MatchTooltip(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<TooltipSearch*>(context);
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (std::string(name) != TOOLTIPS_CLASSA || GetWindow(window, GW_OWNER) != search->owner)
+    return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
 // The tooltip window of `dialog`'s controls.
 HWND TooltipOf(HWND dialog) {
-  struct Search {
-    HWND owner;
-    HWND found;
-  } search{dialog, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM context) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(context);
-        char name[64] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (std::string(name) != TOOLTIPS_CLASSA || GetWindow(window, GW_OWNER) != s->owner)
-          return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  TooltipSearch search{dialog, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), &MatchTooltip, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
