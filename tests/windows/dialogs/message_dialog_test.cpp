@@ -4,6 +4,7 @@
 // moves the real pointer with SendInput.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cwchar>
 #include <memory>
 #include <string>
@@ -67,6 +68,17 @@ void MovePointer(HWND screen, int row, int column) {
   POINT at{GET_X_LPARAM(cell), GET_Y_LPARAM(cell)};
   ClientToScreen(screen, &at);
   MovePointerTo(at);
+}
+
+// Whether this Wine confines the pointer at all: the 32-bit Wine of some
+// systems accepts ClipCursor and ignores it.
+bool ClipsCursor() {
+  RECT probe{10, 10, 200, 200};
+  RECT got{};
+  ClipCursor(&probe);
+  GetClipCursor(&got);
+  ClipCursor(nullptr);
+  return EqualRect(&got, &probe) != FALSE;
 }
 
 void SendButton(DWORD flags) {
@@ -141,6 +153,7 @@ TEST(MessageParamsDialogWindow, TextScreenTakesKeysAMouseDragAndOk) {
   CSmsMessageParamsDialog dialog;
   dialog.Load(params);
   HWND window = nullptr;
+  bool clips_cursor = false;
   UiScript script;
   script.Then([&] { return (window = FindDialog(kCaption)) != nullptr; })
       .Then(Do([&] {
@@ -181,6 +194,7 @@ TEST(MessageParamsDialogWindow, TextScreenTakesKeysAMouseDragAndOk) {
         // The real pointer presses on the variable's field: it is captured
         // and kept on the screen, then dropped on row 3.
         SetForegroundWindow(window);
+        clips_cursor = ClipsCursor();
         MovePointer(Screen(window), 0, 8);
         SendButton(MOUSEEVENTF_LEFTDOWN);
       }))
@@ -192,11 +206,16 @@ TEST(MessageParamsDialogWindow, TextScreenTakesKeysAMouseDragAndOk) {
         MapWindowPoints(screen, nullptr, reinterpret_cast<POINT*>(&bounds), 2);
         RECT clip{};
         GetClipCursor(&clip);
-        EXPECT_TRUE(EqualRect(&clip, &bounds));
-        MovePointerTo(POINT{bounds.right + 200, bounds.bottom + 200});
-        POINT at{};
-        GetCursorPos(&at);
-        EXPECT_TRUE(PtInRect(&bounds, at)) << at.x << "," << at.y << " outside the screen";
+
+        if (clips_cursor) {
+          EXPECT_TRUE(EqualRect(&clip, &bounds));
+          MovePointerTo(POINT{bounds.right + 200, bounds.bottom + 200});
+          POINT at{};
+          GetCursorPos(&at);
+          EXPECT_TRUE(PtInRect(&bounds, at)) << at.x << "," << at.y << " outside the screen";
+        } else {
+          std::printf("note: this Wine does not confine the pointer; not checked\n");
+        }
         MovePointer(screen, 3, 4);
         SendButton(MOUSEEVENTF_LEFTUP);
       }))
