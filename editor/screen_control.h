@@ -61,8 +61,8 @@ struct ScreenSurface {
   std::vector<bool> in_field;      // the cell belongs to a variable's field
   int caret_row = 0;
   int caret_column = 0;
-  bool dragging = false;           // a press on a field started a drag
-  std::optional<CellEdit> edit;    // the in-place edit box, while it is open
+  bool dragging = false;         // a press on a field started a drag
+  std::optional<CellEdit> edit;  // the in-place edit box, while it is open
 
   const std::string& Cell(int row, int column) const { return cells.at(row * columns + column); }
   bool InField(int row, int column) const { return in_field.at(row * columns + column); }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Opens the editor sheet of each block type that has one, and the password
-# and phone book dialogs, under Xvfb and Wine (64-bit build) and saves a PNG
+# Opens the editor sheet of each block type that has one, and the password,
+# phone book and message text dialogs, under Xvfb and Wine (64-bit build) and saves a PNG
 # of each, at its opening size, into docs/screenshots/ (only those named,
 # when names are given: scripts/screenshots.sh sms-input email). Wine's
 # virtual desktop draws the window frames. Stops the Wine server of the
@@ -56,9 +56,10 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     wait "$pid" 2>/dev/null || true
     echo "saved docs/screenshots/$name.png"
   done
-  # The password dialog (no page opens it) and the phone book dialog (a
-  # page opens it from a button): the dialog test program shows them.
-  for entry in password:420x200 phonebook:660x480; do
+  # The password dialog (no page opens it), the phone book and the message
+  # text dialogs (pages open them from buttons): the dialog test program
+  # shows them.
+  for entry in password:420x200 phonebook:660x480 message:580x320 wmessage:580x290; do
     name=${entry%%:*} size=${entry#*:}
     wanted "$name" || continue
     wine explorer /desktop=shot,$size build/mingw-x64/bin/ostrevan_dialog_tests.exe \

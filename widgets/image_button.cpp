@@ -17,7 +17,7 @@ void DrawInsert(HDC dc, const RECT& box, COLORREF colour) {
   const int cx = (box.left + box.right) / 2;
   const int cy = (box.top + box.bottom) / 2;
   const int h = (box.bottom - box.top) / 3;
-  const POINT arrow[] = {{cx - h, cy},         {cx, cy - h},     {cx, cy - h / 2},
+  const POINT arrow[] = {{cx - h, cy},         {cx, cy - h},         {cx, cy - h / 2},
                          {cx + h, cy - h / 2}, {cx + h, cy + h / 2}, {cx, cy + h / 2},
                          {cx, cy + h}};
   HBRUSH fill = CreateSolidBrush(colour);

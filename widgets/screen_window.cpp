@@ -22,9 +22,9 @@ std::wstring Wide(const std::string& bytes) {
   return std::wstring(units.begin(), units.end());
 }
 
-COLORREF kFieldColour = RGB(255, 244, 200);
-COLORREF kCaretColour = RGB(0, 90, 200);
-COLORREF kGridColour = RGB(220, 220, 220);
+constexpr COLORREF kFieldColour = RGB(255, 244, 200);
+constexpr COLORREF kCaretColour = RGB(0, 90, 200);
+constexpr COLORREF kGridColour = RGB(220, 220, 220);
 
 }  // namespace
 
@@ -122,8 +122,8 @@ void ScreenWindow::Paint() {
   GetClientRect(hwnd_, &client);
   // Drawn off screen and copied, so that typing does not flicker.
   HDC memory = CreateCompatibleDC(dc);
-  HBITMAP bitmap = CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1),
-                                          std::max<LONG>(client.bottom, 1));
+  HBITMAP bitmap =
+      CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1));
   if (memory && bitmap) {
     HGDIOBJ old_bitmap = SelectObject(memory, bitmap);
     PaintCells(memory, client);
@@ -170,11 +170,11 @@ void ScreenWindow::EndDrag() {
 
 void ScreenWindow::OpenEdit() {
   const editor::CellEdit& wanted = *surface().edit;
-  RECT place{wanted.column * kCellWidth, wanted.row * kCellHeight,
-             surface().columns * kCellWidth, (wanted.row + 1) * kCellHeight};
+  RECT place{wanted.column * kCellWidth, wanted.row * kCellHeight, surface().columns * kCellWidth,
+             (wanted.row + 1) * kCellHeight};
   edit_ = CreateWindowExA(0, "EDIT", wanted.text.c_str(), WS_CHILD | WS_BORDER | ES_AUTOHSCROLL,
-                          place.left, place.top, place.right - place.left,
-                          place.bottom - place.top, hwnd_, nullptr, ModuleInstance(), nullptr);
+                          place.left, place.top, place.right - place.left, place.bottom - place.top,
+                          hwnd_, nullptr, ModuleInstance(), nullptr);
   if (!edit_) return;
   SendMessageA(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   SetWindowLongPtrA(edit_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -247,14 +247,29 @@ LRESULT ScreenWindow::OnMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     }
     case WM_KEYDOWN: {
       switch (wparam) {
-        case VK_LEFT: Input(ScreenInput::Key(ScreenKey::kLeft)); break;
-        case VK_RIGHT: Input(ScreenInput::Key(ScreenKey::kRight)); break;
-        case VK_UP: Input(ScreenInput::Key(ScreenKey::kUp)); break;
-        case VK_DOWN: Input(ScreenInput::Key(ScreenKey::kDown)); break;
-        case VK_RETURN: Input(ScreenInput::Key(ScreenKey::kEnter)); break;
-        case VK_BACK: Input(ScreenInput::Key(ScreenKey::kBackspace)); break;
-        case VK_DELETE: Input(ScreenInput::Key(ScreenKey::kDelete)); break;
-        default: break;
+        case VK_LEFT:
+          Input(ScreenInput::Key(ScreenKey::kLeft));
+          break;
+        case VK_RIGHT:
+          Input(ScreenInput::Key(ScreenKey::kRight));
+          break;
+        case VK_UP:
+          Input(ScreenInput::Key(ScreenKey::kUp));
+          break;
+        case VK_DOWN:
+          Input(ScreenInput::Key(ScreenKey::kDown));
+          break;
+        case VK_RETURN:
+          Input(ScreenInput::Key(ScreenKey::kEnter));
+          break;
+        case VK_BACK:
+          Input(ScreenInput::Key(ScreenKey::kBackspace));
+          break;
+        case VK_DELETE:
+          Input(ScreenInput::Key(ScreenKey::kDelete));
+          break;
+        default:
+          break;
       }
       return 0;
     }
@@ -302,7 +317,8 @@ LRESULT CALLBACK ScreenWindow::EditProcedure(HWND hwnd, UINT message, WPARAM wpa
   auto* self = reinterpret_cast<ScreenWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (!self) return DefWindowProcA(hwnd, message, wparam, lparam);
   // An edit box being closed gets the edit control's own handling only.
-  if (self->edit_ != hwnd) return CallWindowProcA(self->edit_original_, hwnd, message, wparam, lparam);
+  if (self->edit_ != hwnd)
+    return CallWindowProcA(self->edit_original_, hwnd, message, wparam, lparam);
   try {
     return self->OnEditMessage(message, wparam, lparam);
   } catch (...) {  // as above

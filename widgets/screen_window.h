@@ -6,9 +6,8 @@
 // is a plain static window whose procedure this object replaces.
 #pragma once
 
-#include "widgets/win32.h"
-
 #include "editor/form.h"
+#include "widgets/win32.h"
 
 namespace ostrevan::widgets {
 

@@ -1,9 +1,12 @@
 #include "blocks/messaging/message_params_dialog.h"
 
+#include <memory>
+
 #include "core/app.h"
 #include "core/operand.h"
 #include "core/param_text.h"
 #include "core/platform/platform.h"
+#include "editor/editor_view.h"
 
 namespace ostrevan {
 
@@ -14,9 +17,12 @@ using editor::ScreenInput;
 
 namespace {
 
-// Dialog units; a row of the screen is 31 pixels high, about 19 units.
+// Dialog units, for the usual dialog font: the screen's cells are 19 × 31
+// pixels, a row about 19 units high and the 20 columns about 220 wide.
 constexpr int kRowHeight = 19;
 constexpr int kScreenTop = 18;
+constexpr int kScreenWidth = 220;
+constexpr int kSideX = 8 + kScreenWidth + 8;
 constexpr int kRadioGroup = 1;
 
 std::string DateTimeText(const platform::LocalTime& t) {
@@ -26,24 +32,39 @@ std::string DateTimeText(const platform::LocalTime& t) {
 
 bool IsBlankCell(uint16_t cell) { return cell == 0 || cell == ' ' || cell == 0x2020; }
 
+template <class Params>
+bool RunFor(Params& params, editor::EditorView& view) {
+  std::unique_ptr<MessageParamsDialog> dialog;
+  if (params.message.ucs2()) {
+    dialog = std::make_unique<CWSmsMessageParamsDialog>();
+  } else {
+    dialog = std::make_unique<CSmsMessageParamsDialog>();
+  }
+  dialog->Attach(&view);
+  dialog->Load(params);
+  return view.RunDialog(*dialog) == editor::DialogResult::kOk;
+}
+
 }  // namespace
 
 MessageParamsDialog::MessageParamsDialog(int template_id, bool double_byte)
     : DialogModel(template_id,
-                  {352, kScreenTop + ScreenRows(double_byte) * kRowHeight + 4 + 64}, kCaption),
+                  {kSideX + 80, kScreenTop + ScreenRows(double_byte) * kRowHeight + 4 + 64},
+                  kCaption),
       editor_(double_byte) {
   const int rows = editor_.rows();
   const int screen_height = rows * kRowHeight + 4;
-  Add(MakeControl(kScreen, ControlKind::kScreen, "", {8, kScreenTop, 256, screen_height}));
+  Add(MakeControl(kScreen, ControlKind::kScreen, "", {8, kScreenTop, kScreenWidth, screen_height}));
   Add(MakeControl(editor::LabelId(kFirstDecimals), ControlKind::kLabel, "Decimals",
-                  {272, 6, 40, 10}));
+                  {kSideX, 6, 40, 10}));
   for (int r = 0; r < rows; ++r) {
     Control& decimals = Add(MakeControl(DecimalsId(r), ControlKind::kDropList, "",
-                                        {272, kScreenTop + 2 + r * kRowHeight, 36, 60}));
+                                        {kSideX, kScreenTop + 2 + r * kRowHeight, 36, 60}));
     decimals.items = {"0", "1", "2", "3"};
   }
-  Add(MakeControl(kInsert, ControlKind::kImageButton, "Insert", {318, kScreenTop, 26, 22}));
-  Add(MakeControl(kDelete, ControlKind::kImageButton, "Delete", {318, kScreenTop + 26, 26, 22}));
+  Add(MakeControl(kInsert, ControlKind::kImageButton, "Insert", {kSideX + 46, kScreenTop, 26, 22}));
+  Add(MakeControl(kDelete, ControlKind::kImageButton, "Delete",
+                  {kSideX + 46, kScreenTop + 26, 26, 22}));
 
   const int y = kScreenTop + screen_height + 8;
   Control& from_register =
@@ -54,13 +75,13 @@ MessageParamsDialog::MessageParamsDialog(int template_id, bool double_byte)
   Control& count = Add(MakeControl(kCount, ControlKind::kNumberEdit, "", {168, y, 30, 12}));
   count.range = editor::NumberRange{1, kMaxCount};
   Add(MakeControl(kCountMax, ControlKind::kLabel, "", {204, y + 2, 50, 10}));
-  Control& from_clock = Add(MakeControl(kSourceDateTime, ControlKind::kRadio, "Current date/time",
-                                        {8, y + 18, 90, 10}));
+  Control& from_clock = Add(
+      MakeControl(kSourceDateTime, ControlKind::kRadio, "Current date/time", {8, y + 18, 90, 10}));
   from_clock.group = kRadioGroup;
-  Add(MakeControl(editor::kIdOk, ControlKind::kButton, "OK", {236, y + 36, 50, 14},
+  Add(MakeControl(editor::kIdOk, ControlKind::kButton, "OK", {kSideX + 80 - 116, y + 36, 50, 14},
                   editor::kStayBottomRight));
-  Add(MakeControl(editor::kIdCancel, ControlKind::kButton, "Cancel", {294, y + 36, 50, 14},
-                  editor::kStayBottomRight));
+  Add(MakeControl(editor::kIdCancel, ControlKind::kButton, "Cancel",
+                  {kSideX + 80 - 58, y + 36, 50, 14}, editor::kStayBottomRight));
 }
 
 void MessageParamsDialog::Load(MessageScreen& screen) {
@@ -126,13 +147,27 @@ void MessageParamsDialog::InsertVariable() {
 void MessageParamsDialog::OnScreenInput(int id, const ScreenInput& input) {
   if (id != kScreen) return;
   switch (input.kind) {
-    case ScreenInput::Kind::kKey: editor_.Key(input.key); break;
-    case ScreenInput::Kind::kChar: editor_.Type(input.character); break;
-    case ScreenInput::Kind::kPress: OnPress(input.row, input.column); break;
-    case ScreenInput::Kind::kRelease: OnRelease(input.row, input.column); break;
-    case ScreenInput::Kind::kDoubleClick: OpenCellEdit(); break;
-    case ScreenInput::Kind::kEditDone: CloseCellEdit(&input.text); break;
-    case ScreenInput::Kind::kEditCancelled: CloseCellEdit(nullptr); break;
+    case ScreenInput::Kind::kKey:
+      editor_.Key(input.key);
+      break;
+    case ScreenInput::Kind::kChar:
+      editor_.Type(input.character);
+      break;
+    case ScreenInput::Kind::kPress:
+      OnPress(input.row, input.column);
+      break;
+    case ScreenInput::Kind::kRelease:
+      OnRelease(input.row, input.column);
+      break;
+    case ScreenInput::Kind::kDoubleClick:
+      OpenCellEdit();
+      break;
+    case ScreenInput::Kind::kEditDone:
+      CloseCellEdit(&input.text);
+      break;
+    case ScreenInput::Kind::kEditCancelled:
+      CloseCellEdit(nullptr);
+      break;
   }
   ShowScreen();
 }
@@ -207,6 +242,14 @@ void MessageParamsDialog::ShowScreen() {
   surface.caret_row = editor_.caret_row();
   surface.caret_column = editor_.caret_column();
   surface.dragging = dragged_row_.has_value();
+}
+
+bool EditMessageScreen(SmsOutputParams& params, editor::EditorView& view) {
+  return RunFor(params, view);
+}
+
+bool EditMessageScreen(MailParams& params, editor::EditorView& view) {
+  return RunFor(params, view);
 }
 
 }  // namespace ostrevan

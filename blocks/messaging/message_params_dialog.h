@@ -19,6 +19,10 @@
 
 namespace ostrevan {
 
+namespace editor {
+class EditorView;
+}
+
 class MessageParamsDialog : public editor::DialogModel {
  public:
   static constexpr int kScreen = 1001;
@@ -69,8 +73,8 @@ class MessageParamsDialog : public editor::DialogModel {
 
   ScreenEditor editor_;
   MessageScreen* target_ = nullptr;
-  std::string now_;                  // the date/time shown, read at opening
-  std::optional<int> dragged_row_;   // a press on this row's field started a drag
+  std::string now_;                 // the date/time shown, read at opening
+  std::optional<int> dragged_row_;  // a press on this row's field started a drag
 };
 
 // The TEXT screen: 4 rows of single-byte characters.
@@ -86,5 +90,11 @@ class CWSmsMessageParamsDialog : public MessageParamsDialog {
   static constexpr int kTemplateId = 4721;
   CWSmsMessageParamsDialog() : MessageParamsDialog(kTemplateId, true) {}
 };
+
+// "Set Message": runs the dialog of the message's format on its screen
+// (PDU(UCS2): CWSmsMessageParamsDialog, else CSmsMessageParamsDialog);
+// true when the user left it with OK and the screen was stored.
+bool EditMessageScreen(SmsOutputParams& params, editor::EditorView& view);
+bool EditMessageScreen(MailParams& params, editor::EditorView& view);
 
 }  // namespace ostrevan

@@ -80,10 +80,18 @@ bool ScreenEditor::InField(int row, int column) const {
 void ScreenEditor::Key(ScreenKey key) {
   ClampCaret();
   switch (key) {
-    case ScreenKey::kLeft: caret_column_ = std::max(caret_column_ - 1, 0); break;
-    case ScreenKey::kRight: caret_column_ = std::min(caret_column_ + 1, kLastColumn); break;
-    case ScreenKey::kUp: caret_row_ = std::max(caret_row_ - 1, 0); break;
-    case ScreenKey::kDown: caret_row_ = std::min(caret_row_ + 1, rows() - 1); break;
+    case ScreenKey::kLeft:
+      caret_column_ = std::max(caret_column_ - 1, 0);
+      break;
+    case ScreenKey::kRight:
+      caret_column_ = std::min(caret_column_ + 1, kLastColumn);
+      break;
+    case ScreenKey::kUp:
+      caret_row_ = std::max(caret_row_ - 1, 0);
+      break;
+    case ScreenKey::kDown:
+      caret_row_ = std::min(caret_row_ + 1, rows() - 1);
+      break;
     case ScreenKey::kEnter:
       if (caret_row_ < rows() - 1) {
         ++caret_row_;
@@ -99,7 +107,9 @@ void ScreenEditor::Key(ScreenKey key) {
       }
       Blank(caret_row_, caret_column_);
       break;
-    case ScreenKey::kDelete: Blank(caret_row_, caret_column_); break;
+    case ScreenKey::kDelete:
+      Blank(caret_row_, caret_column_);
+      break;
   }
 }
 
@@ -114,7 +124,8 @@ void ScreenEditor::Type(char c) {
 }
 
 void ScreenEditor::BlankField(int row, int column, int width) {
-  for (int c = std::max(column, 0); c < std::min(column + width, kScreenColumns); ++c) Blank(row, c);
+  for (int c = std::max(column, 0); c < std::min(column + width, kScreenColumns); ++c)
+    Blank(row, c);
 }
 
 void ScreenEditor::DeleteAtCaret() {
@@ -177,7 +188,7 @@ bool ScreenEditor::Move(int from, int to_row, int to_column) {
 std::string ScreenEditor::CellBytes(uint16_t cell) {
   std::string bytes;
   if (cell > 0xFF) bytes.push_back(static_cast<char>(cell >> 8));
-  if (cell != 0) bytes.push_back(static_cast<char>(cell & 0xFF));
+  if ((cell & 0xFF) != 0) bytes.push_back(static_cast<char>(cell & 0xFF));  // half a character
   return bytes;
 }
 

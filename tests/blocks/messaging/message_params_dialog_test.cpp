@@ -1,9 +1,10 @@
+#include "blocks/messaging/message_params_dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <memory>
 
-#include "blocks/messaging/message_params_dialog.h"
 #include "blocks/messaging/messaging_support.h"
 #include "core/operand.h"
 #include "ostrevan/plugin.h"
@@ -80,28 +81,31 @@ TEST(MessageParamsDialog, KeysMoveTheCaretAndEditTheCells) {
     std::vector<ScreenInput> input;
     const char* caret;
     const char* row0;
-    const char* row1;
   };
   const auto K = ScreenInput::Key;
   const auto C = ScreenInput::Char;
   const Case cases[] = {
-      {false, 0, 19, {K(ScreenKey::kRight), K(ScreenKey::kUp)}, "0,19", "", ""},
-      {false, 3, 0, {K(ScreenKey::kLeft), K(ScreenKey::kDown)}, "3,0", "", ""},
-      {true, 1, 0, {K(ScreenKey::kDown), K(ScreenKey::kDown)}, "2,0", "", ""},
-      {false, 1, 7, {K(ScreenKey::kEnter)}, "2,0", "", ""},
-      {false, 3, 7, {K(ScreenKey::kEnter)}, "3,7", "", ""},
-      {true, 2, 7, {K(ScreenKey::kEnter)}, "2,7", "", ""},
-      {false, 0, 18, {C('H'), C('i'), C('!')}, "0,19", "                  H!", ""},
-      {false, 0, 0, {C('a'), C('b'), K(ScreenKey::kBackspace)}, "0,1", "a", ""},
+      {false, 0, 19, {K(ScreenKey::kRight), K(ScreenKey::kUp)}, "0,19", ""},
+      {false, 3, 0, {K(ScreenKey::kLeft), K(ScreenKey::kDown)}, "3,0", ""},
+      {true, 1, 0, {K(ScreenKey::kDown), K(ScreenKey::kDown)}, "2,0", ""},
+      {false, 1, 7, {K(ScreenKey::kEnter)}, "2,0", ""},
+      {false, 3, 7, {K(ScreenKey::kEnter)}, "3,7", ""},
+      {true, 2, 7, {K(ScreenKey::kEnter)}, "2,7", ""},
+      {false, 0, 18, {C('H'), C('i'), C('!')}, "0,19", "                  H!"},
+      {false, 0, 0, {C('a'), C('b'), K(ScreenKey::kBackspace)}, "0,1", "a"},
       // Backspace at the very first cell blanks it and stays there.
-      {false, 0, 0, {C('a'), K(ScreenKey::kLeft), K(ScreenKey::kBackspace)}, "0,0", "", ""},
-      {false, 0, 19, {C('z'), K(ScreenKey::kDown), K(ScreenKey::kLeft), K(ScreenKey::kRight),
-                      K(ScreenKey::kEnter), K(ScreenKey::kUp), K(ScreenKey::kBackspace)},
-       "0,19", "", ""},
-      {false, 1, 3, {C('x'), K(ScreenKey::kLeft), K(ScreenKey::kDelete)}, "1,3", "", ""},
-      {false, 1, 3, {C('\t'), C('\x7f'), C(' ')}, "1,4", "", ""},
+      {false, 0, 0, {C('a'), K(ScreenKey::kLeft), K(ScreenKey::kBackspace)}, "0,0", ""},
+      {false,
+       0,
+       19,
+       {C('z'), K(ScreenKey::kDown), K(ScreenKey::kEnter), K(ScreenKey::kUp),
+        K(ScreenKey::kBackspace)},
+       "0,19",
+       ""},
+      {false, 0, 3, {C('x'), K(ScreenKey::kLeft), K(ScreenKey::kDelete)}, "0,3", ""},
+      {false, 0, 3, {C('\t'), C('\x7f'), C(' ')}, "0,4", ""},
       // The double-byte editor stores spaces only; other characters do nothing.
-      {true, 1, 3, {C('x'), C(' ')}, "1,4", "", ""},
+      {true, 1, 3, {C('x'), C(' ')}, "1,4", ""},
   };
   for (const Case& c : cases) {
     Editing editing(c.double_byte);
@@ -111,7 +115,6 @@ TEST(MessageParamsDialog, KeysMoveTheCaretAndEditTheCells) {
     EXPECT_EQ(editing.Caret(), c.caret);
     if (!c.double_byte) {
       EXPECT_EQ(editing.Row(0), Padded(c.row0));
-      EXPECT_EQ(editing.Row(1), Padded(c.row1));
     }
   }
 }
@@ -127,9 +130,8 @@ TEST(MessageParamsDialog, InsertPlacesAVariableWhereItsFieldFits) {
       {nullptr, "1", 1, 0},  {nullptr, "1", 0, 20},  // date/time takes the whole row
       {"VW10", "1", 13, 7},  {"vw10", "1", 14, 0},   // a word needs 7 cells
       {"V0.0", "20", 0, 20}, {"V0.0", "20", 1, 0},   // bits: the count
-      {"M2.1", "0", 0, 0},   {"M2.1", "21", 0, 0},
-      {"VB3", "9", 15, 5},   {"AQD4", "1", 8, 12},   {"AQD4", "1", 9, 0},
-      {"X5", "1", 0, 0},     {"", "1", 0, 0},         // no area: width 0
+      {"M2.1", "0", 0, 0},   {"M2.1", "21", 0, 0},  {"VB3", "9", 15, 5}, {"AQD4", "1", 8, 12},
+      {"AQD4", "1", 9, 0},   {"X5", "1", 0, 0},     {"", "1", 0, 0},  // no area: width 0
   };
   for (const Case& c : cases) {
     Editing editing(false);
@@ -190,7 +192,9 @@ TEST(MessageParamsDialog, RegisterTextDrivesTheCountBox) {
   Variable_Init("OSV-2410", areas);
   Editing editing(false);
   const editor::Control& hint = editing.dialog->At(Dlg::kRegister);
-  EXPECT_EQ(hint.tooltip.rfind(">>>>>>>>>>>>>>>>>>BIT<<<<<<<<<<<<<<<<<<< <br> <br>V0.0 ~ V2047.7", 0), 0u);
+  EXPECT_EQ(
+      hint.tooltip.rfind(">>>>>>>>>>>>>>>>>>BIT<<<<<<<<<<<<<<<<<<< <br> <br>V0.0 ~ V2047.7", 0),
+      0u);
   EXPECT_NE(hint.tooltip.find("WORD<<<<<<<<<<<<<<<<<< <br>VW0 ~ VW2046"), std::string::npos);
   EXPECT_EQ(hint.tooltip_ms, 30000);
   EXPECT_EQ(editing.dialog->At(Dlg::kCount).text, "1");
@@ -258,14 +262,16 @@ TEST(MessageParamsDialog, DraggingMovesAVariableToAFreeRow) {
     int row1_kind, row1_column, row3_kind, row3_column;
   };
   const Case cases[] = {
-      {1, 6, 3, 2, 0, 0, 161, 2},      // moved
-      {1, 6, 1, 0, 161, 5, 0, 0},      // its own row holds it
-      {1, 6, 3, 18, 0, 0, 161, 13},    // the field stays inside the row
-      {1, 6, 2, 0, 161, 5, 0, 0},      // row 2 holds one: nothing moves
-      {1, 4, 3, 2, 161, 5, 0, 0},      // pressed beside the field: no drag
+      {1, 6, 3, 2, 0, 0, 161, 2},    // moved
+      {1, 6, 1, 0, 161, 5, 0, 0},    // its own row holds it
+      {1, 6, 3, 18, 0, 0, 161, 13},  // the field stays inside the row
+      {1, 6, 2, 0, 161, 5, 0, 0},    // row 2 holds one: nothing moves
+      {1, 4, 3, 2, 161, 5, 0, 0},    // pressed beside the field: no drag
   };
   for (const Case& c : cases) {
-    Editing editing(false, std::string(kFree) + "[161,10,0,5,7,2,9][3,-1,0,0,20,0,1]", "XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX");
+    Editing editing(
+        false, std::string(kFree) + "[161,10,0,5,7,2,9][3,-1,0,0,20,0,1]",
+        "XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX");
     editing.Input(ScreenInput::Press(c.press_row, c.press_column));
     EXPECT_EQ(editing.dialog->At(Dlg::kScreen).screen.dragging, c.press_column == 6);
     editing.Input(ScreenInput::Release(c.drop_row, c.drop_column));
@@ -407,10 +413,40 @@ TEST(MessageParamsDialog, OkStoresARecordTheEmailBlockCodes) {
   EXPECT_EQ(HexAt(record, 40 + 140, 8), "00 14 00 14 00 14 01 04");
 }
 
+TEST(MessageParamsDialog, SetMessageOpensTheDialogOfTheFormat) {
+  struct Case {
+    const char* format;
+    bool ok;
+  };
+  for (const Case c : {Case{"0", true}, Case{"3", true}, Case{"3", false}}) {
+    SmsOutputParams sms = ParseSmsOutputText(SmsText(c.format, "", ""));
+    MailParams mail =
+        ParseMailText(std::string("A:0,") + c.format + ",0,1,0,8,0,B:,C:,D:,E:,F:,G:");
+    FakeView view;
+    for (int run = 0; run < 2; ++run) {
+      view.dialog_scripts.push_back([&c](editor::DialogModel& d) {
+        auto& dialog = dynamic_cast<Dlg&>(d);
+        EXPECT_EQ(dialog.screen().rows(), c.format[0] == '3' ? 3 : 4);
+        EXPECT_EQ(dialog.Find(Dlg::DecimalsId(3)) != nullptr, c.format[0] != '3');
+        dialog.UserScreenInput(Dlg::kScreen, ScreenInput::Char(' '));
+        dialog.UserClicks(c.ok ? editor::kIdOk : editor::kIdCancel);
+      });
+    }
+    EXPECT_EQ(EditMessageScreen(sms, view), c.ok);
+    EXPECT_EQ(EditMessageScreen(mail, view), c.ok);
+    EXPECT_EQ(view.dialog_captions, std::vector<std::string>(2, "message for parameters"));
+    // A typed space turns the fresh (0x20, 0x20) cell into (0, 0x20) on OK only.
+    const bool stored = c.ok && c.format[0] == '3';
+    EXPECT_EQ(sms.message.screen.double_rows[0][0].lead == 0, stored);
+    EXPECT_EQ(mail.message.screen.double_rows[0][0].lead == 0, stored);
+  }
+}
+
 TEST(MessageParamsDialog, BrokenScreensOpenDrawAndStoreInsideTheStructure) {
   const std::string rows = std::string("\xff\x81\x01") + std::string(100, '\xe9');
-  const std::string groups = "[50,99999,7,250,250,200,1][161,-5,0,19,255,9,0][255,1,0,0,0,0,0]"
-                             "[3,0,0,30,0,0,0][1,2,3]";
+  const std::string groups =
+      "[50,99999,7,250,250,200,1][161,-5,0,19,255,9,0][255,1,0,0,0,0,0]"
+      "[3,0,0,30,0,0,0][1,2,3]";
   for (bool double_byte : {false, true}) {
     Editing editing(double_byte, groups, rows);
     const int last = editing.screen().rows() - 1;

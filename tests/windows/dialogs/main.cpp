@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "blocks/messaging/message_params_dialog.h"
@@ -32,26 +33,38 @@ int Show(const std::string& which) {
     editor::EditPhoneBook(book, *view);
     return 0;
   }
-  if (which == "message") {
-    SmsOutputParams params = ParseSmsOutputText(
-        "A:0,0,1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:Tank,level:,,,,,,,,,,,,,,,Alarm,at:"
-        ",,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,Pump,2,running,,,,,,,,,"
-        ",H:[161,10,0,12,7,1,0][3,-1,0,0,20,0,0][0,-1,255,0,20,0,0][167,13,0,16,4,0,0]");
-    CSmsMessageParamsDialog dialog;
-    dialog.Attach(view);
-    dialog.Load(params);
-    view->RunDialog(dialog);
-    return 0;
-  }
-  if (which == "wmessage") {
-    SmsOutputParams params = ParseSmsOutputText(
-        "A:0,3,1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:N,i,v,e,a,u,:,"
-        ",,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,"
-        ",H:[0,-1,255,0,20,0,0][3,-1,0,0,20,0,0][178,4,0,8,7,2,0]");
-    CWSmsMessageParamsDialog dialog;
-    dialog.Attach(view);
-    dialog.Load(params);
-    view->RunDialog(dialog);
+  if (which == "message" || which == "wmessage") {
+    const bool ucs2 = which == "wmessage";
+    // The screen field of the parameter text, from rows of text.
+    const char* rows[] = {"Tank level:", "", "Alarm at pump 2", "Motor on:"};
+    const char* ucs2_rows[] = {"Niveau cuve:", "", "D\xE9" "bit:"};
+    std::string field;
+    for (int r = 0; r < (ucs2 ? 3 : 4); ++r) {
+      std::string row = ucs2 ? ucs2_rows[r] : rows[r];
+      row.resize(20, ' ');
+      for (char c : row) {
+        if (ucs2) {
+          field += std::string(1, c) + ",";
+        } else {
+          field += c == ' ' ? ',' : c;
+        }
+      }
+    }
+    const std::string groups =
+        ucs2 ? "[0,-1,255,0,20,0,0][3,-1,0,0,20,0,0][178,4,0,8,7,2,0]"
+             : "[161,10,0,12,7,1,0][3,-1,0,0,20,0,0][0,-1,255,0,20,0,0][167,13,0,12,4,0,0]";
+    SmsOutputParams params = ParseSmsOutputText(std::string("A:0,") + (ucs2 ? "3" : "0") +
+                                                ",1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:" + field +
+                                                ",H:" + groups);
+    std::unique_ptr<MessageParamsDialog> dialog;
+    if (ucs2) {
+      dialog = std::make_unique<CWSmsMessageParamsDialog>();
+    } else {
+      dialog = std::make_unique<CSmsMessageParamsDialog>();
+    }
+    dialog->Attach(view);
+    dialog->Load(params);
+    view->RunDialog(*dialog);
     return 0;
   }
   fprintf(stderr, "--show password|phonebook|message|wmessage\n");
