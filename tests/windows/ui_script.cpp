@@ -75,9 +75,33 @@ int UiScript::Run(const std::function<int()>& call) {
   return result;
 }
 
+namespace {
+
+struct DialogSearch {
+  const std::string* caption;
+  HWND found;
+};
+
+BOOL CALLBACK MatchDialog(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<DialogSearch*>(context);
+  char name[16] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (std::string(name) == "#32770" && IsWindowVisible(window) &&
+      TextOf(window) == *search->caption) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+// Only this thread's dialogs: another test program on the same display may
+// show a sheet of the same caption at the same time.
 HWND FindDialog(const std::string& caption) {
-  HWND window = FindWindowA("#32770", caption.c_str());
-  return window && IsWindowVisible(window) ? window : nullptr;
+  DialogSearch search{&caption, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), &MatchDialog, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 std::string TextOf(HWND window) {

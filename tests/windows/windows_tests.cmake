@@ -75,4 +75,8 @@ if(CMAKE_CROSSCOMPILING_EMULATOR)
   endif()
   set_tests_properties(${wine_tests} PROPERTIES FIXTURES_REQUIRED wine LABELS wine
                        ENVIRONMENT "${wine_environment}" TIMEOUT 600)
+  # The two programs that open windows move the one pointer and centre their
+  # dialogs on the one screen: never both at once.
+  set_tests_properties(ostrevan_windows_tests ostrevan_dialog_tests PROPERTIES
+                       RESOURCE_LOCK display)
 endif()
