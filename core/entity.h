@@ -37,7 +37,7 @@ class CFbdEntity {
   }
 
   // Tools attach a sink to learn the names and places of the fields that the
-  // next Code writes; blocks pass it to their RecordWriter.
+  // next Code writes or the next Decode reads.
   void SetFieldSink(FieldSink* sink) { field_sink_ = sink; }
 
  protected:
@@ -47,6 +47,12 @@ class CFbdEntity {
   // attached sink (if any) about every named field.
   RecordWriter MakeWriter(uint8_t* record, uint32_t capacity) const {
     return RecordWriter(record, capacity, field_sink_);
+  }
+
+  // A reader of the record the host gives to Decode, telling the attached
+  // sink (if any) about every named field it walks past.
+  RecordReader MakeReader(const uint8_t* record, uint32_t length) const {
+    return RecordReader(record, length, field_sink_);
   }
 
   // The common end of Code: 1 and the length written when everything fit.

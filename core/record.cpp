@@ -50,6 +50,17 @@ void RecordWriter::PatchU8(size_t offset, uint8_t value, const FieldName& name) 
   Report(name, FieldKind::kU8, offset, 1);
 }
 
+void RecordReader::Report(const FieldName& name, FieldKind kind, size_t offset, size_t width) {
+  if (sink_ && !name.empty()) sink_->OnField(name.Text(), kind, offset, width);
+}
+
+uint32_t RecordReader::GetU32BE(const FieldName& name) {
+  size_t at = Take(4, FieldKind::kU32BE, name);
+  uint32_t value = 0;
+  for (size_t i = 0; i < 4; ++i) value = value << 8 | At(at + i);
+  return value;
+}
+
 namespace {
 
 // The bytes of [offset, offset + width) that `keep` takes, in order. Bytes
@@ -80,14 +91,33 @@ std::string KeptBytes(const uint8_t* data, size_t length, size_t offset, size_t 
 
 }  // namespace
 
-std::string RecordReader::TextSkipping0And255(size_t offset, size_t width) const {
-  return KeptBytes(data_, length_, offset, width,
+void RecordReader::GetBytes(void* out, size_t count, const FieldName& name) {
+  size_t at = Take(count, FieldKind::kBytes, name);
+  size_t inside = at < length_ ? std::min(count, length_ - at) : 0;
+  if (inside) std::memcpy(out, data_ + at, inside);
+  if (count > inside) std::memset(static_cast<uint8_t*>(out) + inside, 0, count - inside);
+}
+
+std::string RecordReader::GetTextSkipping0And255(size_t width, const FieldName& name) {
+  size_t at = Take(width, FieldKind::kText, name);
+  return KeptBytes(data_, length_, at, width,
                    [](uint8_t byte) { return byte != 0 && byte != 255; });
 }
 
-std::string RecordReader::TextOfBytes1To127(size_t offset, size_t width) const {
-  return KeptBytes(data_, length_, offset, width,
-                   [](uint8_t byte) { return byte >= 1 && byte <= 127; });
+namespace {
+
+bool IsSevenBitText(uint8_t byte) { return byte >= 1 && byte <= 127; }
+
+}  // namespace
+
+std::string RecordReader::GetTextOfBytes1To127(size_t width, const FieldName& name) {
+  size_t at = Take(width, FieldKind::kText, name);
+  return KeptBytes(data_, length_, at, width, IsSevenBitText);
+}
+
+std::string RecordReader::GetTerminatedText1To127(size_t characters, const FieldName& name) {
+  size_t at = Take(characters + 1, FieldKind::kText, name);
+  return KeptBytes(data_, length_, at, characters, IsSevenBitText);
 }
 
 }  // namespace ostrevan

@@ -1,4 +1,4 @@
-// Code records: a byte buffer written front to back and read by offset.
+// Code records: a byte buffer written front to back and read back the same way.
 //
 // Format: multi-byte values are big-endian unless a put/get says LE; text
 // fields are fixed-width and zero-padded; every write passes Reserve(), the
@@ -100,31 +100,66 @@ class RecordWriter {
   bool ok_ = true;
 };
 
+// Reads a record front to back, mirroring RecordWriter: the same field
+// names in the same order, so a block's Decode walks the record the way its
+// Code writes it and states no offset. Fields it does not read back are
+// skipped by name. Bytes past the record read as 0 and texts there as empty;
+// the cursor moves on all the same, so later fields keep their places.
 class RecordReader {
  public:
-  RecordReader(const uint8_t* data, size_t length) : data_(data), length_(data ? length : 0) {}
+  RecordReader(const uint8_t* data, size_t length, FieldSink* sink = nullptr)
+      : data_(data), length_(data ? length : 0), sink_(sink) {}
 
   size_t length() const { return length_; }
-  uint8_t At(size_t offset) const { return offset < length_ ? data_[offset] : 0; }
-  uint16_t U16BE(size_t offset) const {
-    return static_cast<uint16_t>(At(offset) << 8 | At(offset + 1));
+  size_t position() const { return position_; }
+
+  uint8_t GetU8(const FieldName& name = {}) {
+    size_t at = Take(1, FieldKind::kU8, name);
+    return At(at);
   }
-  uint16_t U16LE(size_t offset) const {
-    return static_cast<uint16_t>(At(offset + 1) << 8 | At(offset));
+  uint16_t GetU16LE(const FieldName& name = {}) {
+    size_t at = Take(2, FieldKind::kU16LE, name);
+    return static_cast<uint16_t>(At(at + 1) << 8 | At(at));
   }
-  uint32_t U32BE(size_t offset) const {
-    return static_cast<uint32_t>(U16BE(offset)) << 16 | U16BE(offset + 2);
+  uint16_t GetU16BE(const FieldName& name = {}) {
+    size_t at = Take(2, FieldKind::kU16BE, name);
+    return static_cast<uint16_t>(At(at) << 8 | At(at + 1));
   }
-  // The bytes of [offset, offset + width) that are not 0 or 255, in order:
-  // how fixed-width text fields are read back.
-  std::string TextSkipping0And255(size_t offset, size_t width) const;
-  // The bytes of [offset, offset + width) from 1 to 127, in order: how the
-  // 7-bit texts (server names, identifiers) are read back.
-  std::string TextOfBytes1To127(size_t offset, size_t width) const;
+  uint32_t GetU32BE(const FieldName& name = {});
+  // The next byte, without moving past it: for records whose layout its
+  // first byte decides.
+  uint8_t PeekU8() const { return At(position_); }
+  // A field that is written but not read back.
+  void Skip(size_t count, const FieldName& name = {}) { Take(count, FieldKind::kBytes, name); }
+  // Copies the next `count` bytes to `out` (zeros past the record).
+  void GetBytes(void* out, size_t count, const FieldName& name = {});
+  // A fixed-width text field: its bytes that are not 0 or 255, in order.
+  std::string GetTextSkipping0And255(size_t width, const FieldName& name = {});
+  // A fixed-width text field of 7-bit text (server names, identifiers): its
+  // bytes from 1 to 127, in order.
+  std::string GetTextOfBytes1To127(size_t width, const FieldName& name = {});
+  // The same for a text written with its NUL in a field of `characters` + 1
+  // bytes: the NUL's place is not looked at.
+  std::string GetTerminatedText1To127(size_t characters, const FieldName& name = {});
 
  private:
+  uint8_t At(size_t offset) const { return offset < length_ ? data_[offset] : 0; }
+  // Moves past `count` bytes and returns where they start; tells the sink.
+  size_t Take(size_t count, FieldKind kind, const FieldName& name) {
+    size_t at = position_;
+    if (sink_) Report(name, kind, at, count);
+    position_ = count > kFar - at ? kFar : at + count;
+    return at;
+  }
+  void Report(const FieldName& name, FieldKind kind, size_t offset, size_t width);
+
+  // Where a cursor that ran off any record stays, with room for At(+1).
+  static constexpr size_t kFar = static_cast<size_t>(-1) / 2;
+
   const uint8_t* data_;
   size_t length_;
+  FieldSink* sink_;
+  size_t position_ = 0;
 };
 
 }  // namespace ostrevan

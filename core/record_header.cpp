@@ -25,6 +25,12 @@ namespace {
 
 uint8_t StatusAreaOf(int ref) { return ref == 0 ? kStatusArea : kSecondStatusArea; }
 
+const char* StatusReferenceName(int ref) {
+  return ref == 0 ? "status reference" : "second status reference";
+}
+
+const char* StatusAreaName(int ref) { return ref == 0 ? "status area" : "second status area"; }
+
 }  // namespace
 
 void PutRecordHead(RecordWriter& out, const RecordHead& head, int instance_index) {
@@ -35,8 +41,7 @@ void PutRecordHead(RecordWriter& out, const RecordHead& head, int instance_index
     OperandRef status{StatusAreaOf(ref), static_cast<uint16_t>(instance_index)};
     uint8_t high = 0, low = 0, area = 0;
     PackReference(status, &high, &low, &area);
-    out.PutU16BE(static_cast<uint16_t>(high << 8 | low),
-                 ref == 0 ? "status reference" : "second status reference");
+    out.PutU16BE(static_cast<uint16_t>(high << 8 | low), StatusReferenceName(ref));
   }
   out.PutU8(MakeFlagsByte(0, 0) | head.flag_bits, "flags");
   out.PutU8(0, "head end");
@@ -45,10 +50,27 @@ void PutRecordHead(RecordWriter& out, const RecordHead& head, int instance_index
 void PutPinArea(RecordWriter& out, const RecordHead& head) {
   out.PutZeros(static_cast<size_t>(head.input_slots), "input pin areas");
   for (int ref = 0; ref < head.status_refs; ++ref) {
-    out.PutU8(StatusAreaOf(ref), ref == 0 ? "status area" : "second status area");
+    out.PutU8(StatusAreaOf(ref), StatusAreaName(ref));
   }
 }
 
 void PutReservedRun(RecordWriter& out) { out.PutZeros(8, "reserved"); }
+
+uint8_t ReadRecordHead(RecordReader& in, const RecordHead& head) {
+  in.GetU16LE("instance index");
+  in.GetU8("opcode");
+  in.Skip(2 * static_cast<size_t>(head.input_slots), "input slots");
+  for (int ref = 0; ref < head.status_refs; ++ref) in.GetU16BE(StatusReferenceName(ref));
+  uint8_t flags = in.GetU8("flags");
+  in.GetU8("head end");
+  return flags;
+}
+
+void SkipPinArea(RecordReader& in, const RecordHead& head) {
+  in.Skip(static_cast<size_t>(head.input_slots), "input pin areas");
+  for (int ref = 0; ref < head.status_refs; ++ref) in.GetU8(StatusAreaName(ref));
+}
+
+void SkipReservedRun(RecordReader& in) { in.Skip(8, "reserved"); }
 
 }  // namespace ostrevan

@@ -43,4 +43,10 @@ void PutPinArea(RecordWriter& out, const RecordHead& head);
 // Eight zero bytes.
 void PutReservedRun(RecordWriter& out);
 
+// The same three read back: the head and the pin area are skipped by name;
+// the head's flags byte is returned, since some blocks keep a setting there.
+uint8_t ReadRecordHead(RecordReader& in, const RecordHead& head);
+void SkipPinArea(RecordReader& in, const RecordHead& head);
+void SkipReservedRun(RecordReader& in);
+
 }  // namespace ostrevan

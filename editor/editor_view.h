@@ -53,6 +53,14 @@ EditorView* PlatformView();
 // The view Edit uses: the one a ScopedView installed, else PlatformView().
 EditorView* ActiveView();
 
+// Runs a block's editor on the active view: false without one, or when the
+// user cancelled.
+template <class Params>
+bool EditInActiveView(Params& params, bool (*edit)(Params&, EditorView&)) {
+  EditorView* view = ActiveView();
+  return view && edit(params, *view);
+}
+
 // Installs a view for its lifetime (tests and tools).
 class ScopedView {
  public:

@@ -12,10 +12,6 @@ namespace {
 
 constexpr RecordHead kHead{0x49, 1, 1, 0x00};
 constexpr uint8_t kCloseSceneBit = 0x04;
-constexpr size_t kModeOffset = 9;
-constexpr size_t kTimeoutOffset = 10;
-constexpr size_t kPortOffset = 11;
-constexpr size_t kAddressOffset = 13;
 
 }  // namespace
 
@@ -43,23 +39,12 @@ std::string GprsConnectText(const GprsConnectParams& params) {
   return text.str();
 }
 
-int CGprsConnectEntity::SetDefault(char* param) {
-  return WriteParamText(param, GprsConnectText(GprsConnectParams{}), kParamLength);
+bool GprsConnectCodec::Edit(Params& params) {
+  return editor::EditInActiveView(params, EditGprsConnect);
 }
 
-int CGprsConnectEntity::Edit(char* param) {
-  editor::EditorView* view = editor::ActiveView();
-  if (!param || !view) return 0;
-  auto params = ParseGprsConnectText(ReadParamText(param));
-  if (!EditGprsConnect(params, *view)) return 0;
-  return WriteParamText(param, GprsConnectText(params), kParamLength);
-}
-
-int CGprsConnectEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
-  GprsConnectParams params = ParseGprsConnectText(ReadParamText(param));
-  if (!AdmitInstance()) return -2;
-  RecordWriter out = MakeWriter(record, kCodeLength);
-  PutRecordHead(out, kHead, instance_index());
+void GprsConnectCodec::Write(RecordWriter& out, const Params& params, const BlockPlace& place) {
+  PutRecordHead(out, kHead, place.instance_index);
   uint8_t mode = ServerModeBits(params.server);
   if (params.close_mode == 1) mode |= kCloseSceneBit;
   out.PutU8(mode, "custom 01|domain 02|close 04");
@@ -68,19 +53,18 @@ int CGprsConnectEntity::Code(const char* param, uint8_t* record, uint32_t* len) 
   PutServerAddress(out, params.server);
   PutReservedRun(out);
   PutPinArea(out, kHead);
-  return FinishCode(out, len);
 }
 
-int CGprsConnectEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
-  GprsConnectParams params = ParseGprsConnectText(ReadParamText(param));
-  RecordReader in(record, len);
-  uint8_t mode = in.At(kModeOffset);
+void GprsConnectCodec::Read(RecordReader& in, Params& params) {
+  ReadRecordHead(in, kHead);
+  uint8_t mode = in.GetU8("custom 01|domain 02|close 04");
   ApplyServerModeBits(mode, params.server);
   params.close_mode = (mode & kCloseSceneBit) ? 1 : 0;
-  params.timeout = in.At(kTimeoutOffset);
-  params.server.port = in.U16LE(kPortOffset);
-  ReadServerAddress(in, kAddressOffset, params.server);
-  return WriteParamText(param, GprsConnectText(params), kParamLength);
+  params.timeout = in.GetU8("timeout (min)");
+  params.server.port = in.GetU16LE("server port");
+  ReadServerAddress(in, params.server);
+  SkipReservedRun(in);
+  SkipPinArea(in, kHead);
 }
 
 }  // namespace ostrevan

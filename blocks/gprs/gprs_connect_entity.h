@@ -6,7 +6,7 @@
 #include <string>
 
 #include "blocks/gprs/gprs_server.h"
-#include "core/entity.h"
+#include "core/codec_entity.h"
 
 namespace ostrevan {
 
@@ -19,12 +19,16 @@ struct GprsConnectParams {
 GprsConnectParams ParseGprsConnectText(std::string_view text);
 std::string GprsConnectText(const GprsConnectParams& params);
 
-class CGprsConnectEntity : public CBlockEntity<4, 200, 150> {
- public:
-  int SetDefault(char* param) override;
-  int Edit(char* param) override;
-  int Code(const char* param, uint8_t* record, uint32_t* len) override;
-  int Decode(char* param, const uint8_t* record, uint32_t len) override;
+struct GprsConnectCodec {
+  using Params = GprsConnectParams;
+  static Params Defaults() { return {}; }
+  static Params Parse(std::string_view text) { return ParseGprsConnectText(text); }
+  static std::string Text(const Params& params) { return GprsConnectText(params); }
+  static bool Edit(Params& params);
+  static void Write(RecordWriter& out, const Params& params, const BlockPlace& place);
+  static void Read(RecordReader& in, Params& params);
 };
+
+class CGprsConnectEntity : public CCodecEntity<GprsConnectCodec, 4, 200, 150> {};
 
 }  // namespace ostrevan

@@ -12,10 +12,6 @@ namespace ostrevan {
 namespace {
 
 constexpr RecordHead kHead{0x48, 2, 1, 0x01};
-constexpr size_t kModeOffset = 12;
-constexpr size_t kTimeoutOffset = 13;
-constexpr size_t kPortOffset = 14;
-constexpr size_t kAddressOffset = 16;
 
 }  // namespace
 
@@ -68,23 +64,12 @@ std::string GprsDataSendText(const GprsDataSendParams& params) {
   return text.str();
 }
 
-int CGprsDataSendEntity::SetDefault(char* param) {
-  return WriteParamText(param, GprsDataSendText(GprsDataSendParams{}), kParamLength);
+bool GprsDataSendCodec::Edit(Params& params) {
+  return editor::EditInActiveView(params, EditGprsDataSend);
 }
 
-int CGprsDataSendEntity::Edit(char* param) {
-  editor::EditorView* view = editor::ActiveView();
-  if (!param || !view) return 0;
-  auto params = ParseGprsDataSendText(ReadParamText(param));
-  if (!EditGprsDataSend(params, *view)) return 0;
-  return WriteParamText(param, GprsDataSendText(params), kParamLength);
-}
-
-int CGprsDataSendEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
-  GprsDataSendParams params = ParseGprsDataSendText(ReadParamText(param));
-  if (!AdmitInstance()) return -2;
-  RecordWriter out = MakeWriter(record, kCodeLength);
-  PutRecordHead(out, kHead, instance_index());
+void GprsDataSendCodec::Write(RecordWriter& out, const Params& params, const BlockPlace& place) {
+  PutRecordHead(out, kHead, place.instance_index);
   out.PutU8(1, "(always 1)");
   out.PutU8(ServerModeBits(params.server), "custom 01|domain 02");
   out.PutU8(params.timeout, "timeout (s)");
@@ -100,25 +85,26 @@ int CGprsDataSendEntity::Code(const char* param, uint8_t* record, uint32_t* len)
             "index hi<<2 | low-high 01");
   PutReservedRun(out);
   PutPinArea(out, kHead);
-  return FinishCode(out, len);
 }
 
-int CGprsDataSendEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
-  GprsDataSendParams params = ParseGprsDataSendText(ReadParamText(param));
-  RecordReader in(record, len);
-  ApplyServerModeBits(in.At(kModeOffset), params.server);
-  params.timeout = in.At(kTimeoutOffset);
-  params.server.port = in.U16LE(kPortOffset);
-  ReadServerAddress(in, kAddressOffset, params.server);
-  size_t p = EndOfServerAddress(kAddressOffset, params.server);
-  params.command = in.At(p);
-  params.register_address = in.U16BE(p + 1);
-  params.count = in.At(p + 3);
-  params.data_area = in.At(p + 4);
-  params.data_index = DataIndexFromBytes(in.At(p + 5), in.At(p + 7));
-  params.slave_address = in.At(p + 6);
-  params.high_low = (in.At(p + 7) & 0x01) == 0;
-  return WriteParamText(param, GprsDataSendText(params), kParamLength);
+void GprsDataSendCodec::Read(RecordReader& in, Params& params) {
+  ReadRecordHead(in, kHead);
+  in.GetU8("(always 1)");
+  ApplyServerModeBits(in.GetU8("custom 01|domain 02"), params.server);
+  params.timeout = in.GetU8("timeout (s)");
+  params.server.port = in.GetU16LE("server port");
+  ReadServerAddress(in, params.server);
+  params.command = in.GetU8("Modbus function");
+  params.register_address = in.GetU16BE("register address");
+  params.count = in.GetU8("count");
+  params.data_area = in.GetU8("data area");
+  uint8_t index_low = in.GetU8("data index (low)");
+  params.slave_address = in.GetU8("slave address");
+  uint8_t index_high_and_order = in.GetU8("index hi<<2 | low-high 01");
+  params.data_index = DataIndexFromBytes(index_low, index_high_and_order);
+  params.high_low = (index_high_and_order & 0x01) == 0;
+  SkipReservedRun(in);
+  SkipPinArea(in, kHead);
 }
 
 }  // namespace ostrevan

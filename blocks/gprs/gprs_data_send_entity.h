@@ -6,7 +6,7 @@
 #include <string>
 
 #include "blocks/gprs/gprs_server.h"
-#include "core/entity.h"
+#include "core/codec_entity.h"
 
 namespace ostrevan {
 
@@ -27,12 +27,16 @@ struct GprsDataSendParams {
 GprsDataSendParams ParseGprsDataSendText(std::string_view text);
 std::string GprsDataSendText(const GprsDataSendParams& params);
 
-class CGprsDataSendEntity : public CBlockEntity<12, 200, 150> {
- public:
-  int SetDefault(char* param) override;
-  int Edit(char* param) override;
-  int Code(const char* param, uint8_t* record, uint32_t* len) override;
-  int Decode(char* param, const uint8_t* record, uint32_t len) override;
+struct GprsDataSendCodec {
+  using Params = GprsDataSendParams;
+  static Params Defaults() { return {}; }
+  static Params Parse(std::string_view text) { return ParseGprsDataSendText(text); }
+  static std::string Text(const Params& params) { return GprsDataSendText(params); }
+  static bool Edit(Params& params);
+  static void Write(RecordWriter& out, const Params& params, const BlockPlace& place);
+  static void Read(RecordReader& in, Params& params);
 };
+
+class CGprsDataSendEntity : public CCodecEntity<GprsDataSendCodec, 12, 200, 150> {};
 
 }  // namespace ostrevan

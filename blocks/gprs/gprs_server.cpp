@@ -49,18 +49,15 @@ void PutServerAddress(RecordWriter& out, const GprsServer& server) {
   out.PutZeros(kIpFieldWidth - server.ip.size(), "(after IP)");
 }
 
-void ReadServerAddress(const RecordReader& in, size_t offset, GprsServer& server) {
+void ReadServerAddress(RecordReader& in, GprsServer& server) {
   server.domain_name.clear();
   server.ip = {0, 0, 0, 0};
   if (server.by_domain) {
-    server.domain_name = in.TextOfBytes1To127(offset, kDomainNameWidth);
+    server.domain_name = in.GetTextOfBytes1To127(kDomainNameWidth, "server domain name");
     return;
   }
-  for (size_t i = 0; i < server.ip.size(); ++i) server.ip[i] = in.At(offset + i);
-}
-
-size_t EndOfServerAddress(size_t offset, const GprsServer& server) {
-  return offset + (server.by_domain ? kDomainNameWidth : kIpFieldWidth);
+  in.GetBytes(server.ip.data(), server.ip.size(), "server IP");
+  in.Skip(kIpFieldWidth - server.ip.size(), "(after IP)");
 }
 
 }  // namespace ostrevan

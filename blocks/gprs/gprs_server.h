@@ -39,9 +39,6 @@ void ApplyServerModeBits(uint8_t bits, GprsServer& server);
 // name in a zero-padded field of kDomainNameWidth bytes.
 void PutServerAddress(RecordWriter& out, const GprsServer& server);
 // Its reverse, after ApplyServerModeBits: the other form is cleared.
-void ReadServerAddress(const RecordReader& in, size_t offset, GprsServer& server);
-
-// The offset behind the address field that starts at `offset`.
-size_t EndOfServerAddress(size_t offset, const GprsServer& server);
+void ReadServerAddress(RecordReader& in, GprsServer& server);
 
 }  // namespace ostrevan

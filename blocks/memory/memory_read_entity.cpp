@@ -58,24 +58,13 @@ std::string MemoryReadText(const MemoryReadParams& params) {
   return text.str();
 }
 
-int CMemoryReadEntity::SetDefault(char* param) {
-  return WriteParamText(param, MemoryReadText(MemoryReadDefaults()), kParamLength);
+bool MemoryReadCodec::Edit(Params& params) {
+  return editor::EditInActiveView(params, EditMemoryRead);
 }
 
-int CMemoryReadEntity::Edit(char* param) {
-  editor::EditorView* view = editor::ActiveView();
-  if (!param || !view) return 0;
-  auto params = ParseMemoryReadText(ReadParamText(param));
-  if (!EditMemoryRead(params, *view)) return 0;
-  return WriteParamText(param, MemoryReadText(params), kParamLength);
-}
-
-int CMemoryReadEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
-  MemoryReadParams params = ParseMemoryReadText(ReadParamText(param));
-  if (!AdmitInstance()) return -2;
+void MemoryReadCodec::Write(RecordWriter& out, const Params& params, const BlockPlace& place) {
   RecordHead head = HeadFor(params);
-  RecordWriter out = MakeWriter(record, kCodeLength);
-  PutRecordHead(out, head, instance_index());
+  PutRecordHead(out, head, place.instance_index);
   out.PutFixedText(params.file_name, kCardFileNameWidth, "file name");
   out.PutU8(static_cast<uint8_t>((params.auxiliary ? kAuxiliaryBit : 0) |
                                  (params.save_time ? kSaveTimeBit : 0)),
@@ -91,25 +80,27 @@ int CMemoryReadEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
   out.PutU8(DecimalsAndFormat(params.decimals, params.format), "format (hi) decimals (lo)");
   PutReservedRun(out);
   PutPinArea(out, head);
-  return FinishCode(out, len);
 }
 
-int CMemoryReadEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
-  MemoryReadParams params = ParseMemoryReadText(ReadParamText(param));
-  RecordReader in(record, len);
-  params.internal_card = (in.At(9) & kExternalCardFlag) == 0;
-  params.file_name = in.TextSkipping0And255(11, kCardFileNameWidth);
-  params.record_index = in.U32BE(22);
-  params.count_byte = in.At(27);
-  params.area_code = in.At(28);
-  params.index = in.U16BE(29);
-  params.count = in.At(31);
-  params.data_sequence = in.At(32);
-  params.title = in.TextSkipping0And255(33, kCardTitleWidth);
-  // The format byte at 26 is overridden by the high nibble of 43.
-  params.decimals = in.At(43) & 0x0F;
-  params.format = static_cast<uint8_t>(in.At(43) >> 4);
-  return WriteParamText(param, MemoryReadText(params), kParamLength);
+void MemoryReadCodec::Read(RecordReader& in, Params& params) {
+  // The head's shape is the same for either card; only its flags differ.
+  const RecordHead head = HeadFor(params);
+  params.internal_card = (ReadRecordHead(in, head) & kExternalCardFlag) == 0;
+  params.file_name = in.GetTextSkipping0And255(kCardFileNameWidth, "file name");
+  in.GetU8("flags: aux 04, save time 20");  // the text keeps its own
+  params.record_index = in.GetU32BE("record index");
+  in.GetU8("data format");  // the format nibble below wins
+  params.count_byte = in.GetU8("count byte");
+  params.area_code = in.GetU8("destination area");
+  params.index = in.GetU16BE("destination index");
+  params.count = in.GetU8("count");
+  params.data_sequence = in.GetU8("byte order (0 HI-LO)");
+  params.title = in.GetTextSkipping0And255(kCardTitleWidth, "record title");
+  uint8_t format_and_decimals = in.GetU8("format (hi) decimals (lo)");
+  params.decimals = format_and_decimals & 0x0F;
+  params.format = static_cast<uint8_t>(format_and_decimals >> 4);
+  SkipReservedRun(in);
+  SkipPinArea(in, head);
 }
 
 }  // namespace ostrevan

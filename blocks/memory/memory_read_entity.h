@@ -6,7 +6,7 @@
 #include <string>
 
 #include "blocks/memory/card_file.h"
-#include "core/entity.h"
+#include "core/codec_entity.h"
 
 namespace ostrevan {
 
@@ -22,12 +22,16 @@ MemoryReadParams MemoryReadDefaults();
 MemoryReadParams ParseMemoryReadText(std::string_view text);
 std::string MemoryReadText(const MemoryReadParams& params);
 
-class CMemoryReadEntity : public CBlockEntity<2, 80, 55> {
- public:
-  int SetDefault(char* param) override;
-  int Edit(char* param) override;
-  int Code(const char* param, uint8_t* record, uint32_t* len) override;
-  int Decode(char* param, const uint8_t* record, uint32_t len) override;
+struct MemoryReadCodec {
+  using Params = MemoryReadParams;
+  static Params Defaults() { return MemoryReadDefaults(); }
+  static Params Parse(std::string_view text) { return ParseMemoryReadText(text); }
+  static std::string Text(const Params& params) { return MemoryReadText(params); }
+  static bool Edit(Params& params);
+  static void Write(RecordWriter& out, const Params& params, const BlockPlace& place);
+  static void Read(RecordReader& in, Params& params);
 };
+
+class CMemoryReadEntity : public CCodecEntity<MemoryReadCodec, 2, 80, 55> {};
 
 }  // namespace ostrevan

@@ -73,23 +73,12 @@ std::string MemoryWriteText(const MemoryWriteParams& params) {
   return text.str();
 }
 
-int CMemoryWriteEntity::SetDefault(char* param) {
-  return WriteParamText(param, MemoryWriteText(MemoryWriteDefaults()), kParamLength);
+bool MemoryWriteCodec::Edit(Params& params) {
+  return editor::EditInActiveView(params, EditMemoryWrite);
 }
 
-int CMemoryWriteEntity::Edit(char* param) {
-  editor::EditorView* view = editor::ActiveView();
-  if (!param || !view) return 0;
-  auto params = ParseMemoryWriteText(ReadParamText(param));
-  if (!EditMemoryWrite(params, *view)) return 0;
-  return WriteParamText(param, MemoryWriteText(params), kParamLength);
-}
-
-int CMemoryWriteEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
-  MemoryWriteParams params = ParseMemoryWriteText(ReadParamText(param));
-  if (!AdmitInstance()) return -2;
-  RecordWriter out = MakeWriter(record, kRecordLength);
-  PutRecordHead(out, kHead, instance_index());
+void MemoryWriteCodec::Write(RecordWriter& out, const Params& params, const BlockPlace& place) {
+  PutRecordHead(out, kHead, place.instance_index);
   out.PutFixedText(params.file_name, kCardFileNameWidth, "file name");
   out.PutU8(OptionsByte(params), "flags: append,aux,time,ext");
   out.PutU32BE(params.record_index, "record index");
@@ -104,30 +93,30 @@ int CMemoryWriteEntity::Code(const char* param, uint8_t* record, uint32_t* len) 
   out.PutU8(params.file_size_code, "file size code");
   PutReservedRun(out);
   PutPinArea(out, kHead);
-  return FinishCode(out, len);
 }
 
-int CMemoryWriteEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
-  MemoryWriteParams params = ParseMemoryWriteText(ReadParamText(param));
-  RecordReader in(record, len);
-  params.file_name = in.TextSkipping0And255(11, kCardFileNameWidth);
-  uint8_t options = in.At(21);
+void MemoryWriteCodec::Read(RecordReader& in, Params& params) {
+  ReadRecordHead(in, kHead);
+  params.file_name = in.GetTextSkipping0And255(kCardFileNameWidth, "file name");
+  uint8_t options = in.GetU8("flags: append,aux,time,ext");
   params.write_mode = options & kWriteModeBit;
   params.auxiliary = (options & kAuxiliaryBit) ? 1 : 0;
   params.save_time = (options & kSaveTimeBit) != 0;
   params.internal_card = (options & kExternalCardBit) == 0;
-  params.record_index = in.U32BE(22);
-  params.area_code = in.At(26);
-  params.index = in.U16BE(27);
-  params.count = in.At(29);
-  params.data_sequence = in.At(30);
-  params.title = in.TextSkipping0And255(31, kCardTitleWidth);
-  params.decimals = in.At(41) & 0x0F;
-  params.format = in.At(41) >> 4;
-  params.separator = static_cast<char>(in.At(42));
-  params.after_full = in.At(43);
-  params.file_size_code = in.At(44);
-  return WriteParamText(param, MemoryWriteText(params), kParamLength);
+  params.record_index = in.GetU32BE("record index");
+  params.area_code = in.GetU8("source area");
+  params.index = in.GetU16BE("source index");
+  params.count = in.GetU8("count");
+  params.data_sequence = in.GetU8("byte order (0 HI-LO)");
+  params.title = in.GetTextSkipping0And255(kCardTitleWidth, "record title");
+  uint8_t format_and_decimals = in.GetU8("format (hi) decimals (lo)");
+  params.decimals = format_and_decimals & 0x0F;
+  params.format = format_and_decimals >> 4;
+  params.separator = static_cast<char>(in.GetU8("separator"));
+  params.after_full = in.GetU8("when full (0 overlay)");
+  params.file_size_code = in.GetU8("file size code");
+  SkipReservedRun(in);
+  SkipPinArea(in, kHead);
 }
 
 }  // namespace ostrevan

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "blocks/memory/card_file.h"
-#include "core/entity.h"
+#include "core/codec_entity.h"
 
 namespace ostrevan {
 
@@ -25,20 +25,27 @@ MemoryWriteParams MemoryWriteDefaults();
 MemoryWriteParams ParseMemoryWriteText(std::string_view text);
 std::string MemoryWriteText(const MemoryWriteParams& params);
 
-class CMemoryWriteEntity : public CBlockEntity<3, 100, 60> {
- public:
-  // The host's record buffer; the record itself is four bytes shorter.
-  static constexpr uint32_t kRecordLength = 56;
+struct MemoryWriteCodec {
+  using Params = MemoryWriteParams;
+  static Params Defaults() { return MemoryWriteDefaults(); }
+  static Params Parse(std::string_view text) { return ParseMemoryWriteText(text); }
+  static std::string Text(const Params& params) { return MemoryWriteText(params); }
+  static bool Edit(Params& params);
+  static void Write(RecordWriter& out, const Params& params, const BlockPlace& place);
+  static void Read(RecordReader& in, Params& params);
+};
 
+// The host's record buffer has 60 bytes; the record itself is four shorter.
+constexpr uint32_t kMemoryWriteRecordLength = 56;
+
+class CMemoryWriteEntity
+    : public CCodecEntity<MemoryWriteCodec, 3, 100, 60, kMemoryWriteRecordLength> {
+ public:
   // Unlike every other length query this one answers without an out pointer.
   int GetCodeLength(uint32_t* len) const override {
     if (len) *len = kCodeLength;
     return static_cast<int>(kCodeLength);
   }
-  int SetDefault(char* param) override;
-  int Edit(char* param) override;
-  int Code(const char* param, uint8_t* record, uint32_t* len) override;
-  int Decode(char* param, const uint8_t* record, uint32_t len) override;
 };
 
 }  // namespace ostrevan

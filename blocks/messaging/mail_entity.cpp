@@ -25,16 +25,9 @@ constexpr size_t kAttachmentMax = 254;
 constexpr uint8_t kSendCommand = 8;
 constexpr uint8_t kVbArea = 0xA0;
 constexpr uint8_t kAttachmentVersion = 3;
-constexpr size_t kLadderMessageBytes = 5;
 
 constexpr uint8_t kParamsBit = 0x02;
 constexpr uint8_t kLadderBit = 0x10;
-
-// The mail part and its first bytes.
-constexpr size_t kPartAt = 21;
-constexpr size_t kModeAt = kPartAt + 2;
-constexpr size_t kAttachmentByteAt = kPartAt + 3;
-constexpr size_t kMessageAt = kPartAt + 4;
 
 constexpr std::string_view kReceiverKeys[] = {",C:", ",D:", ",E:", ",F:"};
 
@@ -82,6 +75,32 @@ void PutAttachments(RecordWriter& out, const MailParams& params) {
     out.PutFixedText(names[k], names[k].size() + 1,
                      FieldName("attachment ", static_cast<int>(k + 1)));
   }
+}
+
+void ReadAttachments(RecordReader& in, MailParams& params) {
+  in.GetU8("attachment count");  // the count follows from the lengths
+  std::array<uint8_t, kMailAttachments> lengths;
+  for (size_t k = 0; k < kMailAttachments; ++k) {
+    lengths[k] = in.GetU8(FieldName("attachment ", static_cast<int>(k + 1), " length"));
+  }
+  // The record lists the attachments whole: none of the text's stay.
+  params.attachments.fill(std::string());
+  size_t slot = 0;
+  for (size_t k = 0; k < kMailAttachments; ++k) {
+    if (lengths[k] == 0 || lengths[k] == 255) continue;
+    params.attachments[slot++] =
+        in.GetTextSkipping0And255(lengths[k], FieldName("attachment ", static_cast<int>(k + 1)));
+  }
+}
+
+// Reads a text carried with its NUL in a field of `length` bytes, of which
+// at most `max` are looked at; nothing when the length is 0.
+std::string ReadCarriedText(RecordReader& in, uint8_t length, size_t max, const FieldName& name) {
+  if (length == 0) return {};
+  size_t width = std::min<size_t>(length, max);
+  std::string text = in.GetTextSkipping0And255(width, name);
+  in.Skip(length - width);
+  return text;
 }
 
 }  // namespace
@@ -137,25 +156,12 @@ std::string MailText(const MailParams& params) {
   return text.str();
 }
 
-int CMailEntity::SetDefault(char* param) {
-  return WriteParamText(param, MailText(MailParams{}), kParamLength);
-}
+bool MailCodec::Edit(Params& params) { return editor::EditInActiveView(params, EditMail); }
 
-int CMailEntity::Edit(char* param) {
-  editor::EditorView* view = editor::ActiveView();
-  if (!param || !view) return 0;
-  auto params = ParseMailText(ReadParamText(param));
-  if (!EditMail(params, *view)) return 0;
-  return WriteParamText(param, MailText(params), kParamLength);
-}
-
-int CMailEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
-  MailParams params = ParseMailText(ReadParamText(param));
+void MailCodec::Write(RecordWriter& out, const Params& params, const BlockPlace& place) {
   const MessageContent& message = params.message;
-  if (!AdmitInstance()) return -2;
-  const auto ordinal = static_cast<uint8_t>(type_ordinal());
-  RecordWriter out = MakeWriter(record, kCodeLength);
-  PutRecordHead(out, kHead, instance_index());
+  const auto ordinal = static_cast<uint8_t>(place.type_ordinal);
+  PutRecordHead(out, kHead, place.instance_index);
   out.PutU8(ordinal, "n-th EMAIL block");
   out.PutU8(0, "spare");
   PutPinArea(out, kHead);
@@ -196,59 +202,48 @@ int CMailEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
   if (!subject.empty()) out.PutFixedText(subject, subject.size() + 1, "subject");
   out.PutU8(0, "end of addresses");
   if (attachments) PutAttachments(out, params);
-  return FinishCode(out, len);
 }
 
-int CMailEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
-  MailParams params = ParseMailText(ReadParamText(param));
+void MailCodec::Read(RecordReader& in, Params& params) {
   MessageContent& message = params.message;
-  RecordReader in(record, len);
-  message.text_message = (in.At(kModeAt) & kParamsBit) == 0;
-  params.attachment_version = in.At(kAttachmentByteAt) >> 4;
+  ReadRecordHead(in, kHead);
+  in.GetU8("n-th EMAIL block");
+  in.GetU8("spare");
+  SkipPinArea(in, kHead);
+  SkipReservedRun(in);
+
+  in.GetU8("command (8 send e-mail)");
+  in.GetU8("n-th EMAIL block");
+  message.text_message = (in.GetU8("mode (0x02 params, 0x10 VB)") & kParamsBit) == 0;
+  params.attachment_version = in.GetU8("attachments (0x30 = present)") >> 4;
   message.text.clear();
 
   // The message's first byte, not the mode's VB bit, tells VB memory from a
   // message in the record.
-  size_t at = kMessageAt;
-  message.fbd_style = in.At(at) != kVbArea;
+  message.fbd_style = in.PeekU8() != kVbArea;
   if (!message.fbd_style) {
-    message.vb_start = in.U16BE(at + 1);
-    message.vb_max_count = in.U16BE(at + 3);
-    at += kLadderMessageBytes;
+    in.GetU8("message from VB (0xA0)");
+    message.vb_start = in.GetU16BE("VB start");
+    message.vb_max_count = in.GetU16BE("VB max count");
   } else if (message.text_message) {
-    ReadTextMessage(in, at, message);
-    at += kTextMessageBytes;
+    ReadTextMessage(in, message);
   } else {
-    ReadParamsMessage(in, at, message, MessageOwner::kMail);
-    at += kParamsMessageBytes;
+    ApplyVariableCodes(ReadParamsMessage(in, message), nullptr, message, MessageOwner::kMail);
   }
-  ++at;  // end of message
+  in.GetU8("end of message");
 
   std::array<uint8_t, kMailReceivers> lengths;
-  for (uint8_t& length : lengths) length = in.At(at++);
   for (size_t k = 0; k < kMailReceivers; ++k) {
-    params.receivers[k] = in.TextSkipping0And255(at, std::min<size_t>(lengths[k], kReceiverMax + 1));
-    at += lengths[k];
+    lengths[k] = in.GetU8(FieldName("receiver ", static_cast<int>(k + 1), " length"));
   }
-  uint8_t subject_length = in.At(at++);
-  params.subject = in.TextSkipping0And255(at, std::min<size_t>(subject_length, kSubjectMax + 1));
-  at += subject_length;
-  ++at;  // end of addresses
-
-  if (params.attachment_version >= kAttachmentVersion) {
-    ++at;  // the count follows from the lengths
-    std::array<uint8_t, kMailAttachments> name_lengths;
-    for (uint8_t& length : name_lengths) length = in.At(at++);
-    // The record lists the attachments whole: none of the text's stay.
-    params.attachments.fill(std::string());
-    size_t slot = 0;
-    for (uint8_t length : name_lengths) {
-      if (length == 0 || length == 255) continue;
-      params.attachments[slot++] = in.TextSkipping0And255(at, length);
-      at += length;
-    }
+  for (size_t k = 0; k < kMailReceivers; ++k) {
+    params.receivers[k] = ReadCarriedText(in, lengths[k], kReceiverMax + 1,
+                                          FieldName("receiver ", static_cast<int>(k + 1)));
   }
-  return WriteParamText(param, MailText(params), kParamLength);
+  uint8_t subject_length = in.GetU8("subject length");
+  params.subject = ReadCarriedText(in, subject_length, kSubjectMax + 1, "subject");
+  in.GetU8("end of addresses");
+  if (params.attachment_version >= kAttachmentVersion) ReadAttachments(in, params);
 }
 
 }  // namespace ostrevan

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "blocks/messaging/message_content.h"
-#include "core/entity.h"
+#include "core/codec_entity.h"
 
 namespace ostrevan {
 
@@ -29,12 +29,16 @@ struct MailParams {
 MailParams ParseMailText(std::string_view text);
 std::string MailText(const MailParams& params);
 
-class CMailEntity : public CBlockEntity<10, 512, 512> {
- public:
-  int SetDefault(char* param) override;
-  int Edit(char* param) override;
-  int Code(const char* param, uint8_t* record, uint32_t* len) override;
-  int Decode(char* param, const uint8_t* record, uint32_t len) override;
+struct MailCodec {
+  using Params = MailParams;
+  static Params Defaults() { return {}; }
+  static Params Parse(std::string_view text) { return ParseMailText(text); }
+  static std::string Text(const Params& params) { return MailText(params); }
+  static bool Edit(Params& params);
+  static void Write(RecordWriter& out, const Params& params, const BlockPlace& place);
+  static void Read(RecordReader& in, Params& params);
 };
+
+class CMailEntity : public CCodecEntity<MailCodec, 10, 512, 512> {};
 
 }  // namespace ostrevan

@@ -18,14 +18,6 @@ constexpr size_t kTextRowStride = 22;   // 20 characters, CR, LF
 constexpr size_t kUcs2RowStride = 44;   // 20 units, 00 0D 00 0A
 constexpr uint8_t kDateTimeArea = 1;
 
-// Offsets within a Params Message, from its length byte.
-constexpr size_t kAreaBytesAt = 3;
-constexpr size_t kAddressesAt = 7;
-constexpr size_t kScreenAt = 15;
-constexpr size_t kPlacesAt = 155;
-// The SMS Output record repeats the variable kinds behind two zero bytes.
-constexpr size_t kSmsKindsAt = kParamsMessageBytes + 2;
-
 using MessageArea = std::array<uint8_t, kMessageArea>;
 
 int ScaleOf(const MessageContent& message) { return message.ucs2() ? 2 : 1; }
@@ -174,45 +166,73 @@ void PutParamsMessage(RecordWriter& out, const MessageContent& message, MessageO
   out.PutU8(0, "end of screen");
 }
 
-void ReadTextMessage(const RecordReader& in, size_t at, MessageContent& message) {
-  uint8_t length = in.At(at);
+void ReadTextMessage(RecordReader& in, MessageContent& message) {
+  uint8_t length = in.GetU8("message length (bytes)");
+  MessageArea area{};
+  in.GetBytes(area.data(), area.size(), "message text");
   if (!message.ucs2()) {
-    message.text = in.TextSkipping0And255(at + 1, std::min<size_t>(length, kMessageArea));
+    size_t count = std::min<size_t>(length, kMessageArea);
+    message.text.clear();
+    for (size_t i = 0; i < count; ++i) {
+      if (area[i] != 0 && area[i] != 255) message.text.push_back(static_cast<char>(area[i]));
+    }
     return;
   }
   std::u16string units;
   size_t count = std::min<size_t>(length / 2, kMaxUcs2Units);
   for (size_t i = 0; i < count; ++i) {
-    char16_t unit = in.U16BE(at + 1 + 2 * i);
+    auto unit = static_cast<char16_t>(area[2 * i] << 8 | area[2 * i + 1]);
     if (unit != 0) units.push_back(unit);
   }
   message.text = platform::Utf16ToMultiByte(units);
 }
 
-void ReadParamsMessage(const RecordReader& in, size_t at, MessageContent& message,
-                       MessageOwner owner) {
+VariableCodes ReadParamsMessage(RecordReader& in, MessageContent& message) {
+  VariableCodes codes;
+  in.GetU8("message length (bytes)");
+  in.GetU8("date/time in variables 1, 2");
+  in.GetU8("date/time in variables 3, 4");
+  for (int i = 0; i < kVariableSlots; ++i) {
+    codes.areas[i] = in.GetU8(FieldName("var ", i + 1, " area (1 = date/time)"));
+  }
+  for (int i = 0; i < kVariableSlots; ++i) {
+    codes.addresses[i] = in.GetU16BE(FieldName("variable ", i + 1, " address"));
+  }
+  MessageArea text{};
+  in.GetBytes(text.data(), text.size(), "screen text");
   MessageScreen& screen = message.screen;
   const bool ucs2 = message.ucs2();
   for (int r = 0; r < ScreenRows(ucs2); ++r) {
     for (int c = 0; c < kScreenColumns; ++c) {
       if (ucs2) {
-        screen.double_rows[r][c] = CellFromUnit(in.U16BE(at + kScreenAt + kUcs2RowStride * r + 2 * c));
+        size_t at = kUcs2RowStride * r + 2 * c;
+        screen.double_rows[r][c] = CellFromUnit(static_cast<char16_t>(text[at] << 8 | text[at + 1]));
       } else {
-        screen.single_rows[r][c] = static_cast<char>(in.At(at + kScreenAt + kTextRowStride * r + c));
+        screen.single_rows[r][c] = static_cast<char>(text[kTextRowStride * r + c]);
       }
     }
   }
+  for (int i = 0; i < kVariableSlots; ++i) {
+    codes.places[2 * i] = in.GetU8(FieldName("variable ", i + 1, " column"));
+    codes.places[2 * i + 1] = in.GetU8(FieldName("variable ", i + 1, " width"));
+  }
+  in.GetU8("end of screen");
+  return codes;
+}
+
+void ApplyVariableCodes(const VariableCodes& codes, const uint8_t* kinds, MessageContent& message,
+                        MessageOwner owner) {
   const int scale = ScaleOf(message);
   for (int i = 0; i < kVariableSlots; ++i) {
-    VariableSlot& slot = screen.slots[i];
-    uint8_t area = in.At(at + kAreaBytesAt + i);
-    if (owner == MessageOwner::kSmsOutput) {
-      slot.kind = in.At(at + kSmsKindsAt + i);
+    VariableSlot& slot = message.screen.slots[i];
+    uint8_t area = codes.areas[i];
+    if (kinds) {
+      slot.kind = kinds[i];
     } else {
       slot.kind = area == kDateTimeArea ? kDateTimeVariable : area == 0xFF ? kNoVariable : area;
     }
-    slot.column = static_cast<uint8_t>(in.At(at + kPlacesAt + 2 * i) / scale);
-    slot.width = static_cast<uint8_t>(in.At(at + kPlacesAt + 2 * i + 1) / scale);
+    slot.column = static_cast<uint8_t>(codes.places[2 * i] / scale);
+    slot.width = static_cast<uint8_t>(codes.places[2 * i + 1] / scale);
     if (slot.kind == kDateTimeVariable) {
       slot.free_marker = owner == MessageOwner::kSmsOutput ? 0 : 1;
       continue;
@@ -221,7 +241,7 @@ void ReadParamsMessage(const RecordReader& in, size_t at, MessageContent& messag
     slot.free_marker = kFreeSlot;
     slot.decimals = 0;
     if (area < 1 || area > 254) continue;
-    uint16_t address = in.U16BE(at + kAddressesAt + 2 * i);
+    uint16_t address = codes.addresses[i];
     if (IsBitArea(area)) {
       slot.index = address;
       slot.free_marker = 0;

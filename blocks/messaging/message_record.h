@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstddef>
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -44,10 +45,23 @@ void PutNumberSlot(RecordWriter& out, std::string_view number, size_t width, con
 void PutTextMessage(RecordWriter& out, const MessageContent& message);
 void PutParamsMessage(RecordWriter& out, const MessageContent& message, MessageOwner owner);
 
-// Read the message that starts at `at` (its length byte) into `message`,
-// by the message's format.
-void ReadTextMessage(const RecordReader& in, size_t at, MessageContent& message);
-void ReadParamsMessage(const RecordReader& in, size_t at, MessageContent& message,
-                       MessageOwner owner);
+// What a Params Message says of its variables besides the screen.
+struct VariableCodes {
+  std::array<uint8_t, kVariableSlots> areas{};
+  std::array<uint16_t, kVariableSlots> addresses{};
+  std::array<uint8_t, 2 * kVariableSlots> places{};  // column and width of each, scaled
+};
+
+// Read the message at the cursor into `message`, by the message's format: a
+// Text Message whole, a Params Message's screen (its variables' codes are
+// returned, to be applied once their kinds are known).
+void ReadTextMessage(RecordReader& in, MessageContent& message);
+VariableCodes ReadParamsMessage(RecordReader& in, MessageContent& message);
+
+// Sets the variable slots from their codes. The SMS Output record repeats
+// the variables' kinds behind the message (`kinds`); an e-mail's come from
+// the area bytes (`kinds` null).
+void ApplyVariableCodes(const VariableCodes& codes, const uint8_t* kinds, MessageContent& message,
+                        MessageOwner owner);
 
 }  // namespace ostrevan

@@ -19,11 +19,6 @@ constexpr uint8_t kReceiveCommand = 9;
 constexpr uint8_t kVbArea = 0xA0;
 constexpr uint8_t kOrdinalMask = 0x1F;
 
-constexpr size_t kModeAt = 12;
-constexpr size_t kVbStartAt = 14;
-constexpr size_t kVbMaxCountAt = 16;
-constexpr size_t kReceiversAt = 18;
-
 // Receiver k runs from its key to the next one, or to the end of the text.
 constexpr std::string_view kReceiverKeys[] = {",B:", ",C:", ",D:", ",E:", ",F:", ",G:"};
 
@@ -54,24 +49,11 @@ std::string SmsInputText(const SmsInputParams& params) {
   return text.str();
 }
 
-int CSmsMessageInputEntity::SetDefault(char* param) {
-  return WriteParamText(param, SmsInputText(SmsInputParams{}), kParamLength);
-}
+bool SmsInputCodec::Edit(Params& params) { return editor::EditInActiveView(params, EditSmsInput); }
 
-int CSmsMessageInputEntity::Edit(char* param) {
-  editor::EditorView* view = editor::ActiveView();
-  if (!param || !view) return 0;
-  auto params = ParseSmsInputText(ReadParamText(param));
-  if (!EditSmsInput(params, *view)) return 0;
-  return WriteParamText(param, SmsInputText(params), kParamLength);
-}
-
-int CSmsMessageInputEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
-  SmsInputParams params = ParseSmsInputText(ReadParamText(param));
-  if (!AdmitInstance()) return -2;
-  const auto ordinal = static_cast<uint8_t>(type_ordinal() & kOrdinalMask);
-  RecordWriter out = MakeWriter(record, kCodeLength);
-  PutRecordHead(out, kHead, instance_index());
+void SmsInputCodec::Write(RecordWriter& out, const Params& params, const BlockPlace& place) {
+  const auto ordinal = static_cast<uint8_t>(place.type_ordinal & kOrdinalMask);
+  PutRecordHead(out, kHead, place.instance_index);
   out.PutU8(ordinal, "n-th SMS Input (low 5 bits)");
   out.PutU8(kReceiveCommand, "command (9 receive)");
   out.PutU8(ordinal, "n-th SMS Input (low 5 bits)");
@@ -85,19 +67,23 @@ int CSmsMessageInputEntity::Code(const char* param, uint8_t* record, uint32_t* l
   }
   PutReservedRun(out);
   PutPinArea(out, kHead);
-  return FinishCode(out, len);
 }
 
-int CSmsMessageInputEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
-  SmsInputParams params = ParseSmsInputText(ReadParamText(param));
-  RecordReader in(record, len);
-  params.telephone_identification = (in.At(kModeAt) & 0x01) != 0;
-  params.vb_start = in.U16BE(kVbStartAt);
-  params.vb_max_count = in.U16BE(kVbMaxCountAt);
+void SmsInputCodec::Read(RecordReader& in, Params& params) {
+  ReadRecordHead(in, kHead);
+  in.GetU8("n-th SMS Input (low 5 bits)");
+  in.GetU8("command (9 receive)");
+  in.GetU8("n-th SMS Input (low 5 bits)");
+  params.telephone_identification = (in.GetU8("mode (+1 telephone ident.)") & 0x01) != 0;
+  in.GetU8("message to VB (0xA0)");
+  params.vb_start = in.GetU16BE("VB start");
+  params.vb_max_count = in.GetU16BE("VB max count");
   for (size_t k = 0; k < params.receivers.size(); ++k) {
-    params.receivers[k] = in.TextSkipping0And255(kReceiversAt + k * kNumberSlot, kNumberSlot);
+    params.receivers[k] = in.GetTextSkipping0And255(
+        kNumberSlot, FieldName("telephone ", static_cast<int>(k + 1)));
   }
-  return WriteParamText(param, SmsInputText(params), kParamLength);
+  SkipReservedRun(in);
+  SkipPinArea(in, kHead);
 }
 
 }  // namespace ostrevan

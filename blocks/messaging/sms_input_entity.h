@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/entity.h"
+#include "core/codec_entity.h"
 
 namespace ostrevan {
 
@@ -21,12 +21,16 @@ struct SmsInputParams {
 SmsInputParams ParseSmsInputText(std::string_view text);
 std::string SmsInputText(const SmsInputParams& params);
 
-class CSmsMessageInputEntity : public CBlockEntity<8, 255, 155> {
- public:
-  int SetDefault(char* param) override;
-  int Edit(char* param) override;
-  int Code(const char* param, uint8_t* record, uint32_t* len) override;
-  int Decode(char* param, const uint8_t* record, uint32_t len) override;
+struct SmsInputCodec {
+  using Params = SmsInputParams;
+  static Params Defaults() { return {}; }
+  static Params Parse(std::string_view text) { return ParseSmsInputText(text); }
+  static std::string Text(const Params& params) { return SmsInputText(params); }
+  static bool Edit(Params& params);
+  static void Write(RecordWriter& out, const Params& params, const BlockPlace& place);
+  static void Read(RecordReader& in, Params& params);
 };
+
+class CSmsMessageInputEntity : public CCodecEntity<SmsInputCodec, 8, 255, 155> {};
 
 }  // namespace ostrevan

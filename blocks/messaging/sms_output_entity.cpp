@@ -21,15 +21,6 @@ constexpr uint8_t kSendCommand = 2;
 constexpr uint8_t kDialCommand = 5;
 constexpr uint8_t kVbArea = 0xA0;
 
-// Where the message part starts, and its pieces.
-constexpr size_t kPartAt = 24;
-constexpr size_t kModeAt = kPartAt + 2;
-constexpr size_t kWaitingAt = kPartAt + 4;
-constexpr size_t kLoopsAt = kPartAt + 5;
-constexpr size_t kSourceAt = kPartAt + 6;
-constexpr size_t kReceiversAt = kPartAt + 16;
-constexpr size_t kMessageAt = kReceiversAt + kSmsReceivers * kNumberSlot;
-
 // Receivers 1..5 stand between these keys.
 constexpr std::string_view kReceiverKeys[] = {",B:", ",C:", ",D:", ",E:", ",F:", ",G:"};
 
@@ -89,25 +80,12 @@ std::string SmsOutputText(const SmsOutputParams& params) {
   return text.str();
 }
 
-int CSmsMessageOutputEntity::SetDefault(char* param) {
-  return WriteParamText(param, SmsOutputText(SmsOutputParams{}), kParamLength);
-}
+bool SmsOutputCodec::Edit(Params& params) { return editor::EditInActiveView(params, EditSmsOutput); }
 
-int CSmsMessageOutputEntity::Edit(char* param) {
-  editor::EditorView* view = editor::ActiveView();
-  if (!param || !view) return 0;
-  auto params = ParseSmsOutputText(ReadParamText(param));
-  if (!EditSmsOutput(params, *view)) return 0;
-  return WriteParamText(param, SmsOutputText(params), kParamLength);
-}
-
-int CSmsMessageOutputEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
-  SmsOutputParams params = ParseSmsOutputText(ReadParamText(param));
+void SmsOutputCodec::Write(RecordWriter& out, const Params& params, const BlockPlace& place) {
   const MessageContent& message = params.message;
-  if (!AdmitInstance()) return -2;
-  const auto ordinal = static_cast<uint8_t>(type_ordinal());
-  RecordWriter out = MakeWriter(record, kCodeLength);
-  PutRecordHead(out, kHead, instance_index());
+  const auto ordinal = static_cast<uint8_t>(place.type_ordinal);
+  PutRecordHead(out, kHead, place.instance_index);
   out.PutU8(ordinal, "n-th SMS Output block");
   out.PutU8(0, "spare");
   PutReservedRun(out);
@@ -129,7 +107,7 @@ int CSmsMessageOutputEntity::Code(const char* param, uint8_t* record, uint32_t* 
     PutNumberSlot(out, params.receivers[k], kNumberSlot,
                   FieldName("receiver ", static_cast<int>(k + 1)));
   }
-  if (ladder) return FinishCode(out, len);
+  if (ladder) return;
 
   if (message.text_message) {
     PutTextMessage(out, message);
@@ -141,37 +119,52 @@ int CSmsMessageOutputEntity::Code(const char* param, uint8_t* record, uint32_t* 
       out.PutU8(message.screen.slots[i].kind, FieldName("variable ", i + 1, " kind"));
     }
   }
-  return FinishCode(out, len);
 }
 
-int CSmsMessageOutputEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
-  SmsOutputParams params = ParseSmsOutputText(ReadParamText(param));
+void SmsOutputCodec::Read(RecordReader& in, Params& params) {
   MessageContent& message = params.message;
-  RecordReader in(record, len);
-  params.dial = in.At(kPartAt) == kDialCommand;
-  uint8_t mode = in.At(kModeAt);
+  ReadRecordHead(in, kHead);
+  in.GetU8("n-th SMS Output block");
+  in.GetU8("spare");
+  SkipReservedRun(in);
+  SkipPinArea(in, kHead);
+
+  params.dial = in.GetU8("command (2 send, 5 dial)") == kDialCommand;
+  in.GetU8("n-th SMS Output block");
+  uint8_t mode = in.GetU8("mode (confirm/params/format)");
   params.confirmation = (mode & 0x01) != 0;
   message.format = static_cast<uint8_t>(mode >> 2 & 0x03);
   message.text_message = (mode & 0x02) == 0;
-  params.waiting_seconds = in.At(kWaitingAt);
-  params.loops = in.At(kLoopsAt);
-  message.fbd_style = in.At(kSourceAt) != kVbArea;
+  in.GetU8("row width");
+  params.waiting_seconds = in.GetU8("waiting for confirmation (s)");
+  params.loops = in.GetU8("repetitions");
+  message.fbd_style = in.GetU8("message from VB (0xA0)") != kVbArea;
+  uint16_t vb_start = in.GetU16BE("VB start");
+  uint16_t vb_max_count = in.GetU16BE("VB max count");
   if (!message.fbd_style) {
-    message.vb_start = in.U16BE(kSourceAt + 1);
-    message.vb_max_count = in.U16BE(kSourceAt + 3);
+    message.vb_start = vb_start;
+    message.vb_max_count = vb_max_count;
   }
+  in.Skip(5, "spare");
   for (size_t k = 0; k < kSmsReceivers; ++k) {
-    params.receivers[k] = in.TextSkipping0And255(kReceiversAt + k * kNumberSlot, kNumberSlot);
+    params.receivers[k] = in.GetTextSkipping0And255(
+        kNumberSlot, FieldName("receiver ", static_cast<int>(k + 1)));
   }
   message.text.clear();
-  if (message.fbd_style) {
-    if (message.text_message) {
-      ReadTextMessage(in, kMessageAt, message);
-    } else {
-      ReadParamsMessage(in, kMessageAt, message, MessageOwner::kSmsOutput);
+  if (!message.fbd_style) return;
+
+  if (message.text_message) {
+    ReadTextMessage(in, message);
+    in.Skip(2, "end of message");
+  } else {
+    VariableCodes codes = ReadParamsMessage(in, message);
+    in.Skip(2, "end of message");
+    uint8_t kinds[kVariableSlots];
+    for (int i = 0; i < kVariableSlots; ++i) {
+      kinds[i] = in.GetU8(FieldName("variable ", i + 1, " kind"));
     }
+    ApplyVariableCodes(codes, kinds, message, MessageOwner::kSmsOutput);
   }
-  return WriteParamText(param, SmsOutputText(params), kParamLength);
 }
 
 }  // namespace ostrevan

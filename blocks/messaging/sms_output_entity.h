@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "blocks/messaging/message_content.h"
-#include "core/entity.h"
+#include "core/codec_entity.h"
 
 namespace ostrevan {
 
@@ -27,12 +27,16 @@ struct SmsOutputParams {
 SmsOutputParams ParseSmsOutputText(std::string_view text);
 std::string SmsOutputText(const SmsOutputParams& params);
 
-class CSmsMessageOutputEntity : public CBlockEntity<9, 512, 512> {
- public:
-  int SetDefault(char* param) override;
-  int Edit(char* param) override;
-  int Code(const char* param, uint8_t* record, uint32_t* len) override;
-  int Decode(char* param, const uint8_t* record, uint32_t len) override;
+struct SmsOutputCodec {
+  using Params = SmsOutputParams;
+  static Params Defaults() { return {}; }
+  static Params Parse(std::string_view text) { return ParseSmsOutputText(text); }
+  static std::string Text(const Params& params) { return SmsOutputText(params); }
+  static bool Edit(Params& params);
+  static void Write(RecordWriter& out, const Params& params, const BlockPlace& place);
+  static void Read(RecordReader& in, Params& params);
 };
+
+class CSmsMessageOutputEntity : public CCodecEntity<SmsOutputCodec, 9, 512, 512> {};
 
 }  // namespace ostrevan

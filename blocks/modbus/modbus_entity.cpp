@@ -37,25 +37,30 @@ void PutLink(RecordWriter& out, const ModbusParams& params) {
   }
 }
 
+void ReadLink(RecordReader& in, ModbusParams& params) {
+  if (IsNetworkPort(static_cast<int32_t>(params.port))) {
+    if (params.server) {
+      params.target_port = in.GetU16BE("target port");
+    } else {
+      params.remote_index = in.GetU8("remote index");
+      in.GetU8("remote index pad");
+    }
+    in.GetBytes(params.target_ip.data(), 4, "target IP");
+  } else {
+    params.baud_rate = in.GetU16BE("baud rate");
+    params.data_bits = in.GetU8("data bits");
+    params.stop_bits = in.GetU8("stop bits code");
+    params.parity = in.GetU8("parity code");
+    in.Skip(1, "unused");
+  }
+}
+
 }  // namespace
 
-int CModbusEntity::SetDefault(char* param) {
-  return WriteParamText(param, ModbusText(ModbusParams{}), kParamLength);
-}
+bool ModbusCodec::Edit(Params& params) { return editor::EditInActiveView(params, EditModbus); }
 
-int CModbusEntity::Edit(char* param) {
-  editor::EditorView* view = editor::ActiveView();
-  if (!param || !view) return 0;
-  ModbusParams params = ParseModbusText(ReadParamText(param));
-  if (!EditModbus(params, *view)) return 0;
-  return WriteParamText(param, ModbusText(params), kParamLength);
-}
-
-int CModbusEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
-  ModbusParams params = ParseModbusText(ReadParamText(param));
-  if (!AdmitInstance()) return -2;
-  RecordWriter out = MakeWriter(record, kCodeLength);
-  PutRecordHead(out, kHead, instance_index());
+void ModbusCodec::Write(RecordWriter& out, const Params& params, const BlockPlace& place) {
+  PutRecordHead(out, kHead, place.instance_index);
   out.PutU8(static_cast<uint8_t>(params.port), "port");
   out.PutU8(LinkFlags(params), "link flags");
   PutLink(out, params);
@@ -74,39 +79,29 @@ int CModbusEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
   out.PutU8(order_and_index, "order and data index high");
   PutReservedRun(out);
   PutPinArea(out, kHead);
-  return FinishCode(out, len);
 }
 
-int CModbusEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
-  ModbusParams params = ParseModbusText(ReadParamText(param));
-  // Bytes past the host's length read as 0, never from beyond its buffer.
-  RecordReader in(record, len);
-  params.port = in.At(11);
-  params.tcp = (in.At(12) & 0x02) == 0;
-  params.server = (in.At(12) & 0x04) == 0;
-  if (IsNetworkPort(static_cast<int32_t>(params.port))) {
-    if (params.server) {
-      params.target_port = in.U16BE(13);
-    } else {
-      params.remote_index = in.At(13);
-    }
-    for (size_t i = 0; i < 4; ++i) params.target_ip[i] = in.At(15 + i);
-  } else {
-    params.baud_rate = in.U16BE(13);
-    params.data_bits = in.At(15);
-    params.stop_bits = in.At(16);
-    params.parity = in.At(17);
-  }
-  params.timeout = in.At(23);
-  params.slave_address = in.At(24);
-  params.protocol = in.At(25);
-  params.function_code = in.At(26);
-  params.slave_register = in.U16BE(27);
-  params.count = in.At(29);
-  params.data_area = in.At(30);
-  params.data_index = static_cast<uint32_t>(in.At(32) >> 2) << 8 | in.At(31);
-  params.high_low = (in.At(32) & 0x03) == 0;
-  return WriteParamText(param, ModbusText(params), kParamLength);
+void ModbusCodec::Read(RecordReader& in, Params& params) {
+  ReadRecordHead(in, kHead);
+  params.port = in.GetU8("port");
+  uint8_t flags = in.GetU8("link flags");
+  params.tcp = (flags & 0x02) == 0;
+  params.server = (flags & 0x04) == 0;
+  ReadLink(in, params);
+  in.Skip(4, "reserved");
+  params.timeout = in.GetU8("timeout");
+  params.slave_address = in.GetU8("slave address");
+  params.protocol = in.GetU8("protocol");
+  params.function_code = in.GetU8("function code");
+  params.slave_register = in.GetU16BE("slave register");
+  params.count = in.GetU8("count");
+  params.data_area = in.GetU8("data area");
+  uint8_t index_low = in.GetU8("data index low");
+  uint8_t order_and_index = in.GetU8("order and data index high");
+  params.data_index = static_cast<uint32_t>(order_and_index >> 2) << 8 | index_low;
+  params.high_low = (order_and_index & 0x03) == 0;
+  SkipReservedRun(in);
+  SkipPinArea(in, kHead);
 }
 
 }  // namespace ostrevan

@@ -61,14 +61,18 @@ void PutCertificateSection(RecordWriter& out, bool tls, const CertificateTexts& 
   }
 }
 
-CertificateTexts ReadCertificateSection(const RecordReader& in, size_t offset) {
-  CertificateTexts contents;
-  size_t at = offset + 2 * kCertificateFiles + 2;
+CertificateTexts ReadCertificateSection(RecordReader& in) {
+  std::array<size_t, kCertificateFiles> lengths{};
   for (size_t k = 0; k < kCertificateFiles; ++k) {
-    size_t length = in.U16BE(offset + 2 * k);
-    if (length > kMaxCertificateBytes) length = 0;
-    for (size_t i = 0; i < length; ++i) contents[k].push_back(static_cast<char>(in.At(at + i)));
-    at += length;
+    lengths[k] = in.GetU16BE(std::string(kFieldNames[k]) + " length");
+    if (lengths[k] > kMaxCertificateBytes) lengths[k] = 0;
+  }
+  in.Skip(2, "reserved");
+  CertificateTexts contents;
+  for (size_t k = 0; k < kCertificateFiles; ++k) {
+    if (lengths[k] == 0) continue;
+    contents[k].resize(lengths[k]);
+    in.GetBytes(contents[k].data(), lengths[k], std::string(kFieldNames[k]) + " content");
   }
   return contents;
 }

@@ -33,7 +33,7 @@ void PutCertificateSection(RecordWriter& out, bool tls, const CertificateTexts& 
 
 // The three contents of a section at `offset`; a length above the limit
 // counts as 0, and bytes past the end of the record read as 0.
-CertificateTexts ReadCertificateSection(const RecordReader& in, size_t offset);
+CertificateTexts ReadCertificateSection(RecordReader& in);
 
 // Writes content number `number` (0 CA, 1 certificate, 2 key) as 1.pem,
 // 2.crt or 3.key into a directory named after the local time below the

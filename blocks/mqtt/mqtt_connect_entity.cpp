@@ -16,15 +16,6 @@ using namespace mqtt;
 
 constexpr RecordHead kHead{0x8B, 1, 2, 0x01};
 
-// Offsets of the record that Decode reads back.
-constexpr size_t kLinkAt = 11;
-constexpr size_t kFlagsAt = 12;
-constexpr size_t kPortAt = 13;
-constexpr size_t kBrokerIpAt = 15;
-constexpr size_t kTimeoutAt = 21;
-constexpr size_t kPingAt = 22;
-constexpr size_t kStringsAt = 34;
-
 // Bits of the connection flags byte.
 constexpr int kByIpBit = 0;
 constexpr int kAlwaysSetBit = 2;
@@ -142,31 +133,40 @@ int CMqttConnectEntity::Code(const char* param, uint8_t* record, uint32_t* len) 
 
 int CMqttConnectEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
   MqttConnectParams params = ParseMqttConnectText(ReadParamText(param));
-  RecordReader in(record, len);
-
-  params.network = NetworkOfLinkByte(in.At(kLinkAt));
-  uint8_t flags = in.At(kFlagsAt);
+  RecordReader in = MakeReader(record, len);
+  ReadRecordHead(in, kHead);
+  params.network = NetworkOfLinkByte(in.GetU8("network (11 Ethernet, 32 4G)"));
+  uint8_t flags = in.GetU8("flags: by IP/TLS/clean");
   params.by_domain_name = !Bit(flags, kByIpBit);
   params.tls = Bit(flags, kTlsBit);
   params.clean_session = Bit(flags, kCleanSessionBit);
-  params.port = in.U16BE(kPortAt);
-  for (size_t i = 0; i < params.broker_ip.size(); ++i)
-    params.broker_ip[i] = params.by_domain_name ? 0 : in.At(kBrokerIpAt + i);
-  params.connection_timeout = in.At(kTimeoutAt);
-  params.ping_interval = in.At(kPingAt);
+  params.port = in.GetU16BE("broker port");
+  if (params.by_domain_name) {
+    in.Skip(4, "broker IP (by domain name)");
+    params.broker_ip = {0, 0, 0, 0};
+  } else {
+    in.GetBytes(params.broker_ip.data(), params.broker_ip.size(), "broker IP address");
+  }
+  in.Skip(2, "reserved");
+  params.connection_timeout = in.GetU8("connection timeout (s)");
+  params.ping_interval = in.GetU8("PING interval (s)");
+  SkipReservedRun(in);
+  SkipPinArea(in, kHead);
 
-  ReadStrings strings = ReadStringSection(in, kStringsAt, params.by_domain_name ? 4 : 3);
-  params.client_id = std::move(strings.strings[0]);
-  params.user_name = std::move(strings.strings[1]);
-  params.password = std::move(strings.strings[2]);
-  params.domain_name = params.by_domain_name ? std::move(strings.strings[3]) : std::string();
+  std::array<std::string, kStringSlots> strings =
+      params.by_domain_name
+          ? ReadStringSection(in, {"client ID", "user name", "password", "broker domain name"})
+          : ReadStringSection(in, {"client ID", "user name", "password"});
+  params.client_id = std::move(strings[0]);
+  params.user_name = std::move(strings[1]);
+  params.password = std::move(strings[2]);
+  params.domain_name = params.by_domain_name ? std::move(strings[3]) : std::string();
 
+  // Without TLS the section is there, but what it holds is not used.
+  CertificateTexts contents = ReadCertificateSection(in);
   params.certificate_paths = CertificateTexts{};
-  if (params.tls) {
-    CertificateTexts contents = ReadCertificateSection(in, strings.end);
-    for (size_t k = 0; k < kCertificateFiles; ++k) {
-      if (!contents[k].empty()) params.certificate_paths[k] = WriteCertificateFile(contents[k], k);
-    }
+  for (size_t k = 0; params.tls && k < kCertificateFiles; ++k) {
+    if (!contents[k].empty()) params.certificate_paths[k] = WriteCertificateFile(contents[k], k);
   }
   return WriteParamText(param, MqttConnectText(params), kParamLength);
 }

@@ -18,17 +18,6 @@ using namespace mqtt;
 
 constexpr RecordHead kHead{0x84, 2, 2, 0x03};
 
-// Offsets of the record that Decode reads back.
-constexpr size_t kCharCountAt = 13;
-constexpr size_t kFlagsAt = 14;
-constexpr size_t kLinkAt = 15;
-constexpr size_t kAzureAt = 23;
-constexpr size_t kTimeoutAt = 24;
-constexpr size_t kPingAt = 25;
-constexpr size_t kIntervalAt = 26;
-constexpr size_t kBufferStartAt = 28;
-constexpr size_t kStringsAt = 42;
-
 // Subscribe flags: always 0x05, then the options.
 constexpr uint8_t kFlagsBase = 0x05;
 constexpr int kQos1Bit = 3;
@@ -125,29 +114,35 @@ int CMqttReadEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
 
 int CMqttReadEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
   MqttSubscribeParams params = ParseMqttSubscribeText(ReadParamText(param));
-  RecordReader in(record, len);
-
-  uint8_t char_count = in.At(kCharCountAt);
+  RecordReader in = MakeReader(record, len);
+  ReadRecordHead(in, kHead);
+  uint8_t char_count = in.GetU8("chars to receive (0: any)");
   params.fixed_length = char_count != 0;
   params.char_count = char_count;
-  uint8_t flags = in.At(kFlagsAt);
+  uint8_t flags = in.GetU8("flags: QoS 1/TLS");
   params.qos1 = Bit(flags, kQos1Bit);
   params.tls = Bit(flags, kTlsBit);
-  uint8_t link = in.At(kLinkAt);
+  uint8_t link = in.GetU8("network (32 4G)");
   params.network = link != 0;
   // Without TLS the byte behind the flags also names the remote.
   if (!params.tls) params.remote_index = link;
-  params.azure_c2d = (in.At(kAzureAt) & 0x0F) != 0;
-  params.connection_timeout = std::max<int>(in.At(kTimeoutAt), kSmallestSessionSeconds);
-  params.ping_interval = std::max<int>(in.At(kPingAt), kSmallestSessionSeconds);
-  params.interval = in.At(kIntervalAt);
-  params.buffer_start = in.U16BE(kBufferStartAt);
+  in.Skip(7, "reserved");
+  params.azure_c2d = (in.GetU8("Azure C2D") & 0x0F) != 0;
+  params.connection_timeout =
+      std::max<int>(in.GetU8("connection timeout (s)"), kSmallestSessionSeconds);
+  params.ping_interval = std::max<int>(in.GetU8("PING interval (s)"), kSmallestSessionSeconds);
+  params.interval = in.GetU8("subscribe interval (s)");
+  in.GetU8("receive buffer area (VB)");
+  params.buffer_start = in.GetU16BE("receive buffer start byte");
+  SkipReservedRun(in);
+  SkipPinArea(in, kHead);
 
-  ReadStrings strings = ReadStringSection(in, kStringsAt, 4);
-  params.client_id = std::move(strings.strings[0]);
-  params.user_name = std::move(strings.strings[1]);
-  params.password = std::move(strings.strings[2]);
-  params.topic = std::move(strings.strings[3]);
+  std::array<std::string, kStringSlots> strings =
+      ReadStringSection(in, {"client ID", "user name", "password", "topic"});
+  params.client_id = std::move(strings[0]);
+  params.user_name = std::move(strings[1]);
+  params.password = std::move(strings[2]);
+  params.topic = std::move(strings[3]);
   return WriteParamText(param, MqttSubscribeText(params), kParamLength);
 }
 

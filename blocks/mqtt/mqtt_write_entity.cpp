@@ -18,17 +18,6 @@ using namespace mqtt;
 
 constexpr RecordHead kHead{0x83, 2, 2, 0x02};
 
-// Offsets of the record that Decode reads back.
-constexpr size_t kLinkAt = 13;
-constexpr size_t kFlagsAt = 14;
-constexpr size_t kRemoteAt = 15;
-constexpr size_t kTimeoutAt = 24;
-constexpr size_t kPingAt = 25;
-constexpr size_t kIntervalAt = 26;
-constexpr size_t kItemsAt = 27;
-constexpr size_t kItemBytes = 19;
-constexpr size_t kStringsAt = 267;
-
 // Publish flags: always 0x05, then the options.
 constexpr uint8_t kFlagsBase = 0x05;
 constexpr int kQos1Bit = 3;
@@ -104,17 +93,15 @@ void PutItem(RecordWriter& out, const PublishItem& item, size_t slot) {
   const bool used = item.count > 0;
   out.PutU8(0, FieldName("item ", number, " (unused)"));
   out.PutU8(used ? LowByte(item.area) : 0, FieldName("item ", number, " area code"));
-  if (!used) {
-    out.PutU16BE(kNoOperand, FieldName("item ", number, " operand (none)"));
-  } else if (NamesByteAndBit(item.area)) {
-    bool valid = item.index >= 0 && item.bit >= 0;
-    out.PutU16BE(
-        valid ? static_cast<uint16_t>(LowByte(item.index) << 8 | LowByte(item.bit)) : kNoOperand,
-        FieldName("item ", number, " operand byte and bit"));
-  } else {
-    out.PutU16BE(item.index >= 0 ? static_cast<uint16_t>(item.index) : kNoOperand,
-                 FieldName("item ", number, " operand index"));
+  // Inputs and outputs: byte, then bit; other areas: the index.
+  uint16_t operand = kNoOperand;
+  if (used && NamesByteAndBit(item.area)) {
+    if (item.index >= 0 && item.bit >= 0)
+      operand = static_cast<uint16_t>(LowByte(item.index) << 8 | LowByte(item.bit));
+  } else if (used && item.index >= 0) {
+    operand = static_cast<uint16_t>(item.index);
   }
+  out.PutU16BE(operand, FieldName("item ", number, " operand"));
   out.PutU8(0, FieldName("item ", number, " (unused)"));
   out.PutU8(item.count >= 1 && item.count <= kMaxCount ? LowByte(item.count) : 0,
             FieldName("item ", number, " count"));
@@ -123,29 +110,34 @@ void PutItem(RecordWriter& out, const PublishItem& item, size_t slot) {
   out.PutFixedText(item.description, kDescriptionBytes, FieldName("item ", number, " description"));
 }
 
-PublishItem ReadItem(const RecordReader& in, size_t at) {
+PublishItem ReadItem(RecordReader& in, size_t slot) {
+  const int number = static_cast<int>(slot);
   PublishItem item;
-  item.length = in.At(at) >> 4;
-  item.area = in.At(at + 1);
-  const bool no_operand = in.At(at + 2) == 0xFF && in.At(at + 3) == 0xFF;
-  if (no_operand) {
+  item.length = in.GetU8(FieldName("item ", number, " (unused)")) >> 4;
+  item.area = in.GetU8(FieldName("item ", number, " area code"));
+  const uint16_t operand = in.GetU16BE(FieldName("item ", number, " operand"));
+  if (operand == kNoOperand) {
     item.index = 0;
   } else if (NamesByteAndBit(item.area)) {
-    item.index = in.At(at + 2);
-    if (in.At(at + 3) <= kMaxBitField) item.bit = in.At(at + 3);
+    item.index = operand >> 8;
+    if ((operand & 0xFF) <= kMaxBitField) item.bit = operand & 0xFF;
   } else {
-    item.index = in.U16BE(at + 2);
+    item.index = operand;
   }
-  item.count = in.At(at + 5);
-  item.format = in.At(at + 6);
+  in.GetU8(FieldName("item ", number, " (unused)"));
+  item.count = in.GetU8(FieldName("item ", number, " count"));
+  item.format = in.GetU8(FieldName("item ", number, " data type code"));
+  std::string comment = in.GetTextOfBytes1To127(kCommentBytes, FieldName("item ", number, " comment"));
+  std::string description =
+      in.GetTextOfBytes1To127(kDescriptionBytes, FieldName("item ", number, " description"));
   if (item.count < 1 || item.count > kMaxCount) {
-    // A free slot, which the text leaves out: its texts are not read.
+    // A free slot, which the text leaves out: its texts are not kept.
     item.count = 0;
     item.area = kInputArea;
     return item;
   }
-  item.comment = in.TextOfBytes1To127(at + 7, kCommentBytes);
-  item.description = in.TextOfBytes1To127(at + 7 + kCommentBytes, kDescriptionBytes);
+  item.comment = std::move(comment);
+  item.description = std::move(description);
   return item;
 }
 
@@ -232,25 +224,30 @@ int CMqttWriteEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
 
 int CMqttWriteEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
   MqttPublishParams params = ParseMqttPublishText(ReadParamText(param));
-  RecordReader in(record, len);
-
-  params.network = NetworkOfLinkByte(in.At(kLinkAt));
-  uint8_t flags = in.At(kFlagsAt);
+  RecordReader in = MakeReader(record, len);
+  ReadRecordHead(in, kHead);
+  params.network = NetworkOfLinkByte(in.GetU8("network (11 Ethernet, 32 4G)"));
+  uint8_t flags = in.GetU8("flags: QoS 1/TLS/retained");
   params.qos1 = Bit(flags, kQos1Bit);
   params.tls = Bit(flags, kTlsBit);
   params.retained = Bit(flags, kRetainedBit);
-  if (!params.tls) params.remote_index = in.At(kRemoteAt);
-  params.connection_timeout = in.At(kTimeoutAt);
-  params.ping_interval = in.At(kPingAt);
-  params.interval = in.At(kIntervalAt);
-  for (size_t slot = 0; slot < kPublishItemsCoded; ++slot)
-    params.items[slot] = ReadItem(in, kItemsAt + slot * kItemBytes);
+  uint8_t remote = in.GetU8("remote index (without TLS)");
+  if (!params.tls) params.remote_index = remote;
+  in.Skip(8, "reserved");
+  params.connection_timeout = in.GetU8("connection timeout (s)");
+  params.ping_interval = in.GetU8("PING interval (s)");
+  params.interval = in.GetU8("publish interval (s)");
+  for (size_t slot = 1; slot <= kPublishItemsCoded; ++slot)
+    params.items[slot - 1] = ReadItem(in, slot);
+  SkipReservedRun(in);
+  SkipPinArea(in, kHead);
 
-  ReadStrings strings = ReadStringSection(in, kStringsAt, 4);
-  params.client_id = std::move(strings.strings[0]);
-  params.user_name = std::move(strings.strings[1]);
-  params.password = std::move(strings.strings[2]);
-  params.topic = std::move(strings.strings[3]);
+  std::array<std::string, kStringSlots> strings =
+      ReadStringSection(in, {"client ID", "user name", "password", "topic"});
+  params.client_id = std::move(strings[0]);
+  params.user_name = std::move(strings[1]);
+  params.password = std::move(strings[2]);
+  params.topic = std::move(strings[3]);
   return WriteParamText(param, MqttPublishText(params), kParamLength);
 }
 

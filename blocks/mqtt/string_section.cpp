@@ -45,17 +45,21 @@ void PutStringSection(RecordWriter& out, const SectionString* strings, size_t co
   }
 }
 
-ReadStrings ReadStringSection(const RecordReader& in, size_t offset, size_t count) {
-  ReadStrings read;
-  size_t at = offset + kStringSlots;
-  for (size_t i = 0; i < count && i < kStringSlots; ++i) {
-    size_t slot = in.At(offset + i);
-    size_t characters = slot > 0 ? slot - 1 : 0;
-    read.strings[i] = in.TextOfBytes1To127(at, characters);
-    at += characters + 1;
+std::array<std::string, kStringSlots> ReadStringSection(RecordReader& in,
+                                                        std::initializer_list<std::string_view> names) {
+  const std::string_view* const name = names.begin();
+  const size_t count = std::min(names.size(), kStringSlots);
+  std::array<size_t, kStringSlots> slots{};
+  for (size_t i = 0; i < kStringSlots; ++i) {
+    slots[i] = in.GetU8(i < count ? FieldName(name[i], " length")
+                                  : FieldName("length of an unused string"));
   }
-  read.end = at;
-  return read;
+  std::array<std::string, kStringSlots> strings;
+  for (size_t i = 0; i < count; ++i) {
+    size_t characters = slots[i] > 0 ? slots[i] - 1 : 0;
+    strings[i] = in.GetTerminatedText1To127(characters, name[i]);
+  }
+  return strings;
 }
 
 }  // namespace ostrevan

@@ -33,12 +33,9 @@ inline void PutStringSection(RecordWriter& out, std::initializer_list<SectionStr
   PutStringSection(out, strings.begin(), strings.size());
 }
 
-struct ReadStrings {
-  std::array<std::string, kStringSlots> strings;  // only the bytes 1 to 127 of each
-  size_t end = 0;                                 // offset just behind the last terminator
-};
-
-// Reads `count` strings of the section that starts at `offset`.
-ReadStrings ReadStringSection(const RecordReader& in, size_t offset, size_t count);
+// Reads the slot length bytes and `count` strings (only the bytes 1 to 127
+// of each), with the names the writer gives them.
+std::array<std::string, kStringSlots> ReadStringSection(RecordReader& in,
+                                                        std::initializer_list<std::string_view> names);
 
 }  // namespace ostrevan

@@ -26,33 +26,20 @@ std::string WifiText(const WifiParams& params) {
   return text;
 }
 
-int CWifiModeEntity::SetDefault(char* param) {
-  return WriteParamText(param, WifiText(WifiParams{}), kParamLength);
-}
+bool WifiCodec::Edit(Params& params) { return editor::EditInActiveView(params, EditWifi); }
 
-int CWifiModeEntity::Edit(char* param) {
-  editor::EditorView* view = editor::ActiveView();
-  if (!param || !view) return 0;
-  WifiParams params = ParseWifiText(ReadParamText(param));
-  if (!EditWifi(params, *view)) return 0;
-  return WriteParamText(param, WifiText(params), kParamLength);
-}
-
-int CWifiModeEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
-  WifiParams params = ParseWifiText(ReadParamText(param));
-  if (!AdmitInstance()) return -2;
-  RecordWriter out = MakeWriter(record, kCodeLength);
-  PutRecordHead(out, kHead, instance_index());
+void WifiCodec::Write(RecordWriter& out, const Params& params, const BlockPlace& place) {
+  PutRecordHead(out, kHead, place.instance_index);
   out.PutU8(params.mode, "WiFi mode");
   PutPinArea(out, kHead);
   PutReservedRun(out);
-  return FinishCode(out, len);
 }
 
-int CWifiModeEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
-  WifiParams params = ParseWifiText(ReadParamText(param));
-  params.mode = RecordReader(record, len).At(9);
-  return WriteParamText(param, WifiText(params), kParamLength);
+void WifiCodec::Read(RecordReader& in, Params& params) {
+  ReadRecordHead(in, kHead);
+  params.mode = in.GetU8("WiFi mode");
+  SkipPinArea(in, kHead);
+  SkipReservedRun(in);
 }
 
 }  // namespace ostrevan

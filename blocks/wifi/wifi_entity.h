@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/entity.h"
+#include "core/codec_entity.h"
 
 namespace ostrevan {
 
@@ -15,12 +15,16 @@ struct WifiParams {
 WifiParams ParseWifiText(std::string_view text);
 std::string WifiText(const WifiParams& params);
 
-class CWifiModeEntity : public CBlockEntity<11, 5, 20> {
- public:
-  int SetDefault(char* param) override;
-  int Edit(char* param) override;
-  int Code(const char* param, uint8_t* record, uint32_t* len) override;
-  int Decode(char* param, const uint8_t* record, uint32_t len) override;
+struct WifiCodec {
+  using Params = WifiParams;
+  static Params Defaults() { return {}; }
+  static Params Parse(std::string_view text) { return ParseWifiText(text); }
+  static std::string Text(const Params& params) { return WifiText(params); }
+  static bool Edit(Params& params);
+  static void Write(RecordWriter& out, const Params& params, const BlockPlace& place);
+  static void Read(RecordReader& in, Params& params);
 };
+
+class CWifiModeEntity : public CCodecEntity<WifiCodec, 11, 5, 20> {};
 
 }  // namespace ostrevan

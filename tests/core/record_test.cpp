@@ -113,20 +113,28 @@ TEST(RecordWriter, TellsTheSinkAboutNamedFieldsOnly) {
 TEST(RecordReader, ReadsZeroPastItsLengthAndSkipsBytesInTexts) {
   const std::vector<uint8_t> bytes = Bytes("12 34 56 78 FF 41 00 42");
   RecordReader in(bytes.data(), 4);
-  EXPECT_EQ(in.U16BE(0), 0x1234);
-  EXPECT_EQ(in.U16LE(0), 0x3412);
-  EXPECT_EQ(in.U32BE(0), 0x12345678u);
-  EXPECT_EQ(in.U16BE(3), 0x7800);  // byte 4 lies past the length
-  EXPECT_EQ(in.At(1000000), 0);
-  EXPECT_EQ(RecordReader(nullptr, 50).At(3), 0);
+  EXPECT_EQ(in.GetU16BE(), 0x1234);
+  EXPECT_EQ(in.PeekU8(), 0x56);
+  EXPECT_EQ(in.GetU16LE(), 0x7856);
+  EXPECT_EQ(in.GetU8(), 0) << "byte 4 lies past the length";
+  in.Skip(static_cast<size_t>(-1));  // a length from a hostile record
+  EXPECT_EQ(in.GetU32BE(), 0u);
+  EXPECT_EQ(RecordReader(bytes.data(), 5).GetU32BE(), 0x12345678u);
+  EXPECT_EQ(RecordReader(nullptr, 50).GetU8(), 0);
+  uint8_t copied[4] = {9, 9, 9, 9};
+  RecordReader(bytes.data() + 2, 2).GetBytes(copied, 4);
+  EXPECT_EQ(Hex(std::vector<uint8_t>(copied, copied + 4)), "56 78 00 00");
 
   const std::vector<uint8_t> text = {'a', 0x00, 0x80, 'b', 0xFF, 0x7F, 0x01, 'c', 'd'};
-  RecordReader reader(text.data(), 8);  // 'd' lies past the given length
-  EXPECT_EQ(reader.TextSkipping0And255(0, 20), std::string("a\x80" "b\x7F\x01" "c"));
-  EXPECT_EQ(reader.TextOfBytes1To127(0, 20), std::string("ab\x7F\x01" "c"));
-  EXPECT_EQ(reader.TextOfBytes1To127(3, 2), "b");
-  EXPECT_EQ(reader.TextOfBytes1To127(8, 4), "");
-  EXPECT_EQ(RecordReader(nullptr, 5).TextOfBytes1To127(0, 5), "");
+  EXPECT_EQ(RecordReader(text.data(), 8).GetTextSkipping0And255(20),
+            std::string("a\x80" "b\x7F\x01" "c"));  // 'd' lies past the given length
+  RecordReader reader(text.data(), 8);
+  EXPECT_EQ(reader.GetTextOfBytes1To127(2), "a");
+  EXPECT_EQ(reader.GetTerminatedText1To127(1), "") << "0x80 is not looked at, 'b' is the NUL's place";
+  EXPECT_EQ(reader.GetTextOfBytes1To127(4), "\x7F\x01" "c");
+  EXPECT_EQ(reader.position(), 8u);
+  EXPECT_EQ(reader.GetTextOfBytes1To127(4), "");
+  EXPECT_EQ(RecordReader(nullptr, 5).GetTextOfBytes1To127(5), "");
 
   // Fields of every width: short ones and long ones are read alike.
   for (size_t width : {size_t{63}, size_t{64}, size_t{65}, size_t{300}}) {
@@ -136,7 +144,7 @@ TEST(RecordReader, ReadsZeroPastItsLengthAndSkipsBytesInTexts) {
       field[i] = static_cast<uint8_t>(i * 37);
       if (field[i] >= 1 && field[i] <= 127) kept.push_back(static_cast<char>(field[i]));
     }
-    EXPECT_EQ(RecordReader(field.data(), field.size()).TextOfBytes1To127(0, width + 5), kept)
+    EXPECT_EQ(RecordReader(field.data(), field.size()).GetTextOfBytes1To127(width + 5), kept)
         << width;
   }
 }

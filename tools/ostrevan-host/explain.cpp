@@ -67,16 +67,17 @@ bool SameBytes(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b, siz
 
 std::string ExplainRecord(int type, const std::string& text, const std::vector<uint8_t>& given,
                           const std::vector<uint8_t>& coded) {
+  // The names and places of the fields are those the block's decode walks
+  // past in the bytes given.
   CollectingSink sink;
   EntitySlot slot;
   if (CFbdEntity* entity = CreateEntity(type, slot)) {
-    uint32_t capacity = 0;
-    entity->GetCodeLength(&capacity);
-    std::vector<uint8_t> scratch(std::max<uint32_t>(capacity, 1));
-    uint32_t length = 0;
-    entity->SetInstance(0, 1, 0);
+    uint32_t param_length = 0;
+    entity->GetParamLength(&param_length);
+    std::vector<char> param(std::max<size_t>(param_length, text.size() + 1));
+    std::copy(text.begin(), text.end(), param.begin());
     entity->SetFieldSink(&sink);
-    entity->Code(text.c_str(), scratch.data(), &length);
+    entity->Decode(param.data(), given.data(), static_cast<uint32_t>(given.size()));
   }
 
   // Each line shows the bytes given and the bytes coded again from the

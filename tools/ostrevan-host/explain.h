@@ -1,5 +1,5 @@
 // A record laid out field by field, from the names and places that the
-// block's own record writer reports while it codes the text.
+// block's own record reader reports while it decodes the record.
 #pragma once
 
 #include <cstdint>
