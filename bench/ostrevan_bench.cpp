@@ -200,13 +200,26 @@ int main(int argc, char** argv) {
                                                             : std::string(full)));
     mix.push_back(works.back());
   }
-  // --fixed-calls=N [--type=T]: for profilers, one type or all of them.
+  // --fixed-calls=N [--type=T] [--variant=default|full]: for profilers, one
+  // type or all of them, one text or both. Each is listed first, tab
+  // separated: type, name, text, the sizes of the text (without its NUL)
+  // and of its record.
   if (argc >= 2 && std::strncmp(argv[1], "--fixed-calls=", 14) == 0) {
-    if (argc == 3 && std::strncmp(argv[2], "--type=", 7) == 0) {
-      const int type = std::atoi(argv[2] + 7);
+    for (int i = 2; i < argc; ++i) {
+      const bool by_type = std::strncmp(argv[i], "--type=", 7) == 0;
+      const bool by_variant = std::strncmp(argv[i], "--variant=", 10) == 0;
+      const int type = by_type ? std::atoi(argv[i] + 7) : 0;
+      const std::string variant = by_variant ? argv[i] + 10 : "";
       works.erase(std::remove_if(works.begin(), works.end(),
-                                 [type](const Workload& work) { return work.type != type; }),
+                                 [&](const Workload& work) {
+                                   return (by_type && work.type != type) ||
+                                          (by_variant && work.variant != variant);
+                                 }),
                   works.end());
+    }
+    for (const Workload& work : works) {
+      std::printf("%d\t%s\t%s\t%zu\t%u\n", work.type, ostrevan::FindBlock(work.type)->name,
+                  work.variant.c_str(), std::strlen(work.text.data()), work.record_length);
     }
     RunFixedCalls(works, std::atol(argv[1] + 14));
     return 0;

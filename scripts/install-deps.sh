@@ -7,6 +7,7 @@
 #   windows   MinGW-w64 (both word sizes), Wine with its 32-bit part, Xvfb
 #   fuzz      clang with the libFuzzer run-time
 #   valgrind  Valgrind
+#   bench     Google Benchmark (the bench preset, scripts/profile.sh, scripts/instructions.sh)
 #   coverage  gcovr (scripts/coverage.sh)
 #   pictures  ImageMagick (scripts/screenshots.sh)
 set -euo pipefail
@@ -48,6 +49,9 @@ for part in "${parts[@]}"; do
     valgrind)
       has valgrind || packages+=(valgrind)
       ;;
+    bench)
+      [ -e /usr/include/benchmark/benchmark.h ] || packages+=(libbenchmark-dev)
+      ;;
     coverage)
       has gcovr || packages+=(gcovr)
       ;;
@@ -55,7 +59,7 @@ for part in "${parts[@]}"; do
       has import || packages+=(imagemagick)
       ;;
     *)
-      echo "install-deps: unknown part '$part' (build, windows, fuzz, valgrind, coverage, pictures)" >&2
+      echo "install-deps: unknown part '$part' (build, windows, fuzz, valgrind, bench, coverage, pictures)" >&2
       exit 2
       ;;
   esac
