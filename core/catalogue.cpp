@@ -42,15 +42,27 @@ constexpr std::array<BlockEntry, kBlockTypeCount> kCatalogue = {
     Row<CWifiModeEntity>("WIFI"),
 };
 
+// The catalogue's row of each type id, or -1; every export call looks its
+// type up, so the search is done once, at compile time.
+constexpr int kLargestType = 12;
+constexpr std::array<int, kLargestType + 1> kRowOfType = [] {
+  std::array<int, kLargestType + 1> rows{};
+  for (int& row : rows) row = -1;
+  for (size_t i = 0; i < kCatalogue.size(); ++i) rows[kCatalogue[i].type] = static_cast<int>(i);
+  return rows;
+}();
+
 }  // namespace
 
 const std::array<BlockEntry, kBlockTypeCount>& BlockCatalogue() { return kCatalogue; }
 
+int CatalogueRow(int type) {
+  return type >= 0 && type <= kLargestType ? kRowOfType[type] : -1;
+}
+
 const BlockEntry* FindBlock(int type) {
-  for (const BlockEntry& entry : kCatalogue) {
-    if (entry.type == type) return &entry;
-  }
-  return nullptr;
+  int row = CatalogueRow(type);
+  return row < 0 ? nullptr : &kCatalogue[row];
 }
 
 const char* BlockTypeName(int type) {

@@ -27,6 +27,9 @@ const std::array<BlockEntry, kBlockTypeCount>& BlockCatalogue();
 // The row of a block type id, or null.
 const BlockEntry* FindBlock(int type);
 
+// Where a type id stands in the catalogue, or -1.
+int CatalogueRow(int type);
+
 // The display name of a block type id, or nullptr.
 const char* BlockTypeName(int type);
 

@@ -7,10 +7,30 @@
 
 namespace ostrevan {
 
+bool FieldName::empty() const {
+  switch (form_) {
+    case Form::kNone: return true;
+    case Form::kPlain: return *before_ == '\0';
+    case Form::kView: return view_size_ == 0;
+    case Form::kTwoParts: return *before_ == '\0' && *after_ == '\0';
+    case Form::kNumbered: return false;
+  }
+  return true;
+}
+
 std::string FieldName::Text() const {
-  std::string text(before_);
-  if (numbered_) AppendDecimal(text, number_);
-  return text.append(after_);
+  switch (form_) {
+    case Form::kNone: return {};
+    case Form::kPlain: return before_;
+    case Form::kView: return std::string(before_, view_size_);
+    case Form::kTwoParts: return std::string(before_) + after_;
+    case Form::kNumbered: {
+      std::string text(before_);
+      AppendDecimal(text, number_);
+      return text.append(after_);
+    }
+  }
+  return {};
 }
 
 void RecordWriter::Report(const FieldName& name, FieldKind kind, size_t offset, size_t width) {
@@ -21,10 +41,6 @@ void RecordWriter::PutU32BE(uint32_t value, const FieldName& name) {
   if (uint8_t* at = Reserve(4, FieldKind::kU32BE, name)) {
     for (int i = 0; i < 4; ++i) at[i] = static_cast<uint8_t>(value >> (24 - 8 * i));
   }
-}
-
-void RecordWriter::PutZeros(size_t count, const FieldName& name) {
-  if (uint8_t* at = Reserve(count, FieldKind::kBytes, name)) std::memset(at, 0, count);
 }
 
 void RecordWriter::PutBytes(const void* data, size_t count, const FieldName& name) {
@@ -55,7 +71,7 @@ void RecordReader::Report(const FieldName& name, FieldKind kind, size_t offset, 
 }
 
 uint32_t RecordReader::GetU32BE(const FieldName& name) {
-  size_t at = Take(4, FieldKind::kU32BE, name);
+  size_t at = TakeFixed(4, FieldKind::kU32BE, name);
   uint32_t value = 0;
   for (size_t i = 0; i < 4; ++i) value = value << 8 | At(at + i);
   return value;

@@ -26,23 +26,32 @@ class FieldSink {
 // A field's name for the sink: a plain text, "<before><after>" or, for the
 // fields of numbered items, "<before><number><after>"; composed only when a
 // sink listens (a record is coded far more often than it is explained).
+// Every named put and get builds one, so a plain name costs two stores; the
+// parts are NUL-terminated, except a whole name given as a view.
 class FieldName {
  public:
-  FieldName() = default;
-  FieldName(const char* text) : before_(text) {}
-  FieldName(std::string_view text) : before_(text) {}
-  FieldName(const std::string& text) : before_(text) {}
-  FieldName(std::string_view before, int number, std::string_view after = {})
-      : before_(before), after_(after), number_(number), numbered_(true) {}
-  FieldName(std::string_view before, std::string_view after) : before_(before), after_(after) {}
+  FieldName() : form_(Form::kNone) {}
+  FieldName(const char* text) : before_(text), form_(Form::kPlain) {}
+  FieldName(std::string_view text)
+      : before_(text.data()), view_size_(text.size()), form_(Form::kView) {}
+  FieldName(const std::string& text) : FieldName(std::string_view(text)) {}
+  FieldName(const char* before, const char* after)
+      : before_(before), after_(after), form_(Form::kTwoParts) {}
+  FieldName(const char* before, int number, const char* after = "")
+      : before_(before), after_(after), number_(number), form_(Form::kNumbered) {}
 
-  bool empty() const { return before_.empty() && after_.empty() && !numbered_; }
+  bool empty() const;
   std::string Text() const;
 
  private:
-  std::string_view before_, after_;
-  int number_ = 0;
-  bool numbered_ = false;
+  enum class Form : uint8_t { kNone, kPlain, kView, kTwoParts, kNumbered };
+
+  // Only the members of the form are set.
+  const char* before_;
+  const char* after_;
+  size_t view_size_;
+  int number_;
+  Form form_;
 };
 
 class RecordWriter {
@@ -71,7 +80,12 @@ class RecordWriter {
     }
   }
   void PutU32BE(uint32_t value, const FieldName& name = {});
-  void PutZeros(size_t count, const FieldName& name = {});
+  void PutZeros(size_t count, const FieldName& name = {}) {
+    if (uint8_t* at = Reserve(count, FieldKind::kBytes, name)) {
+      // Runs of a few bytes: cheaper here than through memset.
+      for (size_t i = 0; i < count; ++i) at[i] = 0;
+    }
+  }
   void PutBytes(const void* data, size_t count, const FieldName& name = {});
   // Exactly `width` bytes: the text cut to width, then zeros.
   void PutFixedText(std::string_view text, size_t width, const FieldName& name = {});
@@ -114,23 +128,24 @@ class RecordReader {
   size_t position() const { return position_; }
 
   uint8_t GetU8(const FieldName& name = {}) {
-    size_t at = Take(1, FieldKind::kU8, name);
-    return At(at);
+    size_t at = TakeFixed(1, FieldKind::kU8, name);
+    return at < length_ ? data_[at] : 0;
   }
   uint16_t GetU16LE(const FieldName& name = {}) {
-    size_t at = Take(2, FieldKind::kU16LE, name);
+    size_t at = TakeFixed(2, FieldKind::kU16LE, name);
     return static_cast<uint16_t>(At(at + 1) << 8 | At(at));
   }
   uint16_t GetU16BE(const FieldName& name = {}) {
-    size_t at = Take(2, FieldKind::kU16BE, name);
+    size_t at = TakeFixed(2, FieldKind::kU16BE, name);
     return static_cast<uint16_t>(At(at) << 8 | At(at + 1));
   }
   uint32_t GetU32BE(const FieldName& name = {});
   // The next byte, without moving past it: for records whose layout its
   // first byte decides.
   uint8_t PeekU8() const { return At(position_); }
-  // A field that is written but not read back.
+  // Fields that are written but not read back: bytes, and a fixed-width text.
   void Skip(size_t count, const FieldName& name = {}) { Take(count, FieldKind::kBytes, name); }
+  void SkipText(size_t width, const FieldName& name = {}) { Take(width, FieldKind::kText, name); }
   // Copies the next `count` bytes to `out` (zeros past the record).
   void GetBytes(void* out, size_t count, const FieldName& name = {});
   // A fixed-width text field: its bytes that are not 0 or 255, in order.
@@ -145,10 +160,18 @@ class RecordReader {
  private:
   uint8_t At(size_t offset) const { return offset < length_ ? data_[offset] : 0; }
   // Moves past `count` bytes and returns where they start; tells the sink.
+  // The cursor stops at kFar, past any record, whatever a hostile length
+  // asks to skip; fields of a few bytes cannot carry it past that.
   size_t Take(size_t count, FieldKind kind, const FieldName& name) {
     size_t at = position_;
     if (sink_) Report(name, kind, at, count);
     position_ = count > kFar - at ? kFar : at + count;
+    return at;
+  }
+  size_t TakeFixed(size_t count, FieldKind kind, const FieldName& name) {
+    size_t at = position_;
+    if (sink_) Report(name, kind, at, count);
+    position_ = at + count;
     return at;
   }
   void Report(const FieldName& name, FieldKind kind, size_t offset, size_t width);

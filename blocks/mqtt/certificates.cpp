@@ -51,20 +51,18 @@ void PutCertificateSection(RecordWriter& out, bool tls, const CertificateTexts& 
   if (!carried || total == 0) contents = CertificateTexts{};
 
   for (size_t k = 0; k < kCertificateFiles; ++k)
-    out.PutU16BE(static_cast<uint16_t>(contents[k].size()),
-                 std::string(kFieldNames[k]) + " length");
+    out.PutU16BE(static_cast<uint16_t>(contents[k].size()), FieldName(kFieldNames[k], " length"));
   out.PutZeros(2, "reserved");
   for (size_t k = 0; k < kCertificateFiles; ++k) {
     if (!contents[k].empty())
-      out.PutBytes(contents[k].data(), contents[k].size(),
-                   std::string(kFieldNames[k]) + " content");
+      out.PutBytes(contents[k].data(), contents[k].size(), FieldName(kFieldNames[k], " content"));
   }
 }
 
 CertificateTexts ReadCertificateSection(RecordReader& in) {
   std::array<size_t, kCertificateFiles> lengths{};
   for (size_t k = 0; k < kCertificateFiles; ++k) {
-    lengths[k] = in.GetU16BE(std::string(kFieldNames[k]) + " length");
+    lengths[k] = in.GetU16BE(FieldName(kFieldNames[k], " length"));
     if (lengths[k] > kMaxCertificateBytes) lengths[k] = 0;
   }
   in.Skip(2, "reserved");
@@ -72,7 +70,7 @@ CertificateTexts ReadCertificateSection(RecordReader& in) {
   for (size_t k = 0; k < kCertificateFiles; ++k) {
     if (lengths[k] == 0) continue;
     contents[k].resize(lengths[k]);
-    in.GetBytes(contents[k].data(), lengths[k], std::string(kFieldNames[k]) + " content");
+    in.GetBytes(contents[k].data(), lengths[k], FieldName(kFieldNames[k], " content"));
   }
   return contents;
 }

@@ -127,17 +127,18 @@ PublishItem ReadItem(RecordReader& in, size_t slot) {
   in.GetU8(FieldName("item ", number, " (unused)"));
   item.count = in.GetU8(FieldName("item ", number, " count"));
   item.format = in.GetU8(FieldName("item ", number, " data type code"));
-  std::string comment = in.GetTextOfBytes1To127(kCommentBytes, FieldName("item ", number, " comment"));
-  std::string description =
-      in.GetTextOfBytes1To127(kDescriptionBytes, FieldName("item ", number, " description"));
+  const FieldName comment("item ", number, " comment");
+  const FieldName description("item ", number, " description");
   if (item.count < 1 || item.count > kMaxCount) {
-    // A free slot, which the text leaves out: its texts are not kept.
+    // A free slot, which the text leaves out: its texts are not read.
+    in.SkipText(kCommentBytes, comment);
+    in.SkipText(kDescriptionBytes, description);
     item.count = 0;
     item.area = kInputArea;
     return item;
   }
-  item.comment = std::move(comment);
-  item.description = std::move(description);
+  item.comment = in.GetTextOfBytes1To127(kCommentBytes, comment);
+  item.description = in.GetTextOfBytes1To127(kDescriptionBytes, description);
   return item;
 }
 

@@ -46,8 +46,8 @@ void PutStringSection(RecordWriter& out, const SectionString* strings, size_t co
 }
 
 std::array<std::string, kStringSlots> ReadStringSection(RecordReader& in,
-                                                        std::initializer_list<std::string_view> names) {
-  const std::string_view* const name = names.begin();
+                                                        std::initializer_list<const char*> names) {
+  const char* const* const name = names.begin();
   const size_t count = std::min(names.size(), kStringSlots);
   std::array<size_t, kStringSlots> slots{};
   for (size_t i = 0; i < kStringSlots; ++i) {

@@ -23,7 +23,7 @@ constexpr int kStringBudget = 250;
 
 struct SectionString {
   std::string_view text;
-  std::string_view name;  // what the record's explanation calls it
+  const char* name;  // what the record's explanation calls it
 };
 
 // Writes the four slot length bytes and then up to four strings; the slot
@@ -36,6 +36,6 @@ inline void PutStringSection(RecordWriter& out, std::initializer_list<SectionStr
 // Reads the slot length bytes and `count` strings (only the bytes 1 to 127
 // of each), with the names the writer gives them.
 std::array<std::string, kStringSlots> ReadStringSection(RecordReader& in,
-                                                        std::initializer_list<std::string_view> names);
+                                                        std::initializer_list<const char*> names);
 
 }  // namespace ostrevan
