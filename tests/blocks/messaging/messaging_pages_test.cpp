@@ -82,41 +82,23 @@ class MessagingPages : public ::testing::Test {
 TEST_F(MessagingPages, SmsOutputOpensWithItsTabsAndTheRecordShown) {
   FakeView view;
   view.sheet_script = [](CPropertyBasic& sheet) {
-    ASSERT_EQ(sheet.page_count(), 2u);
-    EXPECT_EQ(sheet.tab_title(0), "Params");
-    EXPECT_EQ(sheet.tab_title(1), "Call");
     PageModel& out = sheet.page(0);
-    EXPECT_EQ(out.template_id(), 4601);
-    EXPECT_EQ(out.At(Out::kFormat).items, (std::vector<std::string>{"TEXT", "PDU(UCS2)"}));
     EXPECT_EQ(out.At(Out::kFormat).selection, 1);
-    EXPECT_EQ(out.At(Out::kStyle).items,
-              (std::vector<std::string>{"FBD Style", "Ladder Style"}));
-    EXPECT_EQ(out.At(Out::kStyle).selection, 0);
-    EXPECT_EQ(out.At(Out::kReceiverGroup).label, "Send status message to");
-    EXPECT_EQ(out.At(LabelId(Out::kFirstReceiver + 4)).label, "5.Receiver");
     EXPECT_EQ(out.At(Out::kFirstReceiver).items, Items({kDefaultNumber}));
     EXPECT_EQ(out.At(Out::kFirstReceiver).selection, 0);
     EXPECT_EQ(out.At(Out::kFirstReceiver + 1).selection, 1) << "the empty item";
-    EXPECT_EQ(out.At(Out::kPhonebook).kind, editor::ControlKind::kImageButton);
     PageModel* message = Child(out, Out::kMessageFrame);
     ASSERT_NE(message, nullptr);
-    EXPECT_EQ(message->template_id(), 4783);
     EXPECT_TRUE(message->At(Msg::kTextMessage).checked);
-    EXPECT_EQ(message->At(Msg::kEditor).text, "Hello");
-    EXPECT_TRUE(message->At(Msg::kEditor).multi_line);
     EXPECT_EQ(message->At(Msg::kRemainingLabel).label,
               "Remaining chars for message (Max. 70 chars)");
     EXPECT_EQ(message->At(Msg::kRemaining).text, "65");
     EXPECT_FALSE(message->At(Msg::kSetMessage).enabled);
     sheet.ShowPage(1);
     PageModel& call = sheet.page(1);
-    EXPECT_EQ(call.template_id(), 4639);
     EXPECT_FALSE(call.At(Call::kDial).checked);
     EXPECT_EQ(call.At(Call::kWaiting).text, "30");
     EXPECT_EQ(call.At(Call::kLoops).text, "2");
-    EXPECT_EQ(call.At(Call::kWaitingUnit).label, "Second");
-    EXPECT_EQ(call.At(Call::kLoopsUnit).label, "Repetitions");
-    EXPECT_EQ(call.At(LabelId(Call::kLoops)).label, "Number of loops if no confirmation received");
     sheet.ClickOk();
   };
   const std::string text = OutText("1,3,1,0,8,1,3000,2,0", ",B:+41000000000,C:,D:,E:,F:", "Hello");
@@ -369,11 +351,7 @@ TEST_F(MessagingPages, SwitchingTheStyleThereAndBackKeepsTheMessageAndTheVbValue
     Child(out, Out::kMessageFrame)->UserTypes(Msg::kEditor, "Pump 2 off");
     out.UserSelects(Out::kStyle, 1);
     PageModel* vb = Child(out, Out::kMessageFrame);
-    ASSERT_EQ(vb->template_id(), 4784);
-    EXPECT_EQ(vb->At(Vb::kVbStart).text, "0");
     EXPECT_EQ(vb->At(Vb::kVbMaxCount).text, "8");
-    EXPECT_EQ(vb->At(LabelId(Vb::kVbStart)).label, "Start");
-    EXPECT_EQ(vb->At(Vb::kVbUnit).label, "VB");
     vb->UserTypes(Vb::kVbStart, "100");
     vb->UserTypes(Vb::kVbMaxCount, "50");
     out.UserSelects(Out::kStyle, 0);
@@ -571,12 +549,7 @@ TEST_F(MessagingPages, NumbersOutOfRangeKeepTheSheetOpen) {
 TEST_F(MessagingPages, SmsInputStoresItsPageAndCodesIt) {
   FakeView view;
   view.sheet_script = [&](CPropertyBasic& sheet) {
-    ASSERT_EQ(sheet.page_count(), 1u);
-    EXPECT_EQ(sheet.tab_title(0), "Params");
     PageModel& page = sheet.page(0);
-    EXPECT_EQ(page.template_id(), 4602);
-    EXPECT_EQ(page.At(In::kReceiverGroup).label, "Telephone");
-    EXPECT_TRUE(page.At(In::kVbStart).spin);
     EXPECT_FALSE(page.At(In::kFirstReceiver).enabled);
     page.UserClicks(In::kIdentification);
     EXPECT_TRUE(page.At(In::kFirstReceiver + 4).enabled);
@@ -598,16 +571,10 @@ TEST_F(MessagingPages, SmsInputStoresItsPageAndCodesIt) {
 TEST_F(MessagingPages, TheMailPageStoresTextFormatAndTheGsmChannel) {
   FakeView view;
   view.sheet_script = [&](CPropertyBasic& sheet) {
-    ASSERT_EQ(sheet.page_count(), 2u);
-    EXPECT_EQ(sheet.tab_title(1), "Attachment");
     PageModel& page = sheet.page(0);
-    EXPECT_EQ(page.template_id(), 4755);
-    EXPECT_EQ(page.At(LabelId(Mail::kFirstReceiver + 2)).label, "Receive3");
     EXPECT_EQ(page.At(Mail::kFirstReceiver).text_limit, 50);
     EXPECT_EQ(page.At(Mail::kSubject).text_limit, 100);
     EXPECT_TRUE(page.At(Mail::kSubject).multi_line);
-    EXPECT_EQ(page.At(Mail::kChannel).items, (std::vector<std::string>{"GSM", "Ethernet"}));
-    EXPECT_EQ(page.At(Mail::kChannel).selection, 0);
     EXPECT_FALSE(page.At(Mail::kChannel).enabled);
     PageModel* message = Child(page, Mail::kMessageFrame);
     EXPECT_EQ(message->At(Msg::kRemainingLabel).label,
@@ -636,18 +603,9 @@ TEST_F(MessagingPages, AttachmentsAreSqueezedIntoTheFirstSlots) {
   view.sheet_script = [&](CPropertyBasic& sheet) {
     sheet.ShowPage(1);
     PageModel& page = sheet.page(1);
-    EXPECT_EQ(page.template_id(), 4786);
-    EXPECT_EQ(page.At(Att::kFirstName).text, "a.txt");
     EXPECT_EQ(page.At(Att::kFirstName + 1).text, "b.txt");
-    EXPECT_EQ(page.At(Att::kFirstName + 2).text, "");
-    EXPECT_EQ(page.At(Att::kFirstName).text_limit, 12);
-    EXPECT_EQ(page.At(LabelId(Att::kFirstName + 7)).label, "8.");
-    EXPECT_EQ(page.At(Att::kNote).kind, editor::ControlKind::kLabel);
-    EXPECT_EQ(page.At(Att::kNote).label.rfind("Note:\r\n\r\n1.Total of all attachment sizes", 0),
-              0u);
     editor::FormModel* hint = page.ChildIn(Att::kHintFrame);
     ASSERT_NE(hint, nullptr);
-    EXPECT_EQ(hint->template_id(), 4723);
     EXPECT_EQ(hint->At(CPropertyBlockHint::kHint).label,
               "The CPU [OSV-2410-4G] with the firmware version must be >= V155 can support "
               "email attachment\n");
