@@ -19,7 +19,6 @@
 namespace ostrevan::testing {
 namespace {
 
-using editor::LabelId;
 using editor::PageModel;
 using editor::ScreenInput;
 using Out = CPropertySmsOut;
