@@ -12,6 +12,9 @@
 #   scripts/mutants.sh [count] [seed]      # defaults: 60 mutants, seed 7
 #   MUTANTS_ONLY=12 scripts/mutants.sh     # run only mutant 12 of the sample
 #   MUTANTS_LIST=1 scripts/mutants.sh      # list the sample, build nothing
+#   MUTANTS_REV=<commit> scripts/mutants.sh
+#       product sources (core/, blocks/) of that commit, tests of the tree:
+#       the same mutants for tests of another day
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -22,8 +25,16 @@ src=$work/src
 bin=$work/build
 jobs=${MUTANTS_JOBS:-2}
 
+rev=${MUTANTS_REV:-}
+product=$root
+if [ -n "$rev" ]; then
+  product=$work/product
+  rm -rf "$product" && mkdir -p "$product"
+  git -C "$root" archive "$rev" core blocks | tar -C "$product" -xf -
+fi
+
 # The sample: one line per mutant, "file<TAB>line<TAB>kind<TAB>before<TAB>after".
-sample=$(python3 - "$root" "$count" "$seed" <<'PY'
+sample=$(python3 - "$product" "$count" "$seed" <<'PY'
 import os, random, re, sys
 root, count, seed = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
 
@@ -112,10 +123,19 @@ fi
 rm -rf "$src"
 mkdir -p "$src" "$bin"
 tar -C "$root" --exclude=./build --exclude=./.git -cf - . | tar -C "$src" -xf -
+if [ -n "$rev" ]; then
+  tar -C "$product" -cf - core blocks | tar -C "$src" -xf -
+fi
+# Files of another revision carry other times: when the product's revision
+# changes, all of it is rebuilt.
+if [ "$(cat "$work/product.rev" 2>/dev/null)" != "${rev:-tree}" ]; then
+  find "$src/core" "$src/blocks" -type f -exec touch {} +
+  echo "${rev:-tree}" >"$work/product.rev"
+fi
 cmake -S "$src" -B "$bin" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE=-O1 \
       -DOSTREVAN_TESTS=ON >/dev/null
 build() { cmake --build "$bin" --target ostrevan_tests -j "$jobs" >"$work/build.log" 2>&1; }
-run() { timeout "$limit" "$bin/bin/ostrevan_tests" --gtest_brief=1 >"$work/run.log" 2>&1; }
+run() { ( timeout "$limit" "$bin/bin/ostrevan_tests" --gtest_brief=1 >"$work/run.log" 2>&1 ) 2>/dev/null; }
 
 build || { echo "the unmutated tests do not build: see $work/build.log" >&2; exit 2; }
 started=$(date +%s)
@@ -128,7 +148,7 @@ limit=$(( ( $(date +%s) - started ) * 3 + 20 ))
 saved=""
 restore() {
   if [ -n "$saved" ]; then
-    cp "$root/$saved" "$src/$saved"
+    cp "$product/$saved" "$src/$saved"
     touch "$src/$saved"
     saved=""
   fi
@@ -162,5 +182,5 @@ done <<<"$sample"
 
 build || true
 echo
-echo "score: $killed killed of $((killed + survived)) (survived $survived, $broken did not build; seed $seed)"
+echo "score: $killed killed of $((killed + survived)) (survived $survived, $broken did not build; seed $seed${rev:+; product of $rev})"
 [ -z "$survivors" ] || printf 'survivors:\n%s' "$survivors"
