@@ -43,6 +43,17 @@ TEST(MemoryReadPage, OpensWithTheRecordShownAndOkGivesTheTextBack) {
   EXPECT_EQ(edited.text, kReadText);
 }
 
+TEST(MemoryReadPage, TheFirstFormatCanBeChosen) {
+  SelectCpu(kCardCpu);
+  FakeView view;
+  view.sheet_script = [](CPropertyBasic& sheet) {
+    sheet.page(0).UserSelects(Read::kFormat, 0);  // INT
+    sheet.ClickOk();
+  };
+  EXPECT_EQ(EditThroughExport(kMemoryRead, kReadText, view).text,
+            "A:1,2,0,0,0,1,0,B:;,C:12,161,100,4,D:0,4,E:TANKLOG,F:Level");
+}
+
 // Both pages share the file name, register and format rules.
 TEST(MemoryPages, TypedFileNamesAndRegistersFollowTheRules) {
   struct Case {

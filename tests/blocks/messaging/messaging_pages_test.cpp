@@ -593,6 +593,19 @@ TEST_F(MessagingPages, TheMailPageStoresTextFormatAndTheGsmChannel) {
   EXPECT_EQ(Slice(record, 21 + 4, 8), "07 4C 65 76 65 6C 20 80");
 }
 
+TEST_F(MessagingPages, TheMailStyleShowsItsMessagePageAndIsStored) {
+  FakeView view;
+  view.sheet_script = [&](CPropertyBasic& sheet) {
+    PageModel& page = sheet.page(0);
+    EXPECT_EQ(page.At(Mail::kStyle).selection, 0);
+    page.UserSelects(Mail::kStyle, 1);
+    Child(page, Mail::kMessageFrame)->UserTypes(Vb::kVbStart, "100");
+    sheet.ClickOk();
+  };
+  EXPECT_EQ(EditThroughExport(kEmail, kMailDefault, view).text,
+            "A:1,0,0,0,100,8,0,B:,C:,D:,E:,F:,G:,,H:,,,,,,,");
+}
+
 // Attachment names are squeezed into the first slots, on opening and on
 // storing; a tab never shown keeps them as they were.
 TEST_F(MessagingPages, AttachmentsAreSqueezedIntoTheFirstSlots) {
