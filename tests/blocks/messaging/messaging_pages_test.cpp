@@ -39,12 +39,6 @@ std::string OutText(const std::string& a, const std::string& receivers, const st
   return "A:" + a + receivers + ",G:" + g + ",H:" + h;
 }
 
-// The record bytes from `offset`, `count` of them, as hex.
-std::string Slice(const std::vector<uint8_t>& record, size_t offset, size_t count) {
-  if (offset + count > record.size()) return "record too short: " + std::to_string(record.size());
-  return Hex(std::vector<uint8_t>(record.begin() + offset, record.begin() + offset + count));
-}
-
 std::string HexOf(const std::string& text) {
   return Hex(std::vector<uint8_t>(text.begin(), text.end()));
 }
@@ -135,7 +129,7 @@ TEST_F(MessagingPages, AMissingReceiverFillsTheFirstFreeEntry) {
     };
     EditOutcome edited = EditThroughExport(c.type, c.text, view);
     EXPECT_EQ(edited.text, c.text);
-    EXPECT_EQ(Slice(CodeAlone(c.type, edited.text), c.record_offset, 20), Slot("+4930111"));
+    EXPECT_EQ(HexAt(CodeAlone(c.type, edited.text), c.record_offset, 20), Slot("+4930111"));
   }
 }
 
@@ -311,9 +305,9 @@ TEST_F(MessagingPages, DialModeStoresTheCallAndNoMessage) {
   EXPECT_EQ(edited.result, 1);
   EXPECT_EQ(edited.text, OutText("1,0,1,0,8,1,1500,3,1", ",B:,C:+4930111,D:,E:,F:", ""));
   std::vector<uint8_t> record = CodeAlone(kSmsOutput, edited.text);
-  EXPECT_EQ(Slice(record, 24, 6), "05 00 01 14 0F 03");
-  EXPECT_EQ(Slice(record, 60, 20), Slot("+4930111"));
-  EXPECT_EQ(Slice(record, 140, 2), "00 20") << "an empty Text Message";
+  EXPECT_EQ(HexAt(record, 24, 6), "05 00 01 14 0F 03");
+  EXPECT_EQ(HexAt(record, 60, 20), Slot("+4930111"));
+  EXPECT_EQ(HexAt(record, 140, 2), "00 20") << "an empty Text Message";
 }
 
 TEST_F(MessagingPages, ClearingTheDialBoxLeavesTheConfirmationAsItWas) {
@@ -363,7 +357,7 @@ TEST_F(MessagingPages, SwitchingTheStyleThereAndBackKeepsTheMessageAndTheVbValue
   EXPECT_EQ(edited.text, OutText("1,0,0,100,50,0,0,0,0", ",B:,C:,D:,E:,F:", "Pump 2 off"));
   std::vector<uint8_t> record = CodeAlone(kSmsOutput, edited.text);
   EXPECT_EQ(record.size(), 140u);
-  EXPECT_EQ(Slice(record, 30, 5), "A0 00 64 00 32");
+  EXPECT_EQ(HexAt(record, 30, 5), "A0 00 64 00 32");
 }
 
 // The format sets the limits: 100 characters or 70 UTF-16 characters, a
@@ -407,7 +401,7 @@ TEST_F(MessagingPages, TheFormatSetsTheMessageLimits) {
     SmsOutputParams params = ParseSmsOutputText(edited.text);
     EXPECT_EQ(params.message.format, c.format_item == 0 ? 0 : 3);
     EXPECT_EQ(params.message.text, c.typed.substr(0, c.kept));
-    EXPECT_EQ(Slice(CodeAlone(kSmsOutput, edited.text), 140, 3), c.record_head);
+    EXPECT_EQ(HexAt(CodeAlone(kSmsOutput, edited.text), 140, 3), c.record_head);
   }
 }
 
@@ -494,16 +488,18 @@ TEST_F(MessagingPages, SetMessageOpensTheScreenEditorOfTheFormat) {
       if (c.format_item >= 0) page.UserSelects(Out::kFormat, c.format_item);
       const int frame = c.type == kEmail ? Mail::kMessageFrame : Out::kMessageFrame;
       PageModel* message = Child(page, frame);
-      message->UserClicks(Msg::kParamsMessage);
-      EXPECT_TRUE(message->At(Msg::kSetMessage).enabled);
-      EXPECT_FALSE(message->At(Msg::kEditor).enabled);
+      for (int kind : {Msg::kParamsMessage, Msg::kTextMessage, Msg::kParamsMessage}) {
+        message->UserClicks(kind);
+        EXPECT_EQ(message->At(Msg::kSetMessage).enabled, kind == Msg::kParamsMessage);
+        EXPECT_EQ(message->At(Msg::kEditor).enabled, kind == Msg::kTextMessage);
+      }
       message->UserClicks(Msg::kSetMessage);
       sheet.ClickOk();
     };
     EditOutcome edited = EditThroughExport(c.type, c.text, view);
     EXPECT_EQ(view.dialog_captions.size(), 1u);
     std::vector<uint8_t> record = CodeAlone(c.type, edited.text);
-    EXPECT_EQ(Slice(record, c.screen_at, c.template_id == 4721 ? 4 : 3), c.screen)
+    EXPECT_EQ(HexAt(record, c.screen_at, c.template_id == 4721 ? 4 : 3), c.screen)
         << edited.text;
   }
 }
@@ -563,8 +559,8 @@ TEST_F(MessagingPages, SmsInputStoresItsPageAndCodesIt) {
   EditOutcome edited = EditThroughExport(kSmsInput, "A:0,8,0,B:,C:,D:,E:,F:", view);
   EXPECT_EQ(edited.text, "A:100,50,1,B:,C:,D:,E:,F:+41000000000");
   std::vector<uint8_t> record = CodeAlone(kSmsInput, edited.text);
-  EXPECT_EQ(Slice(record, 12, 6), "11 A0 00 64 00 32");
-  EXPECT_EQ(Slice(record, 98, 20), Slot(kDefaultNumber));
+  EXPECT_EQ(HexAt(record, 12, 6), "11 A0 00 64 00 32");
+  EXPECT_EQ(HexAt(record, 98, 20), Slot(kDefaultNumber));
 }
 
 TEST_F(MessagingPages, TheMailPageStoresTextFormatAndTheGsmChannel) {
@@ -590,7 +586,7 @@ TEST_F(MessagingPages, TheMailPageStoresTextFormatAndTheGsmChannel) {
   EXPECT_EQ(edited.text, "A:1,0,0,1,0,8,0,B:Tank 3,C:ops@example.com,D:" + std::string(50, 'r') +
                              ",E:,F:Level \x80,G:,,H:,,,,,,,");
   std::vector<uint8_t> record = CodeAlone(kEmail, edited.text);
-  EXPECT_EQ(Slice(record, 21 + 4, 8), "07 4C 65 76 65 6C 20 80");
+  EXPECT_EQ(HexAt(record, 21 + 4, 8), "07 4C 65 76 65 6C 20 80");
 }
 
 TEST_F(MessagingPages, TheMailStyleShowsItsMessagePageAndIsStored) {
@@ -632,8 +628,8 @@ TEST_F(MessagingPages, AttachmentsAreSqueezedIntoTheFirstSlots) {
   std::vector<uint8_t> record = CodeAlone(kEmail, edited.text);
   const std::string names = "LEVEL.CSV" + std::string(1, '\0') + "a_name_too_l" + '\0';
   const size_t list = record.size() - names.size() - 9;
-  EXPECT_EQ(Slice(record, list, 9), "02 0A 0D 00 00 00 00 00 00");
-  EXPECT_EQ(Slice(record, list + 9, names.size()), HexOf(names));
+  EXPECT_EQ(HexAt(record, list, 9), "02 0A 0D 00 00 00 00 00 00");
+  EXPECT_EQ(HexAt(record, list + 9, names.size()), HexOf(names));
 
   FakeView unseen;
   unseen.sheet_script = [](CPropertyBasic& sheet) { sheet.ClickOk(); };
