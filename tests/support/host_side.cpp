@@ -41,7 +41,8 @@ ExactBuffer::ExactBuffer(size_t size, std::string_view text)
 
 void ExactBuffer::SetText(std::string_view text) {
   std::memset(data_.get(), 0, size_);
-  if (size_) std::memcpy(data_.get(), text.data(), std::min(text.size(), size_ - 1));
+  if (size_ && !text.empty())
+    std::memcpy(data_.get(), text.data(), std::min(text.size(), size_ - 1));
 }
 
 bool ExactBuffer::Terminated() const { return std::memchr(data_.get(), 0, size_) != nullptr; }
