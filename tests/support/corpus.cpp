@@ -24,7 +24,8 @@ std::vector<CorpusFile> ReadCorpus(const std::string& target) {
 std::vector<std::string> BlockCodecTexts(const std::string& prefix) {
   std::vector<std::string> texts;
   for (const CorpusFile& file : ReadCorpus("block_codec")) {
-    if (file.name.rfind(prefix, 0) == 0 && !file.bytes.empty()) texts.push_back(file.bytes.substr(1));
+    if (file.name.rfind(prefix, 0) == 0 && !file.bytes.empty())
+      texts.push_back(file.bytes.substr(1));
   }
   return texts;
 }

@@ -65,7 +65,8 @@ Coded CodeBlock(int type, const std::string& text) {
   coded.result = Function_Code(type, param.text(), record.bytes(), &length);
   EXPECT_TRUE(record.NothingWrittenPast()) << "record written past " << code_size;
   EXPECT_LE(length, code_size);
-  if (coded.result == 1) coded.record.assign(record.bytes(), record.bytes() + std::min(length, code_size));
+  if (coded.result == 1)
+    coded.record.assign(record.bytes(), record.bytes() + std::min(length, code_size));
   return coded;
 }
 
