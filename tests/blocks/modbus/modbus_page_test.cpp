@@ -256,23 +256,5 @@ TEST(ModbusPage, LongValuesAreCutToTheAnnouncedText) {
             "-2147483648,E:176,214748");
 }
 
-TEST(ModbusPage, OutOfRangeTextsOpenAndCancelUntouched) {
-  const char* texts[] = {
-      "A:99999999999,-5,300,B:x,y,z,C:,D:-1,-1,-1,-1,E:-1,-1,-1,-1",
-      "A:14,1,5,B:-1,-9,1,1,C:999.-1.3,D:1,200,1,0,E:0,0,0,0",
-      "garbage", "",
-  };
-  for (const char* text : texts) {
-    FakeView view;
-    view.sheet_script = [](CPropertyBasic& sheet) {
-      ModbusPage(sheet).UserSelects(Page::kPortList, 0);
-      sheet.ClickCancel();
-    };
-    int result = -1;
-    EXPECT_EQ(EditText(view, text, &result), text);
-    EXPECT_EQ(result, 0);
-  }
-}
-
 }  // namespace
 }  // namespace ostrevan::testing
