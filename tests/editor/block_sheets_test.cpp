@@ -17,6 +17,7 @@ namespace {
 // limits with signs beyond Latin-1.
 std::vector<std::string> HostileTexts() {
   std::vector<std::string> texts = BlockCodecTexts("hostile_");
+  EXPECT_GE(texts.size(), 9u) << "the fuzz corpus was not found";
   texts.push_back("A:1,3,1,0,8,1,1,1,1,B:" + std::string(120, '9') + ",C:\x80\x81,F:a,b,G:" +
                   std::string(300, '\x80') + ",H:[1,2,3,I:" + std::string(40, 'n'));
   return texts;
