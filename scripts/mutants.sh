@@ -127,10 +127,12 @@ if [ -n "$rev" ]; then
   tar -C "$product" -cf - core blocks | tar -C "$src" -xf -
 fi
 # Files of another revision carry other times: when the product's revision
-# changes, all of it is rebuilt.
-if [ "$(cat "$work/product.rev" 2>/dev/null)" != "${rev:-tree}" ]; then
+# changes, all of it is rebuilt; so it is after a run that was stopped
+# while a mutant's objects stood (build/mutants/dirty).
+if [ -e "$work/dirty" ] || [ "$(cat "$work/product.rev" 2>/dev/null)" != "${rev:-tree}" ]; then
   find "$src/core" "$src/blocks" -type f -exec touch {} +
   echo "${rev:-tree}" >"$work/product.rev"
+  rm -f "$work/dirty"
 fi
 cmake -S "$src" -B "$bin" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE=-O1 \
       -DOSTREVAN_TESTS=ON >/dev/null
@@ -160,6 +162,7 @@ while IFS=$'\t' read -r file line kind before after; do
   n=$((n + 1))
   [ -n "${MUTANTS_ONLY:-}" ] && [ "$n" != "$MUTANTS_ONLY" ] && continue
   saved=$file
+  touch "$work/dirty"
   python3 - "$src/$file" "$line" "$after" <<'PY'
 import sys
 path, no, after = sys.argv[1], int(sys.argv[2]), sys.argv[3]
@@ -180,7 +183,7 @@ PY
   restore
 done <<<"$sample"
 
-build || true
+build && rm -f "$work/dirty"
 echo
 echo "score: $killed killed of $((killed + survived)) (survived $survived, $broken did not build; seed $seed${rev:+; product of $rev})"
 [ -z "$survivors" ] || printf 'survivors:\n%s' "$survivors"
