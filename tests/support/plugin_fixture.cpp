@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "ostrevan/plugin.h"
 #include "support/hex_runs.h"
+#include "tools/ostrevan-host/hex.h"
 
 namespace ostrevan::testing {
 
@@ -22,25 +24,12 @@ uint32_t Announced(int (*query)(int, uint32_t*), int type) {
 }  // namespace
 
 std::vector<uint8_t> Bytes(const std::string& hex) {
-  std::vector<uint8_t> bytes;
-  std::string digits;
-  for (char c : hex) {
-    if (c != ' ' && c != '\n') digits.push_back(c);
-  }
-  for (size_t i = 0; i + 1 < digits.size(); i += 2)
-    bytes.push_back(static_cast<uint8_t>(std::stoi(digits.substr(i, 2), nullptr, 16)));
-  return bytes;
+  std::optional<std::vector<uint8_t>> bytes = host::ParseHex(hex);
+  EXPECT_TRUE(bytes) << "not hex: " << hex;
+  return bytes.value_or(std::vector<uint8_t>{});
 }
 
-std::string Hex(const std::vector<uint8_t>& bytes) {
-  std::string text;
-  char pair[4];
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    std::snprintf(pair, sizeof pair, i ? " %02X" : "%02X", bytes[i]);
-    text += pair;
-  }
-  return text;
-}
+std::string Hex(const std::vector<uint8_t>& bytes) { return host::ToHex(bytes.data(), bytes.size()); }
 
 FixedClock::FixedClock(platform::LocalTime time) {
   g_fixed_time = time;

@@ -15,7 +15,7 @@
 
 namespace ostrevan::testing {
 
-// Hex text ("00 0A ff") to bytes; spaces are ignored.
+// Hex text ("00 0A ff") to bytes and back (the host tool's own).
 std::vector<uint8_t> Bytes(const std::string& hex);
 std::string Hex(const std::vector<uint8_t>& bytes);
 
