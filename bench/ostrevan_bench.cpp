@@ -8,8 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <set>
 #include <string>
@@ -17,6 +15,7 @@
 
 #include "ostrevan/plugin.h"
 #include "core/catalogue.h"
+#include "support/host_side.h"
 #include "support/sample_texts.h"
 
 namespace {
@@ -26,20 +25,12 @@ constexpr int kManyBlocks = 1000000;
 
 // Configures the plug-in so that no limit stops a benchmark.
 void ConfigureWithoutLimits() {
-  std::string ini = "[DEFAULT]\nTotal=" + std::to_string(kManyBlocks) +
-                    "\nTypeCount=" + std::to_string(ostrevan::kBlockTypeCount) + "\n";
-  int n = 0;
-  for (const ostrevan::BlockEntry& block : ostrevan::BlockCatalogue()) {
-    ini += "[Type_" + std::to_string(++n) + "]\nName=" + block.name +
-           "\nMax=" + std::to_string(kManyBlocks) + "\n";
-  }
-  std::string path = (std::filesystem::temp_directory_path() / "ostrevan-bench.ini").string();
-  std::ofstream(path) << ini;
+  ostrevan::testing::TempDir dir;
+  std::string path = dir.Write("limits.ini", ostrevan::testing::LimitsIni(kManyBlocks));
   if (Function_Config(path.c_str()) != 1) {
     std::fprintf(stderr, "cannot configure the plug-in\n");
     std::exit(1);
   }
-  std::filesystem::remove(path);
 }
 
 // One block type with one text, coded once to learn its record.

@@ -150,9 +150,9 @@ int32_t LeadingInt(std::string_view text);
 // The text without any double-quote character.
 std::string RemoveQuotes(std::string_view text);
 
-// printf into a std::string (core/format.cpp writes the common conversions
-// itself). MinGW builds use the C99 printf family, not the system's, so the
-// checks are the GNU ones there too; clang knows them as plain printf.
+// printf into a std::string, for cold texts (vsnprintf). MinGW builds use
+// the C99 printf family, not the system's, so the checks are the GNU ones
+// there too; clang knows them as plain printf.
 std::string Format(const char* format, ...)
 #if defined(__clang__)
     __attribute__((format(printf, 1, 2)))

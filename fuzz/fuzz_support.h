@@ -1,6 +1,6 @@
 // What every fuzz target shares: a failed invariant aborts (so libFuzzer and
-// the replay runner both report it), host buffers of exactly the announced
-// sizes, and a plug-in configured once for the whole run.
+// the replay runner both report it), the tests' exact-size host buffers, and
+// a plug-in configured once for the whole run.
 #pragma once
 
 #include <cstddef>
@@ -10,38 +10,22 @@
 #include <string_view>
 #include <vector>
 
+#include "support/host_side.h"
+
 namespace ostrevan::fuzz {
 
 // Prints `what` and aborts when `holds` is false.
 void Check(bool holds, const char* what);
 
-// True when the build runs under AddressSanitizer, which then watches the
-// bytes around every exact-size buffer itself.
-bool UnderAddressSanitizer();
-
-// A heap buffer of exactly `size` bytes as the host would pass it. Without
-// AddressSanitizer a canary run behind it stands in for the sanitizer.
-class HostBuffer {
+// An exact-size host buffer whose checks abort.
+class HostBuffer : public testing::ExactBuffer {
  public:
-  explicit HostBuffer(size_t size);
-  ~HostBuffer();
-  HostBuffer(const HostBuffer&) = delete;
-  HostBuffer& operator=(const HostBuffer&) = delete;
-
-  uint8_t* bytes() { return data_; }
-  char* text() { return reinterpret_cast<char*>(data_); }
-  size_t size() const { return size_; }
-
-  // Copies `text` cut to size - 1 characters, then a NUL.
-  void SetText(std::string_view text);
-  // Aborts unless a NUL stands inside the buffer; returns the text before it.
-  std::string CheckedText(const char* what) const;
-  // Aborts when anything was written behind the buffer.
-  void CheckNothingWrittenPast(const char* what) const;
-
- private:
-  size_t size_;
-  uint8_t* data_;
+  explicit HostBuffer(size_t size) : ExactBuffer(size) {}
+  void CheckNothingWrittenPast(const char* what) const { Check(NothingWrittenPast(), what); }
+  std::string CheckedText(const char* what) const {
+    Check(Terminated(), what);
+    return Text();
+  }
 };
 
 // The sizes a block type announces; 0 for a type that is not built.
@@ -55,7 +39,8 @@ Announced AnnouncedSizes(int type);
 // file that allows plenty of blocks of every type.
 void SetUpPlugin();
 
-// A scratch directory for the run, removed at exit.
+// A scratch directory for the run, removed at exit (with a separator at
+// its end).
 const std::string& ScratchDirectory();
 
 // The names of the entries of a directory (none when it does not exist).

@@ -7,23 +7,20 @@
 #include <vector>
 
 #include "core/catalogue.h"
+#include "support/corpus.h"
 #include "support/edit_export.h"
 
 namespace ostrevan::testing {
 namespace {
 
+// The hostile texts of the fuzz corpus, and messaging texts over their
+// limits with signs beyond Latin-1.
 std::vector<std::string> HostileTexts() {
-  return {"",
-          "A:",
-          "A:-1,-99999999999,x,,,,B:,C:,D:,E:,F:",
-          "A:1,1,1,B:\"\",C:999.999.999.999,D:255,255,255,255,E:99999,255,99999,255,99999",
-          "E:,D:,C:,B:,A:",
-          std::string(300, 'A'),
-          "A:0,0,0,0,70000,B:" + std::string(120, 'x'),
-          "A:1,2,3,4,5,6,7,8,9,B:\xff,C:65536,200,70000,4000000000,D:\x80\x81,E:\xfe",
-          // messaging: receivers and messages over their limits, signs beyond Latin-1
-          "A:1,3,1,0,8,1,1,1,1,B:" + std::string(120, '9') + ",C:\x80\x81,F:a,b,G:" +
-              std::string(300, '\x80') + ",H:[1,2,3,I:" + std::string(40, 'n')};
+  std::vector<std::string> texts = BlockCodecTexts("hostile_");
+  EXPECT_GE(texts.size(), 9u) << "the fuzz corpus was not found";
+  texts.push_back("A:1,3,1,0,8,1,1,1,1,B:" + std::string(120, '9') + ",C:\x80\x81,F:a,b,G:" +
+                  std::string(300, '\x80') + ",H:[1,2,3,I:" + std::string(40, 'n'));
+  return texts;
 }
 
 TEST(BlockSheets, OpenOnAnyTextCancelKeepsItAndOkStaysInsideTheBuffer) {

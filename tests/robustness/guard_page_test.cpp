@@ -1,6 +1,7 @@
 // Every block type, through the exports, with its text and record buffers
 // of exactly the announced sizes against a no-access page: any read or write
-// past either end faults. Types that are not built yet are skipped.
+// past either end faults. The texts are the block_codec fuzz corpus (its
+// hostile_* seeds are the worst of them). Types not built yet are skipped.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include "ostrevan/plugin.h"
 #include "core/catalogue.h"
 #include "robustness/guarded_region.h"
+#include "support/corpus.h"
 #include "support/plugin_fixture.h"
 #include "support/sample_texts.h"
 
@@ -23,29 +25,6 @@ std::string Repeat(const std::string& piece, size_t length) {
   while (text.size() < length) text += piece;
   text.resize(length);
   return text;
-}
-
-// Texts a block must take without harm; each is cut to the announced size.
-std::vector<std::string> HostileTexts() {
-  std::mt19937 random(1023);
-  std::string any_bytes(1023, ' ');
-  for (char& c : any_bytes) c = static_cast<char>(1 + random() % 255);  // no NUL
-  std::string high_bytes;
-  for (int c = 0x80; c <= 0xFF; ++c) high_bytes.push_back(static_cast<char>(c));
-  return {
-      "",
-      any_bytes,
-      high_bytes,
-      Repeat("A:B:C:D:E:F:G:H:I:,G1:,H1:,I1:,G0:,G99:", 1023),
-      "A:,B:,C:,D:,E:,F:,G:,H:,I:,G1:,H1:,I1:",
-      Repeat("A:99999999999999999999,B:-99999999999999999999,C:4294967296,"
-             "D:999.999.999.999,E:[99999999999,-1,2147483648,0,0,0,0],F:-2147483648,"
-             "G:VW99999999999,H:M99999999.9,I:2147483647,",
-             1023),
-      Repeat("A:\"\"\"\",B:\"", 1023),
-      Repeat(",", 1023),
-      Repeat("A:1,", 1023),
-  };
 }
 
 struct Case {
@@ -117,7 +96,8 @@ class GuardPage : public ::testing::TestWithParam<Case> {
 };
 
 TEST_P(GuardPage, CodesEveryTextWithinItsBuffers) {
-  std::vector<std::string> texts = HostileTexts();
+  std::vector<std::string> texts = BlockCodecTexts();
+  ASSERT_GT(texts.size(), 20u);
   texts.push_back(Default());
   texts.emplace_back(TypicalText(type()));
   // A text that fills its buffer to the last byte before the NUL.
@@ -136,7 +116,9 @@ TEST_P(GuardPage, DecodesEveryRecordWithinItsBuffers) {
       Code(Default()),
       Code(std::string(TypicalText(type()))),
   };
-  const std::vector<std::string> texts = {Default(), HostileTexts()[1], HostileTexts()[3], ""};
+  std::vector<std::string> texts = {Default(), ""};
+  for (const char* name : {"hostile_any_bytes", "hostile_keys_only"})
+    texts.push_back(BlockCodecTexts(name).at(0));
   for (const std::vector<uint8_t>& record : records) {
     for (size_t length : Cuts()) {
       if (length > record.size() && length != code_size_) continue;

@@ -1,7 +1,6 @@
 // Pieces for writing expected records as hex text.
 #pragma once
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -21,13 +20,8 @@ inline std::string Zeros(size_t count) { return count ? Repeat("00", count) + " 
 
 // The character codes of `text`, then zero bytes up to `width`.
 inline std::string TextField(const std::string& text, size_t width) {
-  std::string hex;
-  char pair[4];
-  for (unsigned char c : text) {
-    std::snprintf(pair, sizeof pair, "%02X ", c);
-    hex += pair;
-  }
-  return hex + Zeros(width - text.size());
+  return Hex(std::vector<uint8_t>(text.begin(), text.end())) + (text.empty() ? "" : " ") +
+         Zeros(width - text.size());
 }
 
 // Hex of `count` bytes of `record` from `offset` (fewer at its end).

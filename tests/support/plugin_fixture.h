@@ -1,6 +1,5 @@
 // Helpers for tests that drive the plug-in through its exports: limits,
-// buffers of exactly the announced sizes with a canary behind them, a
-// fixed clock, and temporary files.
+// buffers of exactly the announced sizes, a fixed clock.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,26 +11,13 @@
 #include <vector>
 
 #include "core/platform/platform.h"
+#include "support/host_side.h"
 
 namespace ostrevan::testing {
 
-// Hex text ("00 0A ff") to bytes; spaces are ignored.
+// Hex text ("00 0A ff") to bytes and back (the host tool's own).
 std::vector<uint8_t> Bytes(const std::string& hex);
 std::string Hex(const std::vector<uint8_t>& bytes);
-
-// A directory under the system's temporary directory, removed afterwards.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::string& path() const { return path_; }  // with a trailing separator
-  std::string Write(const std::string& name, const std::string& contents) const;
-
- private:
-  std::string path_;
-};
 
 // Fixes the plug-in's clock for the lifetime of the object.
 class FixedClock {
@@ -44,8 +30,6 @@ struct Coded {
   int result = 0;
   std::vector<uint8_t> record;  // the bytes the length reported
 };
-
-using Limits = std::vector<std::pair<std::string, int>>;
 
 // Writes a limits file and hands it to Function_Config, then starts a code
 // generation; by default every type may take the whole total.

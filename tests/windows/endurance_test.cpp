@@ -1,6 +1,7 @@
 // The host keeps the plug-in loaded all day and opens its sheets again and
-// again: every sheet, opened and closed 200 times in this one process, must
-// leave the GDI and USER objects and the heaps where they were.
+// again: every sheet, and the phone book and message dialogs run from them,
+// opened and closed 200 times in this one process, must leave the GDI and
+// USER objects and the heaps where they were.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -33,6 +34,8 @@ constexpr int kSmsStyle = 1202, kMailStyle = 1405;  // the messaging pages
 constexpr int kMessageEditor = 1803, kVbStart = 1811;  // their message pages
 constexpr int kSmsReceiver1 = 1211, kSmsInVbStart = 1702, kSmsInPhonebook = 1720;
 constexpr int kMailSubject = 1404, kAttachment1 = 1501, kCallDial = 1301;
+constexpr int kSetMessage = 1806;                   // on a Params Message page
+constexpr int kScreen = 1001, kInsert = 1002, kRegister = 1004;  // the message dialog
 
 // ------------------------------------------------------------ the meter
 
@@ -102,6 +105,8 @@ enum class Action {
   kSwapStyle,     // the message page swapped to Ladder Style and back first
   kSecondTab,     // the second tab shown first
   kPhoneBook,     // the phone book dialog run from the page and confirmed first
+  kMessage,       // the message dialog run from the page: an in-place edit, a
+                  // variable inserted, confirmed
 };
 
 // One way of opening a sheet.
@@ -198,9 +203,48 @@ Opened OpenOnce(const PluginDll& dll, int type, const Visit& visit) {
       PostClick(sheet, kSmsInPhonebook);
       return true;
     }
+    if (visit.action == Action::kMessage) {
+      PostClick(sheet, kSetMessage);
+      return true;
+    }
     PostClick(sheet, visit.button);
     return true;
   });
+  HWND message = nullptr;
+  auto in_place_edit = [&message] {
+    return FindWindowExA(GetDlgItem(message, kScreen), nullptr, "Edit", nullptr);
+  };
+  if (visit.action == Action::kMessage) {
+    script
+        .Then([&] {
+          if (!(message = FindDialog("message for parameters"))) return false;
+          PostMessageA(GetDlgItem(message, kScreen), WM_LBUTTONDBLCLK, MK_LBUTTON,
+                       MAKELPARAM(5, 5));
+          return true;
+        })
+        .Then([&] {
+          HWND edit = in_place_edit();
+          if (!edit) return false;
+          SetWindowTextA(edit, "Level");
+          PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
+          return true;
+        })
+        .Then([&] {
+          if (in_place_edit()) return false;
+          TypeText(message, kRegister, "VW4");
+          PostClick(message, kInsert);
+          return true;
+        })
+        .Then([&] {
+          PostClick(message, IDOK);
+          return true;
+        })
+        .Then([&] {
+          if (FindDialog("message for parameters")) return false;
+          PostClick(FindDialog("Property"), visit.button);
+          return true;
+        });
+  }
   if (visit.action == Action::kPhoneBook) {
     script
         .Then([] {
@@ -249,8 +293,10 @@ constexpr const char* kNetworkText = "A:11,1,5,B:502,0,1,0,C:192.168.1.10,D:1,3,
 // The Modbus page holds a serial or a network child form: opened on a
 // serial port, on a socket, and with the child swapped while open. The
 // memory card and GPRS sheets are opened and closed. The SMS Output and
-// EMAIL sheets swap their message page and show their second tab; the SMS
-// Input sheet runs the phone book dialog.
+// EMAIL sheets swap their message page and show their second tab, and SMS
+// Output runs the PDU(UCS2) message dialog; the SMS Input sheet runs the
+// phone book dialog. (The password dialog, which no page opens, is not
+// reached through the DLL.)
 INSTANTIATE_TEST_SUITE_P(
     Cases, SheetEndurance,
     ::testing::Values(SheetCase{"Wifi", 11, {{"A:1", kWifiMode, Action::kClose, IDOK}}},
@@ -281,7 +327,9 @@ INSTANTIATE_TEST_SUITE_P(
                                  {"A:1,3,0,10,20,0,0,0,0,B:,C:,D:,E:,F:,G:,H:,", kVbStart,
                                   Action::kClose, IDCANCEL},
                                  {"A:1,0,1,0,8,1,1000,2,1,B:+4930111,C:,D:,E:,F:,G:,H:,",
-                                  kMessageEditor, Action::kSecondTab, IDOK}}},
+                                  kMessageEditor, Action::kSecondTab, IDOK},
+                                 {"A:0,3,1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:,H:", kSetMessage,
+                                  Action::kMessage, IDOK}}},
                       SheetCase{"SmsInput",
                                 8,
                                 {{"A:0,8,1,B:+4930111,C:,D:,E:,F:", kSmsInVbStart,

@@ -25,16 +25,15 @@ target_link_options(ostrevan_windows_tests PRIVATE -static -static-libgcc -stati
 add_dependencies(ostrevan_windows_tests ostrevan)
 add_test(NAME ostrevan_windows_tests COMMAND ostrevan_windows_tests --gtest_brief=1)
 
-# The password, phone book and message dialogs, and the services the editor
+# The password and message dialogs, and the services the editor
 # layer gives its pages, in real windows: the plug-in's objects and the
 # Win32 view linked in statically, not reached through the DLL.
 # "--show password|phonebook|message|wmessage" only opens one (for the
 # screenshots).
 add_executable(ostrevan_dialog_tests windows/dialogs/main.cpp windows/dialogs/dialog_test.cpp
-               windows/dialogs/endurance_test.cpp windows/dialogs/page_services_test.cpp
+               windows/dialogs/page_services_test.cpp
                windows/dialogs/message_dialog_test.cpp
-               windows/ui_script.cpp
-               windows/resource_meter.cpp)
+               windows/ui_script.cpp)
 target_include_directories(ostrevan_dialog_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(ostrevan_dialog_tests PRIVATE ostrevan_impl gtest)
 target_link_options(ostrevan_dialog_tests PRIVATE -static -static-libgcc -static-libstdc++)

@@ -13,7 +13,6 @@
 namespace ostrevan::testing {
 namespace {
 
-using editor::LabelId;
 using Connect = CPropertyGprsConnect;
 using Send = CPropertyGprsDataSend;
 using Server = GprsServerPage;
@@ -72,22 +71,10 @@ TEST(GprsPages, RadioClicksApplyTheEnablingRules) {
 TEST(GprsConnectPage, OpensWithTheRecordShownAndStoresEveryField) {
   FakeView view;
   view.sheet_script = [](CPropertyBasic& sheet) {
-    EXPECT_EQ(sheet.tab_title(0), "Params");
     editor::PageModel& page = sheet.page(0);
-    EXPECT_EQ(page.template_id(), 4763);
-    EXPECT_EQ(page.At(Server::kTimeout).text, "5");
-    EXPECT_EQ(page.At(Server::kTimeout).range->min, 1);
     EXPECT_EQ(page.At(Server::kTimeout).range->max, 100);
-    EXPECT_EQ(page.At(Server::kTimeoutUnit).label, "min");
-    EXPECT_EQ(page.At(LabelId(Server::kTimeout)).label, "Timeout");
-    EXPECT_EQ(page.At(Server::kIp).text, "192.168.0.21");
-    EXPECT_EQ(page.At(Server::kPort).text, "5010");
     EXPECT_EQ(page.At(Server::kPort).range->min, -32768);  // a signed 16-bit exchange
-    EXPECT_EQ(page.At(Server::kPort).range->max, 32767);
     EXPECT_EQ(page.At(Server::kDomain).text_limit, 50);
-    EXPECT_EQ(page.At(Connect::kCloseMode).items,
-              (std::vector<std::string>{"DisConnect", "Close mobile scene"}));
-    EXPECT_EQ(page.At(LabelId(Connect::kCloseMode)).label, "GPRS Close");
     page.UserTypes(Server::kTimeout, "100");
     page.UserClicks(Server::kCustomize);
     page.UserTypes(Server::kIp, "10.0.0.7");
@@ -130,25 +117,10 @@ TEST(GprsDataSendPage, OpensWithTheRecordShown) {
   FakeView view;
   view.sheet_script = [](CPropertyBasic& sheet) {
     editor::PageModel& page = sheet.page(0);
-    EXPECT_EQ(page.template_id(), 4764);
-    EXPECT_EQ(page.At(Server::kTimeoutUnit).label, "S");
     EXPECT_EQ(page.At(Server::kTimeout).range->min, 3);
-    EXPECT_EQ(page.At(Server::kTimeout).range->max, 100);
-    EXPECT_EQ(page.At(Send::kCommand).items,
-              (std::vector<std::string>{"15 Write Multiple Coils", "16 Write Multiple Registers"}));
-    EXPECT_EQ(page.At(Send::kCommand).selection, 1);
     EXPECT_EQ(page.At(Send::kOrder).SelectedText(), "Low High");
-    EXPECT_EQ(page.At(Send::kCount).text, "20");
     EXPECT_EQ(page.At(Send::kCount).range->max, 64);
-    EXPECT_EQ(page.At(Send::kDataAddress).text, "VW100");
     EXPECT_EQ(page.At(Send::kDataAddress).tooltip, "IW0 ~ IW14 <br>VW0 ~ VW2046");
-    EXPECT_EQ(page.At(Send::kDataAddress).tooltip_ms, 30000);
-    EXPECT_EQ(page.At(Send::kRegisterAddress).text, "40");
-    EXPECT_EQ(page.At(Send::kSlaveAddress).text, "3");
-    EXPECT_EQ(page.At(Server::kIp).text, "10.20.30.40");
-    EXPECT_EQ(page.At(Server::kPort).text, "502");
-    EXPECT_EQ(page.At(LabelId(Send::kRegisterAddress)).label, "Register addr:");
-    EXPECT_EQ(page.At(LabelId(Send::kOrder)).label, "Data Register Index");
     sheet.ClickOk();
   };
   const char* text = "A:0,0,30,B:502,C:10.20.30.40,D:3,1,16,0,E:40,161,100,20,20";

@@ -86,6 +86,7 @@ TEST(MessageParamsDialog, KeysMoveTheCaretAndEditTheCells) {
   const auto C = ScreenInput::Char;
   const Case cases[] = {
       {false, 0, 19, {K(ScreenKey::kRight), K(ScreenKey::kUp)}, "0,19", ""},
+      {false, 1, 3, {K(ScreenKey::kRight)}, "1,4", ""},
       {false, 3, 0, {K(ScreenKey::kLeft), K(ScreenKey::kDown)}, "3,0", ""},
       {true, 1, 0, {K(ScreenKey::kDown), K(ScreenKey::kDown)}, "2,0", ""},
       {false, 1, 7, {K(ScreenKey::kEnter)}, "2,0", ""},

@@ -31,6 +31,8 @@ TEST(ModbusBlock, ReadsAndWritesItsText) {
       // serial items that are absent keep their defaults
       {"A:2,0,9,B:4800,C:,D:1,1,1,0,E:176,0,1,1",
        "A:2,0,9,B:4800,8,1,N,C:,D:1,1,1,0,E:176,0,1,1"},
+      {"A:2,0,9,B:4800,7,2,C:,D:1,1,1,0,E:176,0,1,1",
+       "A:2,0,9,B:4800,7,2,N,C:,D:1,1,1,0,E:176,0,1,1"},
       {"A:0,1,5,B:19200,7,2,E,C:,D:1,1,1,0,E:176,0,1,1",
        "A:0,1,5,B:19200,7,2,E,C:,D:1,1,1,0,E:176,0,1,1"},
       // an unknown parity letter reads as None

@@ -1,27 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "blocks/wifi/wifi_page.h"
-#include "ostrevan/plugin.h"
-#include "support/fake_view.h"
+#include "support/edit_export.h"
 
 namespace ostrevan::testing {
 namespace {
 
 constexpr int kWifi = 11;
 constexpr int kList = CPropertyWifiMode::kModeList;
-
-// Function_Edit on `text` in a buffer of the announced five bytes.
-std::string EditWifiText(FakeView& view, const std::string& text, int* result) {
-  editor::ScopedView installed(&view);
-  char buffer[5 + 1] = {};
-  std::memset(buffer, '#', sizeof buffer);
-  std::memcpy(buffer, text.c_str(), text.size() + 1);
-  *result = Function_Edit(kWifi, buffer);
-  EXPECT_EQ(buffer[5], '#') << "written past the announced length";
-  return std::string(buffer, strnlen(buffer, 5));
-}
 
 TEST(WifiPage, ShowsTheModeAndTakesTheSelection) {
   struct Case {
@@ -38,19 +24,12 @@ TEST(WifiPage, ShowsTheModeAndTakesTheSelection) {
   for (const Case& c : cases) {
     FakeView view;
     view.sheet_script = [&c](CPropertyBasic& sheet) {
-      ASSERT_EQ(sheet.page_count(), 1u);
-      EXPECT_EQ(sheet.tab_title(0), "Params");
       editor::PageModel& page = sheet.page(0);
-      EXPECT_EQ(page.At(kList).items, (std::vector<std::string>{"AP", "STA"}));
-      EXPECT_EQ(page.At(editor::LabelId(kList)).label, "WIFI Mode");
       EXPECT_EQ(page.At(kList).selection, c.shown);
       if (c.chosen != -2) page.UserSelects(kList, c.chosen);
       sheet.ClickOk();
     };
-    int result = 0;
-    EXPECT_EQ(EditWifiText(view, c.text, &result), c.after_ok) << c.text;
-    EXPECT_EQ(result, 1);
-    EXPECT_EQ(view.sheets_run, 1);
+    EXPECT_EQ(EditThroughExport(kWifi, c.text, view).text, c.after_ok) << c.text;
   }
 }
 
@@ -60,9 +39,9 @@ TEST(WifiPage, CancelLeavesTheTextUntouched) {
     sheet.page(0).UserSelects(kList, 1);
     sheet.ClickCancel();
   };
-  int result = 1;
-  EXPECT_EQ(EditWifiText(view, "A:0", &result), "A:0");
-  EXPECT_EQ(result, 0);
+  EditOutcome edited = EditThroughExport(kWifi, "A:0", view);
+  EXPECT_EQ(edited.text, "A:0");
+  EXPECT_EQ(edited.result, 0);
 }
 
 }  // namespace
