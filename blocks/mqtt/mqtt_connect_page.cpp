@@ -54,10 +54,11 @@ CPropertyMqttConnect::CPropertyMqttConnect(MqttConnectParams& params)
   };
 
   labeled(kNetwork, ControlKind::kDropList, "Network", {56, 8, 70, 40}, 44);
+  // The radios of a pair next to each other: the arrow keys keep to one pair.
   radio(kByIp, "IP Address", kAddressGroup, {8, 26, 64, 12});
+  radio(kByDomain, "Domain Name", kAddressGroup, {8, 42, 64, 12});
   Add(MakeControl(kIp, ControlKind::kIpAddress, "", {76, 26, 100, 12}));
   labeled(kPort, ControlKind::kNumberEdit, "Port", {226, 26, 50, 12}, 20);
-  radio(kByDomain, "Domain Name", kAddressGroup, {8, 42, 64, 12});
   Add(MakeControl(kDomain, ControlKind::kEdit, "", {76, 42, 200, 12}, editor::kStretchRight));
   seconds(kConnectionTimeout, "Connection timeout:", 60);
   seconds(kPingInterval, "PING interval time:", 76);
