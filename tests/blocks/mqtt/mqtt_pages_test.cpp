@@ -112,6 +112,25 @@ TEST(MqttConnectPage, FixedControlsBrowseAndClientIdAndEveryFieldStored) {
             "I:broker.example.com");
 }
 
+// Every text field at its limit makes a text longer than the buffer: it is
+// cut at the announced length (the guard byte behind it stays).
+TEST(MqttConnectPage, ATextLongerThanTheBufferIsCut) {
+  FakeView view;
+  view.sheet_script = [](CPropertyBasic& sheet) {
+    editor::PageModel& page = sheet.page(0);
+    page.UserClicks(Connect::kTls);
+    page.UserClicks(Connect::kSelfSigned);
+    page.UserClicks(Connect::kByDomain);
+    for (int id : {Connect::kClientId, Connect::kUserName, Connect::kPassword, Connect::kDomain,
+                   Connect::kCaFile, Connect::kCertificateFile, Connect::kKeyFile})
+      page.UserTypes(id, std::string(250, 'x'));
+    sheet.ClickOk();
+  };
+  EditOutcome edited = EditThroughExport(kConnect, ConnectText(0, "", "", ""), view);
+  EXPECT_EQ(edited.result, 1);
+  EXPECT_EQ(edited.text.size(), 1023u);
+}
+
 // The network list of the Connect and Comm pages: "4G" only for a model
 // that supports it; a 4G record without it shows no selection and is kept.
 TEST(MqttPages, NetworkListFollowsTheCpuModel) {
