@@ -64,7 +64,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   # text and the MQTT item dialogs (pages open them from buttons): the
   # dialog test program shows them.
   for entry in password:420x200 phonebook:660x480 message:580x320 wmessage:580x290 \
-      mqtt-item:420x300; do
+      mqtt-item:420x270; do
     name=${entry%%:*} size=${entry#*:}
     wanted "$name" || continue
     wine explorer /desktop=shot,$size build/mingw-x64/bin/ostrevan_dialog_tests.exe \

@@ -26,7 +26,7 @@ std::vector<std::string> Numbers(int first, int count) {
 }  // namespace
 
 CMqttWriteItemDialog::CMqttWriteItemDialog(PublishItem& item)
-    : DialogModel(kTemplateId, {180, 132}, "MQTT item"), item_(&item) {
+    : DialogModel(kTemplateId, {180, 112}, "MQTT item"), item_(&item) {
   struct Row {
     int id;
     ControlKind kind;
@@ -44,9 +44,10 @@ CMqttWriteItemDialog::CMqttWriteItemDialog(PublishItem& item)
     Add(MakeControl(row.id, row.kind, "", {62, y, 110, list ? 120 : 12}, editor::kStretchRight));
     y += 16;
   }
-  Add(MakeControl(editor::kIdOk, ControlKind::kButton, "OK", {66, 110, 50, 14},
+  // The hidden "Length" row lies under the buttons.
+  Add(MakeControl(editor::kIdOk, ControlKind::kButton, "OK", {66, 92, 50, 14},
                   editor::kStayBottomRight));
-  Add(MakeControl(editor::kIdCancel, ControlKind::kButton, "Cancel", {122, 110, 50, 14},
+  Add(MakeControl(editor::kIdCancel, ControlKind::kButton, "Cancel", {122, 92, 50, 14},
                   editor::kStayBottomRight));
 }
 
