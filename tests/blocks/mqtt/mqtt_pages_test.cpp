@@ -268,7 +268,9 @@ TEST(MqttWritePage, DeleteAsksAndShiftsTheLaterSlotsUp) {
     EditOutcome edited = EditOnPage(kPublish, c.text, view, 1, [&c](PageModel& page) {
       page.UserFocusesCell(Write::kGrid, c.row, 0);
       page.UserClicks(Write::kDelete);
-      if (c.text != kPublishText) EXPECT_EQ(page.At(Write::kGrid).grid.rows(), 1);
+      if (c.text != kPublishText) {
+        EXPECT_EQ(page.At(Write::kGrid).grid.rows(), 1);
+      }
     });
     EXPECT_EQ(view.messages, std::vector<editor::MessageBox>{c.message});
     EXPECT_EQ(edited.text, c.stored);
