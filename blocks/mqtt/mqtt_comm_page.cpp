@@ -1,6 +1,8 @@
 #include "blocks/mqtt/mqtt_comm_page.h"
 
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "blocks/mqtt/mqtt_page_common.h"
