@@ -75,6 +75,7 @@ struct Grid {
   std::vector<std::vector<std::string>> cells;  // [row][column]
   int focus_row = -1;                            // -1: no cell focused
   int focus_column = -1;
+  bool select_rows = false;                      // the focused cell's whole row is highlighted
 
   int rows() const { return static_cast<int>(cells.size()); }
   int columns() const { return cells.empty() ? 0 : static_cast<int>(cells.front().size()); }

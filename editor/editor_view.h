@@ -37,6 +37,8 @@ class EditorView : public MessageService {
   virtual DialogResult RunDialog(DialogModel& dialog) = 0;
   // The common file-open dialog: the chosen full path, or nothing.
   virtual std::optional<std::string> ChooseFileToOpen(const FileOpenRequest& request) = 0;
+  // The height of a horizontal scroll bar, in pixels, as the system draws it.
+  virtual int HorizontalScrollBarHeight() const = 0;
   // The controls `control_ids` of `form` changed (state, items, texts,
   // enabling, visibility, tooltip, or for a frame: the child form inside).
   virtual void Refresh(FormModel& form, const std::vector<int>& control_ids) = 0;

@@ -34,6 +34,10 @@ blocks=(
   "sms-input|SMS Input|A:100,64,1,B:+4915112345678,C:+4915187654321,D:,E:,F:"
   "email|EMAIL|A:1,0,0,1,0,8,0,B:Alarm tank 3,C:ops@example.com,D:service@example.com,E:,F:Level above limit at station 4,G:,,H:level.csv,,,,,,,"
   "email-attachment|EMAIL|A:1,0,0,1,0,8,0,B:Alarm tank 3,C:ops@example.com,D:,E:,F:Level above limit,G:,,H:level.csv,events.log,,,,,,|1"
+  "mqtt-connect|Connect to MQTT Server|A:60,30,0,8883,1,1,1,0,1,B:plant-4-plc,C:plc,D:secret,E:0.0.0.0,F:C:\\certs\\ca.pem,G:C:\\certs\\plc.crt,H:C:\\certs\\plc.key,I:broker.example.com"
+  "mqtt-subscribe|Subscribe with MQTT|A:30,60,30,0,160,100,64,0,0,B:1,1,1,C:,D:,E:,F:plant/4/commands"
+  "mqtt-subscribe-params|Subscribe with MQTT|A:30,60,30,0,160,100,64,0,0,B:1,1,1,C:,D:,E:,F:plant/4/commands|1"
+  "mqtt-publish|Publish with MQTT|A:10,60,30,0,1,B:1,1,1,C:,D:,E:,F:plant/4/levels,G1:161,0,100,4,0,0,H1:lvl,I1:Tanks,G2:176,0,0,8,5,0,H2:in,I2:Inputs,G3:162,0,20,2,4,0,H3:m3h,I3:Flow|1"
 )
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
@@ -46,7 +50,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     IFS="|" read -r name type text tab <<<"$entry"
     wanted "$name" || continue
     cpu=()
-    case $name in sms-* | email*) cpu=(--cpu OSV-2410-4G) ;; esac
+    case $name in sms-* | email* | mqtt-*) cpu=(--cpu OSV-2410-4G) ;; esac
     wine explorer /desktop=shot,900x640 build/mingw-x64/bin/ostrevan-host.exe edit "$type" \
       --text "$text" --tab "${tab:-0}" "${cpu[@]}" >/dev/null 2>&1 &
     pid=$!
@@ -56,10 +60,11 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     wait "$pid" 2>/dev/null || true
     echo "saved docs/screenshots/$name.png"
   done
-  # The password dialog (no page opens it), the phone book and the message
-  # text dialogs (pages open them from buttons): the dialog test program
-  # shows them.
-  for entry in password:420x200 phonebook:660x480 message:580x320 wmessage:580x290; do
+  # The password dialog (no page opens it), the phone book, the message
+  # text and the MQTT item dialogs (pages open them from buttons): the
+  # dialog test program shows them.
+  for entry in password:420x200 phonebook:660x480 message:580x320 wmessage:580x290 \
+      mqtt-item:420x270; do
     name=${entry%%:*} size=${entry#*:}
     wanted "$name" || continue
     wine explorer /desktop=shot,$size build/mingw-x64/bin/ostrevan_dialog_tests.exe \

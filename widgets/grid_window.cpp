@@ -115,7 +115,7 @@ void GridWindow::Paint() {
       int width = SizeAt(cells.column_widths, c, 60);
       RECT cell{x, y, x + width, y + height};
       bool fixed = r < cells.fixed_rows || c < cells.fixed_columns;
-      bool focused = r == cells.focus_row && c == cells.focus_column;
+      bool focused = r == cells.focus_row && (cells.select_rows || c == cells.focus_column);
       if (fixed || focused)
         FillRect(dc, &cell, GetSysColorBrush(focused ? COLOR_HIGHLIGHT : COLOR_BTNFACE));
       SetTextColor(dc, GetSysColor(focused ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));

@@ -24,6 +24,7 @@ class Win32View : public editor::EditorView {
   editor::DialogResult RunSheet(CPropertyBasic& sheet) override;
   editor::DialogResult RunDialog(editor::DialogModel& dialog) override;
   std::optional<std::string> ChooseFileToOpen(const editor::FileOpenRequest& request) override;
+  int HorizontalScrollBarHeight() const override { return GetSystemMetrics(SM_CYHSCROLL); }
   void Refresh(editor::FormModel& form, const std::vector<int>& control_ids) override;
   void Post(std::function<void()> task) override;
   void Focus(editor::FormModel& form, int control_id) override;

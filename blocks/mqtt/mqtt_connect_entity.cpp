@@ -2,11 +2,13 @@
 
 #include <utility>
 
+#include "blocks/mqtt/mqtt_connect_page.h"
 #include "blocks/mqtt/mqtt_fields.h"
 #include "blocks/mqtt/string_section.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
 #include "core/text_builder.h"
+#include "editor/editor_view.h"
 
 namespace ostrevan {
 
@@ -97,6 +99,15 @@ std::string MqttConnectText(const MqttConnectParams& p) {
 
 int CMqttConnectEntity::SetDefault(char* param) {
   return WriteParamText(param, MqttConnectText(MqttConnectParams{}), kParamLength);
+}
+
+int CMqttConnectEntity::Edit(char* param) {
+  editor::EditorView* view = editor::ActiveView();
+  if (!param || !view) return 0;
+  auto params = ParseMqttConnectText(ReadParamText(param));
+  if (!EditMqttConnect(params, *view)) return 0;
+  // Cut to the announced length: never a byte past it.
+  return WriteParamText(param, MqttConnectText(params), kParamLength);
 }
 
 int CMqttConnectEntity::Code(const char* param, uint8_t* record, uint32_t* len) {

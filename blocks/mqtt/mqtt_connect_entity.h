@@ -36,6 +36,7 @@ std::string MqttConnectText(const MqttConnectParams& params);
 class CMqttConnectEntity : public CBlockEntity<7, 1024, 10240> {
  public:
   int SetDefault(char* param) override;
+  int Edit(char* param) override;
   int Code(const char* param, uint8_t* record, uint32_t* len) override;
   int Decode(char* param, const uint8_t* record, uint32_t len) override;
 };

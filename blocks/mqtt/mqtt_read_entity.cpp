@@ -5,10 +5,12 @@
 #include <vector>
 
 #include "blocks/mqtt/mqtt_fields.h"
+#include "blocks/mqtt/mqtt_read_page.h"
 #include "blocks/mqtt/string_section.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
 #include "core/text_builder.h"
+#include "editor/editor_view.h"
 
 namespace ostrevan {
 
@@ -83,6 +85,15 @@ std::string MqttSubscribeText(const MqttSubscribeParams& p) {
 
 int CMqttReadEntity::SetDefault(char* param) {
   return WriteParamText(param, MqttSubscribeText(MqttSubscribeParams{}), kParamLength);
+}
+
+int CMqttReadEntity::Edit(char* param) {
+  editor::EditorView* view = editor::ActiveView();
+  if (!param || !view) return 0;
+  auto params = ParseMqttSubscribeText(ReadParamText(param));
+  if (!EditMqttSubscribe(params, *view)) return 0;
+  // Cut to the announced length: never a byte past it.
+  return WriteParamText(param, MqttSubscribeText(params), kParamLength);
 }
 
 int CMqttReadEntity::Code(const char* param, uint8_t* record, uint32_t* len) {

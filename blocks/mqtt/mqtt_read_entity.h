@@ -34,6 +34,7 @@ std::string MqttSubscribeText(const MqttSubscribeParams& params);
 class CMqttReadEntity : public CBlockEntity<5, 440, 300> {
  public:
   int SetDefault(char* param) override;
+  int Edit(char* param) override;
   int Code(const char* param, uint8_t* record, uint32_t* len) override;
   int Decode(char* param, const uint8_t* record, uint32_t len) override;
 };

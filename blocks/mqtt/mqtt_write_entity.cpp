@@ -5,10 +5,12 @@
 #include <vector>
 
 #include "blocks/mqtt/mqtt_fields.h"
+#include "blocks/mqtt/mqtt_write_page.h"
 #include "blocks/mqtt/string_section.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
 #include "core/text_builder.h"
+#include "editor/editor_view.h"
 
 namespace ostrevan {
 
@@ -194,6 +196,15 @@ std::string MqttPublishText(const MqttPublishParams& p) {
 
 int CMqttWriteEntity::SetDefault(char* param) {
   return WriteParamText(param, MqttPublishText(MqttPublishParams{}), kParamLength);
+}
+
+int CMqttWriteEntity::Edit(char* param) {
+  editor::EditorView* view = editor::ActiveView();
+  if (!param || !view) return 0;
+  auto params = ParseMqttPublishText(ReadParamText(param));
+  if (!EditMqttPublish(params, *view)) return 0;
+  // Cut to the announced length: never a byte past it.
+  return WriteParamText(param, MqttPublishText(params), kParamLength);
 }
 
 int CMqttWriteEntity::Code(const char* param, uint8_t* record, uint32_t* len) {

@@ -46,6 +46,7 @@ std::string MqttPublishText(const MqttPublishParams& params);
 class CMqttWriteEntity : public CBlockEntity<6, 1024, 1024> {
  public:
   int SetDefault(char* param) override;
+  int Edit(char* param) override;
   int Code(const char* param, uint8_t* record, uint32_t* len) override;
   int Decode(char* param, const uint8_t* record, uint32_t len) override;
 };

@@ -26,7 +26,8 @@ DialogResult FakeView::RunDialog(editor::DialogModel& dialog) {
   return dialog.end_result().value_or(DialogResult::kCancel);
 }
 
-std::optional<std::string> FakeView::ChooseFileToOpen(const editor::FileOpenRequest&) {
+std::optional<std::string> FakeView::ChooseFileToOpen(const editor::FileOpenRequest& request) {
+  file_requests.push_back(request);
   return file_choice;
 }
 

@@ -24,6 +24,8 @@ class FakeView : public editor::EditorView {
   // Answers of message boxes; when empty, the first button (OK or Yes).
   std::deque<editor::MessageAnswer> answers;
   std::optional<std::string> file_choice;
+  std::vector<editor::FileOpenRequest> file_requests;
+  int scroll_bar_height = 17;
 
   std::vector<editor::MessageBox> messages;
   std::vector<std::string> dialog_captions;
@@ -35,6 +37,7 @@ class FakeView : public editor::EditorView {
   editor::DialogResult RunDialog(editor::DialogModel& dialog) override;
   std::optional<std::string> ChooseFileToOpen(const editor::FileOpenRequest& request) override;
   editor::MessageAnswer ShowMessage(const editor::MessageBox& box) override;
+  int HorizontalScrollBarHeight() const override { return scroll_bar_height; }
   void Refresh(editor::FormModel& form, const std::vector<int>& control_ids) override;
   void Post(std::function<void()> task) override;
   void Focus(editor::FormModel& form, int control_id) override;

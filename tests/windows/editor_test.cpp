@@ -37,6 +37,12 @@ constexpr int kMailChannel = 1406, kAttachment1 = 1501, kAttachment3 = 1503, kBl
 constexpr int kBookGrid = 1100, kBookAdd = 1101, kBookDelete = 1103, kBookItem = 1001;
 constexpr int kMessageScreen = 1001;
 constexpr char kDefaultNumber[] = "+41000000000";
+// The MQTT pages and the item dialog.
+constexpr int kMqttSubscribe = 5, kMqttPublish = 6, kMqttConnect = 7;
+constexpr int kMqttTls = 2110, kMqttSelfSigned = 2113, kMqttCaFile = 2114, kMqttBrowseCaFile = 2117;
+constexpr int kMqttGrid = 2401, kMqttAdd = 2402, kMqttEdit = 2403, kMqttDelete = 2404;
+constexpr int kMqttItemRegister = 2502, kMqttItemFormat = 2504, kMqttItemComment = 2501;
+constexpr int kFileNameBox = 0x47c;  // the common file dialog's file name box
 
 constexpr const char* kRegisterMismatch =
     "The register you used does not match the modbus command, please select it again!";
@@ -554,6 +560,129 @@ TEST(EmailSheet, TheAttachmentTabShowsTheHintAndSqueezesTheNames) {
                        "OSV-2410");
   EXPECT_EQ(edited.result, 1);
   EXPECT_EQ(edited.text, "A:1,0,0,1,0,8,0,B:,C:,D:,E:,F:,G:,,H:LEVEL.CSV,,,,,,,");
+}
+
+// ------------------------------------------------------------------ MQTT
+
+constexpr char kPublishText[] =
+    "A:30,30,10,0,0,B:1,0,1,C:,D:,E:,F:t,G1:176,0,3,2,5,0,H1:in,I1:Inputs,"
+    "G2:161,0,10,1,0,0,H2:lvl,I2:Level";
+
+TEST(MqttSheets, SubscribeAndPublishShowCommThenParams) {
+  for (int type : {kMqttSubscribe, kMqttPublish}) {
+    HWND sheet = nullptr;
+    UiScript script;
+    script.Then(WaitForSheet(sheet)).Then(Do([&] {
+      EXPECT_EQ(TabTitles(sheet), (std::vector<std::string>{"Comm", "Params"}));
+      PostClick(sheet, IDCANCEL);
+    }));
+    EXPECT_EQ(Edit(type, "A:30,30,10,0,0,B:1,0,1,C:,D:,E:,F:", script).result, 0);
+  }
+}
+
+// A click on data row `row` (1 = the first item) of the publish grid: rows
+// 20 pixels high under the header.
+// A double click opens the item dialog: posted, so that the step returns.
+void ClickPublishRow(HWND sheet, int row, bool twice = false) {
+  HWND grid = FindControl(sheet, kMqttGrid);
+  ASSERT_NE(grid, nullptr);
+  LPARAM at = MAKELPARAM(40, row * 20 + 10);
+  if (twice) {
+    PostMessageA(grid, WM_LBUTTONDBLCLK, 0, at);
+    return;
+  }
+  SendMessageA(grid, WM_LBUTTONDOWN, 0, at);
+  SendMessageA(grid, WM_LBUTTONUP, 0, at);
+}
+
+// Add and Edit through the real item dialog; Delete asked twice, No then Yes.
+TEST(MqttSheets, PublishAddEditAndDelete) {
+  HWND sheet = nullptr, item = nullptr, question = nullptr;
+  auto answer = [&](int button) {
+    return Do([&, button] {
+      EXPECT_EQ(MessageText(question), "Delete [Inputs - BOOL] ?");
+      PostMessageA(question, WM_COMMAND, button, 0);
+    });
+  };
+  UiScript script;
+  script.Then(WaitForSheet(sheet))
+      .Then(Do([&] {
+        ShowTab(sheet, 1);
+        PostClick(sheet, kMqttAdd);
+      }))
+      .Then(WaitFor("MQTT item", item))
+      .Then(Do([&] {
+        EXPECT_FALSE(IsWindowEnabled(FindControl(item, kMqttItemFormat)));
+        TypeText(item, kMqttItemRegister, "VD4");
+        EXPECT_EQ(ItemsOf(item, kMqttItemFormat),
+                  (std::vector<std::string>{"DINT", "UDINT", "DWORD", "FLOAT"}));
+        TypeText(item, kMqttItemComment, "Flow");
+        PostClick(item, IDOK);
+      }))
+      .Then(WaitUntilGone("MQTT item"))
+      .Then(Do([&] {
+        ClickPublishRow(sheet, 2, true);  // edits "Level"
+      }))
+      .Then(WaitFor("MQTT item", item))
+      .Then(Do([&] {
+        EXPECT_EQ(TextOf(FindControl(item, kMqttItemRegister)), "VW10");
+        TypeText(item, kMqttItemRegister, "MW2");
+        PostClick(item, IDOK);
+      }))
+      .Then(WaitUntilGone("MQTT item"))
+      .Then(Do([&] {
+        ClickPublishRow(sheet, 1);
+        PostClick(sheet, kMqttDelete);
+      }))
+      .Then(WaitFor("Ostrevan", question))
+      .Then(answer(IDNO))
+      .Then(WaitUntilGone("Ostrevan"))
+      .Then(Do([&] { PostClick(sheet, kMqttDelete); }))
+      .Then(WaitFor("Ostrevan", question))
+      .Then(answer(IDYES))
+      .Then(WaitUntilGone("Ostrevan"))
+      .Then(Do([&] { PostClick(sheet, IDOK); }));
+  Edited edited = Edit(kMqttPublish, kPublishText, script);
+  EXPECT_EQ(edited.result, 1);
+  EXPECT_EQ(edited.text,
+            "A:30,30,10,0,0,B:1,0,1,C:,D:,E:,F:t,G1:169,0,2,1,0,0,H1:lvl,I1:Level,"
+            "G2:162,0,4,1,0,0,H2:,I2:Flow");
+}
+
+// "..." through the real file-open dialog: the chosen file's full path.
+TEST(MqttSheets, TheCaFileButtonOpensTheFileDialog) {
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  char path[MAX_PATH] = {};
+  ASSERT_NE(GetTempFileNameA(folder, "ca", 0, path), 0u);
+  HWND sheet = nullptr, chooser = nullptr;
+  UiScript script;
+  script.Then(WaitForSheet(sheet))
+      .Then(Do([&] {
+        EXPECT_FALSE(Enabled(sheet, kMqttBrowseCaFile)) << "TLS is off";
+        PostClick(sheet, kMqttTls);
+      }))
+      .Then(Do([&] { PostClick(sheet, kMqttSelfSigned); }))
+      .Then(Do([&] {
+        EXPECT_TRUE(Enabled(sheet, kMqttCaFile));
+        PostClick(sheet, kMqttBrowseCaFile);
+      }))
+      .Then(WaitFor("Open", chooser))
+      .Then(Do([&] {
+        SetDlgItemTextA(chooser, kFileNameBox, path);
+        PostMessageA(chooser, WM_COMMAND, IDOK, 0);
+      }))
+      .Then(WaitUntilGone("Open"))
+      .Then(Do([&] {
+        EXPECT_EQ(TextOf(FindControl(sheet, kMqttCaFile)), path);
+        PostClick(sheet, IDOK);
+      }));
+  Edited edited =
+      Edit(kMqttConnect, "A:30,10,0,1884,1,0,0,0,0,B:,C:,D:,E:0.0.0.0,F:,G:,H:,I:", script);
+  DeleteFileA(path);
+  EXPECT_EQ(edited.result, 1);
+  EXPECT_EQ(edited.text, std::string("A:30,10,0,1884,1,1,0,0,0,B:,C:,D:,E:0.0.0.0,F:") + path +
+                             ",G:,H:,I:");
 }
 
 }  // namespace

@@ -36,6 +36,7 @@ constexpr int kSmsReceiver1 = 1211, kSmsInVbStart = 1702, kSmsInPhonebook = 1720
 constexpr int kMailSubject = 1404, kAttachment1 = 1501, kCallDial = 1301;
 constexpr int kSetMessage = 1806;                   // on a Params Message page
 constexpr int kScreen = 1001, kInsert = 1002, kRegister = 1004;  // the message dialog
+constexpr int kMqttTls = 2110, kMqttNetwork = 2201, kMqttStartByte = 2301, kMqttAdd = 2402;
 
 // ------------------------------------------------------------ the meter
 
@@ -107,6 +108,7 @@ enum class Action {
   kPhoneBook,     // the phone book dialog run from the page and confirmed first
   kMessage,       // the message dialog run from the page: an in-place edit, a
                   // variable inserted, confirmed
+  kMqttItem,      // the second tab shown and the MQTT item dialog run from its Add first
 };
 
 // One way of opening a sheet.
@@ -197,7 +199,8 @@ Opened OpenOnce(const PluginDll& dll, int type, const Visit& visit) {
     if (visit.action == Action::kSecondTab) {
       ShowTab(sheet, 1);
       opened.as_expected = opened.as_expected && (FindControl(sheet, kCallDial) != nullptr ||
-                                                  FindControl(sheet, kAttachment1) != nullptr);
+                                                  FindControl(sheet, kAttachment1) != nullptr ||
+                                                  FindControl(sheet, kMqttStartByte) != nullptr);
     }
     if (visit.action == Action::kPhoneBook) {
       PostClick(sheet, kSmsInPhonebook);
@@ -205,6 +208,11 @@ Opened OpenOnce(const PluginDll& dll, int type, const Visit& visit) {
     }
     if (visit.action == Action::kMessage) {
       PostClick(sheet, kSetMessage);
+      return true;
+    }
+    if (visit.action == Action::kMqttItem) {
+      ShowTab(sheet, 1);
+      PostClick(sheet, kMqttAdd);
       return true;
     }
     PostClick(sheet, visit.button);
@@ -245,15 +253,18 @@ Opened OpenOnce(const PluginDll& dll, int type, const Visit& visit) {
           return true;
         });
   }
-  if (visit.action == Action::kPhoneBook) {
+  const char* dialog = visit.action == Action::kPhoneBook ? "Phonebook"
+                       : visit.action == Action::kMqttItem ? "MQTT item"
+                                                            : nullptr;
+  if (dialog) {
     script
-        .Then([] {
-          HWND book = FindDialog("Phonebook");
-          if (book) PostClick(book, IDOK);
-          return book != nullptr;
+        .Then([dialog] {
+          HWND opened_dialog = FindDialog(dialog);
+          if (opened_dialog) PostClick(opened_dialog, IDOK);
+          return opened_dialog != nullptr;
         })
-        .Then([&] {
-          if (FindDialog("Phonebook")) return false;
+        .Then([&, dialog] {
+          if (FindDialog(dialog)) return false;
           PostClick(FindDialog("Property"), visit.button);
           return true;
         });
@@ -295,8 +306,9 @@ constexpr const char* kNetworkText = "A:11,1,5,B:502,0,1,0,C:192.168.1.10,D:1,3,
 // memory card and GPRS sheets are opened and closed. The SMS Output and
 // EMAIL sheets swap their message page and show their second tab, and SMS
 // Output runs the PDU(UCS2) message dialog; the SMS Input sheet runs the
-// phone book dialog. (The password dialog, which no page opens, is not
-// reached through the DLL.)
+// phone book dialog. The MQTT Subscribe sheet shows its second tab; the
+// Publish sheet runs the item dialog from its "Add". (The password dialog,
+// which no page opens, is not reached through the DLL.)
 INSTANTIATE_TEST_SUITE_P(
     Cases, SheetEndurance,
     ::testing::Values(SheetCase{"Wifi", 11, {{"A:1", kWifiMode, Action::kClose, IDOK}}},
@@ -342,7 +354,19 @@ INSTANTIATE_TEST_SUITE_P(
                                   "H:level.csv,,,,,,,",
                                   kMailSubject, Action::kSecondTab, IDOK},
                                  {"A:1,0,0,1,0,8,0,B:,C:,D:,E:,F:,G:,,H:,,,,,,,", kMailSubject,
-                                  Action::kSwapStyle, IDCANCEL}}}),
+                                  Action::kSwapStyle, IDCANCEL}}},
+                      SheetCase{"MqttConnect",
+                                7,
+                                {{"A:30,10,0,1884,1,1,0,0,0,B:id,C:,D:,E:10.0.0.3,F:ca.pem,G:,H:,I:",
+                                  kMqttTls, Action::kClose, IDOK}}},
+                      SheetCase{"MqttSubscribe",
+                                5,
+                                {{"A:30,30,10,0,160,0,0,0,0,B:1,0,1,C:,D:,E:,F:in", kMqttNetwork,
+                                  Action::kSecondTab, IDOK}}},
+                      SheetCase{"MqttPublish",
+                                6,
+                                {{"A:30,30,10,0,0,B:1,0,1,C:,D:,E:,F:out,G1:176,0,0,1,5,0,H1:,I1:a",
+                                  kMqttNetwork, Action::kMqttItem, IDCANCEL}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -28,7 +28,7 @@ add_test(NAME ostrevan_windows_tests COMMAND ostrevan_windows_tests --gtest_brie
 # The password and message dialogs, and the services the editor
 # layer gives its pages, in real windows: the plug-in's objects and the
 # Win32 view linked in statically, not reached through the DLL.
-# "--show password|phonebook|message|wmessage" only opens one (for the
+# "--show password|phonebook|message|wmessage|mqtt-item" only opens one (for the
 # screenshots).
 add_executable(ostrevan_dialog_tests windows/dialogs/main.cpp windows/dialogs/dialog_test.cpp
                windows/dialogs/page_services_test.cpp

@@ -1,4 +1,4 @@
-// Runs the dialog tests, or with "--show password|phonebook|message|wmessage"
+// Runs the dialog tests, or with "--show password|phonebook|message|wmessage|mqtt-item"
 // just opens that dialog with sample contents until it is closed (for the
 // screenshots of scripts/screenshots.sh).
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <string>
 
 #include "blocks/messaging/message_params_dialog.h"
+#include "blocks/mqtt/mqtt_item_dialog.h"
 #include "editor/editor_view.h"
 #include "editor/password_dialog.h"
 #include "editor/phone_book_dialog.h"
@@ -67,7 +68,20 @@ int Show(const std::string& which) {
     view->RunDialog(*dialog);
     return 0;
   }
-  fprintf(stderr, "--show password|phonebook|message|wmessage\n");
+  if (which == "mqtt-item") {
+    PublishItem item;
+    item.comment = "Flow";
+    item.description = "m3h";
+    item.area = 162;  // VD
+    item.index = 20;
+    item.count = 2;
+    item.format = 4;  // FLOAT
+    CMqttWriteItemDialog dialog(item);
+    dialog.Attach(view);
+    view->RunDialog(dialog);
+    return 0;
+  }
+  fprintf(stderr, "--show password|phonebook|message|wmessage|mqtt-item\n");
   return 2;
 }
 
