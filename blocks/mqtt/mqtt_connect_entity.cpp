@@ -97,26 +97,14 @@ std::string MqttConnectText(const MqttConnectParams& p) {
   return text.str();
 }
 
-int CMqttConnectEntity::SetDefault(char* param) {
-  return WriteParamText(param, MqttConnectText(MqttConnectParams{}), kParamLength);
+bool MqttConnectCodec::Edit(Params& params) {
+  return editor::EditInActiveView(params, EditMqttConnect);
 }
 
-int CMqttConnectEntity::Edit(char* param) {
-  editor::EditorView* view = editor::ActiveView();
-  if (!param || !view) return 0;
-  auto params = ParseMqttConnectText(ReadParamText(param));
-  if (!EditMqttConnect(params, *view)) return 0;
-  // Cut to the announced length: never a byte past it.
-  return WriteParamText(param, MqttConnectText(params), kParamLength);
-}
-
-int CMqttConnectEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
-  MqttConnectParams params = ParseMqttConnectText(ReadParamText(param));
-  if (!AdmitInstance()) return -2;
+void MqttConnectCodec::Write(RecordWriter& out, const Params& params, const BlockPlace& place) {
   const bool by_ip = !params.by_domain_name;
 
-  RecordWriter out = MakeWriter(record, kCodeLength);
-  PutRecordHead(out, kHead, instance_index());
+  PutRecordHead(out, kHead, place.instance_index);
   out.PutU8(LinkByte(params.network), "network (11 Ethernet, 32 4G)");
   out.PutU8(
       static_cast<uint8_t>(by_ip << kByIpBit | 1 << kAlwaysSetBit | AsFlag(params.tls) << kTlsBit |
@@ -139,12 +127,9 @@ int CMqttConnectEntity::Code(const char* param, uint8_t* record, uint32_t* len) 
                                    {params.domain_name, "broker domain name"}};
   PutStringSection(out, strings, by_ip ? 3 : 4);
   PutCertificateSection(out, params.tls != 0, params.certificate_paths);
-  return FinishCode(out, len);
 }
 
-int CMqttConnectEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
-  MqttConnectParams params = ParseMqttConnectText(ReadParamText(param));
-  RecordReader in = MakeReader(record, len);
+void MqttConnectCodec::Read(RecordReader& in, Params& params) {
   ReadRecordHead(in, kHead);
   params.network = NetworkOfLinkByte(in.GetU8("network (11 Ethernet, 32 4G)"));
   uint8_t flags = in.GetU8("flags: by IP/TLS/clean");
@@ -179,7 +164,6 @@ int CMqttConnectEntity::Decode(char* param, const uint8_t* record, uint32_t len)
   for (size_t k = 0; params.tls && k < kCertificateFiles; ++k) {
     if (!contents[k].empty()) params.certificate_paths[k] = WriteCertificateFile(contents[k], k);
   }
-  return WriteParamText(param, MqttConnectText(params), kParamLength);
 }
 
 }  // namespace ostrevan

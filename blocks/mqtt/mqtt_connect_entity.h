@@ -8,7 +8,7 @@
 #include <string>
 
 #include "blocks/mqtt/certificates.h"
-#include "core/entity.h"
+#include "core/codec_entity.h"
 
 namespace ostrevan {
 
@@ -33,12 +33,16 @@ struct MqttConnectParams {
 MqttConnectParams ParseMqttConnectText(std::string_view text);
 std::string MqttConnectText(const MqttConnectParams& params);
 
-class CMqttConnectEntity : public CBlockEntity<7, 1024, 10240> {
- public:
-  int SetDefault(char* param) override;
-  int Edit(char* param) override;
-  int Code(const char* param, uint8_t* record, uint32_t* len) override;
-  int Decode(char* param, const uint8_t* record, uint32_t len) override;
+struct MqttConnectCodec {
+  using Params = MqttConnectParams;
+  static Params Defaults() { return {}; }
+  static Params Parse(std::string_view text) { return ParseMqttConnectText(text); }
+  static std::string Text(const Params& params) { return MqttConnectText(params); }
+  static bool Edit(Params& params);
+  static void Write(RecordWriter& out, const Params& params, const BlockPlace& place);
+  static void Read(RecordReader& in, Params& params);
 };
+
+class CMqttConnectEntity : public CCodecEntity<MqttConnectCodec, 7, 1024, 10240> {};
 
 }  // namespace ostrevan

@@ -83,25 +83,12 @@ std::string MqttSubscribeText(const MqttSubscribeParams& p) {
   return text.str();
 }
 
-int CMqttReadEntity::SetDefault(char* param) {
-  return WriteParamText(param, MqttSubscribeText(MqttSubscribeParams{}), kParamLength);
+bool MqttSubscribeCodec::Edit(Params& params) {
+  return editor::EditInActiveView(params, EditMqttSubscribe);
 }
 
-int CMqttReadEntity::Edit(char* param) {
-  editor::EditorView* view = editor::ActiveView();
-  if (!param || !view) return 0;
-  auto params = ParseMqttSubscribeText(ReadParamText(param));
-  if (!EditMqttSubscribe(params, *view)) return 0;
-  // Cut to the announced length: never a byte past it.
-  return WriteParamText(param, MqttSubscribeText(params), kParamLength);
-}
-
-int CMqttReadEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
-  MqttSubscribeParams params = ParseMqttSubscribeText(ReadParamText(param));
-  if (!AdmitInstance()) return -2;
-
-  RecordWriter out = MakeWriter(record, kCodeLength);
-  PutRecordHead(out, kHead, instance_index());
+void MqttSubscribeCodec::Write(RecordWriter& out, const Params& params, const BlockPlace& place) {
+  PutRecordHead(out, kHead, place.instance_index);
   out.PutU8(params.fixed_length ? LowByte(params.char_count) : 0, "chars to receive (0: any)");
   out.PutU8(static_cast<uint8_t>(kFlagsBase | AsFlag(params.qos1) << kQos1Bit |
                                  AsFlag(params.tls) << kTlsBit),
@@ -120,12 +107,9 @@ int CMqttReadEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
                          {params.user_name, "user name"},
                          {params.password, "password"},
                          {params.topic, "topic"}});
-  return FinishCode(out, len);
 }
 
-int CMqttReadEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
-  MqttSubscribeParams params = ParseMqttSubscribeText(ReadParamText(param));
-  RecordReader in = MakeReader(record, len);
+void MqttSubscribeCodec::Read(RecordReader& in, Params& params) {
   ReadRecordHead(in, kHead);
   uint8_t char_count = in.GetU8("chars to receive (0: any)");
   params.fixed_length = char_count != 0;
@@ -154,7 +138,6 @@ int CMqttReadEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
   params.user_name = std::move(strings[1]);
   params.password = std::move(strings[2]);
   params.topic = std::move(strings[3]);
-  return WriteParamText(param, MqttSubscribeText(params), kParamLength);
 }
 
 }  // namespace ostrevan

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/entity.h"
+#include "core/codec_entity.h"
 
 namespace ostrevan {
 
@@ -31,12 +31,16 @@ struct MqttSubscribeParams {
 MqttSubscribeParams ParseMqttSubscribeText(std::string_view text);
 std::string MqttSubscribeText(const MqttSubscribeParams& params);
 
-class CMqttReadEntity : public CBlockEntity<5, 440, 300> {
- public:
-  int SetDefault(char* param) override;
-  int Edit(char* param) override;
-  int Code(const char* param, uint8_t* record, uint32_t* len) override;
-  int Decode(char* param, const uint8_t* record, uint32_t len) override;
+struct MqttSubscribeCodec {
+  using Params = MqttSubscribeParams;
+  static Params Defaults() { return {}; }
+  static Params Parse(std::string_view text) { return ParseMqttSubscribeText(text); }
+  static std::string Text(const Params& params) { return MqttSubscribeText(params); }
+  static bool Edit(Params& params);
+  static void Write(RecordWriter& out, const Params& params, const BlockPlace& place);
+  static void Read(RecordReader& in, Params& params);
 };
+
+class CMqttReadEntity : public CCodecEntity<MqttSubscribeCodec, 5, 440, 300> {};
 
 }  // namespace ostrevan

@@ -194,25 +194,12 @@ std::string MqttPublishText(const MqttPublishParams& p) {
   return text.str();
 }
 
-int CMqttWriteEntity::SetDefault(char* param) {
-  return WriteParamText(param, MqttPublishText(MqttPublishParams{}), kParamLength);
+bool MqttPublishCodec::Edit(Params& params) {
+  return editor::EditInActiveView(params, EditMqttPublish);
 }
 
-int CMqttWriteEntity::Edit(char* param) {
-  editor::EditorView* view = editor::ActiveView();
-  if (!param || !view) return 0;
-  auto params = ParseMqttPublishText(ReadParamText(param));
-  if (!EditMqttPublish(params, *view)) return 0;
-  // Cut to the announced length: never a byte past it.
-  return WriteParamText(param, MqttPublishText(params), kParamLength);
-}
-
-int CMqttWriteEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
-  MqttPublishParams params = ParseMqttPublishText(ReadParamText(param));
-  if (!AdmitInstance()) return -2;
-
-  RecordWriter out = MakeWriter(record, kCodeLength);
-  PutRecordHead(out, kHead, instance_index());
+void MqttPublishCodec::Write(RecordWriter& out, const Params& params, const BlockPlace& place) {
+  PutRecordHead(out, kHead, place.instance_index);
   out.PutU8(LinkByte(params.network), "network (11 Ethernet, 32 4G)");
   out.PutU8(
       static_cast<uint8_t>(kFlagsBase | AsFlag(params.qos1) << kQos1Bit |
@@ -231,12 +218,9 @@ int CMqttWriteEntity::Code(const char* param, uint8_t* record, uint32_t* len) {
                          {params.user_name, "user name"},
                          {params.password, "password"},
                          {params.topic, "topic"}});
-  return FinishCode(out, len);
 }
 
-int CMqttWriteEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
-  MqttPublishParams params = ParseMqttPublishText(ReadParamText(param));
-  RecordReader in = MakeReader(record, len);
+void MqttPublishCodec::Read(RecordReader& in, Params& params) {
   ReadRecordHead(in, kHead);
   params.network = NetworkOfLinkByte(in.GetU8("network (11 Ethernet, 32 4G)"));
   uint8_t flags = in.GetU8("flags: QoS 1/TLS/retained");
@@ -260,7 +244,6 @@ int CMqttWriteEntity::Decode(char* param, const uint8_t* record, uint32_t len) {
   params.user_name = std::move(strings[1]);
   params.password = std::move(strings[2]);
   params.topic = std::move(strings[3]);
-  return WriteParamText(param, MqttPublishText(params), kParamLength);
 }
 
 }  // namespace ostrevan

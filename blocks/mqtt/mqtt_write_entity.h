@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/entity.h"
+#include "core/codec_entity.h"
 
 namespace ostrevan {
 
@@ -43,12 +43,16 @@ struct MqttPublishParams {
 MqttPublishParams ParseMqttPublishText(std::string_view text);
 std::string MqttPublishText(const MqttPublishParams& params);
 
-class CMqttWriteEntity : public CBlockEntity<6, 1024, 1024> {
- public:
-  int SetDefault(char* param) override;
-  int Edit(char* param) override;
-  int Code(const char* param, uint8_t* record, uint32_t* len) override;
-  int Decode(char* param, const uint8_t* record, uint32_t len) override;
+struct MqttPublishCodec {
+  using Params = MqttPublishParams;
+  static Params Defaults() { return {}; }
+  static Params Parse(std::string_view text) { return ParseMqttPublishText(text); }
+  static std::string Text(const Params& params) { return MqttPublishText(params); }
+  static bool Edit(Params& params);
+  static void Write(RecordWriter& out, const Params& params, const BlockPlace& place);
+  static void Read(RecordReader& in, Params& params);
 };
+
+class CMqttWriteEntity : public CCodecEntity<MqttPublishCodec, 6, 1024, 1024> {};
 
 }  // namespace ostrevan
