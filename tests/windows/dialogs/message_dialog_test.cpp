@@ -26,13 +26,6 @@ constexpr char kCaption[] = "message for parameters";
 constexpr int kCellWidth = 19;
 constexpr int kCellHeight = 31;
 
-UiScript::Step Do(std::function<void()> action) {
-  return [action] {
-    action();
-    return true;
-  };
-}
-
 HWND Screen(HWND dialog) { return GetDlgItem(dialog, Dlg::kScreen); }
 
 // The middle of a cell, in the screen control's client pixels.
@@ -119,20 +112,6 @@ std::string TooltipText(HWND tooltip, HWND dialog, HWND control) {
   tool.lpszText = text.data();
   SendMessageW(tooltip, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
   return std::string(text.begin(), text.begin() + static_cast<long>(wcslen(text.c_str())));
-}
-
-// The message box of a refused insertion, answered with OK.
-std::vector<UiScript::Step> Refusal() {
-  auto box = std::make_shared<HWND>();
-  return {[box] { return (*box = FindDialog("ERR")) != nullptr; }, Do([box] {
-            EXPECT_EQ(MessageText(*box), Dlg::kRefusal);
-            PostMessageA(*box, WM_COMMAND, IDOK, 0);
-          }),
-          [] { return FindDialog("ERR") == nullptr; }};
-}
-
-void Then(UiScript& script, const std::vector<UiScript::Step>& steps) {
-  for (const auto& step : steps) script.Then(step);
 }
 
 int RunMessageDialog(Dlg& dialog, UiScript& script) {
@@ -229,7 +208,7 @@ TEST(MessageParamsDialogWindow, TextScreenTakesKeysAMouseDragAndOk) {
         TypeText(window, Dlg::kRegister, "VB2");
         PostClick(window, Dlg::kInsert);
       }));
-  Then(script, Refusal());
+  AnswerBox(script, "ERR", Dlg::kRefusal, IDOK);
   script.Then(Do([&] { PostClick(window, IDOK); }));
   EXPECT_EQ(RunMessageDialog(dialog, script), 1);
   const MessageScreen& stored = params.message.screen;
@@ -309,7 +288,7 @@ TEST(MessageParamsDialogWindow, DoubleByteScreenEditsInPlaceAndCancelKeepsAll) {
         PostClick(window, Dlg::kSourceDateTime);
         PostClick(window, Dlg::kInsert);
       }));
-  Then(script, Refusal());
+  AnswerBox(script, "ERR", Dlg::kRefusal, IDOK);
   script.Then(Do([&] { PostClick(window, IDCANCEL); }));
   EXPECT_EQ(RunMessageDialog(dialog, script), 0);
   for (int r = 0; r < 3; ++r) {
