@@ -83,8 +83,6 @@ TEST_F(MessagingPages, SmsOutputOpensWithItsTabsAndTheRecordShown) {
     PageModel* message = Child(out, Out::kMessageFrame);
     ASSERT_NE(message, nullptr);
     EXPECT_TRUE(message->At(Msg::kTextMessage).checked);
-    EXPECT_EQ(message->At(Msg::kRemainingLabel).label,
-              "Remaining chars for message (Max. 70 chars)");
     EXPECT_EQ(message->At(Msg::kRemaining).text, "65");
     EXPECT_FALSE(message->At(Msg::kSetMessage).enabled);
     sheet.ShowPage(1);
@@ -567,13 +565,8 @@ TEST_F(MessagingPages, TheMailPageStoresTextFormatAndTheGsmChannel) {
   FakeView view;
   view.sheet_script = [&](CPropertyBasic& sheet) {
     PageModel& page = sheet.page(0);
-    EXPECT_EQ(page.At(Mail::kFirstReceiver).text_limit, 50);
-    EXPECT_EQ(page.At(Mail::kSubject).text_limit, 100);
-    EXPECT_TRUE(page.At(Mail::kSubject).multi_line);
     EXPECT_FALSE(page.At(Mail::kChannel).enabled);
     PageModel* message = Child(page, Mail::kMessageFrame);
-    EXPECT_EQ(message->At(Msg::kRemainingLabel).label,
-              "Remaining chars for message (Max. 100 chars)");
     page.UserTypes(Mail::kFirstReceiver + 1, std::string(60, 'r'));
     page.UserTypes(Mail::kSubject, "Tank 3");
     // no character check for a mail
@@ -634,12 +627,6 @@ TEST_F(MessagingPages, AttachmentsAreSqueezedIntoTheFirstSlots) {
   FakeView unseen;
   unseen.sheet_script = [](CPropertyBasic& sheet) { sheet.ClickOk(); };
   EXPECT_EQ(EditThroughExport(kEmail, text, unseen).text, text);
-}
-
-TEST(CPropertyBlockHintTest, HidesItsTextWhenNotAttachedToABlock) {
-  CPropertyBlockHint hint(false);
-  hint.Create();
-  EXPECT_FALSE(hint.At(CPropertyBlockHint::kHint).visible);
 }
 
 }  // namespace
