@@ -56,6 +56,9 @@ TEST(BlockSheets, OpenOnAnyTextCancelKeepsItAndOkStaysInsideTheBuffer) {
 TEST(BlockSheets, ATypicalTextComesBackUnchangedThroughOk) {
   SelectCpu("OSV-2410-4G");
   for (const SampleText& sample : kTypicalTexts) {
+    // Memory Write's text names the external card with a record index: no
+    // model shows both (memory_pages_test).
+    if (sample.type == 3) continue;
     SCOPED_TRACE(sample.type);
     FakeView view;
     view.sheet_script = [](CPropertyBasic& sheet) {
