@@ -225,7 +225,7 @@ TEST(SmsOutputSheet, SetMessageRunsTheScreenEditor) {
 // A TEXT message with a character beyond Latin-1, typed: the real message
 // box, then the sheet closes with the message as it was.
 TEST(SmsOutputSheet, ASignBeyondLatin1IsRefused) {
-  HWND sheet = nullptr;
+  HWND sheet = nullptr, box = nullptr;
   UiScript script;
   script.Then(WaitFor("Property", sheet)).Then(Do([&] {
     // Typed: a multi-line edit reports no change for a text set whole.
@@ -236,7 +236,10 @@ TEST(SmsOutputSheet, ASignBeyondLatin1IsRefused) {
     EXPECT_EQ(TextOf(FindControl(sheet, kRemaining)), "97");
     PostClick(sheet, IDOK);
   }));
-  AnswerBox(script, "ERR", "This sign \x80 can not be used!", IDOK);
+  script.Then(WaitFor("ERR", box)).Then(Do([&] {  // the sheet closes behind it
+    EXPECT_EQ(MessageText(box), "This sign \x80 can not be used!");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+  }));
   const std::string text = "A:1,0,1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:Hi,H:,";
   Edited edited = Edit(kSmsOutput, text, script);
   EXPECT_EQ(edited.result, 1);
