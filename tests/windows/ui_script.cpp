@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace ostrevan::windows_testing {
 
 namespace {
@@ -73,6 +75,32 @@ int UiScript::Run(const std::function<int()>& call) {
   g_running = nullptr;
   EXPECT_EQ(next_, steps_.size()) << "the call returned before all steps ran";
   return result;
+}
+
+UiScript::Step Do(std::function<void()> action) {
+  return [action] {
+    action();
+    return true;
+  };
+}
+
+UiScript::Step WaitFor(const char* caption, HWND& window) {
+  return [caption, &window] { return (window = FindDialog(caption)) != nullptr; };
+}
+
+UiScript::Step WaitUntilGone(const char* caption) {
+  return [caption] { return FindDialog(caption) == nullptr; };
+}
+
+UiScript& AnswerBox(UiScript& script, const char* caption, const std::string& text, int button) {
+  auto box = std::make_shared<HWND>();
+  return script.Then([caption, box] { return (*box = FindDialog(caption)) != nullptr; })
+      .Then([text, button, box] {
+        EXPECT_EQ(MessageText(*box), text);
+        PostMessageA(*box, WM_COMMAND, button, 0);
+        return true;
+      })
+      .Then(WaitUntilGone(caption));
 }
 
 namespace {

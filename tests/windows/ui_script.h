@@ -32,6 +32,14 @@ class UiScript {
   DWORD deadline_ = 0;
 };
 
+// Steps: an action done once; a dialog awaited (kept in `window`) or its end.
+UiScript::Step Do(std::function<void()> action);
+UiScript::Step WaitFor(const char* caption, HWND& window);
+UiScript::Step WaitUntilGone(const char* caption);
+// Awaits the message box `caption`, expects `text` in it, answers `button`
+// and awaits its end.
+UiScript& AnswerBox(UiScript& script, const char* caption, const std::string& text, int button);
+
 // Top-level dialog windows of this thread by caption.
 HWND FindDialog(const std::string& caption);
 std::string TextOf(HWND window);

@@ -112,21 +112,6 @@ TEST(GprsConnectPage, KeepsWhatItCannotShow) {
   }
 }
 
-TEST(GprsDataSendPage, OpensWithTheRecordShown) {
-  SelectCpu("OSV-2410");
-  FakeView view;
-  view.sheet_script = [](CPropertyBasic& sheet) {
-    editor::PageModel& page = sheet.page(0);
-    EXPECT_EQ(page.At(Server::kTimeout).range->min, 3);
-    EXPECT_EQ(page.At(Send::kOrder).SelectedText(), "Low High");
-    EXPECT_EQ(page.At(Send::kCount).range->max, 64);
-    EXPECT_EQ(page.At(Send::kDataAddress).tooltip, "IW0 ~ IW14 <br>VW0 ~ VW2046");
-    sheet.ClickOk();
-  };
-  const char* text = "A:0,0,30,B:502,C:10.20.30.40,D:3,1,16,0,E:40,161,100,20,20";
-  EXPECT_EQ(EditThroughExport(kGprsDataSend, text, view).text, text);
-}
-
 TEST(GprsDataSendPage, ACommandChangeLimitsTheCountAndSwapsTheHint) {
   SelectCpu("OSV-2410");
   FakeView view;

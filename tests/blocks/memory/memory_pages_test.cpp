@@ -25,24 +25,6 @@ constexpr char kWriteText[] = "A:1,1,1,2,1,0,1,0,1,B:;,C:5,161,200,8,D:TANKLOG,E
 
 editor::PageModel& OnlyPage(CPropertyBasic& sheet) { return sheet.page(0); }
 
-TEST(MemoryReadPage, OpensWithTheRecordShownAndOkGivesTheTextBack) {
-  SelectCpu(kPlainCpu);
-  FakeView view;
-  view.sheet_script = [](CPropertyBasic& sheet) {
-    editor::PageModel& page = OnlyPage(sheet);
-    EXPECT_EQ(page.At(Read::kPosition).SelectedText(), "Internal Card");
-    EXPECT_FALSE(page.At(Read::kPosition).enabled);
-    EXPECT_EQ(page.At(Read::kRecordIndex).range->min, 1);
-    EXPECT_EQ(page.At(Read::kCount).range->max, 40);
-    EXPECT_EQ(page.At(Read::kRegister).text, "VW100");
-    EXPECT_EQ(page.At(Read::kFormat).SelectedText(), "UINT");
-    sheet.ClickOk();
-  };
-  EditOutcome edited = EditThroughExport(kMemoryRead, kReadText, view);
-  EXPECT_EQ(edited.result, 1);
-  EXPECT_EQ(edited.text, kReadText);
-}
-
 TEST(MemoryReadPage, TheFirstFormatCanBeChosen) {
   SelectCpu(kCardCpu);
   FakeView view;

@@ -143,11 +143,9 @@ TEST(MessageParamsDialog, InsertPlacesAVariableWhereItsFieldFits) {
     SCOPED_TRACE(std::string(c.register_text ? c.register_text : "date/time") + " at " +
                  std::to_string(c.column));
     if (c.width == 0) {
-      ASSERT_EQ(editing.view.messages.size(), 1u);
-      EXPECT_EQ(editing.view.messages[0], editor::ErrorMessage(Dlg::kRefusal));
-      EXPECT_EQ(slot.kind, kNoVariable);
-      EXPECT_EQ(slot.free_marker, kFreeSlot);
-      EXPECT_EQ(slot.width, 20);
+      EXPECT_EQ(editing.view.messages,
+                std::vector<editor::MessageBox>{editor::ErrorMessage(Dlg::kRefusal)});
+      EXPECT_EQ(SlotText(slot), kFree);
       continue;
     }
     EXPECT_TRUE(editing.view.messages.empty());
@@ -166,15 +164,9 @@ TEST(MessageParamsDialog, InsertIntoARowWithAVariableChangesNothing) {
   Editing editing(false, std::string(kFree) + "[161,10,0,12,7,2,9]");
   editing.Caret(1, 0);
   editing.InsertRegister("VB1");
-  ASSERT_EQ(editing.view.messages.size(), 1u);
-  EXPECT_EQ(editing.view.messages[0].text,
-            "Cannot insert selected object at the current position!");
-  EXPECT_EQ(editing.view.messages[0].caption, "ERR");
-  const VariableSlot& slot = editing.screen().slot(1);
-  EXPECT_EQ(slot.kind, 161);
-  EXPECT_EQ(slot.index, 10);
-  EXPECT_EQ(slot.column, 12);
-  EXPECT_EQ(slot.extra, 9);
+  EXPECT_EQ(editing.view.messages, std::vector<editor::MessageBox>{editor::ErrorMessage(
+                                       "Cannot insert selected object at the current position!")});
+  EXPECT_EQ(SlotText(editing.screen().slot(1)), "[161,10,0,12,7,2,9]");
 }
 
 TEST(MessageParamsDialog, TypingIntoAVariableFieldOnlyMovesTheCaret) {
@@ -239,13 +231,9 @@ TEST(MessageParamsDialog, DeleteButtonClearsAFieldOrOneCell) {
   editing.Caret(0, 8);
   editing.dialog->UserClicks(Dlg::kDelete);
   EXPECT_EQ(editing.Row(0), "ABCDE       MNOPQRST");
-  const VariableSlot& cleared = editing.screen().slot(0);
-  EXPECT_EQ(cleared.kind, 0);
-  EXPECT_EQ(cleared.index, -1);
-  EXPECT_EQ(cleared.free_marker, 255);
-  EXPECT_EQ(cleared.column, 0);
-  EXPECT_EQ(cleared.width, 20);
-  EXPECT_EQ(cleared.extra, 0);
+  VariableSlot cleared = editing.screen().slot(0);
+  cleared.decimals = 0;  // not looked at in a free slot
+  EXPECT_EQ(SlotText(cleared), kFree);
   EXPECT_FALSE(editing.dialog->At(Dlg::DecimalsId(0)).enabled);
   // Outside the field: one cell, and the row's extra value goes.
   editing.Caret(0, 1);
@@ -253,48 +241,37 @@ TEST(MessageParamsDialog, DeleteButtonClearsAFieldOrOneCell) {
   editing.Caret(1, 3);
   editing.dialog->UserClicks(Dlg::kDelete);
   EXPECT_EQ(editing.Row(0), "A CDE       MNOPQRST");
-  EXPECT_EQ(editing.screen().slot(1).kind, 167);
-  EXPECT_EQ(editing.screen().slot(1).extra, 0);
+  EXPECT_EQ(SlotText(editing.screen().slot(1)), "[167,8,0,0,3,0,0]");
 }
 
 TEST(MessageParamsDialog, DraggingMovesAVariableToAFreeRow) {
+  constexpr char kHeld[] = "[161,10,0,5,7,2,9]";
+  constexpr char kLeft[] = "[0,-1,0,0,0,0,0]";  // the slot a variable moved out of
   struct Case {
-    int press_row, press_column, drop_row, drop_column;
-    int row1_kind, row1_column, row3_kind, row3_column;
+    int press_column, drop_row, drop_column;
+    const char* row1;
+    const char* row3;
   };
   const Case cases[] = {
-      {1, 6, 3, 2, 0, 0, 161, 2},    // moved
-      {1, 6, 1, 0, 161, 5, 0, 0},    // its own row holds it
-      {1, 6, 3, 18, 0, 0, 161, 13},  // the field stays inside the row
-      {1, 6, 2, 0, 161, 5, 0, 0},    // row 2 holds one: nothing moves
-      {1, 4, 3, 2, 161, 5, 0, 0},    // pressed beside the field: no drag
+      {6, 3, 2, kLeft, "[161,10,0,2,7,2,9]"},   // moved
+      {6, 1, 0, kHeld, kFree},                   // its own row holds it
+      {6, 3, 18, kLeft, "[161,10,0,13,7,2,9]"},  // the field stays inside the row
+      {6, 2, 0, kHeld, kFree},                   // row 2 holds one: nothing moves
+      {4, 3, 2, kHeld, kFree},                   // pressed beside the field: no drag
   };
   for (const Case& c : cases) {
-    Editing editing(
-        false, std::string(kFree) + "[161,10,0,5,7,2,9][3,-1,0,0,20,0,1]",
-        "XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX");
-    editing.Input(ScreenInput::Press(c.press_row, c.press_column));
+    Editing editing(false, std::string(kFree) + kHeld + "[3,-1,0,0,20,0,1]", std::string(80, 'X'));
+    editing.Input(ScreenInput::Press(1, c.press_column));
     EXPECT_EQ(editing.dialog->At(Dlg::kScreen).screen.dragging, c.press_column == 6);
     editing.Input(ScreenInput::Release(c.drop_row, c.drop_column));
     SCOPED_TRACE(std::to_string(c.drop_row) + "," + std::to_string(c.drop_column));
-    EXPECT_EQ(editing.Caret(), std::to_string(c.press_row) + "," + std::to_string(c.press_column));
-    const VariableSlot& row1 = editing.screen().slot(1);
-    const VariableSlot& row3 = editing.screen().slot(3);
-    EXPECT_EQ(row1.kind, c.row1_kind);
-    EXPECT_EQ(row1.column, c.row1_column);
-    EXPECT_EQ(row3.kind, c.row3_kind);
-    EXPECT_EQ(row3.column, c.row3_column);
+    EXPECT_EQ(editing.Caret(), "1," + std::to_string(c.press_column));
+    EXPECT_EQ(SlotText(editing.screen().slot(1)), c.row1);
+    EXPECT_EQ(SlotText(editing.screen().slot(3)), c.row3);
     EXPECT_EQ(editing.screen().slot(2).kind, kDateTimeVariable);
-    if (c.row3_kind) {
-      EXPECT_EQ(row3.index, 10);
-      EXPECT_EQ(row3.width, 7);
-      EXPECT_EQ(row3.decimals, 2);
-      EXPECT_EQ(row3.extra, 9);
-      EXPECT_EQ(row3.free_marker, 0);
-      EXPECT_EQ(editing.Row(3).substr(c.row3_column, 7), "       ");
-      // the source slot: kind 0, index -1, marker 0, column 0, width 0, extra 0
-      EXPECT_EQ(row1.index, -1);
-      EXPECT_EQ(row1.free_marker + row1.width + row1.extra + row1.decimals, 0);
+    if (std::string(c.row3) != kFree) {
+      const int column = editing.screen().slot(3).column;
+      EXPECT_EQ(editing.Row(3).substr(column, 7), "       ");
     }
   }
 }

@@ -72,34 +72,6 @@ class MessagingPages : public ::testing::Test {
   }
 };
 
-TEST_F(MessagingPages, SmsOutputOpensWithItsTabsAndTheRecordShown) {
-  FakeView view;
-  view.sheet_script = [](CPropertyBasic& sheet) {
-    PageModel& out = sheet.page(0);
-    EXPECT_EQ(out.At(Out::kFormat).selection, 1);
-    EXPECT_EQ(out.At(Out::kFirstReceiver).items, Items({kDefaultNumber}));
-    EXPECT_EQ(out.At(Out::kFirstReceiver).selection, 0);
-    EXPECT_EQ(out.At(Out::kFirstReceiver + 1).selection, 1) << "the empty item";
-    PageModel* message = Child(out, Out::kMessageFrame);
-    ASSERT_NE(message, nullptr);
-    EXPECT_TRUE(message->At(Msg::kTextMessage).checked);
-    EXPECT_EQ(message->At(Msg::kRemainingLabel).label,
-              "Remaining chars for message (Max. 70 chars)");
-    EXPECT_EQ(message->At(Msg::kRemaining).text, "65");
-    EXPECT_FALSE(message->At(Msg::kSetMessage).enabled);
-    sheet.ShowPage(1);
-    PageModel& call = sheet.page(1);
-    EXPECT_FALSE(call.At(Call::kDial).checked);
-    EXPECT_EQ(call.At(Call::kWaiting).text, "30");
-    EXPECT_EQ(call.At(Call::kLoops).text, "2");
-    sheet.ClickOk();
-  };
-  const std::string text = OutText("1,3,1,0,8,1,3000,2,0", ",B:+41000000000,C:,D:,E:,F:", "Hello");
-  EditOutcome edited = EditThroughExport(kSmsOutput, text, view);
-  EXPECT_EQ(edited.result, 1);
-  EXPECT_EQ(edited.text, text);
-}
-
 // A receiver the phone book lacks goes into its first free entry and is
 // selected; the lists offer every used entry in entry order.
 TEST_F(MessagingPages, AMissingReceiverFillsTheFirstFreeEntry) {
@@ -567,13 +539,8 @@ TEST_F(MessagingPages, TheMailPageStoresTextFormatAndTheGsmChannel) {
   FakeView view;
   view.sheet_script = [&](CPropertyBasic& sheet) {
     PageModel& page = sheet.page(0);
-    EXPECT_EQ(page.At(Mail::kFirstReceiver).text_limit, 50);
-    EXPECT_EQ(page.At(Mail::kSubject).text_limit, 100);
-    EXPECT_TRUE(page.At(Mail::kSubject).multi_line);
     EXPECT_FALSE(page.At(Mail::kChannel).enabled);
     PageModel* message = Child(page, Mail::kMessageFrame);
-    EXPECT_EQ(message->At(Msg::kRemainingLabel).label,
-              "Remaining chars for message (Max. 100 chars)");
     page.UserTypes(Mail::kFirstReceiver + 1, std::string(60, 'r'));
     page.UserTypes(Mail::kSubject, "Tank 3");
     // no character check for a mail
@@ -634,12 +601,6 @@ TEST_F(MessagingPages, AttachmentsAreSqueezedIntoTheFirstSlots) {
   FakeView unseen;
   unseen.sheet_script = [](CPropertyBasic& sheet) { sheet.ClickOk(); };
   EXPECT_EQ(EditThroughExport(kEmail, text, unseen).text, text);
-}
-
-TEST(CPropertyBlockHintTest, HidesItsTextWhenNotAttachedToABlock) {
-  CPropertyBlockHint hint(false);
-  hint.Create();
-  EXPECT_FALSE(hint.At(CPropertyBlockHint::kHint).visible);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "blocks/messaging/message_screen.h"
 #include "support/hex_runs.h"
 
 namespace ostrevan::testing {
@@ -23,6 +24,18 @@ inline std::string TextScreen(const std::vector<std::string>& rows) {
     for (char c : row) field.push_back(c == ' ' ? ',' : c);
   }
   return field;
+}
+
+// A variable slot as the parameter text writes it:
+// [kind,index,marker,column,width,decimals,extra].
+inline std::string SlotText(const VariableSlot& slot) {
+  std::string text = "[";
+  for (long value : {long{slot.kind}, long{slot.index}, long{slot.free_marker}, long{slot.column},
+                     long{slot.width}, long{slot.decimals}, long{slot.extra}}) {
+    text += std::to_string(value) + ",";
+  }
+  text.back() = ']';
+  return text;
 }
 
 }  // namespace ostrevan::testing

@@ -51,23 +51,6 @@ TEST(ModbusPage, OpensWithTheParametersShown) {
   EXPECT_EQ(result, 1);
 }
 
-TEST(ModbusPage, NetworkPortsShowTheNetworkChild) {
-  SelectCpu("OSV-2410");
-  FakeView view;
-  view.sheet_script = [](CPropertyBasic& sheet) {
-    Page& page = ModbusPage(sheet);
-    EXPECT_EQ(page.At(Page::kPortList).SelectedText(), "Ethernet: Socket 2");
-    EXPECT_EQ(page.At(Page::kDataAddress).text, "VW20");
-    EXPECT_EQ(page.At(Page::kDataAddress).tooltip, "IW0 ~ IW14 <br>VW0 ~ VW2046");
-    PageModel* link = page.link_page();
-    ASSERT_EQ(link->template_id(), Net::kTemplateId);
-    EXPECT_EQ(link->At(Net::kRemote).SelectedText(), "4");
-    EXPECT_EQ(link->At(Net::kProtocol).SelectedText(), "Modbus(TCP)");
-    sheet.ClickOk();
-  };
-  EXPECT_EQ(EditText(view, kNetworkText), kNetworkText);
-}
-
 TEST(ModbusPage, APortOfTheOtherKindSwapsTheChildForTheLoadedValues) {
   FakeView view;
   view.sheet_script = [&view](CPropertyBasic& sheet) {

@@ -33,16 +33,5 @@ TEST(WifiPage, ShowsTheModeAndTakesTheSelection) {
   }
 }
 
-TEST(WifiPage, CancelLeavesTheTextUntouched) {
-  FakeView view;
-  view.sheet_script = [](CPropertyBasic& sheet) {
-    sheet.page(0).UserSelects(kList, 1);
-    sheet.ClickCancel();
-  };
-  EditOutcome edited = EditThroughExport(kWifi, "A:0", view);
-  EXPECT_EQ(edited.text, "A:0");
-  EXPECT_EQ(edited.result, 0);
-}
-
 }  // namespace
 }  // namespace ostrevan::testing

@@ -22,21 +22,6 @@ using editor::CPasswordStringDlg;
 using editor::DialogResult;
 using editor::LabelId;
 
-UiScript::Step Do(std::function<void()> action) {
-  return [action] {
-    action();
-    return true;
-  };
-}
-
-UiScript::Step WaitFor(const char* caption, HWND& window) {
-  return [caption, &window] { return (window = FindDialog(caption)) != nullptr; };
-}
-
-UiScript::Step WaitUntilGone(const char* caption) {
-  return [caption] { return FindDialog(caption) == nullptr; };
-}
-
 bool Enabled(HWND root, int id) { return IsWindowEnabled(GetDlgItem(root, id)) != FALSE; }
 
 // The icon a message box shows: the standard one it was asked for.

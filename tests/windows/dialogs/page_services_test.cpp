@@ -19,17 +19,6 @@ namespace {
 
 using Probe = ostrevan::testing::ProbePage;
 
-UiScript::Step Do(std::function<void()> action) {
-  return [action] {
-    action();
-    return true;
-  };
-}
-
-UiScript::Step WaitFor(const char* caption, HWND& window) {
-  return [caption, &window] { return (window = FindDialog(caption)) != nullptr; };
-}
-
 // Runs a sheet of one probe page through the Win32 view: 1 after OK.
 int RunProbeSheet(UiScript& script) {
   editor::EditorView* view = editor::PlatformView();
