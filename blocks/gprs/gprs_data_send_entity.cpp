@@ -56,7 +56,7 @@ std::string GprsDataSendText(const GprsDataSendParams& params) {
     text.Text(",B:0,C:");
   } else {
     text.Text(",B:").Int(server.port).Text(",C:");
-    PutServerAddress(text, server);
+    PrintServerAddress(text, server);
   }
   text.Text(",D:").Ints(params.slave_address, params.spare, params.command, params.high_low);
   text.Text(",E:").Ints(params.register_address, params.data_area, params.data_index,

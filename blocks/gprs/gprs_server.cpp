@@ -1,6 +1,8 @@
 #include "blocks/gprs/gprs_server.h"
 
+#include "core/host_text.h"
 #include "core/param_text.h"
+#include "core/record_raw.h"
 #include "core/text_builder.h"
 
 namespace ostrevan {
@@ -22,7 +24,8 @@ void ReadServerAddress(std::string_view span, GprsServer& server) {
   for (size_t i = 0; i < server.ip.size(); ++i) server.ip[i] = static_cast<uint8_t>(parts[i]);
 }
 
-void PutServerAddress(TextBuilder& text, const GprsServer& server) {
+template <class Out>
+void PrintServerAddress(Out& text, const GprsServer& server) {
   if (server.by_domain) {
     text.Text(server.domain_name);
   } else {
@@ -40,7 +43,8 @@ void ApplyServerModeBits(uint8_t bits, GprsServer& server) {
   server.by_domain = (bits & kDomainBit) != 0;
 }
 
-void PutServerAddress(RecordWriter& out, const GprsServer& server) {
+template <class Out>
+void PutServerAddress(Out& out, const GprsServer& server) {
   if (server.by_domain) {
     out.PutFixedText(server.domain_name, kDomainNameWidth, "server domain name");
     return;
@@ -49,7 +53,8 @@ void PutServerAddress(RecordWriter& out, const GprsServer& server) {
   out.PutZeros(kIpFieldWidth - server.ip.size(), "(after IP)");
 }
 
-void ReadServerAddress(RecordReader& in, GprsServer& server) {
+template <class In>
+void ReadServerAddress(In& in, GprsServer& server) {
   server.domain_name.clear();
   server.ip = {0, 0, 0, 0};
   if (server.by_domain) {
@@ -59,5 +64,12 @@ void ReadServerAddress(RecordReader& in, GprsServer& server) {
   in.GetBytes(server.ip.data(), server.ip.size(), "server IP");
   in.Skip(kIpFieldWidth - server.ip.size(), "(after IP)");
 }
+
+template void PrintServerAddress(TextBuilder&, const GprsServer&);
+template void PrintServerAddress(HostText&, const GprsServer&);
+template void PutServerAddress(RecordWriter&, const GprsServer&);
+template void PutServerAddress(RawRecordWriter&, const GprsServer&);
+template void ReadServerAddress(RecordReader&, GprsServer&);
+template void ReadServerAddress(RawRecordReader&, GprsServer&);
 
 }  // namespace ostrevan
