@@ -43,6 +43,10 @@ class CanonicalText {
     return true;
   }
 
+  // The character here (NUL at the end) and a step past it.
+  char Peek() const { return *at_; }
+  void Skip() { ++at_; }
+
   // One of `letters`, here; its place among them goes to `index`.
   bool OneOf(std::string_view letters, uint8_t& index) {
     for (size_t i = 0; i < letters.size(); ++i) {

@@ -43,10 +43,11 @@ struct BlockPlace {
 //   struct QuickCodec {
 //     // The longest record Write writes and Read walks.
 //     static constexpr size_t kLongestRecord = ...;
-//     // From the defaults, the values of a text of the printer's own shape;
-//     // false for any other text (the parameters are then parsed anew).
+//     // Every value of a text of the printer's own shape, into parameters
+//     // as constructed (not Defaults(), which may cost more); false for any
+//     // other text (the parameters are then parsed anew).
 //     static bool QuickParse(std::string_view text, Params& params);
-//     // The same for Decode, which needs only what the record lacks.
+//     // The same for Decode, which needs only the values the record lacks.
 //     static bool QuickParseForDecode(std::string_view text, Params& params);
 //     template <class Out> static void Print(Out& text, const Params& params);
 //     // Write and Read as templates over the record cursor.
@@ -108,7 +109,7 @@ class CCodecEntity : public CBlockEntity<Type, ParamLength, CodeLength> {
   int QuickCode(const char* param, uint8_t* record, uint32_t* len) {
     static_assert(Codec::kLongestRecord <= RecordCapacity, "a record outgrew its buffer");
     const std::string_view text = ReadParamText(param);
-    Params params = Codec::Defaults();
+    Params params;
     if (!Codec::QuickParse(text, params)) params = Codec::Parse(text);
     if (!this->AdmitInstance()) return -2;
     const BlockPlace place{this->instance_index(), this->type_ordinal()};
@@ -125,7 +126,7 @@ class CCodecEntity : public CBlockEntity<Type, ParamLength, CodeLength> {
 
   int QuickDecode(char* param, const uint8_t* record, uint32_t len) {
     const std::string_view text = ReadParamText(param);
-    Params params = Codec::Defaults();
+    Params params;
     if (!Codec::QuickParseForDecode(text, params)) params = Codec::Parse(text);
     if (this->field_sink() || !record || len < Codec::kLongestRecord) {
       RecordReader in = this->MakeReader(record, len);

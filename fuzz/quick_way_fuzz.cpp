@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "blocks/gprs/gprs_connect_entity.h"
+#include "blocks/gprs/gprs_data_send_entity.h"
+#include "blocks/memory/memory_read_entity.h"
 #include "blocks/modbus/modbus_entity.h"
 #include "blocks/wifi/wifi_entity.h"
 #include "fuzz/fuzz_support.h"
@@ -89,6 +91,8 @@ constexpr Comparison kBlocks[] = {
     CompareWays<CWifiModeEntity>,
     CompareWays<CModbusEntity>,
     CompareWays<CGprsConnectEntity>,
+    CompareWays<CGprsDataSendEntity>,
+    CompareWays<CMemoryReadEntity>,
 };
 
 // OSTREVAN_QUICK_WAY_BLOCK=<n> keeps a run on the n-th block of kBlocks.

@@ -1,8 +1,8 @@
 #include "blocks/gprs/gprs_connect_entity.h"
 
-#include "blocks/gprs/gprs_connect_page.h"
-
 #include <array>
+
+#include "blocks/gprs/gprs_connect_page.h"
 #include "core/canonical_text.h"
 #include "core/host_text.h"
 #include "core/param_text.h"
