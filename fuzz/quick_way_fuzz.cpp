@@ -16,6 +16,7 @@
 #include "blocks/gprs/gprs_connect_entity.h"
 #include "blocks/gprs/gprs_data_send_entity.h"
 #include "blocks/memory/memory_read_entity.h"
+#include "blocks/memory/memory_write_entity.h"
 #include "blocks/modbus/modbus_entity.h"
 #include "blocks/wifi/wifi_entity.h"
 #include "fuzz/fuzz_support.h"
@@ -93,6 +94,7 @@ constexpr Comparison kBlocks[] = {
     CompareWays<CGprsConnectEntity>,
     CompareWays<CGprsDataSendEntity>,
     CompareWays<CMemoryReadEntity>,
+    CompareWays<CMemoryWriteEntity>,
 };
 
 // OSTREVAN_QUICK_WAY_BLOCK=<n> keeps a run on the n-th block of kBlocks.
