@@ -37,6 +37,14 @@ class CanonicalText {
     return true;
   }
 
+  bool Key(std::string_view key) {
+    for (size_t i = 0; i < key.size(); ++i) {
+      if (at_[i] != key[i]) return false;
+    }
+    at_ += key.size();
+    return true;
+  }
+
   bool Char(char c) {
     if (*at_ != c) return false;
     ++at_;

@@ -17,6 +17,7 @@
 #include "blocks/gprs/gprs_data_send_entity.h"
 #include "blocks/memory/memory_read_entity.h"
 #include "blocks/memory/memory_write_entity.h"
+#include "blocks/messaging/sms_input_entity.h"
 #include "blocks/modbus/modbus_entity.h"
 #include "blocks/wifi/wifi_entity.h"
 #include "fuzz/fuzz_support.h"
@@ -95,6 +96,7 @@ constexpr Comparison kBlocks[] = {
     CompareWays<CGprsDataSendEntity>,
     CompareWays<CMemoryReadEntity>,
     CompareWays<CMemoryWriteEntity>,
+    CompareWays<CSmsMessageInputEntity>,
 };
 
 // OSTREVAN_QUICK_WAY_BLOCK=<n> keeps a run on the n-th block of kBlocks.
