@@ -70,16 +70,13 @@ class CanonicalText {
   // A plain number: an optional '-' and one to nine digits, so that the
   // value never wraps (blanks, '+' and longer numbers go the general way).
   bool Int(int32_t& value) {
+    uint32_t magnitude = Digit(*at_);
+    if (magnitude > 9) return NegativeInt(value);
     const char* p = at_;
-    const bool negative = *p == '-';
-    p += negative;
-    const char* const digits = p;
-    uint32_t magnitude = Digit(*p);
-    if (magnitude > 9) return false;
     // Most numbers are a digit or two.
     for (uint32_t digit; (digit = Digit(*++p)) <= 9;) magnitude = magnitude * 10u + digit;
-    if (p - digits > 9) return false;
-    value = static_cast<int32_t>(negative ? 0u - magnitude : magnitude);
+    if (p - at_ > 9) return false;
+    value = static_cast<int32_t>(magnitude);
     at_ = p;
     return true;
   }
@@ -107,6 +104,17 @@ class CanonicalText {
   bool AtEnd() const { return at_ == end_; }
 
  private:
+  bool NegativeInt(int32_t& value) {
+    if (*at_ != '-' || Digit(at_[1]) > 9) return false;
+    ++at_;
+    if (!Int(value)) {
+      --at_;
+      return false;
+    }
+    value = static_cast<int32_t>(0u - static_cast<uint32_t>(value));
+    return true;
+  }
+
   static bool Quick(std::string_view text) { return text.data() && text.size() < kMaxParamText; }
   static uint32_t Digit(char c) { return static_cast<uint32_t>(static_cast<unsigned char>(c)) - '0'; }
 

@@ -14,51 +14,34 @@ namespace ostrevan {
 class HostText {
  public:
   // `buffer` holds `capacity` bytes, at least one.
-  HostText(char* buffer, size_t capacity) : at_(buffer), room_(capacity - 1) {}
+  HostText(char* buffer, size_t capacity) : at_(buffer), limit_(buffer + capacity - 1) {}
   HostText(const HostText&) = delete;
   HostText& operator=(const HostText&) = delete;
 
   HostText& Text(std::string_view piece) {
-    const size_t used = piece.size() < room_ ? piece.size() : room_;
+    const size_t room = Room();
+    const size_t used = piece.size() < room ? piece.size() : room;
     if (used) std::memcpy(at_, piece.data(), used);
     at_ += used;
-    room_ -= used;
     return *this;
   }
   // A literal piece: copied inline, without a call.
   template <size_t N>
   HostText& Text(const char (&piece)[N]) {
     constexpr size_t kSize = N - 1;
-    if (room_ < kSize) return Text(std::string_view(piece, kSize));
+    if (Room() < kSize) return Text(std::string_view(piece, kSize));
     for (size_t i = 0; i < kSize; ++i) at_[i] = piece[i];
     at_ += kSize;
-    room_ -= kSize;
     return *this;
   }
   HostText& Char(char c) {
-    if (room_) {
-      *at_++ = c;
-      --room_;
-    }
+    if (at_ != limit_) *at_++ = c;
     return *this;
   }
+  // Writes `value` as %d does; most numbers of a text are a single digit.
   HostText& Int(int32_t value) {
-    if (room_ < kLongestInt) return Text(std::string_view(SlowDigits(value)));
-    uint32_t magnitude = static_cast<uint32_t>(value);
-    if (value < 0) {
-      *at_++ = '-';
-      --room_;
-      magnitude = 0u - magnitude;
-    }
-    if (magnitude < 10) {
-      *at_++ = static_cast<char>('0' + magnitude);
-      --room_;
-      return *this;
-    }
-    const size_t size = static_cast<size_t>(std::to_chars(at_, at_ + 10, magnitude).ptr - at_);
-    at_ += size;
-    room_ -= size;
-    return *this;
+    if (static_cast<uint32_t>(value) < 10) return Char(static_cast<char>('0' + value));
+    return LongInt(value);
   }
   template <typename First, typename... Rest>
   HostText& Ints(First first, Rest... rest) {
@@ -76,21 +59,20 @@ class HostText {
  private:
   static constexpr size_t kLongestInt = 11;  // "-2147483648"
 
-  // A number's digits when the room left may cut it.
-  struct Digits {
-    char text[kLongestInt];
-    size_t size;
-    operator std::string_view() const { return {text, size}; }
-  };
-  static Digits SlowDigits(int32_t value) {
-    Digits digits;
-    digits.size = static_cast<size_t>(std::to_chars(digits.text, digits.text + kLongestInt, value).ptr -
-                                      digits.text);
-    return digits;
+  size_t Room() const { return static_cast<size_t>(limit_ - at_); }
+
+  HostText& LongInt(int32_t value) {
+    if (Room() >= kLongestInt) {
+      at_ = std::to_chars(at_, at_ + kLongestInt, value).ptr;
+      return *this;
+    }
+    char digits[kLongestInt];
+    const char* end = std::to_chars(digits, digits + kLongestInt, value).ptr;
+    return Text(std::string_view(digits, static_cast<size_t>(end - digits)));
   }
 
   char* at_;
-  size_t room_;
+  char* limit_;  // where the NUL goes at the latest
 };
 
 }  // namespace ostrevan

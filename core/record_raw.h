@@ -87,11 +87,16 @@ class RawRecordReader {
     if (count) std::memcpy(out, at_, count);
     at_ += count;
   }
-  // The texts as the checked reader gives them: the field lies inside.
+  // The texts as the checked reader gives them. The usual field is its
+  // text, then zeros only: that one is taken at once.
   std::string GetTextSkipping0And255(size_t width, const FieldName& = {}) {
+    const size_t text = KeptRun(width, [](uint8_t byte) { return byte != 0 && byte != 255; });
+    if (ZerosFrom(text, width)) return Take(text, width);
     return Inside(width).GetTextSkipping0And255(width);
   }
   std::string GetTextOfBytes1To127(size_t width, const FieldName& = {}) {
+    const size_t text = KeptRun(width, [](uint8_t byte) { return byte >= 1 && byte <= 127; });
+    if (ZerosFrom(text, width)) return Take(text, width);
     return Inside(width).GetTextOfBytes1To127(width);
   }
   std::string GetTerminatedText1To127(size_t characters, const FieldName& = {}) {
@@ -99,6 +104,24 @@ class RawRecordReader {
   }
 
  private:
+  // How many bytes from the cursor `keep` takes in a row, at most `width`.
+  template <class Keep>
+  size_t KeptRun(size_t width, Keep keep) const {
+    size_t count = 0;
+    while (count < width && keep(at_[count])) ++count;
+    return count;
+  }
+  bool ZerosFrom(size_t from, size_t width) const {
+    for (; from < width; ++from) {
+      if (at_[from] != 0) return false;
+    }
+    return true;
+  }
+  std::string Take(size_t text, size_t width) {
+    std::string taken(reinterpret_cast<const char*>(at_), text);
+    at_ += width;
+    return taken;
+  }
   RecordReader Inside(size_t width) {
     RecordReader field(at_, width);
     at_ += width;

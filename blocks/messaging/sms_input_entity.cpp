@@ -60,10 +60,17 @@ bool SmsInputCodec::QuickParse(std::string_view whole, Params& params) {
     // receiver must not hold a key behind the next: the general grammar's
     // search would find that key inside it.
     const std::string_view number = text.UpTo(kReceiverKeys[k + 1]);
-    for (size_t later = k + 2; later < std::size(kReceiverKeys); ++later) {
-      if (number.find(kReceiverKeys[later]) != std::string_view::npos) return false;
+    if (number.empty()) continue;
+    if (number.find(',') != std::string_view::npos) {
+      for (size_t later = k + 2; later < std::size(kReceiverKeys); ++later) {
+        if (number.find(kReceiverKeys[later]) != std::string_view::npos) return false;
+      }
     }
-    params.receivers[k] = RemoveQuotes(number.substr(0, kFieldSpanMax));
+    const std::string_view cut = number.substr(0, kFieldSpanMax);
+    if (cut.find('"') == std::string_view::npos)
+      params.receivers[k].assign(cut);
+    else
+      params.receivers[k] = RemoveQuotes(cut);
   }
   return true;
 }
