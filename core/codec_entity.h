@@ -52,10 +52,31 @@ struct BlockPlace {
 //     template <class Out> static void Print(Out& text, const Params& params);
 //     // Write and Read as templates over the record cursor.
 //   };
+//
+// A codec whose records come in two lengths adds
+//
+//     static constexpr size_t kShortRecord = ...;
+//     // From the record's first kShortRecord bytes: whether it is longer.
+//     static bool IsLongRecord(const uint8_t* record);
 template <class Codec, class = void>
 struct TakesQuickWay : std::false_type {};
 template <class Codec>
 struct TakesQuickWay<Codec, std::void_t<decltype(&Codec::QuickParse)>> : std::true_type {};
+
+template <class Codec, class = void>
+struct HasShortRecords : std::false_type {};
+template <class Codec>
+struct HasShortRecords<Codec, std::void_t<decltype(&Codec::IsLongRecord)>> : std::true_type {};
+
+// Whether Read finds all the bytes it walks in a record of `length` bytes.
+template <class Codec>
+bool HoldsWholeRecord(const uint8_t* record, uint32_t length) {
+  if (length >= Codec::kLongestRecord) return true;
+  if constexpr (HasShortRecords<Codec>::value) {
+    return length >= Codec::kShortRecord && !Codec::IsLongRecord(record);
+  }
+  return false;
+}
 
 // `RecordCapacity` is what a record may take of the host's buffer of
 // `CodeLength` bytes, for the one block whose record is shorter. `Quick`
@@ -128,7 +149,7 @@ class CCodecEntity : public CBlockEntity<Type, ParamLength, CodeLength> {
     const std::string_view text = ReadParamText(param);
     Params params;
     if (!Codec::QuickParseForDecode(text, params)) params = Codec::Parse(text);
-    if (this->field_sink() || !record || len < Codec::kLongestRecord) {
+    if (this->field_sink() || !record || !HoldsWholeRecord<Codec>(record, len)) {
       RecordReader in = this->MakeReader(record, len);
       Codec::Read(in, params);
     } else {

@@ -23,7 +23,9 @@ std::string GprsConnectText(const GprsConnectParams& params);
 struct GprsConnectCodec {
   using Params = GprsConnectParams;
   static Params Defaults() { return {}; }
-  static constexpr size_t kLongestRecord = 73;
+  static constexpr size_t kLongestRecord = 73;  // with a domain name
+  static constexpr size_t kShortRecord = 29;    // with an IP address
+  static bool IsLongRecord(const uint8_t* record) { return (record[9] & kDomainNameBit) != 0; }
   static Params Parse(std::string_view text) { return ParseGprsConnectText(text); }
   static bool QuickParse(std::string_view text, Params& params);
   // The record carries everything the text holds.

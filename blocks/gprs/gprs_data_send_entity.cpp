@@ -67,11 +67,17 @@ bool GprsDataSendCodec::QuickParse(std::string_view whole, Params& params) {
     int32_t port = 0;
     if (!text.Key(",B:") || !text.Int(port) || !text.Key(",C:")) return false;
     server.port = static_cast<uint16_t>(port);
-    // The address runs to the first ",D:"; a later key inside it would be
-    // found there by the general grammar.
-    const std::string_view address = text.UpTo(",D:");
-    if (HoldsAnyKey(address, {",E:"})) return false;
-    if (!address.empty()) ReadServerAddress(address, server);
+    if (!server.by_domain) {
+      std::array<int32_t, 4> ip;
+      if (!text.Ints(ip, '.')) return false;
+      for (size_t i = 0; i < ip.size(); ++i) server.ip[i] = static_cast<uint8_t>(ip[i]);
+    } else {
+      // The name runs to the first ",D:"; a later key inside it would be
+      // found there by the general grammar.
+      const std::string_view address = text.UpTo(",D:");
+      if (HoldsAnyKey(address, {",E:"})) return false;
+      if (!address.empty()) ReadServerAddress(address, server);
+    }
   }
   std::array<int32_t, 4> remote;
   std::array<int32_t, 5> local;

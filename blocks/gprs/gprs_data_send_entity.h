@@ -32,6 +32,8 @@ struct GprsDataSendCodec {
   using Params = GprsDataSendParams;
   static Params Defaults() { return {}; }
   static constexpr size_t kLongestRecord = 85;  // with a domain name
+  static constexpr size_t kShortRecord = 41;    // with an IP address
+  static bool IsLongRecord(const uint8_t* record) { return (record[12] & kDomainNameBit) != 0; }
   static Params Parse(std::string_view text) { return ParseGprsDataSendText(text); }
   static bool QuickParse(std::string_view text, Params& params);
   // The record lacks the spare value and the count's low byte: read in the

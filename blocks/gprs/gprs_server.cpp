@@ -10,7 +10,6 @@ namespace ostrevan {
 namespace {
 
 constexpr uint8_t kCustomizeBit = 0x01;
-constexpr uint8_t kDomainBit = 0x02;
 constexpr size_t kIpFieldWidth = 6;  // four parts and two zero bytes
 
 }  // namespace
@@ -35,12 +34,12 @@ void PrintServerAddress(Out& text, const GprsServer& server) {
 
 uint8_t ServerModeBits(const GprsServer& server) {
   return static_cast<uint8_t>((server.system_settings ? 0 : kCustomizeBit) |
-                              (server.by_domain ? kDomainBit : 0));
+                              (server.by_domain ? kDomainNameBit : 0));
 }
 
 void ApplyServerModeBits(uint8_t bits, GprsServer& server) {
   server.system_settings = (bits & kCustomizeBit) == 0;
-  server.by_domain = (bits & kDomainBit) != 0;
+  server.by_domain = (bits & kDomainNameBit) != 0;
 }
 
 template <class Out>

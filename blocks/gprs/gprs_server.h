@@ -32,6 +32,7 @@ template <class Out>
 void PrintServerAddress(Out& text, const GprsServer& server);
 
 // Record bits: bit 0 for "Customize", bit 1 for a domain name.
+constexpr uint8_t kDomainNameBit = 0x02;
 uint8_t ServerModeBits(const GprsServer& server);
 void ApplyServerModeBits(uint8_t bits, GprsServer& server);
 
