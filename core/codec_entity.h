@@ -98,20 +98,26 @@ class CCodecEntity : public CBlockEntity<Type, ParamLength, CodeLength> {
   }
 
   int Code(const char* param, uint8_t* record, uint32_t* len) override {
-    if constexpr (Quick) return QuickCode(param, record, len);
-    Params params = Parse(param);
-    if (!this->AdmitInstance()) return -2;
-    RecordWriter out = this->MakeWriter(record, RecordCapacity);
-    Codec::Write(out, params, BlockPlace{this->instance_index(), this->type_ordinal()});
-    return this->FinishCode(out, len);
+    if constexpr (Quick) {
+      return QuickCode(param, record, len);
+    } else {
+      Params params = Parse(param);
+      if (!this->AdmitInstance()) return -2;
+      RecordWriter out = this->MakeWriter(record, RecordCapacity);
+      Codec::Write(out, params, BlockPlace{this->instance_index(), this->type_ordinal()});
+      return this->FinishCode(out, len);
+    }
   }
 
   int Decode(char* param, const uint8_t* record, uint32_t len) override {
-    if constexpr (Quick) return QuickDecode(param, record, len);
-    Params params = Parse(param);
-    RecordReader in = this->MakeReader(record, len);
-    Codec::Read(in, params);
-    return Answer(param, params);
+    if constexpr (Quick) {
+      return QuickDecode(param, record, len);
+    } else {
+      Params params = Parse(param);
+      RecordReader in = this->MakeReader(record, len);
+      Codec::Read(in, params);
+      return Answer(param, params);
+    }
   }
 
  private:
