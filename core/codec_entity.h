@@ -12,12 +12,23 @@
 //     static void Write(RecordWriter& out, const Params& params, const BlockPlace& place);
 //     static void Read(RecordReader& in, Params& params);  // Write's fields, in its order
 //   };
+//
+// A codec may also take the quick way (see QuickCodec below): then the
+// entity reads a text of the block's own shape in one pass over the host's
+// buffer, writes and reads the record without per-field checks and prints
+// the text straight into the host's buffer; any other text is parsed as
+// before.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
+#include <type_traits>
 
 #include "core/entity.h"
+#include "core/host_text.h"
 #include "core/param_text.h"
+#include "core/record_raw.h"
 
 namespace ostrevan {
 
@@ -27,13 +38,56 @@ struct BlockPlace {
   int type_ordinal = 0;    // among the blocks of its type
 };
 
+// A codec that takes the quick way has, besides the above:
+//
+//   struct QuickCodec {
+//     // The longest record Write writes and Read walks.
+//     static constexpr size_t kLongestRecord = ...;
+//     // Every value of a text of the printer's own shape, into parameters
+//     // as constructed (not Defaults(), which may cost more); false for any
+//     // other text (the parameters are then parsed anew).
+//     static bool QuickParse(std::string_view text, Params& params);
+//     // The same for Decode, which needs only the values the record lacks.
+//     static bool QuickParseForDecode(std::string_view text, Params& params);
+//     template <class Out> static void Print(Out& text, const Params& params);
+//     // Write and Read as templates over the record cursor.
+//   };
+//
+// A codec whose records come in two lengths adds
+//
+//     static constexpr size_t kShortRecord = ...;
+//     // From the record's first kShortRecord bytes: whether it is longer.
+//     static bool IsLongRecord(const uint8_t* record);
+template <class Codec, class = void>
+struct TakesQuickWay : std::false_type {};
+template <class Codec>
+struct TakesQuickWay<Codec, std::void_t<decltype(&Codec::QuickParse)>> : std::true_type {};
+
+template <class Codec, class = void>
+struct HasShortRecords : std::false_type {};
+template <class Codec>
+struct HasShortRecords<Codec, std::void_t<decltype(&Codec::IsLongRecord)>> : std::true_type {};
+
+// Whether Read finds all the bytes it walks in a record of `length` bytes.
+template <class Codec>
+bool HoldsWholeRecord(const uint8_t* record, uint32_t length) {
+  if (length >= Codec::kLongestRecord) return true;
+  if constexpr (HasShortRecords<Codec>::value) {
+    return length >= Codec::kShortRecord && !Codec::IsLongRecord(record);
+  }
+  return false;
+}
+
 // `RecordCapacity` is what a record may take of the host's buffer of
-// `CodeLength` bytes, for the one block whose record is shorter.
+// `CodeLength` bytes, for the one block whose record is shorter. `Quick`
+// false keeps a quick codec on the general way (for comparing the two).
 template <class Codec, int Type, uint32_t ParamLength, uint32_t CodeLength,
-          uint32_t RecordCapacity = CodeLength>
+          uint32_t RecordCapacity = CodeLength, bool Quick = TakesQuickWay<Codec>::value>
 class CCodecEntity : public CBlockEntity<Type, ParamLength, CodeLength> {
  public:
   using Params = typename Codec::Params;
+  using CodecType = Codec;
+  static constexpr uint32_t kRecordCapacity = RecordCapacity;
 
   int SetDefault(char* param) override { return Answer(param, Codec::Defaults()); }
 
@@ -44,25 +98,79 @@ class CCodecEntity : public CBlockEntity<Type, ParamLength, CodeLength> {
   }
 
   int Code(const char* param, uint8_t* record, uint32_t* len) override {
-    Params params = Parse(param);
-    if (!this->AdmitInstance()) return -2;
-    RecordWriter out = this->MakeWriter(record, RecordCapacity);
-    Codec::Write(out, params, BlockPlace{this->instance_index(), this->type_ordinal()});
-    return this->FinishCode(out, len);
+    if constexpr (Quick) {
+      return QuickCode(param, record, len);
+    } else {
+      Params params = Parse(param);
+      if (!this->AdmitInstance()) return -2;
+      RecordWriter out = this->MakeWriter(record, RecordCapacity);
+      Codec::Write(out, params, BlockPlace{this->instance_index(), this->type_ordinal()});
+      return this->FinishCode(out, len);
+    }
   }
 
   int Decode(char* param, const uint8_t* record, uint32_t len) override {
-    Params params = Parse(param);
-    RecordReader in = this->MakeReader(record, len);
-    Codec::Read(in, params);
-    return Answer(param, params);
+    if constexpr (Quick) {
+      return QuickDecode(param, record, len);
+    } else {
+      Params params = Parse(param);
+      RecordReader in = this->MakeReader(record, len);
+      Codec::Read(in, params);
+      return Answer(param, params);
+    }
   }
 
  private:
   static Params Parse(const char* param) { return Codec::Parse(ReadParamText(param)); }
   static int Answer(char* param, const Params& params) {
-    return WriteParamText(param, Codec::Text(params), ParamLength);
+    if constexpr (Quick) {
+      if (!param) return 1;
+      HostText text(param, ParamLength);
+      Codec::Print(text, params);
+      return text.Finish();
+    } else {
+      return WriteParamText(param, Codec::Text(params), ParamLength);
+    }
+  }
+
+  int QuickCode(const char* param, uint8_t* record, uint32_t* len) {
+    static_assert(Codec::kLongestRecord <= RecordCapacity, "a record outgrew its buffer");
+    const std::string_view text = ReadParamText(param);
+    Params params;
+    if (!Codec::QuickParse(text, params)) params = Codec::Parse(text);
+    if (!this->AdmitInstance()) return -2;
+    const BlockPlace place{this->instance_index(), this->type_ordinal()};
+    if (this->field_sink() || !record) {
+      RecordWriter out = this->MakeWriter(record, RecordCapacity);
+      Codec::Write(out, params, place);
+      return this->FinishCode(out, len);
+    }
+    RawRecordWriter out(record);
+    Codec::Write(out, params, place);
+    if (len) *len = static_cast<uint32_t>(out.position());
+    return 1;
+  }
+
+  int QuickDecode(char* param, const uint8_t* record, uint32_t len) {
+    const std::string_view text = ReadParamText(param);
+    Params params;
+    if (!Codec::QuickParseForDecode(text, params)) params = Codec::Parse(text);
+    if (this->field_sink() || !record || !HoldsWholeRecord<Codec>(record, len)) {
+      RecordReader in = this->MakeReader(record, len);
+      Codec::Read(in, params);
+    } else {
+      RawRecordReader in(record);
+      Codec::Read(in, params);
+    }
+    return Answer(param, params);
   }
 };
+
+// The same block type kept on the general way: what the quick way must
+// answer byte for byte.
+template <class Entity>
+using GeneralWayEntity =
+    CCodecEntity<typename Entity::CodecType, Entity::kType, Entity::kParamLength,
+                 Entity::kCodeLength, Entity::kRecordCapacity, false>;
 
 }  // namespace ostrevan

@@ -22,13 +22,6 @@ TextBuilder& TextBuilder::Spill(std::string_view piece) {
   return *this;
 }
 
-void PutIpv4(TextBuilder& text, const std::array<uint8_t, 4>& ip) {
-  for (size_t i = 0; i < ip.size(); ++i) {
-    if (i) text.Char('.');
-    text.Int(ip[i]);
-  }
-}
-
 std::string FormatIpv4(const std::array<uint8_t, 4>& ip) {
   TextBuilder text;
   PutIpv4(text, ip);

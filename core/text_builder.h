@@ -60,8 +60,14 @@ class TextBuilder {
   std::string heap_;  // the whole text once it has outgrown buffer_
 };
 
-// "%d.%d.%d.%d" of four bytes.
-void PutIpv4(TextBuilder& text, const std::array<uint8_t, 4>& ip);
+// "%d.%d.%d.%d" of four bytes, into a TextBuilder or a HostText.
+template <class Out>
+void PutIpv4(Out& text, const std::array<uint8_t, 4>& ip) {
+  for (size_t i = 0; i < ip.size(); ++i) {
+    if (i) text.Char('.');
+    text.Int(ip[i]);
+  }
+}
 std::string FormatIpv4(const std::array<uint8_t, 4>& ip);
 
 }  // namespace ostrevan

@@ -1,9 +1,14 @@
 #include "blocks/gprs/gprs_data_send_entity.h"
 
+#include <array>
+
 #include "blocks/gprs/gprs_data_send_page.h"
+#include "core/canonical_text.h"
 #include "core/data_index.h"
+#include "core/host_text.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
+#include "core/record_raw.h"
 #include "core/text_builder.h"
 #include "editor/editor_view.h"
 
@@ -48,27 +53,76 @@ GprsDataSendParams ParseGprsDataSendText(std::string_view whole) {
   return params;
 }
 
+bool GprsDataSendCodec::QuickParse(std::string_view whole, Params& params) {
+  CanonicalText text(whole);
+  GprsServer& server = params.server;
+  std::array<int32_t, 3> head;
+  if (!text.Key("A:") || !text.Ints(head)) return false;
+  server.system_settings = head[0] != 0;
+  server.by_domain = head[1] != 0;
+  params.timeout = static_cast<uint8_t>(head[2]);
+  if (server.system_settings) {
+    if (!text.Key(",B:0,C:")) return false;
+  } else {
+    int32_t port = 0;
+    if (!text.Key(",B:") || !text.Int(port) || !text.Key(",C:")) return false;
+    server.port = static_cast<uint16_t>(port);
+    if (!server.by_domain) {
+      std::array<int32_t, 4> ip;
+      if (!text.Ints(ip, '.')) return false;
+      for (size_t i = 0; i < ip.size(); ++i) server.ip[i] = static_cast<uint8_t>(ip[i]);
+    } else {
+      // The name runs to the first ",D:"; a later key inside it would be
+      // found there by the general grammar.
+      const std::string_view address = text.UpTo(",D:");
+      if (HoldsAnyKey(address, {",E:"})) return false;
+      if (!address.empty()) ReadServerAddress(address, server);
+    }
+  }
+  std::array<int32_t, 4> remote;
+  std::array<int32_t, 5> local;
+  if (!text.Key(",D:") || !text.Ints(remote) || !text.Key(",E:") || !text.Ints(local) ||
+      !text.AtEnd())
+    return false;
+  params.slave_address = static_cast<uint32_t>(remote[0]);
+  params.spare = static_cast<uint8_t>(remote[1]);
+  params.command = static_cast<uint8_t>(remote[2]);
+  params.high_low = remote[3] != 0;
+  params.register_address = static_cast<uint32_t>(local[0]);
+  params.data_area = static_cast<uint8_t>(local[1]);
+  params.data_index = static_cast<uint16_t>(local[2]);
+  params.count_byte = static_cast<uint8_t>(local[3]);
+  params.count = static_cast<uint32_t>(local[4]);
+  return true;
+}
+
 std::string GprsDataSendText(const GprsDataSendParams& params) {
-  const GprsServer& server = params.server;
   TextBuilder text;
+  GprsDataSendCodec::Print(text, params);
+  return text.str();
+}
+
+template <class Out>
+void GprsDataSendCodec::Print(Out& text, const Params& params) {
+  const GprsServer& server = params.server;
   text.Text("A:").Ints(server.system_settings, server.by_domain, params.timeout);
   if (server.system_settings) {
     text.Text(",B:0,C:");
   } else {
     text.Text(",B:").Int(server.port).Text(",C:");
-    PutServerAddress(text, server);
+    PrintServerAddress(text, server);
   }
   text.Text(",D:").Ints(params.slave_address, params.spare, params.command, params.high_low);
   text.Text(",E:").Ints(params.register_address, params.data_area, params.data_index,
                         params.count_byte, params.count);
-  return text.str();
 }
 
 bool GprsDataSendCodec::Edit(Params& params) {
   return editor::EditInActiveView(params, EditGprsDataSend);
 }
 
-void GprsDataSendCodec::Write(RecordWriter& out, const Params& params, const BlockPlace& place) {
+template <class Out>
+void GprsDataSendCodec::Write(Out& out, const Params& params, const BlockPlace& place) {
   PutRecordHead(out, kHead, place.instance_index);
   out.PutU8(1, "(always 1)");
   out.PutU8(ServerModeBits(params.server), "custom 01|domain 02");
@@ -87,7 +141,8 @@ void GprsDataSendCodec::Write(RecordWriter& out, const Params& params, const Blo
   PutPinArea(out, kHead);
 }
 
-void GprsDataSendCodec::Read(RecordReader& in, Params& params) {
+template <class In>
+void GprsDataSendCodec::Read(In& in, Params& params) {
   ReadRecordHead(in, kHead);
   in.GetU8("(always 1)");
   ApplyServerModeBits(in.GetU8("custom 01|domain 02"), params.server);
@@ -106,5 +161,12 @@ void GprsDataSendCodec::Read(RecordReader& in, Params& params) {
   SkipReservedRun(in);
   SkipPinArea(in, kHead);
 }
+
+template void GprsDataSendCodec::Print(TextBuilder&, const Params&);
+template void GprsDataSendCodec::Print(HostText&, const Params&);
+template void GprsDataSendCodec::Write(RecordWriter&, const Params&, const BlockPlace&);
+template void GprsDataSendCodec::Write(RawRecordWriter&, const Params&, const BlockPlace&);
+template void GprsDataSendCodec::Read(RecordReader&, Params&);
+template void GprsDataSendCodec::Read(RawRecordReader&, Params&);
 
 }  // namespace ostrevan

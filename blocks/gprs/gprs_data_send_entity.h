@@ -2,6 +2,7 @@
 // connection as a Modbus write of coils (15) or registers (16).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -30,11 +31,24 @@ std::string GprsDataSendText(const GprsDataSendParams& params);
 struct GprsDataSendCodec {
   using Params = GprsDataSendParams;
   static Params Defaults() { return {}; }
+  static constexpr size_t kLongestRecord = 85;  // with a domain name
+  static constexpr size_t kShortRecord = 41;    // with an IP address
+  static bool IsLongRecord(const uint8_t* record) { return (record[12] & kDomainNameBit) != 0; }
   static Params Parse(std::string_view text) { return ParseGprsDataSendText(text); }
+  static bool QuickParse(std::string_view text, Params& params);
+  // The record lacks the spare value and the count's low byte: read in the
+  // same single pass.
+  static bool QuickParseForDecode(std::string_view text, Params& params) {
+    return QuickParse(text, params);
+  }
+  template <class Out>
+  static void Print(Out& text, const Params& params);
   static std::string Text(const Params& params) { return GprsDataSendText(params); }
   static bool Edit(Params& params);
-  static void Write(RecordWriter& out, const Params& params, const BlockPlace& place);
-  static void Read(RecordReader& in, Params& params);
+  template <class Out>
+  static void Write(Out& out, const Params& params, const BlockPlace& place);
+  template <class In>
+  static void Read(In& in, Params& params);
 };
 
 class CGprsDataSendEntity : public CCodecEntity<GprsDataSendCodec, 12, 200, 150> {};

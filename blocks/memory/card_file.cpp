@@ -10,27 +10,14 @@ std::string CardFileNameNow() {
   return Format("%02d%02d%02d%02d", now.year - 2000, now.month, now.day, now.hour);
 }
 
-void PutFileOptions(TextBuilder& text, const CardFileParams& params) {
-  text.Ints(params.internal_card, params.decimals, params.after_full, params.file_size_code,
-            params.save_time, params.data_sequence, params.auxiliary);
-}
-
 void ReadOperandSegment(std::string_view span, CardFileParams& params) {
   ScannedInts<4> scanned = ScanInts<4>(span);
   uint32_t* fields[] = {&params.record_index, &params.area_code, &params.index, &params.count};
   for (size_t i = 0; i < scanned.count; ++i) *fields[i] = static_cast<uint32_t>(scanned[i]);
 }
 
-void PutOperandSegment(TextBuilder& text, const CardFileParams& params) {
-  text.Ints(params.record_index, params.area_code, params.index, params.count);
-}
-
 std::string CardText(std::string_view span, size_t width) {
   return RemoveQuotes(span).substr(0, width);
-}
-
-void PutSeparator(TextBuilder& text, char separator) {
-  if (separator != '\0') text.Char(separator);
 }
 
 uint8_t DecimalsAndFormat(uint8_t decimals, uint32_t format) {

@@ -12,8 +12,6 @@
 
 namespace ostrevan {
 
-class TextBuilder;
-
 struct CardFileParams {
   std::string file_name;         // on the card with ".txt"
   uint32_t record_index = 0;
@@ -57,12 +55,20 @@ void ApplyFileOptions(const ScannedInts<N>& scanned, CardFileParams& params) {
   params.data_sequence = static_cast<uint8_t>(scanned[5]);
   params.auxiliary = static_cast<uint8_t>(scanned[6]);
 }
-void PutFileOptions(TextBuilder& text, const CardFileParams& params);
+// Into a TextBuilder or a HostText, as the two Put functions below.
+template <class Out>
+void PutFileOptions(Out& text, const CardFileParams& params) {
+  text.Ints(params.internal_card, params.decimals, params.after_full, params.file_size_code,
+            params.save_time, params.data_sequence, params.auxiliary);
+}
 
 // Segment C: record index, area code, index and count; a value that is
 // missing keeps the one the parameters had.
 void ReadOperandSegment(std::string_view span, CardFileParams& params);
-void PutOperandSegment(TextBuilder& text, const CardFileParams& params);
+template <class Out>
+void PutOperandSegment(Out& text, const CardFileParams& params) {
+  text.Ints(params.record_index, params.area_code, params.index, params.count);
+}
 
 // A free text of the parameter text without its double quotes, cut to its
 // record field.
@@ -70,7 +76,10 @@ std::string CardText(std::string_view span, size_t width);
 
 // The separator as text; a NUL separator writes nothing, which reads back
 // as NUL again.
-void PutSeparator(TextBuilder& text, char separator);
+template <class Out>
+void PutSeparator(Out& text, char separator) {
+  if (separator != '\0') text.Char(separator);
+}
 
 // The record byte with the decimals in the low and the format in the high
 // four bits.

@@ -1,8 +1,13 @@
 #include "blocks/memory/memory_read_entity.h"
 
+#include <array>
+
 #include "blocks/memory/memory_read_page.h"
+#include "core/canonical_text.h"
+#include "core/host_text.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
+#include "core/record_raw.h"
 #include "core/text_builder.h"
 #include "editor/editor_view.h"
 
@@ -45,8 +50,62 @@ MemoryReadParams ParseMemoryReadText(std::string_view whole) {
   return params;
 }
 
+namespace {
+
+// Segments A and B of a text of the printer's own shape, up to and with ",C:".
+bool QuickFileOptions(CanonicalText& text, MemoryReadParams& params) {
+  ScannedInts<kFileOptionCount> options;
+  if (!text.Key("A:") || !text.Ints(options.values) || !text.Key(",B:")) return false;
+  options.count = kFileOptionCount;
+  ApplyFileOptions(options, params);
+  // One separator character, or none (then the segment is empty and the
+  // separator keeps its default).
+  if (text.Key(",C:")) return true;
+  const char separator = text.Peek();
+  if (separator == '\0') return false;
+  text.Skip();
+  params.separator = separator;
+  return text.Key(",C:");
+}
+
+}  // namespace
+
+bool MemoryReadCodec::QuickParseForDecode(std::string_view whole, Params& params) {
+  CanonicalText text(whole);
+  return QuickFileOptions(text, params);
+}
+
+bool MemoryReadCodec::QuickParse(std::string_view whole, Params& params) {
+  CanonicalText text(whole);
+  std::array<int32_t, 4> operand;
+  std::array<int32_t, 2> format;
+  if (!QuickFileOptions(text, params) || !text.Ints(operand) || !text.Key(",D:") ||
+      !text.Ints(format) || !text.Key(",E:"))
+    return false;
+  params.record_index = static_cast<uint32_t>(operand[0]);
+  params.area_code = static_cast<uint32_t>(operand[1]);
+  params.index = static_cast<uint32_t>(operand[2]);
+  params.count = static_cast<uint32_t>(operand[3]);
+  params.format = static_cast<uint8_t>(format[0]);
+  params.count_byte = static_cast<uint8_t>(format[1]);
+  // The name runs to the first ",F:", the title to the end; an empty name
+  // is taken from the clock, the general way.
+  const std::string_view name = text.UpTo(",F:");
+  if (name.empty() || !text.Key(",F:")) return false;
+  params.file_name = CardText(name, kCardFileNameWidth);
+  const std::string_view title = text.UpTo("");
+  if (!title.empty()) params.title = CardText(title, kCardTitleWidth);
+  return true;
+}
+
 std::string MemoryReadText(const MemoryReadParams& params) {
   TextBuilder text;
+  MemoryReadCodec::Print(text, params);
+  return text.str();
+}
+
+template <class Out>
+void MemoryReadCodec::Print(Out& text, const Params& params) {
   text.Text("A:");
   PutFileOptions(text, params);
   text.Text(",B:");
@@ -55,14 +114,14 @@ std::string MemoryReadText(const MemoryReadParams& params) {
   PutOperandSegment(text, params);
   text.Text(",D:").Ints(params.format, params.count_byte);
   text.Text(",E:").Text(params.file_name).Text(",F:").Text(params.title);
-  return text.str();
 }
 
 bool MemoryReadCodec::Edit(Params& params) {
   return editor::EditInActiveView(params, EditMemoryRead);
 }
 
-void MemoryReadCodec::Write(RecordWriter& out, const Params& params, const BlockPlace& place) {
+template <class Out>
+void MemoryReadCodec::Write(Out& out, const Params& params, const BlockPlace& place) {
   RecordHead head = HeadFor(params);
   PutRecordHead(out, head, place.instance_index);
   out.PutFixedText(params.file_name, kCardFileNameWidth, "file name");
@@ -82,7 +141,8 @@ void MemoryReadCodec::Write(RecordWriter& out, const Params& params, const Block
   PutPinArea(out, head);
 }
 
-void MemoryReadCodec::Read(RecordReader& in, Params& params) {
+template <class In>
+void MemoryReadCodec::Read(In& in, Params& params) {
   // The head's shape is the same for either card; only its flags differ.
   const RecordHead head = HeadFor(params);
   params.internal_card = (ReadRecordHead(in, head) & kExternalCardFlag) == 0;
@@ -102,5 +162,12 @@ void MemoryReadCodec::Read(RecordReader& in, Params& params) {
   SkipReservedRun(in);
   SkipPinArea(in, head);
 }
+
+template void MemoryReadCodec::Print(TextBuilder&, const Params&);
+template void MemoryReadCodec::Print(HostText&, const Params&);
+template void MemoryReadCodec::Write(RecordWriter&, const Params&, const BlockPlace&);
+template void MemoryReadCodec::Write(RawRecordWriter&, const Params&, const BlockPlace&);
+template void MemoryReadCodec::Read(RecordReader&, Params&);
+template void MemoryReadCodec::Read(RawRecordReader&, Params&);
 
 }  // namespace ostrevan

@@ -2,6 +2,7 @@
 // memory card into PLC registers.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -25,11 +26,20 @@ std::string MemoryReadText(const MemoryReadParams& params);
 struct MemoryReadCodec {
   using Params = MemoryReadParams;
   static Params Defaults() { return MemoryReadDefaults(); }
+  static constexpr size_t kLongestRecord = 55;
   static Params Parse(std::string_view text) { return ParseMemoryReadText(text); }
+  static bool QuickParse(std::string_view text, Params& params);
+  // The record lacks the file options but the record position, and the
+  // separator: all of them stand before ",C:".
+  static bool QuickParseForDecode(std::string_view text, Params& params);
+  template <class Out>
+  static void Print(Out& text, const Params& params);
   static std::string Text(const Params& params) { return MemoryReadText(params); }
   static bool Edit(Params& params);
-  static void Write(RecordWriter& out, const Params& params, const BlockPlace& place);
-  static void Read(RecordReader& in, Params& params);
+  template <class Out>
+  static void Write(Out& out, const Params& params, const BlockPlace& place);
+  template <class In>
+  static void Read(In& in, Params& params);
 };
 
 class CMemoryReadEntity : public CCodecEntity<MemoryReadCodec, 2, 80, 55> {};

@@ -1,8 +1,13 @@
 #include "blocks/memory/memory_write_entity.h"
 
+#include <array>
+
 #include "blocks/memory/memory_write_page.h"
+#include "core/canonical_text.h"
+#include "core/host_text.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
+#include "core/record_raw.h"
 #include "core/text_builder.h"
 #include "editor/editor_view.h"
 
@@ -60,8 +65,46 @@ MemoryWriteParams ParseMemoryWriteText(std::string_view whole) {
   return params;
 }
 
+bool MemoryWriteCodec::QuickParse(std::string_view whole, Params& params) {
+  CanonicalText text(whole);
+  ScannedInts<kSegmentACount> head;
+  if (!text.Key("A:") || !text.Ints(head.values) || !text.Key(",B:")) return false;
+  head.count = kSegmentACount;
+  ApplyFileOptions(head, params);
+  params.write_mode = static_cast<uint8_t>(head[7]);
+  params.format = static_cast<uint32_t>(head[8]);
+  // One separator character or none, then ",C:".
+  params.separator = '\0';
+  if (!text.Key(",C:")) {
+    params.separator = text.Peek();
+    if (params.separator == '\0') return false;
+    text.Skip();
+    if (!text.Key(",C:")) return false;
+  }
+  std::array<int32_t, 4> operand;
+  if (!text.Ints(operand) || !text.Key(",D:")) return false;
+  params.record_index = static_cast<uint32_t>(operand[0]);
+  params.area_code = static_cast<uint32_t>(operand[1]);
+  params.index = static_cast<uint32_t>(operand[2]);
+  params.count = static_cast<uint32_t>(operand[3]);
+  // The name runs to the first ",E:", the title to the end; an empty name
+  // is taken from the clock, the general way.
+  const std::string_view name = text.UpTo(",E:");
+  if (name.empty() || !text.Key(",E:")) return false;
+  params.file_name = CardText(name, kCardFileNameWidth);
+  const std::string_view title = text.UpTo("");
+  if (!title.empty()) params.title = CardText(title, kCardTitleWidth);
+  return true;
+}
+
 std::string MemoryWriteText(const MemoryWriteParams& params) {
   TextBuilder text;
+  MemoryWriteCodec::Print(text, params);
+  return text.str();
+}
+
+template <class Out>
+void MemoryWriteCodec::Print(Out& text, const Params& params) {
   text.Text("A:");
   PutFileOptions(text, params);
   text.Char(',').Ints(params.write_mode, params.format);
@@ -70,14 +113,14 @@ std::string MemoryWriteText(const MemoryWriteParams& params) {
   text.Text(",C:");
   PutOperandSegment(text, params);
   text.Text(",D:").Text(params.file_name).Text(",E:").Text(params.title);
-  return text.str();
 }
 
 bool MemoryWriteCodec::Edit(Params& params) {
   return editor::EditInActiveView(params, EditMemoryWrite);
 }
 
-void MemoryWriteCodec::Write(RecordWriter& out, const Params& params, const BlockPlace& place) {
+template <class Out>
+void MemoryWriteCodec::Write(Out& out, const Params& params, const BlockPlace& place) {
   PutRecordHead(out, kHead, place.instance_index);
   out.PutFixedText(params.file_name, kCardFileNameWidth, "file name");
   out.PutU8(OptionsByte(params), "flags: append,aux,time,ext");
@@ -95,7 +138,8 @@ void MemoryWriteCodec::Write(RecordWriter& out, const Params& params, const Bloc
   PutPinArea(out, kHead);
 }
 
-void MemoryWriteCodec::Read(RecordReader& in, Params& params) {
+template <class In>
+void MemoryWriteCodec::Read(In& in, Params& params) {
   ReadRecordHead(in, kHead);
   params.file_name = in.GetTextSkipping0And255(kCardFileNameWidth, "file name");
   uint8_t options = in.GetU8("flags: append,aux,time,ext");
@@ -118,5 +162,12 @@ void MemoryWriteCodec::Read(RecordReader& in, Params& params) {
   SkipReservedRun(in);
   SkipPinArea(in, kHead);
 }
+
+template void MemoryWriteCodec::Print(TextBuilder&, const Params&);
+template void MemoryWriteCodec::Print(HostText&, const Params&);
+template void MemoryWriteCodec::Write(RecordWriter&, const Params&, const BlockPlace&);
+template void MemoryWriteCodec::Write(RawRecordWriter&, const Params&, const BlockPlace&);
+template void MemoryWriteCodec::Read(RecordReader&, Params&);
+template void MemoryWriteCodec::Read(RawRecordReader&, Params&);
 
 }  // namespace ostrevan

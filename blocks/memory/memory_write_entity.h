@@ -2,6 +2,7 @@
 // into a text file on its memory card.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -28,11 +29,19 @@ std::string MemoryWriteText(const MemoryWriteParams& params);
 struct MemoryWriteCodec {
   using Params = MemoryWriteParams;
   static Params Defaults() { return MemoryWriteDefaults(); }
+  static constexpr size_t kLongestRecord = 56;
   static Params Parse(std::string_view text) { return ParseMemoryWriteText(text); }
+  static bool QuickParse(std::string_view text, Params& params);
+  // The record carries everything the text holds.
+  static bool QuickParseForDecode(std::string_view, Params&) { return true; }
+  template <class Out>
+  static void Print(Out& text, const Params& params);
   static std::string Text(const Params& params) { return MemoryWriteText(params); }
   static bool Edit(Params& params);
-  static void Write(RecordWriter& out, const Params& params, const BlockPlace& place);
-  static void Read(RecordReader& in, Params& params);
+  template <class Out>
+  static void Write(Out& out, const Params& params, const BlockPlace& place);
+  template <class In>
+  static void Read(In& in, Params& params);
 };
 
 // The host's record buffer has 60 bytes; the record itself is four shorter.

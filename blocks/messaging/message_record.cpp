@@ -1,5 +1,7 @@
 #include "blocks/messaging/message_record.h"
 
+#include "core/record_raw.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -120,10 +122,13 @@ uint8_t ParamsMessageLength(const MessageContent& message, MessageOwner owner) {
   return 0;
 }
 
-void PutNumberSlot(RecordWriter& out, std::string_view number, size_t width,
-                   const FieldName& name) {
+template <class Out>
+void PutNumberSlot(Out& out, std::string_view number, size_t width, const FieldName& name) {
   out.PutFixedText(platform::CutMultiByte(number, width), width, name);
 }
+
+template void PutNumberSlot(RecordWriter&, std::string_view, size_t, const FieldName&);
+template void PutNumberSlot(RawRecordWriter&, std::string_view, size_t, const FieldName&);
 
 void PutTextMessage(RecordWriter& out, const MessageContent& message) {
   MessageArea area{};

@@ -40,7 +40,9 @@ uint8_t ParamsMessageLength(const MessageContent& message, MessageOwner owner);
 
 // Writes a phone number into its fixed slot: cut at a character boundary,
 // then zero-filled (no terminator when it fills the slot).
-void PutNumberSlot(RecordWriter& out, std::string_view number, size_t width, const FieldName& name);
+// Over the checked or the raw record cursor.
+template <class Out>
+void PutNumberSlot(Out& out, std::string_view number, size_t width, const FieldName& name);
 
 void PutTextMessage(RecordWriter& out, const MessageContent& message);
 void PutParamsMessage(RecordWriter& out, const MessageContent& message, MessageOwner owner);

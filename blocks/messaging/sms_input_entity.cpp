@@ -1,9 +1,15 @@
 #include "blocks/messaging/sms_input_entity.h"
 
+#include <array>
+#include <iterator>
+
 #include "blocks/messaging/message_record.h"
 #include "blocks/messaging/sms_input_page.h"
+#include "core/canonical_text.h"
+#include "core/host_text.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
+#include "core/record_raw.h"
 #include "core/text_builder.h"
 #include "editor/editor_view.h"
 
@@ -41,17 +47,51 @@ SmsInputParams ParseSmsInputText(std::string_view whole) {
   return params;
 }
 
+bool SmsInputCodec::QuickParse(std::string_view whole, Params& params) {
+  CanonicalText text(whole);
+  std::array<int32_t, 3> values;
+  if (!text.Key("A:") || !text.Ints(values)) return false;
+  params.vb_start = values[0];
+  params.vb_max_count = values[1];
+  params.telephone_identification = values[2] != 0;
+  for (size_t k = 0; k < params.receivers.size(); ++k) {
+    if (!text.Key(kReceiverKeys[k])) return false;
+    // Up to the next key; the last receiver runs to ",G:" or the end. A
+    // receiver must not hold a key behind the next: the general grammar's
+    // search would find that key inside it.
+    const std::string_view number = text.UpTo(kReceiverKeys[k + 1]);
+    if (number.empty()) continue;
+    if (number.find(',') != std::string_view::npos) {
+      for (size_t later = k + 2; later < std::size(kReceiverKeys); ++later) {
+        if (number.find(kReceiverKeys[later]) != std::string_view::npos) return false;
+      }
+    }
+    const std::string_view cut = number.substr(0, kFieldSpanMax);
+    if (cut.find('"') == std::string_view::npos)
+      params.receivers[k].assign(cut);
+    else
+      params.receivers[k] = RemoveQuotes(cut);
+  }
+  return true;
+}
+
 std::string SmsInputText(const SmsInputParams& params) {
   TextBuilder text;
+  SmsInputCodec::Print(text, params);
+  return text.str();
+}
+
+template <class Out>
+void SmsInputCodec::Print(Out& text, const Params& params) {
   text.Text("A:").Ints(params.vb_start, params.vb_max_count, params.telephone_identification);
   for (size_t k = 0; k < params.receivers.size(); ++k)
     text.Text(kReceiverKeys[k]).Text(params.receivers[k]);
-  return text.str();
 }
 
 bool SmsInputCodec::Edit(Params& params) { return editor::EditInActiveView(params, EditSmsInput); }
 
-void SmsInputCodec::Write(RecordWriter& out, const Params& params, const BlockPlace& place) {
+template <class Out>
+void SmsInputCodec::Write(Out& out, const Params& params, const BlockPlace& place) {
   const auto ordinal = static_cast<uint8_t>(place.type_ordinal & kOrdinalMask);
   PutRecordHead(out, kHead, place.instance_index);
   out.PutU8(ordinal, "n-th SMS Input (low 5 bits)");
@@ -69,7 +109,8 @@ void SmsInputCodec::Write(RecordWriter& out, const Params& params, const BlockPl
   PutPinArea(out, kHead);
 }
 
-void SmsInputCodec::Read(RecordReader& in, Params& params) {
+template <class In>
+void SmsInputCodec::Read(In& in, Params& params) {
   ReadRecordHead(in, kHead);
   in.GetU8("n-th SMS Input (low 5 bits)");
   in.GetU8("command (9 receive)");
@@ -85,5 +126,12 @@ void SmsInputCodec::Read(RecordReader& in, Params& params) {
   SkipReservedRun(in);
   SkipPinArea(in, kHead);
 }
+
+template void SmsInputCodec::Print(TextBuilder&, const Params&);
+template void SmsInputCodec::Print(HostText&, const Params&);
+template void SmsInputCodec::Write(RecordWriter&, const Params&, const BlockPlace&);
+template void SmsInputCodec::Write(RawRecordWriter&, const Params&, const BlockPlace&);
+template void SmsInputCodec::Read(RecordReader&, Params&);
+template void SmsInputCodec::Read(RawRecordReader&, Params&);
 
 }  // namespace ostrevan

@@ -4,6 +4,7 @@
 #include "core/param_text.h"
 #include "core/ports.h"
 #include "core/record_header.h"
+#include "core/record_raw.h"
 #include "editor/editor_view.h"
 
 namespace ostrevan {
@@ -19,7 +20,8 @@ uint8_t LinkFlags(const ModbusParams& params) {
   return flags;
 }
 
-void PutLink(RecordWriter& out, const ModbusParams& params) {
+template <class Out>
+void PutLink(Out& out, const ModbusParams& params) {
   if (IsNetworkPort(static_cast<int32_t>(params.port))) {
     if (params.server) {
       out.PutU16BE(static_cast<uint16_t>(params.target_port), "target port");
@@ -37,7 +39,8 @@ void PutLink(RecordWriter& out, const ModbusParams& params) {
   }
 }
 
-void ReadLink(RecordReader& in, ModbusParams& params) {
+template <class In>
+void ReadLink(In& in, ModbusParams& params) {
   if (IsNetworkPort(static_cast<int32_t>(params.port))) {
     if (params.server) {
       params.target_port = in.GetU16BE("target port");
@@ -59,7 +62,8 @@ void ReadLink(RecordReader& in, ModbusParams& params) {
 
 bool ModbusCodec::Edit(Params& params) { return editor::EditInActiveView(params, EditModbus); }
 
-void ModbusCodec::Write(RecordWriter& out, const Params& params, const BlockPlace& place) {
+template <class Out>
+void ModbusCodec::Write(Out& out, const Params& params, const BlockPlace& place) {
   PutRecordHead(out, kHead, place.instance_index);
   out.PutU8(static_cast<uint8_t>(params.port), "port");
   out.PutU8(LinkFlags(params), "link flags");
@@ -81,7 +85,8 @@ void ModbusCodec::Write(RecordWriter& out, const Params& params, const BlockPlac
   PutPinArea(out, kHead);
 }
 
-void ModbusCodec::Read(RecordReader& in, Params& params) {
+template <class In>
+void ModbusCodec::Read(In& in, Params& params) {
   ReadRecordHead(in, kHead);
   params.port = in.GetU8("port");
   uint8_t flags = in.GetU8("link flags");
@@ -103,5 +108,10 @@ void ModbusCodec::Read(RecordReader& in, Params& params) {
   SkipReservedRun(in);
   SkipPinArea(in, kHead);
 }
+
+template void ModbusCodec::Write(RecordWriter&, const Params&, const BlockPlace&);
+template void ModbusCodec::Write(RawRecordWriter&, const Params&, const BlockPlace&);
+template void ModbusCodec::Read(RecordReader&, Params&);
+template void ModbusCodec::Read(RawRecordReader&, Params&);
 
 }  // namespace ostrevan

@@ -2,7 +2,9 @@
 // serial port or the network.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "blocks/modbus/modbus_params.h"
 #include "core/codec_entity.h"
@@ -12,11 +14,26 @@ namespace ostrevan {
 struct ModbusCodec {
   using Params = ModbusParams;
   static Params Defaults() { return {}; }
+  static constexpr size_t kLongestRecord = 44;
   static Params Parse(std::string_view text) { return ParseModbusText(text); }
+  static bool QuickParse(std::string_view text, Params& params) {
+    return QuickParseModbusText(text, params);
+  }
+  // The record lacks the count's low byte and one of the link's target
+  // port and remote index: read in the same single pass.
+  static bool QuickParseForDecode(std::string_view text, Params& params) {
+    return QuickParseModbusText(text, params);
+  }
+  template <class Out>
+  static void Print(Out& text, const Params& params) {
+    PrintModbusText(text, params);
+  }
   static std::string Text(const Params& params) { return ModbusText(params); }
   static bool Edit(Params& params);
-  static void Write(RecordWriter& out, const Params& params, const BlockPlace& place);
-  static void Read(RecordReader& in, Params& params);
+  template <class Out>
+  static void Write(Out& out, const Params& params, const BlockPlace& place);
+  template <class In>
+  static void Read(In& in, Params& params);
 };
 
 class CModbusEntity : public CCodecEntity<ModbusCodec, 1, 100, 100> {

@@ -1,5 +1,7 @@
 #include "blocks/modbus/modbus_params.h"
 
+#include "core/canonical_text.h"
+#include "core/host_text.h"
 #include "core/param_text.h"
 #include "core/ports.h"
 #include "core/text_builder.h"
@@ -75,8 +77,47 @@ ModbusParams ParseModbusText(std::string_view whole) {
   return params;
 }
 
-std::string ModbusText(const ModbusParams& p) {
-  TextBuilder text;
+bool QuickParseModbusText(std::string_view whole, ModbusParams& params) {
+  CanonicalText text(whole);
+  std::array<int32_t, 3> head;
+  if (!text.Key("A:") || !text.Ints(head) || !text.Key(",B:")) return false;
+  params.port = static_cast<uint32_t>(head[0]);
+  params.protocol = static_cast<uint8_t>(head[1]);
+  params.timeout = static_cast<uint8_t>(head[2]);
+  if (IsNetworkPort(static_cast<int32_t>(params.port))) {
+    std::array<int32_t, 4> peer, ip;
+    if (!text.Ints(peer) || !text.Key(",C:") || !text.Ints(ip, '.')) return false;
+    params.target_port = static_cast<uint32_t>(peer[0]);
+    params.remote_index = static_cast<uint32_t>(peer[1]);
+    params.tcp = peer[2] != 0;
+    params.server = peer[3] != 0;
+    for (size_t i = 0; i < 4; ++i) params.target_ip[i] = static_cast<uint8_t>(ip[i]);
+  } else {
+    std::array<int32_t, 3> serial;
+    if (!text.Ints(serial) || !text.Char(',') || !text.OneOf({kParityLetters, 5}, params.parity) ||
+        !text.Key(",C:"))
+      return false;
+    params.baud_rate = static_cast<uint32_t>(serial[0]);
+    params.data_bits = static_cast<uint8_t>(serial[1]);
+    params.stop_bits = static_cast<uint8_t>(serial[2]);
+  }
+  std::array<int32_t, 4> remote, local;
+  if (!text.Key(",D:") || !text.Ints(remote) || !text.Key(",E:") || !text.Ints(local) ||
+      !text.AtEnd())
+    return false;
+  params.slave_address = static_cast<uint32_t>(remote[0]);
+  params.function_code = static_cast<uint8_t>(remote[1]);
+  params.count = static_cast<uint32_t>(remote[2]);
+  params.slave_register = static_cast<uint32_t>(remote[3]);
+  params.data_area = static_cast<uint8_t>(local[0]);
+  params.data_index = static_cast<uint32_t>(local[1]);
+  params.count_byte = static_cast<uint8_t>(local[2]);
+  params.high_low = local[3] != 0;
+  return true;
+}
+
+template <class Out>
+void PrintModbusText(Out& text, const ModbusParams& p) {
   text.Text("A:").Ints(p.port, p.protocol, p.timeout);
   if (IsNetworkPort(static_cast<int32_t>(p.port))) {
     text.Text(",B:").Ints(p.target_port, p.remote_index, p.tcp, p.server).Text(",C:");
@@ -87,6 +128,14 @@ std::string ModbusText(const ModbusParams& p) {
   }
   text.Text(",D:").Ints(p.slave_address, p.function_code, p.count, p.slave_register);
   text.Text(",E:").Ints(p.data_area, p.data_index, p.count_byte, p.high_low);
+}
+
+template void PrintModbusText(TextBuilder&, const ModbusParams&);
+template void PrintModbusText(HostText&, const ModbusParams&);
+
+std::string ModbusText(const ModbusParams& params) {
+  TextBuilder text;
+  PrintModbusText(text, params);
   return text.str();
 }
 

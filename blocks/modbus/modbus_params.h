@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace ostrevan {
 
@@ -36,5 +37,12 @@ constexpr bool IsBitFunction(int code) { return code == 1 || code == 2 || code =
 
 ModbusParams ParseModbusText(std::string_view text);
 std::string ModbusText(const ModbusParams& params);
+
+// The values of a text of ModbusText's own shape, over the defaults in
+// `params`; false for any other text.
+bool QuickParseModbusText(std::string_view text, ModbusParams& params);
+// ModbusText into a TextBuilder or a HostText.
+template <class Out>
+void PrintModbusText(Out& text, const ModbusParams& params);
 
 }  // namespace ostrevan

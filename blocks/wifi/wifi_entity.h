@@ -17,12 +17,22 @@ std::string WifiText(const WifiParams& params);
 
 struct WifiCodec {
   using Params = WifiParams;
+  static constexpr size_t kLongestRecord = 20;
   static Params Defaults() { return {}; }
   static Params Parse(std::string_view text) { return ParseWifiText(text); }
+  static bool QuickParse(std::string_view text, Params& params);
+  // The record carries the whole text.
+  static bool QuickParseForDecode(std::string_view, Params&) { return true; }
+  template <class Out>
+  static void Print(Out& text, const Params& params) {
+    text.Text("A:").Int(params.mode);
+  }
   static std::string Text(const Params& params) { return WifiText(params); }
   static bool Edit(Params& params);
-  static void Write(RecordWriter& out, const Params& params, const BlockPlace& place);
-  static void Read(RecordReader& in, Params& params);
+  template <class Out>
+  static void Write(Out& out, const Params& params, const BlockPlace& place);
+  template <class In>
+  static void Read(In& in, Params& params);
 };
 
 class CWifiModeEntity : public CCodecEntity<WifiCodec, 11, 5, 20> {};

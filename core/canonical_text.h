@@ -1,0 +1,134 @@
+// The quick way through a parameter text: one pass from left to right over
+// the host's own buffer, for a text of the shape the block's printer writes
+// (its keys in order, plain decimal numbers, nothing left over). Each step
+// answers false as soon as the text leaves that shape; the block then reads
+// the text with the general grammar (core/param_text.h), which reads every
+// text the quick way accepts to the same values. Nothing is copied and
+// nothing allocated.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <initializer_list>
+#include <string_view>
+
+#include "core/param_text.h"
+
+namespace ostrevan {
+
+class CanonicalText {
+ public:
+  // `text` comes from ReadParamText. A text cut at kMaxParamText characters
+  // may have no NUL behind it and is never taken the quick way: it reads
+  // as empty, so that its first key fails. Every other text has its NUL
+  // right behind it, which ends each step below without a check of the end.
+  explicit CanonicalText(std::string_view text)
+      : at_(Quick(text) ? text.data() : ""), end_(Quick(text) ? at_ + text.size() : at_) {}
+
+  // The key's characters, exactly here.
+  template <size_t N>
+  bool Key(const char (&key)[N]) {
+    for (size_t i = 0; i + 1 < N; ++i) {
+      if (at_[i] != key[i]) return false;  // the NUL differs from every key character
+    }
+    at_ += N - 1;
+    return true;
+  }
+
+  bool Key(std::string_view key) {
+    for (size_t i = 0; i < key.size(); ++i) {
+      if (at_[i] != key[i]) return false;
+    }
+    at_ += key.size();
+    return true;
+  }
+
+  bool Char(char c) {
+    if (*at_ != c) return false;
+    ++at_;
+    return true;
+  }
+
+  // The character here (NUL at the end) and a step past it.
+  char Peek() const { return *at_; }
+  void Skip() { ++at_; }
+
+  // One of `letters`, here; its place among them goes to `index`.
+  bool OneOf(std::string_view letters, uint8_t& index) {
+    for (size_t i = 0; i < letters.size(); ++i) {
+      if (*at_ == letters[i]) {
+        index = static_cast<uint8_t>(i);
+        ++at_;
+        return true;
+      }
+    }
+    return false;
+  }
+
+  // A plain number: an optional '-' and one to nine digits, so that the
+  // value never wraps (blanks, '+' and longer numbers go the general way).
+  bool Int(int32_t& value) {
+    uint32_t magnitude = Digit(*at_);
+    if (magnitude > 9) return NegativeInt(value);
+    const char* p = at_;
+    // Most numbers are a digit or two.
+    for (uint32_t digit; (digit = Digit(*++p)) <= 9;) magnitude = magnitude * 10u + digit;
+    if (p - at_ > 9) return false;
+    value = static_cast<int32_t>(magnitude);
+    at_ = p;
+    return true;
+  }
+
+  // N numbers, `separator` between them.
+  template <size_t N>
+  bool Ints(std::array<int32_t, N>& values, char separator = ',') {
+    if (!Int(values[0])) return false;
+    for (size_t i = 1; i < N; ++i) {
+      if (!Char(separator) || !Int(values[i])) return false;
+    }
+    return true;
+  }
+
+  // Everything up to the first `key` from here (which stays unread), or up
+  // to the end when `key` is empty or does not follow.
+  std::string_view UpTo(std::string_view key) {
+    const std::string_view rest(at_, static_cast<size_t>(end_ - at_));
+    const size_t found = key.empty() ? std::string_view::npos : rest.find(key);
+    const std::string_view value = rest.substr(0, found);
+    at_ += value.size();
+    return value;
+  }
+
+  bool AtEnd() const { return at_ == end_; }
+
+ private:
+  bool NegativeInt(int32_t& value) {
+    if (*at_ != '-' || Digit(at_[1]) > 9) return false;
+    ++at_;
+    if (!Int(value)) {
+      --at_;
+      return false;
+    }
+    value = static_cast<int32_t>(0u - static_cast<uint32_t>(value));
+    return true;
+  }
+
+  static bool Quick(std::string_view text) { return text.data() && text.size() < kMaxParamText; }
+  static uint32_t Digit(char c) { return static_cast<uint32_t>(static_cast<unsigned char>(c)) - '0'; }
+
+  const char* at_;
+  const char* end_;
+};
+
+// True when `text` holds one of `keys`: a free-text value that does is read
+// differently by the general grammar's key search, so the quick way refuses it.
+inline bool HoldsAnyKey(std::string_view text, std::initializer_list<std::string_view> keys) {
+  for (std::string_view key : keys) {
+    if (text.find(key) != std::string_view::npos) return true;
+  }
+  return false;
+}
+
+}  // namespace ostrevan

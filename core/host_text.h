@@ -1,0 +1,78 @@
+// Prints a parameter text straight into the host's buffer, as TextBuilder
+// prints into its own (the same pieces and numbers), cut where
+// WriteParamText cuts: at the buffer's size less one, then a NUL.
+#pragma once
+
+#include <charconv>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+namespace ostrevan {
+
+class HostText {
+ public:
+  // `buffer` holds `capacity` bytes, at least one.
+  HostText(char* buffer, size_t capacity) : at_(buffer), limit_(buffer + capacity - 1) {}
+  HostText(const HostText&) = delete;
+  HostText& operator=(const HostText&) = delete;
+
+  HostText& Text(std::string_view piece) {
+    const size_t room = Room();
+    const size_t used = piece.size() < room ? piece.size() : room;
+    if (used) std::memcpy(at_, piece.data(), used);
+    at_ += used;
+    return *this;
+  }
+  // A literal piece: copied inline, without a call.
+  template <size_t N>
+  HostText& Text(const char (&piece)[N]) {
+    constexpr size_t kSize = N - 1;
+    if (Room() < kSize) return Text(std::string_view(piece, kSize));
+    for (size_t i = 0; i < kSize; ++i) at_[i] = piece[i];
+    at_ += kSize;
+    return *this;
+  }
+  HostText& Char(char c) {
+    if (at_ != limit_) *at_++ = c;
+    return *this;
+  }
+  // Writes `value` as %d does; most numbers of a text are a single digit.
+  HostText& Int(int32_t value) {
+    if (static_cast<uint32_t>(value) < 10) return Char(static_cast<char>('0' + value));
+    return LongInt(value);
+  }
+  template <typename First, typename... Rest>
+  HostText& Ints(First first, Rest... rest) {
+    Int(static_cast<int32_t>(first));
+    ((Char(','), Int(static_cast<int32_t>(rest))), ...);
+    return *this;
+  }
+
+  // Closes the text with its NUL; returns WriteParamText's answer.
+  int Finish() {
+    *at_ = '\0';
+    return 1;
+  }
+
+ private:
+  static constexpr size_t kLongestInt = 11;  // "-2147483648"
+
+  size_t Room() const { return static_cast<size_t>(limit_ - at_); }
+
+  HostText& LongInt(int32_t value) {
+    if (Room() >= kLongestInt) {
+      at_ = std::to_chars(at_, at_ + kLongestInt, value).ptr;
+      return *this;
+    }
+    char digits[kLongestInt];
+    const char* end = std::to_chars(digits, digits + kLongestInt, value).ptr;
+    return Text(std::string_view(digits, static_cast<size_t>(end - digits)));
+  }
+
+  char* at_;
+  char* limit_;  // where the NUL goes at the latest
+};
+
+}  // namespace ostrevan

@@ -1,0 +1,135 @@
+// The record cursors of RecordWriter and RecordReader without their checks,
+// for the hot path of Code and Decode. A block's Write and Read are
+// templates over the cursor, so the layout is still stated once; the entity
+// takes these only when no sink listens and the host's buffer holds the
+// longest record the block writes (or reads) in full, so that no check could
+// ever have failed. Field names are taken and dropped.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "core/record.h"
+
+namespace ostrevan {
+
+class RawRecordWriter {
+ public:
+  explicit RawRecordWriter(uint8_t* buffer) : begin_(buffer), at_(buffer) {}
+
+  size_t position() const { return static_cast<size_t>(at_ - begin_); }
+  bool ok() const { return true; }
+
+  void PutU8(uint8_t value, const FieldName& = {}) { *at_++ = value; }
+  void PutU16LE(uint16_t value, const FieldName& = {}) {
+    at_[0] = static_cast<uint8_t>(value);
+    at_[1] = static_cast<uint8_t>(value >> 8);
+    at_ += 2;
+  }
+  void PutU16BE(uint16_t value, const FieldName& = {}) {
+    at_[0] = static_cast<uint8_t>(value >> 8);
+    at_[1] = static_cast<uint8_t>(value);
+    at_ += 2;
+  }
+  void PutU32BE(uint32_t value, const FieldName& = {}) {
+    for (int i = 0; i < 4; ++i) at_[i] = static_cast<uint8_t>(value >> (24 - 8 * i));
+    at_ += 4;
+  }
+  void PutZeros(size_t count, const FieldName& = {}) {
+    for (size_t i = 0; i < count; ++i) at_[i] = 0;
+    at_ += count;
+  }
+  void PutBytes(const void* data, size_t count, const FieldName& = {}) {
+    if (count) std::memcpy(at_, data, count);
+    at_ += count;
+  }
+  void PutFixedText(std::string_view text, size_t width, const FieldName& = {}) {
+    const size_t used = text.size() < width ? text.size() : width;
+    if (used) std::memcpy(at_, text.data(), used);
+    std::memset(at_ + used, 0, width - used);
+    at_ += width;
+  }
+  void PatchU8(size_t offset, uint8_t value, const FieldName& = {}) { begin_[offset] = value; }
+
+ private:
+  uint8_t* begin_;
+  uint8_t* at_;
+};
+
+class RawRecordReader {
+ public:
+  explicit RawRecordReader(const uint8_t* data) : begin_(data), at_(data) {}
+
+  size_t position() const { return static_cast<size_t>(at_ - begin_); }
+
+  uint8_t GetU8(const FieldName& = {}) { return *at_++; }
+  uint16_t GetU16LE(const FieldName& = {}) {
+    at_ += 2;
+    return static_cast<uint16_t>(at_[-1] << 8 | at_[-2]);
+  }
+  uint16_t GetU16BE(const FieldName& = {}) {
+    at_ += 2;
+    return static_cast<uint16_t>(at_[-2] << 8 | at_[-1]);
+  }
+  uint32_t GetU32BE(const FieldName& = {}) {
+    uint32_t value = 0;
+    for (int i = 0; i < 4; ++i) value = value << 8 | at_[i];
+    at_ += 4;
+    return value;
+  }
+  uint8_t PeekU8() const { return *at_; }
+  void Skip(size_t count, const FieldName& = {}) { at_ += count; }
+  void SkipText(size_t width, const FieldName& = {}) { at_ += width; }
+  void GetBytes(void* out, size_t count, const FieldName& = {}) {
+    if (count) std::memcpy(out, at_, count);
+    at_ += count;
+  }
+  // The texts as the checked reader gives them. The usual field is its
+  // text, then zeros only: that one is taken at once.
+  std::string GetTextSkipping0And255(size_t width, const FieldName& = {}) {
+    const size_t text = KeptRun(width, [](uint8_t byte) { return byte != 0 && byte != 255; });
+    if (ZerosFrom(text, width)) return Take(text, width);
+    return Inside(width).GetTextSkipping0And255(width);
+  }
+  std::string GetTextOfBytes1To127(size_t width, const FieldName& = {}) {
+    const size_t text = KeptRun(width, [](uint8_t byte) { return byte >= 1 && byte <= 127; });
+    if (ZerosFrom(text, width)) return Take(text, width);
+    return Inside(width).GetTextOfBytes1To127(width);
+  }
+  std::string GetTerminatedText1To127(size_t characters, const FieldName& = {}) {
+    return Inside(characters + 1).GetTerminatedText1To127(characters);
+  }
+
+ private:
+  // How many bytes from the cursor `keep` takes in a row, at most `width`.
+  template <class Keep>
+  size_t KeptRun(size_t width, Keep keep) const {
+    size_t count = 0;
+    while (count < width && keep(at_[count])) ++count;
+    return count;
+  }
+  bool ZerosFrom(size_t from, size_t width) const {
+    for (; from < width; ++from) {
+      if (at_[from] != 0) return false;
+    }
+    return true;
+  }
+  std::string Take(size_t text, size_t width) {
+    std::string taken(reinterpret_cast<const char*>(at_), text);
+    at_ += width;
+    return taken;
+  }
+  RecordReader Inside(size_t width) {
+    RecordReader field(at_, width);
+    at_ += width;
+    return field;
+  }
+
+  const uint8_t* begin_;
+  const uint8_t* at_;
+};
+
+}  // namespace ostrevan
