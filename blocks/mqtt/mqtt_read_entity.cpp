@@ -103,10 +103,7 @@ void MqttSubscribeCodec::Write(RecordWriter& out, const Params& params, const Bl
   out.PutU16BE(static_cast<uint16_t>(params.buffer_start), "receive buffer start byte");
   PutReservedRun(out);
   PutPinArea(out, kHead);
-  PutStringSection(out, {{params.client_id, "client ID"},
-                         {params.user_name, "user name"},
-                         {params.password, "password"},
-                         {params.topic, "topic"}});
+  PutClientStrings(out, params);
 }
 
 void MqttSubscribeCodec::Read(RecordReader& in, Params& params) {
@@ -132,12 +129,7 @@ void MqttSubscribeCodec::Read(RecordReader& in, Params& params) {
   SkipReservedRun(in);
   SkipPinArea(in, kHead);
 
-  std::array<std::string, kStringSlots> strings =
-      ReadStringSection(in, {"client ID", "user name", "password", "topic"});
-  params.client_id = std::move(strings[0]);
-  params.user_name = std::move(strings[1]);
-  params.password = std::move(strings[2]);
-  params.topic = std::move(strings[3]);
+  ReadClientStrings(in, params);
 }
 
 }  // namespace ostrevan

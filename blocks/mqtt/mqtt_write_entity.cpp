@@ -214,10 +214,7 @@ void MqttPublishCodec::Write(RecordWriter& out, const Params& params, const Bloc
     PutItem(out, params.items[slot - 1], slot);
   PutReservedRun(out);
   PutPinArea(out, kHead);
-  PutStringSection(out, {{params.client_id, "client ID"},
-                         {params.user_name, "user name"},
-                         {params.password, "password"},
-                         {params.topic, "topic"}});
+  PutClientStrings(out, params);
 }
 
 void MqttPublishCodec::Read(RecordReader& in, Params& params) {
@@ -238,12 +235,7 @@ void MqttPublishCodec::Read(RecordReader& in, Params& params) {
   SkipReservedRun(in);
   SkipPinArea(in, kHead);
 
-  std::array<std::string, kStringSlots> strings =
-      ReadStringSection(in, {"client ID", "user name", "password", "topic"});
-  params.client_id = std::move(strings[0]);
-  params.user_name = std::move(strings[1]);
-  params.password = std::move(strings[2]);
-  params.topic = std::move(strings[3]);
+  ReadClientStrings(in, params);
 }
 
 }  // namespace ostrevan

@@ -13,6 +13,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/record.h"
 
@@ -37,5 +38,24 @@ inline void PutStringSection(RecordWriter& out, std::initializer_list<SectionStr
 // of each), with the names the writer gives them.
 std::array<std::string, kStringSlots> ReadStringSection(RecordReader& in,
                                                         std::initializer_list<const char*> names);
+
+// The four strings Subscribe and Publish both end their records with.
+template <class Params>
+void PutClientStrings(RecordWriter& out, const Params& params) {
+  PutStringSection(out, {{params.client_id, "client ID"},
+                         {params.user_name, "user name"},
+                         {params.password, "password"},
+                         {params.topic, "topic"}});
+}
+
+template <class Params>
+void ReadClientStrings(RecordReader& in, Params& params) {
+  std::array<std::string, kStringSlots> strings =
+      ReadStringSection(in, {"client ID", "user name", "password", "topic"});
+  params.client_id = std::move(strings[0]);
+  params.user_name = std::move(strings[1]);
+  params.password = std::move(strings[2]);
+  params.topic = std::move(strings[3]);
+}
 
 }  // namespace ostrevan
