@@ -129,7 +129,9 @@ TEST(Sheets, ARefusedCheckShowsItsMessageAndKeepsTheSheetOpen) {
     }));
     AnswerBox(script, c.caption, c.message, IDOK).Then(Do([&] {
       EXPECT_EQ(FindDialog("Property"), sheet) << "the sheet stays open";
-      if (c.type == kMemoryWrite) EXPECT_EQ(GetFocus(), FindControl(sheet, c.id));
+      if (c.type == kMemoryWrite) {
+        EXPECT_EQ(GetFocus(), FindControl(sheet, c.id));
+      }
       PostClick(sheet, IDCANCEL);
     }));
     Edited edited = Edit(c.type, c.text, script, c.cpu);
