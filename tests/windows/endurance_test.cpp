@@ -1,6 +1,6 @@
 // The host keeps the plug-in loaded all day and opens its sheets again and
 // again: every sheet, and the phone book and message dialogs run from them,
-// opened and closed 200 times in this one process, must leave the GDI and
+// opened and closed 60 times in this one process, must leave the GDI and
 // USER objects and the heaps where they were.
 #include <windows.h>
 

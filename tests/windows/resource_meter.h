@@ -35,8 +35,11 @@ struct Slack {
   long heap_bytes;
 };
 
-// The opens of an endurance loop, after the warm-up.
-constexpr int kEnduranceRounds = 200;
+// The opens of an endurance loop, after the warm-up: few enough that every
+// sheet's loop keeps the suite within minutes under Wine, enough that a
+// leak of one object per open exceeds every slack below, also where the
+// opens take turns between three variants (20 > 16).
+constexpr int kEnduranceRounds = 60;
 // The first opens fill the window system's caches (fonts, classes, the
 // common controls' own objects) and the view's containers; enough to go
 // through every variant of a window a couple of times.
