@@ -19,22 +19,29 @@ namespace {
 constexpr int kQosGroup = 1;
 constexpr int kRemoteCount = 8;
 
+// The fields the page shows for either block, from the block's parameters
+// to the page's values or back.
+template <class From, class To>
+void CopyCommonFields(const From& from, To& to) {
+  to.network = from.network;
+  to.qos1 = from.qos1;
+  to.interval = from.interval;
+  to.remote_index = from.remote_index;
+  to.ping_interval = from.ping_interval;
+  to.connection_timeout = from.connection_timeout;
+  to.tls = from.tls;
+  to.topic = from.topic;
+  to.client_id = from.client_id;
+  to.user_name = from.user_name;
+  to.password = from.password;
+}
+
 }  // namespace
 
 template <class Params>
 CPropertyMqttComm::Values CPropertyMqttComm::ValuesOf(const Params& p) {
   Values v;
-  v.network = p.network;
-  v.qos1 = p.qos1;
-  v.interval = p.interval;
-  v.remote_index = p.remote_index;
-  v.ping_interval = p.ping_interval;
-  v.connection_timeout = p.connection_timeout;
-  v.tls = p.tls;
-  v.topic = p.topic;
-  v.client_id = p.client_id;
-  v.user_name = p.user_name;
-  v.password = p.password;
+  CopyCommonFields(p, v);
   if constexpr (std::is_same_v<Params, MqttPublishParams>) v.retained = p.retained;
   if constexpr (std::is_same_v<Params, MqttSubscribeParams>) v.azure_c2d = p.azure_c2d;
   return v;
@@ -42,17 +49,7 @@ CPropertyMqttComm::Values CPropertyMqttComm::ValuesOf(const Params& p) {
 
 template <class Params>
 void CPropertyMqttComm::Put(const Values& v, Params& p) {
-  p.network = v.network;
-  p.qos1 = v.qos1;
-  p.interval = v.interval;
-  p.remote_index = v.remote_index;
-  p.ping_interval = v.ping_interval;
-  p.connection_timeout = v.connection_timeout;
-  p.tls = v.tls;
-  p.topic = v.topic;
-  p.client_id = v.client_id;
-  p.user_name = v.user_name;
-  p.password = v.password;
+  CopyCommonFields(v, p);
   if constexpr (std::is_same_v<Params, MqttPublishParams>) p.retained = v.retained;
   if constexpr (std::is_same_v<Params, MqttSubscribeParams>) p.azure_c2d = v.azure_c2d;
 }
