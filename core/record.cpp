@@ -11,7 +11,6 @@ bool FieldName::empty() const {
   switch (form_) {
     case Form::kNone: return true;
     case Form::kPlain: return *before_ == '\0';
-    case Form::kView: return view_size_ == 0;
     case Form::kTwoParts: return *before_ == '\0' && *after_ == '\0';
     case Form::kNumbered: return false;
   }
@@ -22,7 +21,6 @@ std::string FieldName::Text() const {
   switch (form_) {
     case Form::kNone: return {};
     case Form::kPlain: return before_;
-    case Form::kView: return std::string(before_, view_size_);
     case Form::kTwoParts: return std::string(before_) + after_;
     case Form::kNumbered: {
       std::string text(before_);

@@ -27,14 +27,11 @@ class FieldSink {
 // fields of numbered items, "<before><number><after>"; composed only when a
 // sink listens (a record is coded far more often than it is explained).
 // Every named put and get builds one, so a plain name costs two stores; the
-// parts are NUL-terminated, except a whole name given as a view.
+// parts are NUL-terminated.
 class FieldName {
  public:
   FieldName() : form_(Form::kNone) {}
   FieldName(const char* text) : before_(text), form_(Form::kPlain) {}
-  FieldName(std::string_view text)
-      : before_(text.data()), view_size_(text.size()), form_(Form::kView) {}
-  FieldName(const std::string& text) : FieldName(std::string_view(text)) {}
   FieldName(const char* before, const char* after)
       : before_(before), after_(after), form_(Form::kTwoParts) {}
   FieldName(const char* before, int number, const char* after = "")
@@ -44,12 +41,11 @@ class FieldName {
   std::string Text() const;
 
  private:
-  enum class Form : uint8_t { kNone, kPlain, kView, kTwoParts, kNumbered };
+  enum class Form : uint8_t { kNone, kPlain, kTwoParts, kNumbered };
 
   // Only the members of the form are set.
   const char* before_;
   const char* after_;
-  size_t view_size_;
   int number_;
   Form form_;
 };
