@@ -7,11 +7,6 @@
 
 namespace ostrevan {
 
-std::string_view ReadParamText(const char* param) {
-  if (!param) return {};
-  return std::string_view(param, strnlen(param, kMaxParamText));
-}
-
 int WriteParamText(char* param, std::string_view text, uint32_t capacity) {
   if (!param || capacity == 0) return 1;
   size_t used = std::min<size_t>(text.size(), capacity - 1);

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <cstring>
 #include <vector>
 
 namespace ostrevan {
@@ -21,7 +22,10 @@ constexpr size_t kMaxParamText = 1023;
 
 // The text the host passed, cut at its NUL or at kMaxParamText characters: a
 // view of the host's buffer, so it is read before anything is written there.
-std::string_view ReadParamText(const char* param);
+inline std::string_view ReadParamText(const char* param) {
+  if (!param) return {};
+  return std::string_view(param, strnlen(param, kMaxParamText));
+}
 
 // Copies `text` and a NUL into the host's buffer of `capacity` bytes, cutting
 // the text so that it never writes past the buffer. Returns 1.
