@@ -48,10 +48,19 @@ class HostText {
     if (static_cast<uint32_t>(value) < 10) return Char(static_cast<char>('0' + value));
     return LongInt(value);
   }
-  template <typename First, typename... Rest>
+  template <char Separator = ',', typename First, typename... Rest>
   HostText& Ints(First first, Rest... rest) {
+    constexpr size_t kMostChars = (1 + sizeof...(Rest)) * (kLongestInt + 1);
+    if (Room() >= kMostChars) {
+      // Room for the longest numbers: no check per character, and the
+      // cursor stays in a local.
+      char* at = PutInt(at_, static_cast<int32_t>(first));
+      ((*at++ = Separator, at = PutInt(at, static_cast<int32_t>(rest))), ...);
+      at_ = at;
+      return *this;
+    }
     Int(static_cast<int32_t>(first));
-    ((Char(','), Int(static_cast<int32_t>(rest))), ...);
+    ((Char(Separator), Int(static_cast<int32_t>(rest))), ...);
     return *this;
   }
 
@@ -65,6 +74,15 @@ class HostText {
   static constexpr size_t kLongestInt = 11;  // "-2147483648"
 
   size_t Room() const { return static_cast<size_t>(limit_ - at_); }
+
+  // `value` at `at`, which has room for kLongestInt characters.
+  static char* PutInt(char* at, int32_t value) {
+    if (static_cast<uint32_t>(value) < 10) {
+      *at = static_cast<char>('0' + value);
+      return at + 1;
+    }
+    return std::to_chars(at, at + kLongestInt, value).ptr;
+  }
 
   HostText& LongInt(int32_t value) {
     if (Room() >= kLongestInt) {

@@ -35,10 +35,10 @@ class TextBuilder {
   TextBuilder& Int(int32_t value);
   // Writes the values as "%d,%d,...": a bool as 0 or 1, an unsigned value
   // as %d reads its bits.
-  template <typename First, typename... Rest>
+  template <char Separator = ',', typename First, typename... Rest>
   TextBuilder& Ints(First first, Rest... rest) {
     Int(static_cast<int32_t>(first));
-    ((Char(','), Int(static_cast<int32_t>(rest))), ...);
+    ((Char(Separator), Int(static_cast<int32_t>(rest))), ...);
     return *this;
   }
 
@@ -63,10 +63,7 @@ class TextBuilder {
 // "%d.%d.%d.%d" of four bytes, into a TextBuilder or a HostText.
 template <class Out>
 void PutIpv4(Out& text, const std::array<uint8_t, 4>& ip) {
-  for (size_t i = 0; i < ip.size(); ++i) {
-    if (i) text.Char('.');
-    text.Int(ip[i]);
-  }
+  text.template Ints<'.'>(ip[0], ip[1], ip[2], ip[3]);
 }
 std::string FormatIpv4(const std::array<uint8_t, 4>& ip);
 

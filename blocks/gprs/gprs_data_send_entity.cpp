@@ -53,6 +53,15 @@ GprsDataSendParams ParseGprsDataSendText(std::string_view whole) {
   return params;
 }
 
+bool GprsDataSendCodec::QuickParseForDecode(std::string_view text, Params& params) {
+  // A scan's first values do not depend on the ones behind them.
+  if (auto span = FieldSpan(text, ",D:", ",E:"))
+    params.spare = static_cast<uint8_t>(ScanPlainInts<2>(*span)[1]);
+  if (auto span = FieldSpan(text, ",E:", ""))
+    params.count_byte = static_cast<uint8_t>(ScanPlainInts<4>(*span)[3]);
+  return true;
+}
+
 bool GprsDataSendCodec::QuickParse(std::string_view whole, Params& params) {
   CanonicalText text(whole);
   GprsServer& server = params.server;

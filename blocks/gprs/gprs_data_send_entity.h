@@ -36,11 +36,9 @@ struct GprsDataSendCodec {
   static bool IsLongRecord(const uint8_t* record) { return (record[12] & kDomainNameBit) != 0; }
   static Params Parse(std::string_view text) { return ParseGprsDataSendText(text); }
   static bool QuickParse(std::string_view text, Params& params);
-  // The record lacks the spare value and the count's low byte: read in the
-  // same single pass.
-  static bool QuickParseForDecode(std::string_view text, Params& params) {
-    return QuickParse(text, params);
-  }
+  // The record lacks the spare value and the count's low byte: only these
+  // are read from the text, as the general way reads them.
+  static bool QuickParseForDecode(std::string_view text, Params& params);
   template <class Out>
   static void Print(Out& text, const Params& params);
   static std::string Text(const Params& params) { return GprsDataSendText(params); }
