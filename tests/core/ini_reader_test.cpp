@@ -52,6 +52,7 @@ const std::vector<ProfileRow>& Rows() {
       {"UTF-16 BE", Utf16("[S]\r\nK=8\r\n", true), "S", "K", "8", 8},
       {"UTF-8 text in the code page", "\xEF\xBB\xBF[S]\nK=caf\xC3\xA9\n", "S", "K", "caf\xE9", 0},
       {"mark inside the file", "[S]\n\xEF\xBB\xBFK=1\n", "S", "K", nullptr, kFallback},
+      {"a sequence cut short", "\xEF\xBB\xBF[S]\nK=a\xC3" "b\n", "S", "K", "a?b", 0},
       {"lone CR", "[S]\rA=1\rK=3\r", "S", "K", "3", 3},
       {"CR CR LF", "[S]\r\r\nK=1\r\r\n", "S", "K", "1", 1},
       {"no line end at the end", "[S]\nK=12", "S", "K", "12", 12},
