@@ -13,12 +13,40 @@
 
 namespace ostrevan::windows_testing {
 
+// What the user does, one act a step, in the dialog last awaited.
+struct Act {
+  enum Kind { kWait, kGone, kChoose, kType, kKeys, kClick, kGrid, kGridTwice, kTab, kShown,
+              kText, kFocused, kCheck, kError, kAsk } kind;
+  int id = 0;
+  std::string text = {};
+  int x = 0, y = 0;
+  std::function<void(HWND)> check = {};
+};
+Act Wait(const char* caption);  // the dialog acted in from now on
+Act Gone(const char* caption);  // and back to the one before
+Act Choose(int id, int item);
+Act TypeIn(int id, const std::string& text);  // set whole, the edit reporting the change
+// Characters posted to `id` (to the focus, when 0) with key presses for '\v'
+// (Down), '\b', '\n' and '\x1b' (Escape).
+Act Keys(int id, const std::string& text);
+Act Click(int id);
+Act Grid(int id, int x, int y, bool twice = false);  // a click or double click in the client area
+Act Tab(int index);
+Act Shown(int id);
+Act Text(int id, const std::string& text);  // expected
+Act Focused(int id);
+Act Check(std::function<void(HWND)> check);  // anything else, given the dialog
+// A message box "ERR" with `text`, answered OK; "Ostrevan", answered `answer`.
+Act Error(const std::string& text);
+Act Ask(const std::string& text, int answer);
+
 class UiScript {
  public:
   using Step = std::function<bool()>;
   // `tick_ms`: how often the steps are tried; the system makes it at least 10.
   explicit UiScript(UINT tick_ms = 40) : tick_ms_(tick_ms) {}
   UiScript& Then(Step step);
+  UiScript& Then(const std::vector<Act>& acts);
   // Runs `call` with the steps; fails the test when they are not all done
   // in time (the windows are then closed so that `call` returns).
   int Run(const std::function<int()>& call);
@@ -27,34 +55,19 @@ class UiScript {
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
   UINT tick_ms_;
   std::vector<Step> steps_;
+  std::vector<bool> quick_;  // the next step follows in the same tick
+  std::vector<HWND> open_;  // the dialogs awaited by acts
   size_t next_ = 0;
   bool busy_ = false;
   DWORD deadline_ = 0;
 };
 
-// Steps: an action done once; a dialog awaited (kept in `window`) or its end.
-UiScript::Step Do(std::function<void()> action);
-UiScript::Step WaitFor(const char* caption, HWND& window);
-UiScript::Step WaitUntilGone(const char* caption);
-// Awaits the message box `caption`, expects `text` in it, answers `button`
-// and awaits its end.
-UiScript& AnswerBox(UiScript& script, const char* caption, const std::string& text, int button);
-
-// Top-level dialog windows of this thread by caption.
-HWND FindDialog(const std::string& caption);
+// A visible top-level dialog window of this thread by caption (any, when null).
+HWND FindDialog(const char* caption);
 std::string TextOf(HWND window);
 // The control `id` in the visible pages and forms below `root` (or `root`'s own).
 HWND FindControl(HWND root, int id);
-std::vector<std::string> TabTitles(HWND sheet);
-std::vector<std::string> ComboItems(HWND combo);
-int ComboSelection(HWND combo);
-
-// What a user does.
-void SelectItem(HWND root, int id, int index);
-void TypeText(HWND root, int id, const std::string& text);
-void PostClick(HWND root, int id);
-void ShowTab(HWND sheet, int index);
-// The text of a message box (caption "ERR" or the application's name).
+// The text of a message box.
 std::string MessageText(HWND box);
 
 }  // namespace ostrevan::windows_testing
