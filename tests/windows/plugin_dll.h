@@ -5,11 +5,7 @@
 
 #include <windows.h>
 
-#include <string>
-#include <vector>
-
 #include "tools/ostrevan-host/plugin_loader.h"
-#include "windows/ui_script.h"
 
 namespace ostrevan::windows_testing {
 
@@ -17,20 +13,5 @@ class PluginDll : public host::Plugin, public host::PluginApi {
  public:
   PluginDll() : host::Plugin(host::DefaultPluginPath()), host::PluginApi(api()) {}
 };
-
-struct Edited {
-  int result;
-  std::string text;
-};
-
-// Function_Edit on `text`, in a buffer of the type's length, while `script` plays.
-inline Edited Edit(const PluginDll& dll, int type, const std::string& text, UiScript& script) {
-  uint32_t length = 0;
-  dll.param_length(type, &length);
-  std::vector<char> buffer(length, '\0');
-  text.copy(buffer.data(), length - 1);
-  int result = script.Run([&] { return dll.edit(type, buffer.data()); });
-  return {result, buffer.data()};
-}
 
 }  // namespace ostrevan::windows_testing

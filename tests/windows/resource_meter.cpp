@@ -137,15 +137,9 @@ ResourceCounts MeasureResources() {
   return counts;
 }
 
-std::string Sources() {
-  return GuiResourcesWork() ? "GetGuiResources, heap walk"
-                            : "GDI handle table, process windows, heap walk";
-}
-
-void ExpectBackToStart(const ResourceCounts& start, const ResourceCounts& end, const ResourceCounts& slack,
-                       const std::string& what) {
-  std::string levels =
-      what + " (" + Sources() + "): start " + Describe(start) + "; end " + Describe(end);
+void ExpectBackToStart(const ResourceCounts& start, const ResourceCounts& end,
+                       const ResourceCounts& slack, const std::string& what) {
+  std::string levels = what + ": start " + Describe(start) + "; end " + Describe(end);
   std::printf("%s\n", levels.c_str());  // the levels, for the log of every run
   SCOPED_TRACE(levels);
   ResourceCounts grown = end - start;

@@ -11,10 +11,8 @@
 namespace ostrevan::windows_testing {
 
 struct ResourceCounts {
-  long gdi_objects = 0;
-  long user_objects = 0;
-  long heap_blocks = 0;  // allocations in use, over all heaps of the process
-  long heap_bytes = 0;
+  long gdi_objects = 0, user_objects = 0;
+  long heap_blocks = 0, heap_bytes = 0;  // allocations in use, over all heaps of the process
 };
 
 ResourceCounts operator-(const ResourceCounts& after, const ResourceCounts& before);
@@ -22,9 +20,8 @@ std::string Describe(const ResourceCounts& counts);
 
 // Counts now. Where GetGuiResources is not implemented (Wine), the GDI
 // objects are counted in the process's GDI handle table and the USER
-// objects as the process's windows; `Sources()` names what is used.
+// objects as the process's windows.
 ResourceCounts MeasureResources();
-std::string Sources();
 
 // The opens of an endurance loop after its warm-up, which fills the window
 // system's caches (fonts, classes) and the view's containers: few enough to
@@ -40,7 +37,7 @@ constexpr ResourceCounts kEnduranceSlack{2, 2, 16, 2048};
 constexpr UINT kEnduranceTickMs = 10;
 
 // Fails the test when the counts grew from `start` to `end` beyond `slack`.
-void ExpectBackToStart(const ResourceCounts& start, const ResourceCounts& end, const ResourceCounts& slack,
-                       const std::string& what);
+void ExpectBackToStart(const ResourceCounts& start, const ResourceCounts& end,
+                       const ResourceCounts& slack, const std::string& what);
 
 }  // namespace ostrevan::windows_testing

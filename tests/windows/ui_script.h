@@ -13,6 +13,9 @@
 
 namespace ostrevan::windows_testing {
 
+// The static that shows a message box's text.
+constexpr int kMessageText = 0xFFFF;
+
 // What the user does, one act a step, in the dialog last awaited.
 struct Act {
   enum Kind { kWait, kGone, kChoose, kType, kKeys, kClick, kGrid, kGridTwice, kTab, kShown,
@@ -22,23 +25,28 @@ struct Act {
   int x = 0, y = 0;
   std::function<void(HWND)> check = {};
 };
-Act Wait(const char* caption);  // the dialog acted in from now on
-Act Gone(const char* caption);  // and back to the one before
-Act Choose(int id, int item);
-Act TypeIn(int id, const std::string& text);  // set whole, the edit reporting the change
-// Characters posted to `id` (to the focus, when 0) with key presses for '\v'
-// (Down), '\b', '\n' and '\x1b' (Escape).
-Act Keys(int id, const std::string& text);
-Act Click(int id);
-Act Grid(int id, int x, int y, bool twice = false);  // a click or double click in the client area
-Act Tab(int index);
-Act Shown(int id);
-Act Text(int id, const std::string& text);  // expected
-Act Focused(int id);
-Act Check(std::function<void(HWND)> check);  // anything else, given the dialog
+inline Act Wait(const char* caption) { return {Act::kWait, 0, caption}; }  // acted in from now on
+inline Act Gone(const char* caption) { return {Act::kGone, 0, caption}; }  // back to the one before
+inline Act Choose(int id, int item) { return {Act::kChoose, id, "", item}; }
+// Set whole, the edit reporting the change.
+inline Act TypeIn(int id, const std::string& text) { return {Act::kType, id, text}; }
+// Characters posted to `id` (to the focus, when 0) with key presses for
+// '\v' (Down), '\b', '\n' and '\x1b' (Escape).
+inline Act Keys(int id, const std::string& text) { return {Act::kKeys, id, text}; }
+inline Act Click(int id) { return {Act::kClick, id}; }
+// A click or a double click in the client area.
+inline Act Grid(int id, POINT at, bool twice = false) {
+  return {twice ? Act::kGridTwice : Act::kGrid, id, "", at.x, at.y};
+}
+inline Act Tab(int index) { return {Act::kTab, 0, "", index}; }
+inline Act Shown(int id) { return {Act::kShown, id}; }
+inline Act Text(int id, const std::string& text) { return {Act::kText, id, text}; }  // expected
+inline Act Focused(int id) { return {Act::kFocused, id}; }
+// Anything else, given the dialog.
+inline Act Check(std::function<void(HWND)> check) { return {Act::kCheck, 0, "", 0, 0, check}; }
 // A message box "ERR" with `text`, answered OK; "Ostrevan", answered `answer`.
-Act Error(const std::string& text);
-Act Ask(const std::string& text, int answer);
+inline Act Error(const std::string& text) { return {Act::kError, IDOK, text}; }
+inline Act Ask(const std::string& text, int answer) { return {Act::kAsk, answer, text}; }
 
 class UiScript {
  public:
@@ -67,7 +75,5 @@ HWND FindDialog(const char* caption);
 std::string TextOf(HWND window);
 // The control `id` in the visible pages and forms below `root` (or `root`'s own).
 HWND FindControl(HWND root, int id);
-// The text of a message box.
-std::string MessageText(HWND box);
 
 }  // namespace ostrevan::windows_testing

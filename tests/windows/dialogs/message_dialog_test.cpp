@@ -94,7 +94,7 @@ TEST(MessageParamsDialogWindow, TextScreenTakesKeysAMouseDragAndOk) {
       }),
       Check([](HWND window) { EXPECT_NE(GetCapture(), Screen(window)); }),
       // A second variable cannot go into row 3 now.
-      Grid(Dlg::kScreen, Cell(3, 0).x, Cell(3, 0).y), TypeIn(Dlg::kRegister, "VB2"),
+      Grid(Dlg::kScreen, Cell(3, 0)), TypeIn(Dlg::kRegister, "VB2"),
       Click(Dlg::kInsert), Error(Dlg::kRefusal), Click(IDOK)});
   EXPECT_EQ(RunMessageDialog(dialog, params, script), 1);
   const MessageScreen& stored = params.message.screen;
@@ -110,8 +110,8 @@ TEST(MessageParamsDialogWindow, DoubleByteScreenEditsInPlaceAndEscapeKeepsAll) {
   const std::string before = SmsOutputText(params);
   CWSmsMessageParamsDialog dialog;
   UiScript script;
-  script.Then({Wait(Dlg::kCaption), Grid(Dlg::kScreen, Cell(1, 2).x, Cell(1, 2).y),
-               Grid(Dlg::kScreen, Cell(1, 2).x, Cell(1, 2).y, true)})
+  script.Then({Wait(Dlg::kCaption), Grid(Dlg::kScreen, Cell(1, 2)),
+               Grid(Dlg::kScreen, Cell(1, 2), true)})
       .Then([&] { return InPlaceEdit(FindDialog(Dlg::kCaption)) != nullptr; })
       .Then({Check([](HWND window) {
                EXPECT_EQ(GetFocus(), InPlaceEdit(window));
