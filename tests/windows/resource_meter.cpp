@@ -44,7 +44,8 @@ const GdiHandleCell* Wow64GdiTable(const char* teb) {
   if (!teb64) return nullptr;
   uint64_t peb64 = *reinterpret_cast<const uint64_t*>(uintptr_t{teb64} + kPeb64Field);
   if (!peb64 || peb64 >> 32) return nullptr;
-  uint64_t table = *reinterpret_cast<const uint64_t*>(static_cast<uintptr_t>(peb64) + kTable64Field);
+  uint64_t table =
+      *reinterpret_cast<const uint64_t*>(static_cast<uintptr_t>(peb64) + kTable64Field);
   if (!table || table >> 32) return nullptr;
   return reinterpret_cast<const GdiHandleCell*>(static_cast<uintptr_t>(table));
 }
@@ -90,11 +91,9 @@ long ProcessWindows() {
   return count;
 }
 
-// Memory as the blocks in use in every heap of the process. The process's
-// private bytes (GetProcessMemoryInfo) read 0 under Wine, and its working
-// set moves with paging; the heaps count each allocation exactly. The C
-// runtime's heap is one of them, so new and malloc of this program and of
-// the DLL are all seen.
+// Memory as the blocks in use in every heap of the process, the C run-time's
+// among them: private bytes read 0 under Wine and the working set moves
+// with paging.
 void CountHeapBlocks(ResourceCounts& counts) {
   std::vector<HANDLE> heaps(GetProcessHeaps(0, nullptr) + 8);
   heaps.resize(GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data()));

@@ -1,7 +1,5 @@
 // What a process holds of the window system and of memory, and the check
-// that an endurance loop, opening an editor window again and again, brings
-// the holdings back to where they were: the host keeps the plug-in loaded
-// all day.
+// that an endurance loop brings the holdings back to where they were.
 #pragma once
 
 #include <windows.h>
@@ -23,15 +21,14 @@ std::string Describe(const ResourceCounts& counts);
 // objects as the process's windows.
 ResourceCounts MeasureResources();
 
-// The opens of an endurance loop after its warm-up, which fills the window
-// system's caches (fonts, classes) and the view's containers: few enough to
-// keep the suite within two minutes under Wine, enough that a leak of one
+// The opens of an endurance loop after its warm-up (which fills the window
+// system's caches and the view's containers): enough that a leak of one
 // object per open exceeds the slack.
 constexpr int kEnduranceRounds = 30, kEnduranceWarmUp = 6;
-// How much an endurance loop may end above its warmed-up start: a couple of
-// objects the window system makes at a moment of its own choosing (a
-// caret, a cached brush), heap blocks for the same, the bytes of a
-// container that doubled once. Under Wine the counts come back exactly.
+// How much an endurance loop may end above its warmed-up start: objects the
+// window system makes at a moment of its own choosing (a caret, a cached
+// brush), the bytes of a container that doubled once. Under Wine the counts
+// come back exactly.
 constexpr ResourceCounts kEnduranceSlack{2, 2, 16, 2048};
 // The shortest timer: the windows are closed as soon as they are seen.
 constexpr UINT kEnduranceTickMs = 10;

@@ -46,7 +46,8 @@ BOOL CALLBACK MatchDialog(HWND window, LPARAM context) {
 }
 
 WPARAM KeyOf(char c) {
-  return c == '\v' ? VK_DOWN : c == '\b' ? VK_BACK : c == '\n' ? VK_RETURN : c == '\x1b' ? VK_ESCAPE : 0;
+  return c == '\v' ? VK_DOWN : c == '\b' ? VK_BACK : c == '\n' ? VK_RETURN
+         : c == '\x1b' ? VK_ESCAPE : 0;
 }
 
 // Does `act` in `at`; the sheet's tab control and a combo box are told of

@@ -1,8 +1,7 @@
-// Drives real windows from inside a modal loop: a thread timer ticks
-// through a list of steps while the call under test (Function_Edit) runs
-// its own message loop. A step returns false to be tried again on the next
-// tick (a window that is not there yet). Actions that open something modal
-// are posted, so that no step blocks the timer.
+// Drives real windows from inside a modal loop: a thread timer ticks through
+// steps while the call under test runs its message loop. A step returns
+// false to be tried again (a window not there yet); what opens something
+// modal is posted, so that no step blocks the timer.
 #pragma once
 
 #include <windows.h>

@@ -21,7 +21,7 @@ target_include_directories(ostrevan_windows_tests PRIVATE ${PROJECT_SOURCE_DIR}
                            ${PROJECT_SOURCE_DIR}/include ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_definitions(ostrevan_windows_tests PRIVATE
   OSTREVAN_VERSION="${PROJECT_VERSION}" WIN32_LEAN_AND_MEAN NOMINMAX)
-target_link_libraries(ostrevan_windows_tests PRIVATE ostrevan_impl ${OSTREVAN_GTEST_MAIN} version user32
+target_link_libraries(ostrevan_windows_tests PRIVATE ostrevan_impl ${OSTREVAN_GTEST_MAIN} user32
                       gdi32 comctl32)
 target_link_options(ostrevan_windows_tests PRIVATE -static -static-libgcc -static-libstdc++)
 add_dependencies(ostrevan_windows_tests ostrevan)

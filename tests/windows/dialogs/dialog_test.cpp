@@ -1,10 +1,6 @@
-// The password dialog in real windows: the plug-in's own objects and the
-// Win32 view linked into this program, the dialog run modally while a
-// timer acts as the user. Its rules are proven headless
-// (tests/editor/password_dialog_test.cpp); here only what the window system
-// does: the edit's limit on real keys, the real message box with its icon
-// over the modal dialog, and the dialog's results after it. No page opens
-// it, so the DLL cannot reach it.
+// The password dialog (which no page opens) in real windows, its rules
+// proven headless: the edit's limit on real keys, the message box with its
+// icon over the modal dialog, and the results after it.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -34,14 +30,15 @@ TEST(PasswordDialog, KeysAreCutToTheLimitAndAWrongPasswordShowsTheErrorBox) {
                Text(field, std::string(20, 'x')), Click(IDOK), Wait("ERR"),
                Text(kMessageText, "The Password is Error!"),
                Check([](HWND box) { EXPECT_EQ(IconOf(box), LoadIconA(nullptr, IDI_ERROR)); }),
-               Click(IDOK), Gone("ERR"), TypeIn(field, "secret"), Click(CPasswordStringDlg::kDisable),
-               Click(IDOK)});
+               Click(IDOK), Gone("ERR"), TypeIn(field, "secret"),
+               Click(CPasswordStringDlg::kDisable), Click(IDOK)});
   CPasswordStringDlg password;
   password.Attach(editor::PlatformView());  // its messages go through the view
   password.set_password("secret");
   password.set_disabled(false);
-  EXPECT_EQ(script.Run([&] { return static_cast<int>(editor::PlatformView()->RunDialog(password)); }),
-            static_cast<int>(editor::DialogResult::kOk));
+  EXPECT_EQ(script.Run([&] {
+    return editor::PlatformView()->RunDialog(password) == editor::DialogResult::kOk;
+  }), 1);
   EXPECT_EQ(password.password(), "secret");
   EXPECT_TRUE(password.disabled());
 }

@@ -39,10 +39,11 @@ int Show(const std::string& which) {
     const bool ucs2 = which == "wmessage";
     // The screen field of the parameter text, from rows of text.
     std::string field;
-    for (std::string row : ucs2 ? std::vector<std::string>{"Niveau cuve:", "", "D\xE9" "bit:"}
-                                : std::vector<std::string>{"Tank level:", "", "Alarm at pump 2", "Motor on:"}) {
+    using Rows = std::vector<std::string>;
+    for (std::string row : ucs2 ? Rows{"Niveau cuve:", "", "D\xE9" "bit:"}
+                                : Rows{"Tank level:", "", "Alarm at pump 2", "Motor on:"}) {
       row.resize(20, ' ');
-      for (char c : row) field += ucs2 ? std::string(1, c) + "," : std::string(1, c == ' ' ? ',' : c);
+      for (char c : row) field += ucs2 ? std::string{c, ','} : std::string(1, c == ' ' ? ',' : c);
     }
     const std::string groups =
         ucs2 ? "[0,-1,255,0,20,0,0][3,-1,0,0,20,0,0][178,4,0,8,7,2,0]"
@@ -58,13 +59,7 @@ int Show(const std::string& which) {
     return 0;
   }
   if (which == "mqtt-item") {
-    PublishItem item;
-    item.comment = "Flow";
-    item.description = "m3h";
-    item.area = 162;  // VD
-    item.index = 20;
-    item.count = 2;
-    item.format = 4;  // FLOAT
+    PublishItem item{"Flow", "m3h", 162 /* VD */, 0, 20, 2, 4 /* FLOAT */};
     CMqttWriteItemDialog dialog(item);
     dialog.Attach(view);
     view->RunDialog(dialog);

@@ -21,11 +21,12 @@ namespace {
 using Probe = ostrevan::testing::ProbePage;
 
 // Runs a sheet of `page` through the Win32 view while `acts` are played: 1 after OK.
-int RunProbeSheet(const std::vector<Act>& acts, std::unique_ptr<Probe> page = std::make_unique<Probe>()) {
+int RunProbeSheet(const std::vector<Act>& acts, std::unique_ptr<Probe> page = nullptr) {
   std::vector<SheetPage> pages;
-  pages.push_back({"Probe", std::move(page)});
+  pages.push_back({"Probe", page ? std::move(page) : std::make_unique<Probe>()});
   UiScript script;
-  return script.Then(acts).Run([&] { return EditInSheet(*editor::PlatformView(), std::move(pages)); });
+  return script.Then(acts).Run(
+      [&] { return EditInSheet(*editor::PlatformView(), std::move(pages)) ? 1 : 0; });
 }
 
 // The tooltip window (owned by the sheet) that knows the tool `control`, and its text.
@@ -44,19 +45,20 @@ std::pair<HWND, std::string> TooltipOf(HWND control) {
   return {nullptr, ""};
 }
 
+// The page of the probe in `sheet`.
+HWND PageOf(HWND sheet) { return GetParent(FindControl(sheet, Probe::kName)); }
+
 TEST(PageServices, ChangesCaretGroupsTooltipAndPostedMessagesReachTheRealControls) {
-  auto page_of = [](HWND sheet) { return GetParent(FindControl(sheet, Probe::kName)); };
-  EXPECT_EQ(RunProbeSheet({Wait("Property"), Choose(Probe::kSize, 1), Text(Probe::kSizeLabel, "up to 64"),
-      Check([](HWND sheet) {
-        EXPECT_EQ(SendMessageA(FindControl(sheet, Probe::kNotes), EM_GETLIMITTEXT, 0, 0), 200);
-      }),
-      TypeIn(Probe::kName, "ab"), Text(Probe::kName, "AB"), Check([&](HWND sheet) {
+  EXPECT_EQ(RunProbeSheet({
+      Wait("Property"), Choose(Probe::kSize, 1), Text(Probe::kSizeLabel, "up to 64"),
+      TypeIn(Probe::kName, "ab"), Text(Probe::kName, "AB"), Check([](HWND sheet) {
+        HWND page = PageOf(sheet);
+        EXPECT_EQ(SendDlgItemMessageA(page, Probe::kNotes, EM_GETLIMITTEXT, 0, 0), 200);
         DWORD start = 0, end = 0;
-        SendMessageA(FindControl(sheet, Probe::kName), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                     reinterpret_cast<LPARAM>(&end));
+        SendDlgItemMessageA(page, Probe::kName, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                            reinterpret_cast<LPARAM>(&end));
         EXPECT_EQ(end, 2u) << "the caret at the end";
         // The arrow keys go round inside one radio group.
-        HWND page = page_of(sheet);
         EXPECT_EQ(GetNextDlgGroupItem(page, GetDlgItem(page, Probe::kRadioA2), FALSE),
                   GetDlgItem(page, Probe::kRadioA1));
         EXPECT_EQ(GetNextDlgGroupItem(page, GetDlgItem(page, Probe::kRadioB1), FALSE),
@@ -65,38 +67,27 @@ TEST(PageServices, ChangesCaretGroupsTooltipAndPostedMessagesReachTheRealControl
         EXPECT_EQ(hint, "first line\r\nsecond line");
         EXPECT_EQ(SendMessageA(tip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), Probe::kHintMs);
         PostMessageA(sheet, kPageNotifyMessage, 3, 4);
-        SetWindowTextA(FindControl(sheet, Probe::kParsed), "VW10");
-        EXPECT_EQ(TextOf(FindControl(sheet, Probe::kParsedEcho)), "") << "posted, not sent";
+        SetDlgItemTextA(page, Probe::kParsed, "VW10");
+        EXPECT_EQ(TextOf(GetDlgItem(page, Probe::kParsedEcho)), "") << "posted, not sent";
       }),
       Click(Probe::kHideCount), Text(Probe::kParsedEcho, "parsed VW10"),
-      Text(Probe::kNotifyEcho, "notified 3,4"), Check([&](HWND sheet) {
-        EXPECT_FALSE(IsWindowVisible(GetDlgItem(page_of(sheet), Probe::kCount)));
-        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page_of(sheet), Probe::kSize)));
+      Text(Probe::kNotifyEcho, "notified 3,4"), Check([](HWND sheet) {
+        EXPECT_FALSE(IsWindowVisible(GetDlgItem(PageOf(sheet), Probe::kCount)));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(PageOf(sheet), Probe::kSize)));
       }),
       Click(IDCANCEL)}), 0);
 }
 
-// A resized sheet repaints its moved buttons and grip; Enter makes a line
-// in a multi-line edit and presses OK in a one-line edit.
-TEST(PageServices, ResizeAndEnter) {
-  EXPECT_EQ(RunProbeSheet({Wait("Property"), Check([](HWND sheet) {
-      UpdateWindow(sheet);  // everything painted once
-      RECT bounds{};
-      GetWindowRect(sheet, &bounds);
-      SetWindowPos(sheet, nullptr, 0, 0, bounds.right - bounds.left + 120,
-                   bounds.bottom - bounds.top + 90, SWP_NOMOVE | SWP_NOZORDER);
-      HWND grip = FindWindowExA(sheet, nullptr, "ScrollBar", nullptr);
-      ASSERT_TRUE(GetWindowLongA(grip, GWL_STYLE) & SBS_SIZEGRIP);
-      for (HWND moved : {GetDlgItem(sheet, IDOK), GetDlgItem(sheet, IDCANCEL), grip}) {
-        RECT pending{};
-        EXPECT_TRUE(GetUpdateRect(moved, &pending, FALSE)) << "moved but not to be repainted";
-      }
-    }),
-    Keys(Probe::kNotes, "\n"), Check([](HWND sheet) {
-      EXPECT_EQ(FindDialog("Property"), sheet) << "Enter did not press OK";
-      EXPECT_NE(TextOf(FindControl(sheet, Probe::kNotes)).find("\r\n"), std::string::npos);
-    }),
-    Keys(Probe::kName, "\n")}), 1) << "Enter in a one-line edit presses OK";
+// Enter makes a line in a multi-line edit and presses OK in a one-line edit.
+TEST(PageServices, EnterInAMultiLineEditAndElsewhere) {
+  EXPECT_EQ(RunProbeSheet({Wait("Property"), Keys(Probe::kNotes, "\n"), Check([](HWND sheet) {
+                             EXPECT_EQ(FindDialog("Property"), sheet) << "Enter did not press OK";
+                             EXPECT_NE(TextOf(FindControl(sheet, Probe::kNotes)).find("\r\n"),
+                                       std::string::npos);
+                           }),
+                           Keys(Probe::kName, "\n")}),
+            1)
+      << "Enter in a one-line edit presses OK";
 }
 
 // A page whose handler fails: the guard of the dialog procedure keeps the
