@@ -53,7 +53,7 @@ TEST(PluginDll, AnswersAsTheLibraryForEveryBlockType) {
   for (const auto& sample : ostrevan::testing::kTypicalTexts) {
     const std::string text(sample.text);
     std::string answers = Answers(dll, sample.type, text);
-    EXPECT_EQ(answers, Answers(library, sample.type, text));
+    EXPECT_EQ(answers, Answers(library, sample.type, text)) << "type " << sample.type;
     EXPECT_NE(answers.find("; record 1 "), std::string::npos) << answers;
     EXPECT_NE(answers.find("; decoded 1 "), std::string::npos) << answers;
   }

@@ -21,14 +21,13 @@ namespace {
 
 // Control ids of the pages and dialogs, as the models define them.
 constexpr int kWifiMode = 1401, kGprsPort = 2045, kRecordIndex = 1338;
-constexpr int kModbusPort = 1183;
-constexpr int kParity = 1192, kTransport = 1244;  // the Modbus serial or network form
+constexpr int kModbusPort = 1183, kParity = 1192, kTransport = 1244;  // and its serial or network form
 constexpr int kSmsStyle = 1202, kSmsPhonebook = 1220, kCallDial = 1301, kSmsInPhonebook = 1720;
 constexpr int kMailStyle = 1405, kAttachment1 = 1501;
 constexpr int kParamsMessage = 1802, kMessageEditor = 1803, kSetMessage = 1806, kVbStart = 1811;
 constexpr int kBookGrid = 1100, kBookAdd = 1101, kBookDelete = 1103, kBookItem = 1001;
 constexpr int kMessageScreen = 1001;
-constexpr int kMqttTls = 2110, kMqttSelfSigned = 2113, kMqttCaFile = 2114, kMqttBrowseCaFile = 2117;
+constexpr int kMqttTls = 2110, kMqttSelfSigned = 2113, kMqttBrowseCaFile = 2117;
 constexpr int kMqttStartByte = 2301, kMqttGrid = 2401, kMqttAdd = 2402, kMqttDelete = 2404;
 constexpr int kMqttItemRegister = 2502, kMqttItemComment = 2501;
 constexpr int kFileNameBox = 0x47c;  // the common file dialog's file name box
