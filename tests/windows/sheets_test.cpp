@@ -43,6 +43,7 @@ struct Visit {
   bool again = true;  // repeatable: it leaves nothing the next visit would find changed
   const char* cpu = "";
 };
+void PrintTo(const Visit& visit, std::ostream* out) { *out << visit.name; }
 
 // False when `visit` did not end as expected. `while_open`: the counts with the sheet open.
 bool Make(const PluginDll& dll, const Visit& visit, UINT tick_ms = 40,
