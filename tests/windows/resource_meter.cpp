@@ -17,11 +17,8 @@ namespace {
 // sizes). A cell with a type holds a live object.
 struct GdiHandleCell {
   uint64_t object;
-  uint16_t process_id;
-  uint16_t count;
-  uint16_t unique;
-  uint8_t type;
-  uint8_t flags;
+  uint16_t process_id, count, unique;
+  uint8_t type, flags;
   uint64_t user_pointer;
 };
 static_assert(sizeof(GdiHandleCell) == 24);
@@ -36,56 +33,37 @@ bool GuiResourcesWork() {
   return count != 0 || GetLastError() != ERROR_CALL_NOT_IMPLEMENTED;
 }
 
-const char* ProcessEnvironmentBlock() {
-  using Query = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
-  auto query = reinterpret_cast<Query>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
-  PROCESS_BASIC_INFORMATION basic{};
-  if (!query || query(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic,
-                      nullptr) != 0)
-    return nullptr;
-  return reinterpret_cast<const char*>(basic.PebBaseAddress);
-}
-
 // A 32-bit process under Wine's WoW64 finds the table only in the 64-bit
 // process environment block. Wine names the 64-bit thread block in the
 // 32-bit one's GdiBatchCount field; all three live below 4 GiB.
-const GdiHandleCell* Wow64GdiTable() {
+const GdiHandleCell* Wow64GdiTable(const char* teb) {
   constexpr size_t kTeb64Field = 0xF70;  // GdiBatchCount of the 32-bit block
   constexpr size_t kPeb64Field = 0x60;   // ProcessEnvironmentBlock of the 64-bit one
   constexpr size_t kTable64Field = 0xF8;
-  const char* teb = reinterpret_cast<const char*>(NtCurrentTeb());
   uint32_t teb64 = *reinterpret_cast<const uint32_t*>(teb + kTeb64Field);
   if (!teb64) return nullptr;
   uint64_t peb64 = *reinterpret_cast<const uint64_t*>(uintptr_t{teb64} + kPeb64Field);
   if (!peb64 || peb64 >> 32) return nullptr;
-  uint64_t table = *reinterpret_cast<const uint64_t*>(static_cast<uintptr_t>(peb64) + kTable64Field);
+  uint64_t table =
+      *reinterpret_cast<const uint64_t*>(static_cast<uintptr_t>(peb64) + kTable64Field);
   if (!table || table >> 32) return nullptr;
   return reinterpret_cast<const GdiHandleCell*>(static_cast<uintptr_t>(table));
 }
 
 const GdiHandleCell* GdiTable() {
-  const char* environment = ProcessEnvironmentBlock();
-  if (!environment) return nullptr;
+  const TEB* teb = NtCurrentTeb();
+  const auto* environment = reinterpret_cast<const char*>(teb->ProcessEnvironmentBlock);
   const auto* table = *reinterpret_cast<const GdiHandleCell* const*>(environment + kGdiTableOffset);
   if (table || sizeof(void*) == 8) return table;
-  return Wow64GdiTable();
+  return Wow64GdiTable(reinterpret_cast<const char*>(teb));
 }
 
 long GdiTableObjects() {
   const GdiHandleCell* table = GdiTable();
   if (!table) return -1;
   long live = 0;
-  for (size_t index = 0; index < kGdiTableCells; ++index) {
-    if (table[index].type != 0) ++live;
-  }
+  for (size_t index = 0; index < kGdiTableCells; ++index) live += table[index].type != 0;
   return live;
-}
-
-bool Ours(HWND window) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  return process == GetCurrentProcessId();
 }
 
 BOOL CALLBACK CountWindow(HWND, LPARAM count) {
@@ -94,7 +72,9 @@ BOOL CALLBACK CountWindow(HWND, LPARAM count) {
 }
 
 BOOL CALLBACK CountTopLevel(HWND window, LPARAM count) {
-  if (Ours(window)) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == GetCurrentProcessId()) {
     ++*reinterpret_cast<long*>(count);
     EnumChildWindows(window, &CountWindow, count);  // all descendants
   }
@@ -111,11 +91,9 @@ long ProcessWindows() {
   return count;
 }
 
-// Memory as the blocks in use in every heap of the process. The process's
-// private bytes (GetProcessMemoryInfo) read 0 under Wine, and its working
-// set moves with paging; the heaps count each allocation exactly. The C
-// runtime's heap is one of them, so new and malloc of this program and of
-// the DLL are all seen.
+// Memory as the blocks in use in every heap of the process, the C run-time's
+// among them: private bytes read 0 under Wine and the working set moves
+// with paging.
 void CountHeapBlocks(ResourceCounts& counts) {
   std::vector<HANDLE> heaps(GetProcessHeaps(0, nullptr) + 8);
   heaps.resize(GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data()));
@@ -158,27 +136,12 @@ ResourceCounts MeasureResources() {
   return counts;
 }
 
-std::string Sources() {
-  return GuiResourcesWork() ? "GetGuiResources, heap walk"
-                            : "GDI handle table, process windows, heap walk";
-}
-
-EnduranceRun Endure(const std::function<void(int round)>& open_once, int warm_up, int rounds) {
-  EnduranceRun run;
-  run.start = MeasureResources();
-  for (int round = 0; round < warm_up; ++round) open_once(round);
-  run.warmed_up = MeasureResources();
-  for (int round = 0; round < rounds; ++round) open_once(round);
-  run.end = MeasureResources();
-  return run;
-}
-
-void ExpectBackToStart(const EnduranceRun& run, const Slack& slack, const std::string& what) {
-  std::string levels = what + " (" + Sources() + "): start " + Describe(run.start) +
-                       "; warmed up " + Describe(run.warmed_up) + "; end " + Describe(run.end);
+void ExpectBackToStart(const ResourceCounts& start, const ResourceCounts& end,
+                       const ResourceCounts& slack, const std::string& what) {
+  std::string levels = what + ": start " + Describe(start) + "; end " + Describe(end);
   std::printf("%s\n", levels.c_str());  // the levels, for the log of every run
   SCOPED_TRACE(levels);
-  ResourceCounts grown = run.end - run.warmed_up;
+  ResourceCounts grown = end - start;
   EXPECT_LE(grown.gdi_objects, slack.gdi_objects) << "GDI objects";
   EXPECT_LE(grown.user_objects, slack.user_objects) << "USER objects";
   EXPECT_LE(grown.heap_blocks, slack.heap_blocks) << "heap blocks";

@@ -3,8 +3,6 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace ostrevan::windows_testing {
 
 namespace {
@@ -12,40 +10,119 @@ namespace {
 UiScript* g_running = nullptr;
 constexpr DWORD kTimeLimitMs = 20000;
 
+bool HasClass(HWND window, const char* name) {
+  char found[32] = {};
+  GetClassNameA(window, found, sizeof found);
+  return lstrcmpiA(found, name) == 0;
+}
+
 struct Search {
   int id;
+  const char* caption;
   HWND found;
 };
 
-// Controls sit directly on a dialog (a page, a form, the sheet); the parts
-// of a compound control (the fields of an IPv4 address) do not count.
-bool OnDialog(HWND window) {
-  char name[16] = {};
-  GetClassNameA(GetParent(window), name, sizeof name);
-  return std::string(name) == "#32770";
-}
-
-bool VisibleUpTo(HWND window, HWND root) {
-  for (HWND at = GetParent(window); at && at != root; at = GetParent(at)) {
-    if (!IsWindowVisible(at)) return false;
-  }
-  return true;
-}
-
+// Controls sit directly on a dialog (a page, a form, the sheet) whose
+// windows up to the top are visible; the parts of a compound control (the
+// fields of an IPv4 address) do not count.
 BOOL CALLBACK MatchControl(HWND child, LPARAM context) {
   auto* search = reinterpret_cast<Search*>(context);
-  if (GetDlgCtrlID(child) == search->id && OnDialog(child) &&
-      VisibleUpTo(child, GetAncestor(child, GA_ROOT))) {
-    search->found = child;
-    return FALSE;
+  if (GetDlgCtrlID(child) != search->id || !HasClass(GetParent(child), "#32770")) return TRUE;
+  HWND root = GetAncestor(child, GA_ROOT);
+  for (HWND at = GetParent(child); at && at != root; at = GetParent(at)) {
+    if (!IsWindowVisible(at)) return TRUE;
   }
-  return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
+BOOL CALLBACK MatchDialog(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<Search*>(context);
+  if (!HasClass(window, "#32770") || !IsWindowVisible(window) ||
+      (search->caption && TextOf(window) != search->caption))
+    return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+WPARAM KeyOf(char c) {
+  return c == '\v' ? VK_DOWN : c == '\b' ? VK_BACK : c == '\n' ? VK_RETURN
+         : c == '\x1b' ? VK_ESCAPE : 0;
+}
+
+// Does `act` in `at`; the sheet's tab control and a combo box are told of
+// their change as a user's change tells them.
+void Play(const Act& act, HWND at) {
+  HWND control = act.id ? FindControl(at, act.id) : GetFocus();
+  if (act.kind != Act::kFocused && act.kind != Act::kTab && act.kind != Act::kCheck) {
+    ASSERT_NE(control, nullptr) << "no control " << act.id;
+  }
+  const LPARAM point = MAKELPARAM(act.x, act.y);
+  switch (act.kind) {
+    case Act::kChoose:
+      SendMessageA(control, CB_SETCURSEL, act.x, 0);
+      SendMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(act.id, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(control));
+      return;
+    case Act::kType: SetWindowTextA(control, act.text.c_str()); return;  // reports EN_CHANGE
+    case Act::kKeys:
+      SetFocus(control);
+      for (char c : act.text) {
+        if (WPARAM key = KeyOf(c)) {
+          PostMessageA(control, WM_KEYDOWN, key, 1);
+          PostMessageA(control, WM_KEYUP, key, 0xC0000001);
+        } else {
+          PostMessageA(control, WM_CHAR, static_cast<BYTE>(c), 1);
+        }
+      }
+      return;
+    case Act::kClick: PostMessageA(control, BM_CLICK, 0, 0); return;
+    case Act::kGrid:
+      SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, point);
+      SendMessageA(control, WM_LBUTTONUP, 0, point);
+      return;
+    case Act::kGridTwice: PostMessageA(control, WM_LBUTTONDBLCLK, MK_LBUTTON, point); return;
+    case Act::kTab: {
+      HWND tab = FindWindowExA(at, nullptr, WC_TABCONTROLA, nullptr);
+      SendMessageA(tab, TCM_SETCURSEL, act.x, 0);
+      NMHDR header{tab, static_cast<UINT_PTR>(GetDlgCtrlID(tab)), static_cast<UINT>(TCN_SELCHANGE)};
+      SendMessageA(at, WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+      return;
+    }
+    case Act::kText: EXPECT_EQ(TextOf(control), act.text) << act.id; return;
+    case Act::kFocused: EXPECT_EQ(GetFocus(), control) << act.id; return;
+    case Act::kCheck: act.check(at); return;
+    default: return;  // kShown: found
+  }
 }
 
 }  // namespace
 
 UiScript& UiScript::Then(Step step) {
   steps_.push_back(std::move(step));
+  quick_.push_back(false);
+  return *this;
+}
+
+UiScript& UiScript::Then(const std::vector<Act>& acts) {
+  for (const Act& act : acts) {
+    if (act.kind == Act::kError || act.kind == Act::kAsk) {
+      const char* caption = act.kind == Act::kError ? "ERR" : "Ostrevan";
+      Then({Wait(caption), Text(kMessageText, act.text), Click(act.id), Gone(caption)});
+    } else if (act.kind == Act::kWait || act.kind == Act::kGone) {
+      Then([this, act] {
+        HWND found = FindDialog(act.text.c_str());
+        if (act.kind == Act::kWait && found) open_.push_back(found);
+        if (act.kind == Act::kGone && !found) open_.pop_back();
+        return (found != nullptr) == (act.kind == Act::kWait);
+      });
+    } else {
+      Then([this, act] { return Play(act, open_.empty() ? nullptr : open_.back()), true; });
+    }
+    // What posts nothing needs no turn of the message loop before the next act.
+    quick_.back() = act.kind != Act::kClick && act.kind != Act::kKeys &&
+                    act.kind != Act::kGridTwice && act.kind != Act::kCheck;
+  }
   return *this;
 }
 
@@ -53,14 +130,14 @@ void CALLBACK UiScript::Tick(HWND, UINT, UINT_PTR, DWORD) {
   UiScript* self = g_running;
   if (!self || self->busy_) return;
   self->busy_ = true;
-  if (self->next_ < self->steps_.size() && self->steps_[self->next_]()) ++self->next_;
-  if (self->next_ < self->steps_.size() && GetTickCount() > self->deadline_) {
-    ADD_FAILURE() << "step " << self->next_ << " not done in time";
-    self->next_ = self->steps_.size();
-    for (const char* caption : {"ERR", "Ostrevan", "Phonebook settings", "Phonebook",
-                                "Input Password", "message for parameters", "Property"}) {
-      if (HWND window = FindDialog(caption)) PostMessageA(window, WM_CLOSE, 0, 0);
-    }
+  const size_t steps = self->steps_.size();
+  while (self->next_ < steps && self->steps_[self->next_]()) {
+    if (!self->quick_[self->next_++]) break;
+  }
+  if (GetTickCount() > self->deadline_) {  // whatever is still open is closed, top first
+    if (self->next_ < steps) ADD_FAILURE() << "step " << self->next_ << " not done in time";
+    self->next_ = steps;
+    if (HWND window = FindDialog(nullptr)) PostMessageA(window, WM_CLOSE, 0, 0);
   }
   self->busy_ = false;
 }
@@ -68,66 +145,24 @@ void CALLBACK UiScript::Tick(HWND, UINT, UINT_PTR, DWORD) {
 int UiScript::Run(const std::function<int()>& call) {
   g_running = this;
   next_ = 0;
+  open_.clear();
   deadline_ = GetTickCount() + kTimeLimitMs;
-  UINT_PTR timer = SetTimer(nullptr, 0, tick_ms_, &Tick);
+  struct Timer {  // stopped also when `call` throws
+    UINT_PTR id;
+    ~Timer() {
+      KillTimer(nullptr, id);
+      g_running = nullptr;
+    }
+  } timer{SetTimer(nullptr, 0, tick_ms_, &Tick)};
   int result = call();
-  KillTimer(nullptr, timer);
-  g_running = nullptr;
   EXPECT_EQ(next_, steps_.size()) << "the call returned before all steps ran";
   return result;
 }
 
-UiScript::Step Do(std::function<void()> action) {
-  return [action] {
-    action();
-    return true;
-  };
-}
-
-UiScript::Step WaitFor(const char* caption, HWND& window) {
-  return [caption, &window] { return (window = FindDialog(caption)) != nullptr; };
-}
-
-UiScript::Step WaitUntilGone(const char* caption) {
-  return [caption] { return FindDialog(caption) == nullptr; };
-}
-
-UiScript& AnswerBox(UiScript& script, const char* caption, const std::string& text, int button) {
-  auto box = std::make_shared<HWND>();
-  return script.Then([caption, box] { return (*box = FindDialog(caption)) != nullptr; })
-      .Then([text, button, box] {
-        EXPECT_EQ(MessageText(*box), text);
-        PostMessageA(*box, WM_COMMAND, button, 0);
-        return true;
-      })
-      .Then(WaitUntilGone(caption));
-}
-
-namespace {
-
-struct DialogSearch {
-  const std::string* caption;
-  HWND found;
-};
-
-BOOL CALLBACK MatchDialog(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<DialogSearch*>(context);
-  char name[16] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (std::string(name) == "#32770" && IsWindowVisible(window) &&
-      TextOf(window) == *search->caption) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-}  // namespace
-
 // Only this thread's dialogs: another test program on the same display may
 // show a sheet of the same caption at the same time.
-HWND FindDialog(const std::string& caption) {
-  DialogSearch search{&caption, nullptr};
+HWND FindDialog(const char* caption) {
+  Search search{0, caption, nullptr};
   EnumThreadWindows(GetCurrentThreadId(), &MatchDialog, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
@@ -139,71 +174,9 @@ std::string TextOf(HWND window) {
 }
 
 HWND FindControl(HWND root, int id) {
-  Search search{id, nullptr};
+  Search search{id, nullptr, nullptr};
   EnumChildWindows(root, &MatchControl, reinterpret_cast<LPARAM>(&search));
   return search.found;
-}
-
-std::vector<std::string> TabTitles(HWND sheet) {
-  HWND tab = FindWindowExA(sheet, nullptr, WC_TABCONTROLA, nullptr);
-  std::vector<std::string> titles;
-  int count = static_cast<int>(SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
-  for (int index = 0; index < count; ++index) {
-    char text[100] = {};
-    TCITEMA item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    SendMessageA(tab, TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item));
-    titles.push_back(text);
-  }
-  return titles;
-}
-
-std::vector<std::string> ComboItems(HWND combo) {
-  std::vector<std::string> items;
-  int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-  for (int index = 0; index < count; ++index) {
-    char text[256] = {};
-    SendMessageA(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
-    items.push_back(text);
-  }
-  return items;
-}
-
-int ComboSelection(HWND combo) { return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0)); }
-
-void SelectItem(HWND root, int id, int index) {
-  HWND combo = FindControl(root, id);
-  ASSERT_NE(combo, nullptr) << "no control " << id;
-  SendMessageA(combo, CB_SETCURSEL, index, 0);
-  SendMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(combo));
-}
-
-void TypeText(HWND root, int id, const std::string& text) {
-  HWND edit = FindControl(root, id);
-  ASSERT_NE(edit, nullptr) << "no control " << id;
-  SetWindowTextA(edit, text.c_str());  // the edit itself reports EN_CHANGE
-}
-
-void PostClick(HWND root, int id) {
-  HWND button = FindControl(root, id);
-  ASSERT_NE(button, nullptr) << "no control " << id;
-  PostMessageA(button, BM_CLICK, 0, 0);
-}
-
-void ShowTab(HWND sheet, int index) {
-  HWND tab = FindWindowExA(sheet, nullptr, WC_TABCONTROLA, nullptr);
-  SendMessageA(tab, TCM_SETCURSEL, index, 0);
-  NMHDR header{tab, static_cast<UINT_PTR>(GetDlgCtrlID(tab)), static_cast<UINT>(TCN_SELCHANGE)};
-  SendMessageA(sheet, WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
-}
-
-std::string MessageText(HWND box) {
-  // The message box shows its text in a static with id 0xFFFF.
-  HWND text = GetDlgItem(box, 0xFFFF);
-  return text ? TextOf(text) : std::string();
 }
 
 }  // namespace ostrevan::windows_testing

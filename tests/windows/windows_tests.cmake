@@ -10,16 +10,18 @@ add_test(NAME host_tool_imports
                  -DIMAGE=$<TARGET_FILE:ostrevan-host> -P ${OSTREVAN_IMAGE_CHECK})
 
 # Loads the built ostrevan.dll the way the host does: LoadLibrary beside the
-# test program, then the nine names with GetProcAddress.
+# test program, then the nine names with GetProcAddress. The plug-in's
+# objects and exports linked in as well, to compare the DLL's answers with.
 file(GLOB OSTREVAN_WINDOWS_TEST_SOURCES CONFIGURE_DEPENDS
      ${CMAKE_CURRENT_SOURCE_DIR}/windows/*.cpp)
 add_executable(ostrevan_windows_tests ${OSTREVAN_WINDOWS_TEST_SOURCES}
+               ${PROJECT_SOURCE_DIR}/core/exports.cpp ${CMAKE_CURRENT_SOURCE_DIR}/support/host_side.cpp
                ${PROJECT_SOURCE_DIR}/tools/ostrevan-host/plugin_loader.cpp)
 target_include_directories(ostrevan_windows_tests PRIVATE ${PROJECT_SOURCE_DIR}
                            ${PROJECT_SOURCE_DIR}/include ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_definitions(ostrevan_windows_tests PRIVATE
   OSTREVAN_VERSION="${PROJECT_VERSION}" WIN32_LEAN_AND_MEAN NOMINMAX)
-target_link_libraries(ostrevan_windows_tests PRIVATE ${OSTREVAN_GTEST_MAIN} version user32
+target_link_libraries(ostrevan_windows_tests PRIVATE ostrevan_impl ${OSTREVAN_GTEST_MAIN} user32
                       gdi32 comctl32)
 target_link_options(ostrevan_windows_tests PRIVATE -static -static-libgcc -static-libstdc++)
 add_dependencies(ostrevan_windows_tests ostrevan)

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "blocks/messaging/message_params_dialog.h"
 #include "blocks/mqtt/mqtt_item_dialog.h"
@@ -37,19 +38,12 @@ int Show(const std::string& which) {
   if (which == "message" || which == "wmessage") {
     const bool ucs2 = which == "wmessage";
     // The screen field of the parameter text, from rows of text.
-    const char* rows[] = {"Tank level:", "", "Alarm at pump 2", "Motor on:"};
-    const char* ucs2_rows[] = {"Niveau cuve:", "", "D\xE9" "bit:"};
     std::string field;
-    for (int r = 0; r < (ucs2 ? 3 : 4); ++r) {
-      std::string row = ucs2 ? ucs2_rows[r] : rows[r];
+    using Rows = std::vector<std::string>;
+    for (std::string row : ucs2 ? Rows{"Niveau cuve:", "", "D\xE9" "bit:"}
+                                : Rows{"Tank level:", "", "Alarm at pump 2", "Motor on:"}) {
       row.resize(20, ' ');
-      for (char c : row) {
-        if (ucs2) {
-          field += std::string(1, c) + ",";
-        } else {
-          field += c == ' ' ? ',' : c;
-        }
-      }
+      for (char c : row) field += ucs2 ? std::string{c, ','} : std::string(1, c == ' ' ? ',' : c);
     }
     const std::string groups =
         ucs2 ? "[0,-1,255,0,20,0,0][3,-1,0,0,20,0,0][178,4,0,8,7,2,0]"
@@ -57,25 +51,15 @@ int Show(const std::string& which) {
     SmsOutputParams params = ParseSmsOutputText(std::string("A:0,") + (ucs2 ? "3" : "0") +
                                                 ",1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:" + field +
                                                 ",H:" + groups);
-    std::unique_ptr<MessageParamsDialog> dialog;
-    if (ucs2) {
-      dialog = std::make_unique<CWSmsMessageParamsDialog>();
-    } else {
-      dialog = std::make_unique<CSmsMessageParamsDialog>();
-    }
+    std::unique_ptr<MessageParamsDialog> dialog = std::make_unique<CSmsMessageParamsDialog>();
+    if (ucs2) dialog = std::make_unique<CWSmsMessageParamsDialog>();
     dialog->Attach(view);
     dialog->Load(params);
     view->RunDialog(*dialog);
     return 0;
   }
   if (which == "mqtt-item") {
-    PublishItem item;
-    item.comment = "Flow";
-    item.description = "m3h";
-    item.area = 162;  // VD
-    item.index = 20;
-    item.count = 2;
-    item.format = 4;  // FLOAT
+    PublishItem item{"Flow", "m3h", 162 /* VD */, 0, 20, 2, 4 /* FLOAT */};
     CMqttWriteItemDialog dialog(item);
     dialog.Attach(view);
     view->RunDialog(dialog);
