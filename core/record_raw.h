@@ -99,7 +99,10 @@ class RawRecordReader {
     if (ZerosFrom(text, width)) return Take(text, width);
     return Inside(width).GetTextOfBytes1To127(width);
   }
+  // The usual one is all text up to its terminator's place.
   std::string GetTerminatedText1To127(size_t characters, const FieldName& = {}) {
+    const size_t text = KeptRun(characters, [](uint8_t byte) { return byte >= 1 && byte <= 127; });
+    if (text == characters) return Take(text, characters + 1);
     return Inside(characters + 1).GetTerminatedText1To127(characters);
   }
 

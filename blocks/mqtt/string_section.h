@@ -6,10 +6,15 @@
 // budget is spent, a string is written as a lone NUL with slot length 0.
 // A reader takes k - 1 characters and one terminator for slot length k, and
 // a lone terminator for slot length 0, so it stays in step whatever it reads.
+//
+// The writer and the reader are templates over the record cursor: the
+// checked one of core/record.h or the raw one of core/record_raw.h.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -21,35 +26,81 @@ namespace ostrevan {
 
 constexpr size_t kStringSlots = 4;
 constexpr int kStringBudget = 250;
+// The most bytes a section takes: its lengths, the budget, and a lone NUL
+// for each string behind the first once a long first string spent it.
+constexpr size_t kLongestStringSection = kStringSlots + kStringBudget + (kStringSlots - 1);
 
 struct SectionString {
   std::string_view text;
   const char* name;  // what the record's explanation calls it
 };
 
+// The slot length of a string of `length` characters, from what is `left`
+// of the budget, which it then takes.
+int StringSlotLength(size_t length, int& left);
+
 // Writes the four slot length bytes and then up to four strings; the slot
 // length bytes of missing strings are 0.
-void PutStringSection(RecordWriter& out, const SectionString* strings, size_t count);
-inline void PutStringSection(RecordWriter& out, std::initializer_list<SectionString> strings) {
+template <class Out>
+void PutStringSection(Out& out, const SectionString* strings, size_t count) {
+  const size_t lengths_at = out.position();
+  out.PutZeros(kStringSlots);
+  for (size_t i = count; i < kStringSlots; ++i)
+    out.PatchU8(lengths_at + i, 0, "length of an unused string");
+  int left = kStringBudget;
+  for (size_t i = 0; i < count && i < kStringSlots; ++i) {
+    const SectionString& entry = strings[i];
+    int slot = StringSlotLength(entry.text.size(), left);
+    size_t characters = slot > 0 ? static_cast<size_t>(slot) - 1 : 0;
+    out.PatchU8(lengths_at + i, static_cast<uint8_t>(slot), FieldName(entry.name, " length"));
+    // The characters and their NUL: a text field one byte wider than them.
+    out.PutFixedText(entry.text.substr(0, characters), characters + 1, entry.name);
+  }
+}
+template <class Out>
+void PutStringSection(Out& out, std::initializer_list<SectionString> strings) {
   PutStringSection(out, strings.begin(), strings.size());
 }
 
 // Reads the slot length bytes and `count` strings (only the bytes 1 to 127
 // of each), with the names the writer gives them.
-std::array<std::string, kStringSlots> ReadStringSection(RecordReader& in,
-                                                        std::initializer_list<const char*> names);
+template <class In>
+std::array<std::string, kStringSlots> ReadStringSection(In& in,
+                                                        std::initializer_list<const char*> names) {
+  const char* const* const name = names.begin();
+  const size_t count = std::min(names.size(), kStringSlots);
+  std::array<size_t, kStringSlots> slots{};
+  for (size_t i = 0; i < kStringSlots; ++i) {
+    slots[i] = in.GetU8(i < count ? FieldName(name[i], " length")
+                                  : FieldName("length of an unused string"));
+  }
+  std::array<std::string, kStringSlots> strings;
+  for (size_t i = 0; i < count; ++i) {
+    size_t characters = slots[i] > 0 ? slots[i] - 1 : 0;
+    strings[i] = in.GetTerminatedText1To127(characters, name[i]);
+  }
+  return strings;
+}
+
+// The bytes a reader of `count` strings walks, from the section's four
+// slot length bytes at `section`.
+inline size_t StringSectionLength(const uint8_t* section, size_t count) {
+  size_t length = kStringSlots;
+  for (size_t i = 0; i < count && i < kStringSlots; ++i) length += section[i] ? section[i] : 1;
+  return length;
+}
 
 // The four strings Subscribe and Publish both end their records with.
-template <class Params>
-void PutClientStrings(RecordWriter& out, const Params& params) {
+template <class Out, class Params>
+void PutClientStrings(Out& out, const Params& params) {
   PutStringSection(out, {{params.client_id, "client ID"},
                          {params.user_name, "user name"},
                          {params.password, "password"},
                          {params.topic, "topic"}});
 }
 
-template <class Params>
-void ReadClientStrings(RecordReader& in, Params& params) {
+template <class In, class Params>
+void ReadClientStrings(In& in, Params& params) {
   std::array<std::string, kStringSlots> strings =
       ReadStringSection(in, {"client ID", "user name", "password", "topic"});
   params.client_id = std::move(strings[0]);
