@@ -49,12 +49,19 @@ class RawRecordWriter {
   void PutFixedText(std::string_view text, size_t width, const FieldName& = {}) {
     const size_t used = text.size() < width ? text.size() : width;
     if (used) std::memcpy(at_, text.data(), used);
-    std::memset(at_ + used, 0, width - used);
+    // Most pads are a byte or a few (a string's NUL): cheaper inline.
+    if (width - used <= kShortPad) {
+      for (size_t i = used; i < width; ++i) at_[i] = 0;
+    } else {
+      std::memset(at_ + used, 0, width - used);
+    }
     at_ += width;
   }
   void PatchU8(size_t offset, uint8_t value, const FieldName& = {}) { begin_[offset] = value; }
 
  private:
+  static constexpr size_t kShortPad = 8;
+
   uint8_t* begin_;
   uint8_t* at_;
 };

@@ -1,7 +1,6 @@
 #include "blocks/mqtt/mqtt_connect_entity.h"
 
 #include <array>
-#include <utility>
 
 #include "blocks/mqtt/mqtt_connect_page.h"
 #include "blocks/mqtt/mqtt_fields.h"
@@ -74,19 +73,6 @@ void AssignNumbers(const std::array<int32_t, 9>& numbers, MqttConnectParams& par
   params.network = numbers[8];
 }
 
-// The free texts behind the numbers, each up to its own key; each must not
-// hold a key searched for behind it. `keys` has one key more than `fields`,
-// the one after the last.
-template <size_t N>
-bool QuickFreeTexts(CanonicalText& text, const Key (&keys)[N], std::string_view later,
-                    std::string_view (&fields)[N - 1]) {
-  for (size_t i = 0; i + 1 < N; ++i) {
-    fields[i] = text.UpTo(kKeys[keys[i + 1]]);
-    if (!text.Key(kKeys[keys[i + 1]]) || MayHoldKey(fields[i], later.substr(i + 1))) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 MqttConnectParams ParseMqttConnectText(std::string_view whole) {
@@ -121,9 +107,13 @@ bool MqttConnectCodec::QuickParse(std::string_view whole, Params& params) {
   std::array<int32_t, 9> numbers;
   std::array<int32_t, 4> ip;
   if (!text.Key("A:") || !text.Ints(numbers) || !text.Key(",B:")) return false;
+  // Each free text runs to its own key and must not hold a later one.
   std::string_view names[3], paths[3];
-  if (!QuickFreeTexts(text, {kB, kC, kD, kE}, "CDEFGHI", names) || !text.Ints(ip, '.') ||
-      !text.Key(",F:") || !QuickFreeTexts(text, {kF, kG, kH, kI}, "GHI", paths))
+  if (!QuickFreeText(text, ",C:", "DEFGHI", names[0]) ||
+      !QuickFreeText(text, ",D:", "EFGHI", names[1]) ||
+      !QuickFreeText(text, ",E:", "FGHI", names[2]) || !text.Ints(ip, '.') ||
+      !text.Key(",F:") || !QuickFreeText(text, ",G:", "HI", paths[0]) ||
+      !QuickFreeText(text, ",H:", "I", paths[1]) || !QuickFreeText(text, ",I:", "", paths[2]))
     return false;
   const std::string_view domain = text.UpTo({});
 
@@ -229,14 +219,12 @@ void MqttConnectCodec::Read(In& in, Params& params) {
   SkipReservedRun(in);
   SkipPinArea(in, kHead);
 
-  std::array<std::string, kStringSlots> strings =
-      params.by_domain_name
-          ? ReadStringSection(in, {"client ID", "user name", "password", "broker domain name"})
-          : ReadStringSection(in, {"client ID", "user name", "password"});
-  params.client_id = std::move(strings[0]);
-  params.user_name = std::move(strings[1]);
-  params.password = std::move(strings[2]);
-  params.domain_name = params.by_domain_name ? std::move(strings[3]) : std::string();
+  const SectionTarget strings[] = {{&params.client_id, "client ID"},
+                                   {&params.user_name, "user name"},
+                                   {&params.password, "password"},
+                                   {&params.domain_name, "broker domain name"}};
+  ReadStringSection(in, strings, params.by_domain_name ? 4 : 3);
+  if (!params.by_domain_name) params.domain_name.clear();
 
   // Without TLS the section is there, but what it holds is not used.
   CertificateTexts contents = ReadCertificateSection(in);

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/canonical_text.h"
 #include "core/param_text.h"
 #include "core/record.h"
 
@@ -43,7 +44,9 @@ std::optional<std::string_view> FieldValue(const Text& text, std::string_view ke
 
 // `value` without its double quotes into `field`; most values have none.
 inline void AssignWithoutQuotes(std::string& field, std::string_view value) {
-  if (value.find('"') == std::string_view::npos)
+  if (value.empty())
+    field.clear();
+  else if (value.find('"') == std::string_view::npos)
     field.assign(value);
   else
     field = RemoveQuotes(value);
@@ -58,6 +61,16 @@ inline bool MayHoldKey(std::string_view value, std::string_view letters) {
     if (letters.find(value[at + 1]) != std::string_view::npos) return true;
   }
   return false;
+}
+
+// A free text of a text of the printer's shape: up to `next_key`, which
+// must follow; false when the text may hold one of the keys of `later`.
+template <size_t N>
+bool QuickFreeText(CanonicalText& text, const char (&next_key)[N], std::string_view later,
+                   std::string_view& value) {
+  bool holds_comma;
+  value = text.UpToKey(next_key, holds_comma);
+  return text.Key(next_key) && !(holds_comma && MayHoldKey(value, later));
 }
 
 }  // namespace ostrevan::mqtt

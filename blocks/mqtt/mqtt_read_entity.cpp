@@ -89,12 +89,10 @@ bool MqttSubscribeCodec::QuickParse(std::string_view whole, Params& params) {
     return false;
   // The free texts run to the next key; none may hold a key searched for
   // behind it. The topic runs to the end of the text.
-  const std::string_view id = text.UpTo(",D:");
-  if (!text.Key(",D:") || MayHoldKey(id, "EF")) return false;
-  const std::string_view user = text.UpTo(",E:");
-  if (!text.Key(",E:") || MayHoldKey(user, "F")) return false;
-  const std::string_view password = text.UpTo(",F:");
-  if (!text.Key(",F:")) return false;
+  std::string_view id, user, password;
+  if (!QuickFreeText(text, ",D:", "EF", id) || !QuickFreeText(text, ",E:", "F", user) ||
+      !QuickFreeText(text, ",F:", "", password))
+    return false;
   const std::string_view topic = text.UpTo({});
 
   int* const fields[] = {&params.interval,     &params.ping_interval, &params.connection_timeout,

@@ -200,14 +200,13 @@ bool MqttPublishCodec::QuickParse(std::string_view whole, Params& params) {
     return false;
   // The free texts run to the next key; none may hold a key searched for
   // behind it (the topic ends at the first ",G" whatever follows).
-  const std::string_view id = text.UpTo(",D:");
-  if (!text.Key(",D:") || MayHoldKey(id, "EFGHI")) return false;
-  const std::string_view user = text.UpTo(",E:");
-  if (!text.Key(",E:") || MayHoldKey(user, "FGHI")) return false;
-  const std::string_view password = text.UpTo(",F:");
-  if (!text.Key(",F:") || MayHoldKey(password, "GHI")) return false;
-  const std::string_view topic = text.UpTo(",G");
-  if (MayHoldKey(topic, "HI")) return false;
+  std::string_view id, user, password;
+  if (!QuickFreeText(text, ",D:", "EFGHI", id) || !QuickFreeText(text, ",E:", "FGHI", user) ||
+      !QuickFreeText(text, ",F:", "GHI", password))
+    return false;
+  bool holds_comma;
+  const std::string_view topic = text.UpToKey(",G", holds_comma);
+  if (holds_comma && MayHoldKey(topic, "HI")) return false;
 
   params.interval = numbers[0];
   params.ping_interval = numbers[1];
@@ -235,16 +234,16 @@ bool MqttPublishCodec::QuickParse(std::string_view whole, Params& params) {
     if (!QuickItemKey(text, ",G", slot) || slot <= last || !text.Ints(values) ||
         !QuickItemKey(text, ",H", same_slot) || same_slot != slot)
       return false;
-    const std::string_view description = text.UpTo(",I");
-    if (!QuickItemKey(text, ",I", same_slot) || same_slot != slot ||
-        MayHoldKey(description, "GH"))
+    const std::string_view description = text.UpToKey(",I", holds_comma);
+    if ((holds_comma && MayHoldKey(description, "GH")) || !QuickItemKey(text, ",I", same_slot) ||
+        same_slot != slot)
       return false;
     if (open) {
-      open->comment.assign(slot == last + 1 ? comment.substr(0, kMaxValue)
-                                            : std::string_view(comment.data(), end - comment.data()));
+      const std::string_view rest(comment.data(), static_cast<size_t>(end - comment.data()));
+      open->comment.assign(slot == last + 1 ? comment.substr(0, kMaxValue) : rest);
     }
-    comment = text.UpTo(",G");
-    if (MayHoldKey(comment, "HI")) return false;
+    comment = text.UpToKey(",G", holds_comma);
+    if (holds_comma && MayHoldKey(comment, "HI")) return false;
     PublishItem& item = params.items[static_cast<size_t>(slot) - 1];
     item.area = values[0];
     item.bit = values[1];

@@ -18,7 +18,6 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "core/record.h"
 
@@ -62,24 +61,26 @@ void PutStringSection(Out& out, std::initializer_list<SectionString> strings) {
   PutStringSection(out, strings.begin(), strings.size());
 }
 
+// Where a reader puts a string, and its name.
+struct SectionTarget {
+  std::string* text;
+  const char* name;
+};
+
 // Reads the slot length bytes and `count` strings (only the bytes 1 to 127
 // of each), with the names the writer gives them.
 template <class In>
-std::array<std::string, kStringSlots> ReadStringSection(In& in,
-                                                        std::initializer_list<const char*> names) {
-  const char* const* const name = names.begin();
-  const size_t count = std::min(names.size(), kStringSlots);
+void ReadStringSection(In& in, const SectionTarget* targets, size_t count) {
+  count = std::min(count, kStringSlots);
   std::array<size_t, kStringSlots> slots{};
   for (size_t i = 0; i < kStringSlots; ++i) {
-    slots[i] = in.GetU8(i < count ? FieldName(name[i], " length")
+    slots[i] = in.GetU8(i < count ? FieldName(targets[i].name, " length")
                                   : FieldName("length of an unused string"));
   }
-  std::array<std::string, kStringSlots> strings;
   for (size_t i = 0; i < count; ++i) {
     size_t characters = slots[i] > 0 ? slots[i] - 1 : 0;
-    strings[i] = in.GetTerminatedText1To127(characters, name[i]);
+    *targets[i].text = in.GetTerminatedText1To127(characters, targets[i].name);
   }
-  return strings;
 }
 
 // The bytes a reader of `count` strings walks, from the section's four
@@ -101,12 +102,11 @@ void PutClientStrings(Out& out, const Params& params) {
 
 template <class In, class Params>
 void ReadClientStrings(In& in, Params& params) {
-  std::array<std::string, kStringSlots> strings =
-      ReadStringSection(in, {"client ID", "user name", "password", "topic"});
-  params.client_id = std::move(strings[0]);
-  params.user_name = std::move(strings[1]);
-  params.password = std::move(strings[2]);
-  params.topic = std::move(strings[3]);
+  const SectionTarget strings[] = {{&params.client_id, "client ID"},
+                                   {&params.user_name, "user name"},
+                                   {&params.password, "password"},
+                                   {&params.topic, "topic"}};
+  ReadStringSection(in, strings, kStringSlots);
 }
 
 }  // namespace ostrevan
