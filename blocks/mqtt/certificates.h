@@ -39,6 +39,12 @@ CertificateTexts CarriedCertificates(bool tls, const CertificateTexts& paths);
 // Templates over the record cursor, checked or raw.
 template <class Out>
 void PutCertificateSection(Out& out, bool tls, const CertificateTexts& paths) {
+  if (!tls) {
+    for (size_t k = 0; k < kCertificateFiles; ++k)
+      out.PutU16BE(0, FieldName(kCertificateFieldNames[k], " length"));
+    out.PutZeros(2, "reserved");
+    return;
+  }
   const CertificateTexts contents = CarriedCertificates(tls, paths);
   for (size_t k = 0; k < kCertificateFiles; ++k) {
     out.PutU16BE(static_cast<uint16_t>(contents[k].size()),
@@ -59,10 +65,10 @@ inline size_t CertificateLength(const uint8_t* length) {
   return value > kMaxCertificateBytes ? 0 : value;
 }
 
-// The three contents of the section; bytes past the end of the record read
-// as 0.
+// The three contents of the section, or none but its walk when they are not
+// `wanted`; bytes past the end of the record read as 0.
 template <class In>
-CertificateTexts ReadCertificateSection(In& in) {
+CertificateTexts ReadCertificateSection(In& in, bool wanted) {
   std::array<uint8_t, 2 * kCertificateFiles> lengths{};
   for (size_t k = 0; k < kCertificateFiles; ++k) {
     const uint16_t length = in.GetU16BE(FieldName(kCertificateFieldNames[k], " length"));
@@ -74,8 +80,13 @@ CertificateTexts ReadCertificateSection(In& in) {
   for (size_t k = 0; k < kCertificateFiles; ++k) {
     const size_t length = CertificateLength(&lengths[2 * k]);
     if (length == 0) continue;
+    const FieldName name(kCertificateFieldNames[k], " content");
+    if (!wanted) {
+      in.Skip(length, name);
+      continue;
+    }
     contents[k].resize(length);
-    in.GetBytes(contents[k].data(), length, FieldName(kCertificateFieldNames[k], " content"));
+    in.GetBytes(contents[k].data(), length, name);
   }
   return contents;
 }

@@ -227,7 +227,7 @@ void MqttConnectCodec::Read(In& in, Params& params) {
   if (!params.by_domain_name) params.domain_name.clear();
 
   // Without TLS the section is there, but what it holds is not used.
-  CertificateTexts contents = ReadCertificateSection(in);
+  CertificateTexts contents = ReadCertificateSection(in, params.tls != 0);
   for (std::string& path : params.certificate_paths) path.clear();
   for (size_t k = 0; params.tls && k < kCertificateFiles; ++k) {
     if (!contents[k].empty()) params.certificate_paths[k] = WriteCertificateFile(contents[k], k);

@@ -112,11 +112,13 @@ bool MqttSubscribeCodec::QuickParse(std::string_view whole, Params& params) {
 
 bool MqttSubscribeCodec::QuickParseForDecode(std::string_view whole, Params& params) {
   CanonicalText text(whole);
+  // The fourth and fifth numbers: pieces of the first field, which ends at
+  // the first ",B:".
   std::array<int32_t, 5> numbers;
-  if (!text.Key("A:") || !text.Ints(numbers)) return false;
-  // The first five numbers of nine: the rest must be plain numbers too.
-  std::array<int32_t, 4> rest;
-  if (!text.Char(',') || !text.Ints(rest) || !text.Key(",B:")) return false;
+  bool holds_comma;
+  if (!text.Key("A:") || !text.Ints(numbers) || text.Peek() != ',') return false;
+  text.UpToKey(",B:", holds_comma);
+  if (!text.Key(",B:")) return false;
   params.remote_index = numbers[3];
   params.buffer_area = numbers[4];
   return true;
