@@ -101,6 +101,27 @@ class CanonicalText {
     return value;
   }
 
+  // UpTo for a key that starts with a comma, in one walk that stops at the
+  // key or the NUL; `holds_comma` tells whether the value has a comma of its
+  // own, without which it cannot hold another such key.
+  template <size_t N>
+  std::string_view UpToKey(const char (&key)[N], bool& holds_comma) {
+    static_assert(N >= 2, "a key is a comma and more");
+    const char* p = at_;
+    holds_comma = false;
+    for (;; ++p) {
+      if (*p == ',') {
+        if (KeyAt(p, key)) break;
+        holds_comma = true;
+      } else if (*p == '\0') {
+        break;
+      }
+    }
+    const std::string_view value(at_, static_cast<size_t>(p - at_));
+    at_ = p;
+    return value;
+  }
+
   bool AtEnd() const { return at_ == end_; }
 
  private:
@@ -112,6 +133,16 @@ class CanonicalText {
       return false;
     }
     value = static_cast<int32_t>(0u - static_cast<uint32_t>(value));
+    return true;
+  }
+
+  // Whether `key` stands at `p`, whose first character matched; the NUL
+  // differs from every key character, so no compare reads past it.
+  template <size_t N>
+  static bool KeyAt(const char* p, const char (&key)[N]) {
+    for (size_t i = 1; i + 1 < N; ++i) {
+      if (p[i] != key[i]) return false;
+    }
     return true;
   }
 

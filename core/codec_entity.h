@@ -68,9 +68,20 @@ struct HasShortRecords : std::false_type {};
 template <class Codec>
 struct HasShortRecords<Codec, std::void_t<decltype(&Codec::IsLongRecord)>> : std::true_type {};
 
+// A codec whose records end in parts of their own length, which Read walks
+// as the record gives them, adds (kLongestRecord then bounds Write alone)
+//
+//     // Whether `length` bytes hold all that Read walks of this record.
+//     static bool WalksWithin(const uint8_t* record, uint32_t length);
+template <class Codec, class = void>
+struct HasSizedRecords : std::false_type {};
+template <class Codec>
+struct HasSizedRecords<Codec, std::void_t<decltype(&Codec::WalksWithin)>> : std::true_type {};
+
 // Whether Read finds all the bytes it walks in a record of `length` bytes.
 template <class Codec>
 bool HoldsWholeRecord(const uint8_t* record, uint32_t length) {
+  if constexpr (HasSizedRecords<Codec>::value) return Codec::WalksWithin(record, length);
   if (length >= Codec::kLongestRecord) return true;
   if constexpr (HasShortRecords<Codec>::value) {
     return length >= Codec::kShortRecord && !Codec::IsLongRecord(record);

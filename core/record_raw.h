@@ -49,12 +49,19 @@ class RawRecordWriter {
   void PutFixedText(std::string_view text, size_t width, const FieldName& = {}) {
     const size_t used = text.size() < width ? text.size() : width;
     if (used) std::memcpy(at_, text.data(), used);
-    std::memset(at_ + used, 0, width - used);
+    // Most pads are a byte or a few (a string's NUL): cheaper inline.
+    if (width - used <= kShortPad) {
+      for (size_t i = used; i < width; ++i) at_[i] = 0;
+    } else {
+      std::memset(at_ + used, 0, width - used);
+    }
     at_ += width;
   }
   void PatchU8(size_t offset, uint8_t value, const FieldName& = {}) { begin_[offset] = value; }
 
  private:
+  static constexpr size_t kShortPad = 8;
+
   uint8_t* begin_;
   uint8_t* at_;
 };
@@ -99,7 +106,10 @@ class RawRecordReader {
     if (ZerosFrom(text, width)) return Take(text, width);
     return Inside(width).GetTextOfBytes1To127(width);
   }
+  // The usual one is all text up to its terminator's place.
   std::string GetTerminatedText1To127(size_t characters, const FieldName& = {}) {
+    const size_t text = KeptRun(characters, [](uint8_t byte) { return byte >= 1 && byte <= 127; });
+    if (text == characters) return Take(text, characters + 1);
     return Inside(characters + 1).GetTerminatedText1To127(characters);
   }
 

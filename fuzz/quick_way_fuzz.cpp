@@ -19,7 +19,11 @@
 #include "blocks/memory/memory_write_entity.h"
 #include "blocks/messaging/sms_input_entity.h"
 #include "blocks/modbus/modbus_entity.h"
+#include "blocks/mqtt/mqtt_connect_entity.h"
+#include "blocks/mqtt/mqtt_read_entity.h"
+#include "blocks/mqtt/mqtt_write_entity.h"
 #include "blocks/wifi/wifi_entity.h"
+#include "core/platform/platform.h"
 #include "fuzz/fuzz_support.h"
 
 using namespace ostrevan;
@@ -97,6 +101,9 @@ constexpr Comparison kBlocks[] = {
     CompareWays<CMemoryReadEntity>,
     CompareWays<CMemoryWriteEntity>,
     CompareWays<CSmsMessageInputEntity>,
+    CompareWays<CMqttWriteEntity>,
+    CompareWays<CMqttReadEntity>,
+    CompareWays<CMqttConnectEntity>,
 };
 
 // OSTREVAN_QUICK_WAY_BLOCK=<n> keeps a run on the n-th block of kBlocks.
@@ -105,10 +112,24 @@ size_t ChosenBlock(uint8_t byte) {
   return (chosen ? static_cast<size_t>(std::atoi(chosen)) : byte) % std::size(kBlocks);
 }
 
+// Connect writes the certificates a record carries into a directory named
+// after the clock: both ways see the same clock, and write into scratch.
+platform::LocalTime FixedClock() { return {2001, 2, 3, 4, 5, 6, 7}; }
+
+void SetUpOnce() {
+  static const bool done = [] {
+    platform::SetClockSource(&FixedClock);
+    platform::SetModuleDirectoryOverride(fuzz::ScratchDirectory());
+    return true;
+  }();
+  (void)done;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 4) return 0;
+  SetUpOnce();
   const Comparison compare = kBlocks[ChosenBlock(data[0])];
   // Indexes from -1664 to 1651 against a total of 1500: negative, beyond
   // the status reference's 10 bits, and refused.

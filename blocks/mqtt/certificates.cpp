@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #include "core/app.h"
 #include "core/param_text.h"
@@ -17,8 +18,6 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-constexpr const char* kFieldNames[kCertificateFiles] = {"CA file", "client certificate",
-                                                        "client key"};
 constexpr const char* kExtensions[kCertificateFiles] = {"pem", "crt", "key"};
 
 }  // namespace
@@ -36,7 +35,7 @@ std::optional<std::string> ReadCertificateFile(const std::string& path) {
   return content;
 }
 
-void PutCertificateSection(RecordWriter& out, bool tls, const CertificateTexts& paths) {
+CertificateTexts CarriedCertificates(bool tls, const CertificateTexts& paths) {
   CertificateTexts contents;
   bool carried = tls && !(paths[0].empty() && paths[1].empty() && paths[2].empty());
   size_t total = 0;
@@ -49,29 +48,6 @@ void PutCertificateSection(RecordWriter& out, bool tls, const CertificateTexts& 
     total += contents[k].size();
   }
   if (!carried || total == 0) contents = CertificateTexts{};
-
-  for (size_t k = 0; k < kCertificateFiles; ++k)
-    out.PutU16BE(static_cast<uint16_t>(contents[k].size()), FieldName(kFieldNames[k], " length"));
-  out.PutZeros(2, "reserved");
-  for (size_t k = 0; k < kCertificateFiles; ++k) {
-    if (!contents[k].empty())
-      out.PutBytes(contents[k].data(), contents[k].size(), FieldName(kFieldNames[k], " content"));
-  }
-}
-
-CertificateTexts ReadCertificateSection(RecordReader& in) {
-  std::array<size_t, kCertificateFiles> lengths{};
-  for (size_t k = 0; k < kCertificateFiles; ++k) {
-    lengths[k] = in.GetU16BE(FieldName(kFieldNames[k], " length"));
-    if (lengths[k] > kMaxCertificateBytes) lengths[k] = 0;
-  }
-  in.Skip(2, "reserved");
-  CertificateTexts contents;
-  for (size_t k = 0; k < kCertificateFiles; ++k) {
-    if (lengths[k] == 0) continue;
-    contents[k].resize(lengths[k]);
-    in.GetBytes(contents[k].data(), lengths[k], FieldName(kFieldNames[k], " content"));
-  }
   return contents;
 }
 

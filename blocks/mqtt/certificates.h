@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,14 +27,76 @@ using CertificateTexts = std::array<std::string, kCertificateFiles>;  // CA, cer
 // content is longer than kMaxCertificateBytes.
 std::optional<std::string> ReadCertificateFile(const std::string& path);
 
-// The section behind the strings: three lengths (u16), two zero bytes, then
-// the contents back to back. Eight zero bytes when TLS is off, when no file
-// gives any content, or when one of them is too long.
-void PutCertificateSection(RecordWriter& out, bool tls, const CertificateTexts& paths);
+constexpr const char* kCertificateFieldNames[kCertificateFiles] = {"CA file", "client certificate",
+                                                                   "client key"};
 
-// The three contents of a section at `offset`; a length above the limit
-// counts as 0, and bytes past the end of the record read as 0.
-CertificateTexts ReadCertificateSection(RecordReader& in);
+// The contents the section carries for `paths`: all three, or none when TLS
+// is off, when no file gives any content, or when one of them is too long.
+CertificateTexts CarriedCertificates(bool tls, const CertificateTexts& paths);
+
+// The section behind the strings: three lengths (u16), two zero bytes, then
+// the contents back to back. Eight zero bytes when nothing is carried.
+// Templates over the record cursor, checked or raw.
+template <class Out>
+void PutCertificateSection(Out& out, bool tls, const CertificateTexts& paths) {
+  if (!tls) {
+    for (size_t k = 0; k < kCertificateFiles; ++k)
+      out.PutU16BE(0, FieldName(kCertificateFieldNames[k], " length"));
+    out.PutZeros(2, "reserved");
+    return;
+  }
+  const CertificateTexts contents = CarriedCertificates(tls, paths);
+  for (size_t k = 0; k < kCertificateFiles; ++k) {
+    out.PutU16BE(static_cast<uint16_t>(contents[k].size()),
+                 FieldName(kCertificateFieldNames[k], " length"));
+  }
+  out.PutZeros(2, "reserved");
+  for (size_t k = 0; k < kCertificateFiles; ++k) {
+    if (!contents[k].empty()) {
+      out.PutBytes(contents[k].data(), contents[k].size(),
+                   FieldName(kCertificateFieldNames[k], " content"));
+    }
+  }
+}
+
+// A length above the limit counts as 0.
+inline size_t CertificateLength(const uint8_t* length) {
+  const size_t value = static_cast<size_t>(length[0] << 8 | length[1]);
+  return value > kMaxCertificateBytes ? 0 : value;
+}
+
+// The three contents of the section, or none but its walk when they are not
+// `wanted`; bytes past the end of the record read as 0.
+template <class In>
+CertificateTexts ReadCertificateSection(In& in, bool wanted) {
+  std::array<uint8_t, 2 * kCertificateFiles> lengths{};
+  for (size_t k = 0; k < kCertificateFiles; ++k) {
+    const uint16_t length = in.GetU16BE(FieldName(kCertificateFieldNames[k], " length"));
+    lengths[2 * k] = static_cast<uint8_t>(length >> 8);
+    lengths[2 * k + 1] = static_cast<uint8_t>(length);
+  }
+  in.Skip(2, "reserved");
+  CertificateTexts contents;
+  for (size_t k = 0; k < kCertificateFiles; ++k) {
+    const size_t length = CertificateLength(&lengths[2 * k]);
+    if (length == 0) continue;
+    const FieldName name(kCertificateFieldNames[k], " content");
+    if (!wanted) {
+      in.Skip(length, name);
+      continue;
+    }
+    contents[k].resize(length);
+    in.GetBytes(contents[k].data(), length, name);
+  }
+  return contents;
+}
+
+// The bytes a reader of the section at `section` walks.
+inline size_t CertificateSectionLength(const uint8_t* section) {
+  size_t length = 2 * kCertificateFiles + 2;
+  for (size_t k = 0; k < kCertificateFiles; ++k) length += CertificateLength(section + 2 * k);
+  return length;
+}
 
 // Writes content number `number` (0 CA, 1 certificate, 2 key) as 1.pem,
 // 2.crt or 3.key into a directory named after the local time below the

@@ -1,12 +1,15 @@
 #include "blocks/mqtt/mqtt_connect_entity.h"
 
-#include <utility>
+#include <array>
 
 #include "blocks/mqtt/mqtt_connect_page.h"
 #include "blocks/mqtt/mqtt_fields.h"
 #include "blocks/mqtt/string_section.h"
+#include "core/canonical_text.h"
+#include "core/host_text.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
+#include "core/record_raw.h"
 #include "core/text_builder.h"
 #include "editor/editor_view.h"
 
@@ -27,6 +30,10 @@ constexpr int kCleanSessionBit = 7;
 // Field values are at most this long; A is shorter.
 constexpr size_t kMaxValue = 259;
 constexpr size_t kMaxNumbers = 99;
+
+static_assert(MqttConnectCodec::kLongestRecord ==
+              MqttConnectCodec::kStringsAt + kLongestStringSection + 8 +
+                  kCertificateFiles * kMaxCertificateBytes);
 
 constexpr std::string_view kKeys[] = {"A:", ",B:", ",C:", ",D:", ",E:", ",F:", ",G:", ",H:", ",I:"};
 enum Key { kA, kB, kC, kD, kE, kF, kG, kH, kI };
@@ -52,6 +59,18 @@ void ReadNumbers(const KeyedText& text, MqttConnectParams& params) {
   for (int* flag :
        {&params.clean_session, &params.tls, &params.by_domain_name, &params.reserved_a8})
     *flag = AsFlag(*flag);
+}
+
+void AssignNumbers(const std::array<int32_t, 9>& numbers, MqttConnectParams& params) {
+  params.ping_interval = numbers[0];
+  params.connection_timeout = numbers[1];
+  params.reserved_a3 = numbers[2];
+  params.port = numbers[3];
+  params.clean_session = AsFlag(numbers[4]);
+  params.tls = AsFlag(numbers[5]);
+  params.by_domain_name = AsFlag(numbers[6]);
+  params.reserved_a8 = AsFlag(numbers[7]);
+  params.network = numbers[8];
 }
 
 }  // namespace
@@ -83,8 +102,58 @@ MqttConnectParams ParseMqttConnectText(std::string_view whole) {
   return params;
 }
 
-std::string MqttConnectText(const MqttConnectParams& p) {
+bool MqttConnectCodec::QuickParse(std::string_view whole, Params& params) {
+  CanonicalText text(whole);
+  std::array<int32_t, 9> numbers;
+  std::array<int32_t, 4> ip;
+  if (!text.Key("A:") || !text.Ints(numbers) || !text.Key(",B:")) return false;
+  // Each free text runs to its own key and must not hold a later one.
+  std::string_view names[3], paths[3];
+  if (!QuickFreeText(text, ",C:", "DEFGHI", names[0]) ||
+      !QuickFreeText(text, ",D:", "EFGHI", names[1]) ||
+      !QuickFreeText(text, ",E:", "FGHI", names[2]) || !text.Ints(ip, '.') ||
+      !text.Key(",F:") || !QuickFreeText(text, ",G:", "HI", paths[0]) ||
+      !QuickFreeText(text, ",H:", "I", paths[1]) || !QuickFreeText(text, ",I:", "", paths[2]))
+    return false;
+  const std::string_view domain = text.UpTo({});
+
+  AssignNumbers(numbers, params);
+  AssignWithoutQuotes(params.client_id, names[0].substr(0, kMaxValue));
+  AssignWithoutQuotes(params.user_name, names[1].substr(0, kMaxValue));
+  AssignWithoutQuotes(params.password, names[2].substr(0, kMaxValue));
+  for (size_t i = 0; i < ip.size(); ++i) params.broker_ip[i] = LowByte(ip[i]);
+  for (size_t k = 0; k < kCertificateFiles; ++k)
+    AssignWithoutQuotes(params.certificate_paths[k], paths[k].substr(0, kMaxValue));
+  AssignWithoutQuotes(params.domain_name, domain.substr(0, kMaxValue));
+  return true;
+}
+
+bool MqttConnectCodec::QuickParseForDecode(std::string_view whole, Params& params) {
+  CanonicalText text(whole);
+  std::array<int32_t, 9> numbers;
+  if (!text.Key("A:") || !text.Ints(numbers) || !text.Key(",B:")) return false;
+  params.reserved_a3 = numbers[2];
+  params.reserved_a8 = AsFlag(numbers[7]);
+  return true;
+}
+
+bool MqttConnectCodec::WalksWithin(const uint8_t* record, uint32_t length) {
+  constexpr size_t kFlagsAt = 12;
+  if (length < kStringsAt + kStringSlots) return false;
+  const size_t strings = Bit(record[kFlagsAt], kByIpBit) ? 3 : 4;
+  const size_t certificates_at = kStringsAt + StringSectionLength(record + kStringsAt, strings);
+  return certificates_at + 2 * kCertificateFiles <= length &&
+         certificates_at + CertificateSectionLength(record + certificates_at) <= length;
+}
+
+std::string MqttConnectText(const MqttConnectParams& params) {
   TextBuilder text;
+  MqttConnectCodec::Print(text, params);
+  return text.str();
+}
+
+template <class Out>
+void MqttConnectCodec::Print(Out& text, const Params& p) {
   text.Text("A:").Ints(p.ping_interval, p.connection_timeout, p.reserved_a3, p.port,
                        AsFlag(p.clean_session), AsFlag(p.tls), AsFlag(p.by_domain_name),
                        AsFlag(p.reserved_a8), p.network);
@@ -94,14 +163,14 @@ std::string MqttConnectText(const MqttConnectParams& p) {
   text.Text(",F:").Text(p.certificate_paths[0]).Text(",G:").Text(p.certificate_paths[1]);
   text.Text(",H:").Text(p.certificate_paths[2]).Text(",I:");
   if (p.by_domain_name) text.Text(p.domain_name);
-  return text.str();
 }
 
 bool MqttConnectCodec::Edit(Params& params) {
   return editor::EditInActiveView(params, EditMqttConnect);
 }
 
-void MqttConnectCodec::Write(RecordWriter& out, const Params& params, const BlockPlace& place) {
+template <class Out>
+void MqttConnectCodec::Write(Out& out, const Params& params, const BlockPlace& place) {
   const bool by_ip = !params.by_domain_name;
 
   PutRecordHead(out, kHead, place.instance_index);
@@ -129,7 +198,8 @@ void MqttConnectCodec::Write(RecordWriter& out, const Params& params, const Bloc
   PutCertificateSection(out, params.tls != 0, params.certificate_paths);
 }
 
-void MqttConnectCodec::Read(RecordReader& in, Params& params) {
+template <class In>
+void MqttConnectCodec::Read(In& in, Params& params) {
   ReadRecordHead(in, kHead);
   params.network = NetworkOfLinkByte(in.GetU8("network (11 Ethernet, 32 4G)"));
   uint8_t flags = in.GetU8("flags: by IP/TLS/clean");
@@ -149,21 +219,26 @@ void MqttConnectCodec::Read(RecordReader& in, Params& params) {
   SkipReservedRun(in);
   SkipPinArea(in, kHead);
 
-  std::array<std::string, kStringSlots> strings =
-      params.by_domain_name
-          ? ReadStringSection(in, {"client ID", "user name", "password", "broker domain name"})
-          : ReadStringSection(in, {"client ID", "user name", "password"});
-  params.client_id = std::move(strings[0]);
-  params.user_name = std::move(strings[1]);
-  params.password = std::move(strings[2]);
-  params.domain_name = params.by_domain_name ? std::move(strings[3]) : std::string();
+  const SectionTarget strings[] = {{&params.client_id, "client ID"},
+                                   {&params.user_name, "user name"},
+                                   {&params.password, "password"},
+                                   {&params.domain_name, "broker domain name"}};
+  ReadStringSection(in, strings, params.by_domain_name ? 4 : 3);
+  if (!params.by_domain_name) params.domain_name.clear();
 
   // Without TLS the section is there, but what it holds is not used.
-  CertificateTexts contents = ReadCertificateSection(in);
-  params.certificate_paths = CertificateTexts{};
+  CertificateTexts contents = ReadCertificateSection(in, params.tls != 0);
+  for (std::string& path : params.certificate_paths) path.clear();
   for (size_t k = 0; params.tls && k < kCertificateFiles; ++k) {
     if (!contents[k].empty()) params.certificate_paths[k] = WriteCertificateFile(contents[k], k);
   }
 }
+
+template void MqttConnectCodec::Print(TextBuilder&, const Params&);
+template void MqttConnectCodec::Print(HostText&, const Params&);
+template void MqttConnectCodec::Write(RecordWriter&, const Params&, const BlockPlace&);
+template void MqttConnectCodec::Write(RawRecordWriter&, const Params&, const BlockPlace&);
+template void MqttConnectCodec::Read(RecordReader&, Params&);
+template void MqttConnectCodec::Read(RawRecordReader&, Params&);
 
 }  // namespace ostrevan

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "blocks/mqtt/certificates.h"
 #include "core/codec_entity.h"
@@ -35,12 +37,25 @@ std::string MqttConnectText(const MqttConnectParams& params);
 
 struct MqttConnectCodec {
   using Params = MqttConnectParams;
+  // Everything before the strings; the longest record carries the longest
+  // run of strings and three certificates of the most bytes.
+  static constexpr size_t kStringsAt = 34;
+  static constexpr size_t kLongestRecord =
+      kStringsAt + 257 + 8 + mqtt::kCertificateFiles * mqtt::kMaxCertificateBytes;
   static Params Defaults() { return {}; }
   static Params Parse(std::string_view text) { return ParseMqttConnectText(text); }
+  static bool QuickParse(std::string_view text, Params& params);
+  // The record lacks only the two numbers kept in the text.
+  static bool QuickParseForDecode(std::string_view text, Params& params);
+  static bool WalksWithin(const uint8_t* record, uint32_t length);
+  template <class Out>
+  static void Print(Out& text, const Params& params);
   static std::string Text(const Params& params) { return MqttConnectText(params); }
   static bool Edit(Params& params);
-  static void Write(RecordWriter& out, const Params& params, const BlockPlace& place);
-  static void Read(RecordReader& in, Params& params);
+  template <class Out>
+  static void Write(Out& out, const Params& params, const BlockPlace& place);
+  template <class In>
+  static void Read(In& in, Params& params);
 };
 
 class CMqttConnectEntity : public CCodecEntity<MqttConnectCodec, 7, 1024, 10240> {};

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/canonical_text.h"
 #include "core/param_text.h"
 #include "core/record.h"
 
@@ -39,6 +40,37 @@ std::optional<std::string_view> FieldValue(const Text& text, std::string_view ke
   std::optional<std::string_view> span = FieldSpan(text, key, next_key);
   if (!span) return std::nullopt;
   return span->substr(0, max_length);
+}
+
+// `value` without its double quotes into `field`; most values have none.
+inline void AssignWithoutQuotes(std::string& field, std::string_view value) {
+  if (value.empty())
+    field.clear();
+  else if (value.find('"') == std::string_view::npos)
+    field.assign(value);
+  else
+    field = RemoveQuotes(value);
+}
+
+// Whether a comma in `value` stands before one of `letters`, so that it may
+// hold a key the grammar searches for behind it: such a text is left to the
+// general parser, whose search would find that key inside the value.
+inline bool MayHoldKey(std::string_view value, std::string_view letters) {
+  for (size_t at = value.find(','); at != std::string_view::npos && at + 1 < value.size();
+       at = value.find(',', at + 1)) {
+    if (letters.find(value[at + 1]) != std::string_view::npos) return true;
+  }
+  return false;
+}
+
+// A free text of a text of the printer's shape: up to `next_key`, which
+// must follow; false when the text may hold one of the keys of `later`.
+template <size_t N>
+bool QuickFreeText(CanonicalText& text, const char (&next_key)[N], std::string_view later,
+                   std::string_view& value) {
+  bool holds_comma;
+  value = text.UpToKey(next_key, holds_comma);
+  return text.Key(next_key) && !(holds_comma && MayHoldKey(value, later));
 }
 
 }  // namespace ostrevan::mqtt

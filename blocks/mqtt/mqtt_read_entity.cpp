@@ -1,14 +1,18 @@
 #include "blocks/mqtt/mqtt_read_entity.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 #include <vector>
 
 #include "blocks/mqtt/mqtt_fields.h"
 #include "blocks/mqtt/mqtt_read_page.h"
 #include "blocks/mqtt/string_section.h"
+#include "core/canonical_text.h"
+#include "core/host_text.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
+#include "core/record_raw.h"
 #include "core/text_builder.h"
 #include "editor/editor_view.h"
 
@@ -34,6 +38,9 @@ constexpr int kSmallestSessionSeconds = 10;
 
 constexpr uint8_t kVbArea = 0xA0;
 constexpr size_t kMaxValue = 99;
+
+static_assert(MqttSubscribeCodec::kLongestRecord ==
+              MqttSubscribeCodec::kStringsAt + kLongestStringSection);
 
 constexpr std::string_view kKeys[] = {"A:", ",B:", ",C:", ",D:", ",E:", ",F:"};
 enum Key { kA, kB, kC, kD, kE, kF };
@@ -73,21 +80,76 @@ MqttSubscribeParams ParseMqttSubscribeText(std::string_view whole) {
   return params;
 }
 
-std::string MqttSubscribeText(const MqttSubscribeParams& p) {
+bool MqttSubscribeCodec::QuickParse(std::string_view whole, Params& params) {
+  CanonicalText text(whole);
+  std::array<int32_t, 9> numbers;
+  std::array<int32_t, 3> flags;
+  if (!text.Key("A:") || !text.Ints(numbers) || !text.Key(",B:") || !text.Ints(flags) ||
+      !text.Key(",C:"))
+    return false;
+  // The free texts run to the next key; none may hold a key searched for
+  // behind it. The topic runs to the end of the text.
+  std::string_view id, user, password;
+  if (!QuickFreeText(text, ",D:", "EF", id) || !QuickFreeText(text, ",E:", "F", user) ||
+      !QuickFreeText(text, ",F:", "", password))
+    return false;
+  const std::string_view topic = text.UpTo({});
+
+  int* const fields[] = {&params.interval,     &params.ping_interval, &params.connection_timeout,
+                         &params.remote_index, &params.buffer_area,   &params.buffer_start,
+                         &params.char_count,   &params.network,       &params.azure_c2d};
+  for (size_t i = 0; i < numbers.size(); ++i) *fields[i] = numbers[i];
+  params.azure_c2d = AsFlag(params.azure_c2d);
+  params.qos1 = AsFlag(flags[0]);
+  params.fixed_length = AsFlag(flags[1]);
+  params.tls = AsFlag(flags[2]);
+  AssignWithoutQuotes(params.client_id, id.substr(0, kMaxValue));
+  AssignWithoutQuotes(params.user_name, user.substr(0, kMaxValue));
+  AssignWithoutQuotes(params.password, password.substr(0, kMaxValue));
+  AssignWithoutQuotes(params.topic, topic);
+  return true;
+}
+
+bool MqttSubscribeCodec::QuickParseForDecode(std::string_view whole, Params& params) {
+  CanonicalText text(whole);
+  // The fourth and fifth numbers: pieces of the first field, which ends at
+  // the first ",B:".
+  std::array<int32_t, 5> numbers;
+  bool holds_comma;
+  if (!text.Key("A:") || !text.Ints(numbers) || text.Peek() != ',') return false;
+  text.UpToKey(",B:", holds_comma);
+  if (!text.Key(",B:")) return false;
+  params.remote_index = numbers[3];
+  params.buffer_area = numbers[4];
+  return true;
+}
+
+bool MqttSubscribeCodec::WalksWithin(const uint8_t* record, uint32_t length) {
+  return length >= kStringsAt + kStringSlots &&
+         kStringsAt + StringSectionLength(record + kStringsAt, kStringSlots) <= length;
+}
+
+std::string MqttSubscribeText(const MqttSubscribeParams& params) {
   TextBuilder text;
+  MqttSubscribeCodec::Print(text, params);
+  return text.str();
+}
+
+template <class Out>
+void MqttSubscribeCodec::Print(Out& text, const Params& p) {
   text.Text("A:").Ints(p.interval, p.ping_interval, p.connection_timeout, p.remote_index,
                        p.buffer_area, p.buffer_start, p.char_count, p.network, AsFlag(p.azure_c2d));
   text.Text(",B:").Ints(AsFlag(p.qos1), AsFlag(p.fixed_length), AsFlag(p.tls));
   text.Text(",C:").Text(p.client_id).Text(",D:").Text(p.user_name).Text(",E:").Text(p.password);
   text.Text(",F:").Text(p.topic);
-  return text.str();
 }
 
 bool MqttSubscribeCodec::Edit(Params& params) {
   return editor::EditInActiveView(params, EditMqttSubscribe);
 }
 
-void MqttSubscribeCodec::Write(RecordWriter& out, const Params& params, const BlockPlace& place) {
+template <class Out>
+void MqttSubscribeCodec::Write(Out& out, const Params& params, const BlockPlace& place) {
   PutRecordHead(out, kHead, place.instance_index);
   out.PutU8(params.fixed_length ? LowByte(params.char_count) : 0, "chars to receive (0: any)");
   out.PutU8(static_cast<uint8_t>(kFlagsBase | AsFlag(params.qos1) << kQos1Bit |
@@ -106,7 +168,8 @@ void MqttSubscribeCodec::Write(RecordWriter& out, const Params& params, const Bl
   PutClientStrings(out, params);
 }
 
-void MqttSubscribeCodec::Read(RecordReader& in, Params& params) {
+template <class In>
+void MqttSubscribeCodec::Read(In& in, Params& params) {
   ReadRecordHead(in, kHead);
   uint8_t char_count = in.GetU8("chars to receive (0: any)");
   params.fixed_length = char_count != 0;
@@ -131,5 +194,12 @@ void MqttSubscribeCodec::Read(RecordReader& in, Params& params) {
 
   ReadClientStrings(in, params);
 }
+
+template void MqttSubscribeCodec::Print(TextBuilder&, const Params&);
+template void MqttSubscribeCodec::Print(HostText&, const Params&);
+template void MqttSubscribeCodec::Write(RecordWriter&, const Params&, const BlockPlace&);
+template void MqttSubscribeCodec::Write(RawRecordWriter&, const Params&, const BlockPlace&);
+template void MqttSubscribeCodec::Read(RecordReader&, Params&);
+template void MqttSubscribeCodec::Read(RawRecordReader&, Params&);
 
 }  // namespace ostrevan

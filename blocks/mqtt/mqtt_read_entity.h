@@ -2,8 +2,10 @@
 // session of the Connect block and stores what arrives in its VB memory.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/codec_entity.h"
 
@@ -33,12 +35,23 @@ std::string MqttSubscribeText(const MqttSubscribeParams& params);
 
 struct MqttSubscribeCodec {
   using Params = MqttSubscribeParams;
+  // Everything before the strings, then the longest run of strings.
+  static constexpr size_t kStringsAt = 42;
+  static constexpr size_t kLongestRecord = kStringsAt + 257;
   static Params Defaults() { return {}; }
   static Params Parse(std::string_view text) { return ParseMqttSubscribeText(text); }
+  static bool QuickParse(std::string_view text, Params& params);
+  // The record lacks the buffer's area and the remote index (with TLS).
+  static bool QuickParseForDecode(std::string_view text, Params& params);
+  static bool WalksWithin(const uint8_t* record, uint32_t length);
+  template <class Out>
+  static void Print(Out& text, const Params& params);
   static std::string Text(const Params& params) { return MqttSubscribeText(params); }
   static bool Edit(Params& params);
-  static void Write(RecordWriter& out, const Params& params, const BlockPlace& place);
-  static void Read(RecordReader& in, Params& params);
+  template <class Out>
+  static void Write(Out& out, const Params& params, const BlockPlace& place);
+  template <class In>
+  static void Read(In& in, Params& params);
 };
 
 class CMqttReadEntity : public CCodecEntity<MqttSubscribeCodec, 5, 440, 300> {};

@@ -7,8 +7,11 @@
 #include "blocks/mqtt/mqtt_fields.h"
 #include "blocks/mqtt/mqtt_write_page.h"
 #include "blocks/mqtt/string_section.h"
+#include "core/canonical_text.h"
+#include "core/host_text.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
+#include "core/record_raw.h"
 #include "core/text_builder.h"
 #include "editor/editor_view.h"
 
@@ -36,6 +39,9 @@ constexpr size_t kCommentBytes = 8;
 constexpr size_t kDescriptionBytes = 4;
 
 constexpr size_t kMaxValue = 99;
+
+static_assert(MqttPublishCodec::kLongestRecord ==
+              MqttPublishCodec::kStringsAt + kLongestStringSection);
 
 bool NamesByteAndBit(int area) { return area == kInputArea || area == kOutputArea; }
 
@@ -90,7 +96,8 @@ void ReadItems(const KeyedText& text, MqttPublishParams& params) {
   }
 }
 
-void PutItem(RecordWriter& out, const PublishItem& item, size_t slot) {
+template <class Out>
+void PutItem(Out& out, const PublishItem& item, size_t slot) {
   const int number = static_cast<int>(slot);
   const bool used = item.count > 0;
   out.PutU8(0, FieldName("item ", number, " (unused)"));
@@ -112,7 +119,8 @@ void PutItem(RecordWriter& out, const PublishItem& item, size_t slot) {
   out.PutFixedText(item.description, kDescriptionBytes, FieldName("item ", number, " description"));
 }
 
-PublishItem ReadItem(RecordReader& in, size_t slot) {
+template <class In>
+PublishItem ReadItem(In& in, size_t slot) {
   const int number = static_cast<int>(slot);
   PublishItem item;
   item.length = in.GetU8(FieldName("item ", number, " (unused)")) >> 4;
@@ -142,6 +150,14 @@ PublishItem ReadItem(RecordReader& in, size_t slot) {
   item.comment = in.GetTextOfBytes1To127(kCommentBytes, comment);
   item.description = in.GetTextOfBytes1To127(kDescriptionBytes, description);
   return item;
+}
+
+// An item key ",<letter><n>:" as the grammar finds it: n written without
+// leading zeros, from 1 to the last coded item.
+bool QuickItemKey(CanonicalText& text, const char (&key)[3], int32_t& number) {
+  if (!text.Key(key) || text.Peek() < '1' || text.Peek() > '9') return false;
+  return text.Int(number) && number <= static_cast<int32_t>(kPublishItemsCoded) &&
+         text.Char(':');
 }
 
 }  // namespace
@@ -175,8 +191,95 @@ MqttPublishParams ParseMqttPublishText(std::string_view whole) {
   return params;
 }
 
-std::string MqttPublishText(const MqttPublishParams& p) {
+bool MqttPublishCodec::QuickParse(std::string_view whole, Params& params) {
+  CanonicalText text(whole);
+  std::array<int32_t, 5> numbers;
+  std::array<int32_t, 3> flags;
+  if (!text.Key("A:") || !text.Ints(numbers) || !text.Key(",B:") || !text.Ints(flags) ||
+      !text.Key(",C:"))
+    return false;
+  // The free texts run to the next key; none may hold a key searched for
+  // behind it (the topic ends at the first ",G" whatever follows).
+  std::string_view id, user, password;
+  if (!QuickFreeText(text, ",D:", "EFGHI", id) || !QuickFreeText(text, ",E:", "FGHI", user) ||
+      !QuickFreeText(text, ",F:", "GHI", password))
+    return false;
+  bool holds_comma;
+  const std::string_view topic = text.UpToKey(",G", holds_comma);
+  if (holds_comma && MayHoldKey(topic, "HI")) return false;
+
+  params.interval = numbers[0];
+  params.ping_interval = numbers[1];
+  params.connection_timeout = numbers[2];
+  params.remote_index = numbers[3];
+  params.network = numbers[4];
+  params.qos1 = AsFlag(flags[0]);
+  params.retained = AsFlag(flags[1]);
+  params.tls = AsFlag(flags[2]);
+  AssignWithoutQuotes(params.client_id, id.substr(0, kMaxValue));
+  AssignWithoutQuotes(params.user_name, user.substr(0, kMaxValue));
+  AssignWithoutQuotes(params.password, password.substr(0, kMaxValue));
+  AssignWithoutQuotes(params.topic, topic);
+
+  // Items in rising order. A comment runs to the key of the next item
+  // number, cut like any value; without that key, to the end of the text,
+  // whatever items follow.
+  const char* const end = whole.data() + whole.size();
+  PublishItem* open = nullptr;  // the item whose comment is still to be cut
+  std::string_view comment;
+  int32_t last = 0;
+  while (!text.AtEnd()) {
+    int32_t slot, same_slot;
+    std::array<int32_t, 6> values;
+    if (!QuickItemKey(text, ",G", slot) || slot <= last || !text.Ints(values) ||
+        !QuickItemKey(text, ",H", same_slot) || same_slot != slot)
+      return false;
+    const std::string_view description = text.UpToKey(",I", holds_comma);
+    if ((holds_comma && MayHoldKey(description, "GH")) || !QuickItemKey(text, ",I", same_slot) ||
+        same_slot != slot)
+      return false;
+    if (open) {
+      const std::string_view rest(comment.data(), static_cast<size_t>(end - comment.data()));
+      open->comment.assign(slot == last + 1 ? comment.substr(0, kMaxValue) : rest);
+    }
+    comment = text.UpToKey(",G", holds_comma);
+    if (holds_comma && MayHoldKey(comment, "HI")) return false;
+    PublishItem& item = params.items[static_cast<size_t>(slot) - 1];
+    item.area = values[0];
+    item.bit = values[1];
+    item.index = values[2];
+    item.count = values[3];
+    item.format = values[4];
+    item.length = values[5];
+    item.description.assign(description.substr(0, kMaxValue));
+    open = &item;
+    last = slot;
+  }
+  if (open) open->comment.assign(comment);  // the last runs to the end
+  return true;
+}
+
+bool MqttPublishCodec::QuickParseForDecode(std::string_view whole, Params& params) {
+  CanonicalText text(whole);
+  std::array<int32_t, 5> numbers;
+  if (!text.Key("A:") || !text.Ints(numbers) || !text.Key(",B:")) return false;
+  params.remote_index = numbers[3];
+  return true;
+}
+
+bool MqttPublishCodec::WalksWithin(const uint8_t* record, uint32_t length) {
+  return length >= kStringsAt + kStringSlots &&
+         kStringsAt + StringSectionLength(record + kStringsAt, kStringSlots) <= length;
+}
+
+std::string MqttPublishText(const MqttPublishParams& params) {
   TextBuilder text;
+  MqttPublishCodec::Print(text, params);
+  return text.str();
+}
+
+template <class Out>
+void MqttPublishCodec::Print(Out& text, const Params& p) {
   text.Text("A:").Ints(p.interval, p.ping_interval, p.connection_timeout, p.remote_index,
                        p.network);
   text.Text(",B:").Ints(AsFlag(p.qos1), AsFlag(p.retained), AsFlag(p.tls));
@@ -191,14 +294,14 @@ std::string MqttPublishText(const MqttPublishParams& p) {
     text.Text(",H").Int(number).Char(':').Text(item.description);
     text.Text(",I").Int(number).Char(':').Text(item.comment);
   }
-  return text.str();
 }
 
 bool MqttPublishCodec::Edit(Params& params) {
   return editor::EditInActiveView(params, EditMqttPublish);
 }
 
-void MqttPublishCodec::Write(RecordWriter& out, const Params& params, const BlockPlace& place) {
+template <class Out>
+void MqttPublishCodec::Write(Out& out, const Params& params, const BlockPlace& place) {
   PutRecordHead(out, kHead, place.instance_index);
   out.PutU8(LinkByte(params.network), "network (11 Ethernet, 32 4G)");
   out.PutU8(
@@ -217,7 +320,8 @@ void MqttPublishCodec::Write(RecordWriter& out, const Params& params, const Bloc
   PutClientStrings(out, params);
 }
 
-void MqttPublishCodec::Read(RecordReader& in, Params& params) {
+template <class In>
+void MqttPublishCodec::Read(In& in, Params& params) {
   ReadRecordHead(in, kHead);
   params.network = NetworkOfLinkByte(in.GetU8("network (11 Ethernet, 32 4G)"));
   uint8_t flags = in.GetU8("flags: QoS 1/TLS/retained");
@@ -237,5 +341,12 @@ void MqttPublishCodec::Read(RecordReader& in, Params& params) {
 
   ReadClientStrings(in, params);
 }
+
+template void MqttPublishCodec::Print(TextBuilder&, const Params&);
+template void MqttPublishCodec::Print(HostText&, const Params&);
+template void MqttPublishCodec::Write(RecordWriter&, const Params&, const BlockPlace&);
+template void MqttPublishCodec::Write(RawRecordWriter&, const Params&, const BlockPlace&);
+template void MqttPublishCodec::Read(RecordReader&, Params&);
+template void MqttPublishCodec::Read(RawRecordReader&, Params&);
 
 }  // namespace ostrevan

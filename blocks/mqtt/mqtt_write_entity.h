@@ -3,8 +3,10 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/codec_entity.h"
 
@@ -45,12 +47,23 @@ std::string MqttPublishText(const MqttPublishParams& params);
 
 struct MqttPublishCodec {
   using Params = MqttPublishParams;
+  // Everything before the strings, then the longest run of strings.
+  static constexpr size_t kStringsAt = 267;
+  static constexpr size_t kLongestRecord = kStringsAt + 257;
   static Params Defaults() { return {}; }
   static Params Parse(std::string_view text) { return ParseMqttPublishText(text); }
+  static bool QuickParse(std::string_view text, Params& params);
+  // The record lacks only the remote index (with TLS).
+  static bool QuickParseForDecode(std::string_view text, Params& params);
+  static bool WalksWithin(const uint8_t* record, uint32_t length);
+  template <class Out>
+  static void Print(Out& text, const Params& params);
   static std::string Text(const Params& params) { return MqttPublishText(params); }
   static bool Edit(Params& params);
-  static void Write(RecordWriter& out, const Params& params, const BlockPlace& place);
-  static void Read(RecordReader& in, Params& params);
+  template <class Out>
+  static void Write(Out& out, const Params& params, const BlockPlace& place);
+  template <class In>
+  static void Read(In& in, Params& params);
 };
 
 class CMqttWriteEntity : public CCodecEntity<MqttPublishCodec, 6, 1024, 1024> {};
