@@ -95,7 +95,9 @@ class CanonicalText {
   // to the end when `key` is empty or does not follow.
   std::string_view UpTo(std::string_view key) {
     const std::string_view rest(at_, static_cast<size_t>(end_ - at_));
-    const size_t found = key.empty() ? std::string_view::npos : rest.find(key);
+    if (!key.empty() && rest.substr(0, key.size()) == key) return {};  // an empty value
+    // FindKey skips the commas of a value full of them (a screen) quickly.
+    const size_t found = key.empty() ? std::string_view::npos : FindKey(rest, key);
     const std::string_view value = rest.substr(0, found);
     at_ += value.size();
     return value;
