@@ -17,7 +17,9 @@
 #include "blocks/gprs/gprs_data_send_entity.h"
 #include "blocks/memory/memory_read_entity.h"
 #include "blocks/memory/memory_write_entity.h"
+#include "blocks/messaging/mail_entity.h"
 #include "blocks/messaging/sms_input_entity.h"
+#include "blocks/messaging/sms_output_entity.h"
 #include "blocks/modbus/modbus_entity.h"
 #include "blocks/wifi/wifi_entity.h"
 #include "fuzz/fuzz_support.h"
@@ -97,6 +99,8 @@ constexpr Comparison kBlocks[] = {
     CompareWays<CMemoryReadEntity>,
     CompareWays<CMemoryWriteEntity>,
     CompareWays<CSmsMessageInputEntity>,
+    CompareWays<CSmsMessageOutputEntity>,
+    CompareWays<CMailEntity>,
 };
 
 // OSTREVAN_QUICK_WAY_BLOCK=<n> keeps a run on the n-th block of kBlocks.

@@ -180,10 +180,11 @@ void ReadTextMessage(In& in, MessageContent& message) {
   in.GetBytes(area.data(), area.size(), "message text");
   if (!message.ucs2()) {
     size_t count = std::min<size_t>(length, kMessageArea);
-    message.text.clear();
-    for (size_t i = 0; i < count; ++i) {
-      if (area[i] != 0 && area[i] != 255) message.text.push_back(static_cast<char>(area[i]));
-    }
+    std::string& text = message.text;
+    text.assign(reinterpret_cast<const char*>(area.data()), count);
+    text.erase(std::remove_if(text.begin(), text.end(),
+                              [](char c) { return c == '\0' || c == '\xFF'; }),
+               text.end());
     return;
   }
   std::u16string units;
