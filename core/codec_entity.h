@@ -68,7 +68,8 @@ struct HasShortRecords : std::false_type {};
 template <class Codec>
 struct HasShortRecords<Codec, std::void_t<decltype(&Codec::IsLongRecord)>> : std::true_type {};
 
-// A codec whose records run to lengths their own bytes tell adds
+// A codec whose records run to lengths their own bytes tell (which may ask
+// for more than Write ever writes) adds
 //
 //     // Whether Read finds all the bytes it walks in `length` bytes.
 //     static bool HoldsRecord(const uint8_t* record, uint32_t length);
@@ -80,8 +81,8 @@ struct MeasuresRecords<Codec, std::void_t<decltype(&Codec::HoldsRecord)>> : std:
 // Whether Read finds all the bytes it walks in a record of `length` bytes.
 template <class Codec>
 bool HoldsWholeRecord(const uint8_t* record, uint32_t length) {
-  if (length >= Codec::kLongestRecord) return true;
   if constexpr (MeasuresRecords<Codec>::value) return Codec::HoldsRecord(record, length);
+  if (length >= Codec::kLongestRecord) return true;
   if constexpr (HasShortRecords<Codec>::value) {
     return length >= Codec::kShortRecord && !Codec::IsLongRecord(record);
   }

@@ -36,7 +36,8 @@ constexpr size_t kMailRecordCapacity = 512;
 struct MailCodec {
   using Params = MailParams;
   static Params Defaults() { return {}; }
-  static constexpr size_t kLongestRecord = kMailRecordCapacity;
+  static constexpr size_t kLongestRecord = kMailRecordCapacity;  // written
+  // The lengths in a record may ask Read to walk further than that.
   static bool HoldsRecord(const uint8_t* record, uint32_t length);
   static Params Parse(std::string_view text) { return ParseMailText(text); }
   static bool QuickParse(std::string_view text, Params& params);
