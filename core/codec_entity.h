@@ -24,6 +24,7 @@
 #include <cstdint>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 
 #include "core/entity.h"
 #include "core/host_text.h"
@@ -49,6 +50,10 @@ struct BlockPlace {
 //     static bool QuickParse(std::string_view text, Params& params);
 //     // The same for Decode, which needs only the values the record lacks.
 //     static bool QuickParseForDecode(std::string_view text, Params& params);
+//     // or, when what a record lacks depends on the record (as Decode is
+//     // given it: perhaps null, short or hostile),
+//     static bool QuickParseForDecode(std::string_view text, Params& params,
+//                                     const uint8_t* record, uint32_t length);
 //     template <class Out> static void Print(Out& text, const Params& params);
 //     // Write and Read as templates over the record cursor.
 //   };
@@ -62,6 +67,14 @@ template <class Codec, class = void>
 struct TakesQuickWay : std::false_type {};
 template <class Codec>
 struct TakesQuickWay<Codec, std::void_t<decltype(&Codec::QuickParse)>> : std::true_type {};
+
+template <class Codec, class = void>
+struct ParsesForRecord : std::false_type {};
+template <class Codec>
+struct ParsesForRecord<Codec, std::void_t<decltype(Codec::QuickParseForDecode(
+                                  std::string_view(), std::declval<typename Codec::Params&>(),
+                                  static_cast<const uint8_t*>(nullptr), uint32_t{}))>>
+    : std::true_type {};
 
 template <class Codec, class = void>
 struct HasShortRecords : std::false_type {};
@@ -165,7 +178,12 @@ class CCodecEntity : public CBlockEntity<Type, ParamLength, CodeLength> {
   int QuickDecode(char* param, const uint8_t* record, uint32_t len) {
     const std::string_view text = ReadParamText(param);
     Params params;
-    if (!Codec::QuickParseForDecode(text, params)) params = Codec::Parse(text);
+    bool quick;
+    if constexpr (ParsesForRecord<Codec>::value)
+      quick = Codec::QuickParseForDecode(text, params, record, len);
+    else
+      quick = Codec::QuickParseForDecode(text, params);
+    if (!quick) params = Codec::Parse(text);
     if (this->field_sink() || !record || !HoldsWholeRecord<Codec>(record, len)) {
       RecordReader in = this->MakeReader(record, len);
       Codec::Read(in, params);

@@ -99,7 +99,7 @@ void ReadAttachments(In& in, MailParams& params) {
     lengths[k] = in.GetU8(FieldName("attachment ", static_cast<int>(k + 1), " length"));
   }
   // The record lists the attachments whole: none of the text's stay.
-  params.attachments.fill(std::string());
+  for (std::string& name : params.attachments) name.clear();
   size_t slot = 0;
   for (size_t k = 0; k < kMailAttachments; ++k) {
     if (lengths[k] == 0 || lengths[k] == 255) continue;
@@ -129,10 +129,8 @@ bool HoldsLaterKey(std::string_view value, size_t from) {
   return false;
 }
 
-// One pass over a text of the printer's shape. `carried` false skips what
-// the record carries in full (subject, receivers, message text), for Decode.
-bool QuickRead(std::string_view whole, MailParams& params, bool carried) {
-  CanonicalText text(whole);
+// The "A:" field of a text of the printer's shape.
+bool QuickReadHead(CanonicalText& text, MailParams& params) {
   std::array<int32_t, 7> values;  // the last, the channel, is never read
   if (!text.Key("A:") || !text.Ints(values)) return false;
   MessageContent& message = params.message;
@@ -142,6 +140,15 @@ bool QuickRead(std::string_view whole, MailParams& params, bool carried) {
   message.fbd_style = values[3] != 0;
   message.vb_start = values[4];
   message.vb_max_count = values[5];
+  return true;
+}
+
+// One pass over a text of the printer's shape. `carried` false skips what
+// the record carries in full (subject, receivers, message text), for Decode.
+bool QuickRead(std::string_view whole, MailParams& params, bool carried) {
+  CanonicalText text(whole);
+  if (!QuickReadHead(text, params)) return false;
+  MessageContent& message = params.message;
   // The subject, then the receivers.
   for (size_t k = 0; k <= kMailReceivers; ++k) {
     if (!text.Key(kKeys[k])) return false;
@@ -184,8 +191,17 @@ bool MailCodec::QuickParse(std::string_view text, Params& params) {
   return QuickRead(text, params, true);
 }
 
-bool MailCodec::QuickParseForDecode(std::string_view text, Params& params) {
-  return QuickRead(text, params, false);
+bool MailCodec::QuickParseForDecode(std::string_view whole, Params& params,
+                                    const uint8_t* record, uint32_t length) {
+  // Read takes the bytes as RecordReader gives them: 0 past the record.
+  const auto byte = [record, length](size_t at) -> uint8_t {
+    return record && at < length ? record[at] : 0;
+  };
+  const bool text_message = (byte(kMailPart + 2) & kParamsBit) == 0;
+  const bool attachments = byte(kMailPart + 3) >> 4 >= kAttachmentVersion;
+  if (!text_message || !attachments) return QuickRead(whole, params, false);
+  CanonicalText text(whole);
+  return QuickReadHead(text, params) && text.Key(kKeys[0]);
 }
 
 bool MailCodec::HoldsRecord(const uint8_t* record, uint32_t length) {

@@ -42,8 +42,10 @@ struct MailCodec {
   static Params Parse(std::string_view text) { return ParseMailText(text); }
   static bool QuickParse(std::string_view text, Params& params);
   // The record carries all but the format, the VB area, the screen and its
-  // variables, and the attachments of an older record.
-  static bool QuickParseForDecode(std::string_view text, Params& params);
+  // variables, and the attachments of an older record; a Text Message with
+  // attachments all but the first two.
+  static bool QuickParseForDecode(std::string_view text, Params& params, const uint8_t* record,
+                                  uint32_t length);
   template <class Out>
   static void Print(Out& text, const Params& params);
   static std::string Text(const Params& params) { return MailText(params); }

@@ -132,9 +132,10 @@ template void PutNumberSlot(RawRecordWriter&, std::string_view, size_t, const Fi
 
 template <class Out>
 void PutTextMessage(Out& out, const MessageContent& message) {
-  MessageArea area{};
+  MessageArea area;
   size_t length = 0;
   if (message.ucs2()) {
+    area.fill(0);
     std::u16string units = platform::MultiByteToUtf16(message.text);
     std::u16string_view used = platform::CutUtf16(units, kMaxUcs2Units);
     for (size_t i = 0; i < used.size(); ++i) PutUnit(area, 2 * i, used[i]);
@@ -176,7 +177,7 @@ void PutParamsMessage(Out& out, const MessageContent& message, MessageOwner owne
 template <class In>
 void ReadTextMessage(In& in, MessageContent& message) {
   uint8_t length = in.GetU8("message length (bytes)");
-  MessageArea area{};
+  MessageArea area;  // every byte given, zeros past the record
   in.GetBytes(area.data(), area.size(), "message text");
   if (!message.ucs2()) {
     size_t count = std::min<size_t>(length, kMessageArea);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "core/canonical_text.h"
 #include "core/host_text.h"
@@ -64,8 +65,12 @@ ScreenCell CellFromUnit(char16_t unit) {
 }
 
 MessageScreen::MessageScreen() {
-  for (auto& row : single_rows) row.fill(' ');
-  for (auto& row : double_rows) row.fill(ScreenCell{});
+  // Every byte a space, in one go: parameters are built on every Code and
+  // Decode.
+  static_assert(sizeof single_rows == 4 * kScreenColumns && sizeof(ScreenCell) == 2);
+  static_assert(ScreenCell{}.lead == ' ' && ScreenCell{}.trail == ' ');
+  std::memset(single_rows.data(), ' ', sizeof single_rows);
+  std::memset(static_cast<void*>(double_rows.data()), ' ', sizeof double_rows);
 }
 
 template <class Out>

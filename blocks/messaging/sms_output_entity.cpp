@@ -51,10 +51,8 @@ bool HoldsLaterKey(std::string_view value, size_t from) {
   return false;
 }
 
-// One pass over a text of the printer's shape. `carried` false skips what
-// the record carries in full (the receivers, the message text), for Decode.
-bool QuickRead(std::string_view whole, SmsOutputParams& params, bool carried) {
-  CanonicalText text(whole);
+// The "A:" field of a text of the printer's shape.
+bool QuickReadHead(CanonicalText& text, SmsOutputParams& params) {
   std::array<int32_t, 9> values;
   if (!text.Key("A:") || !text.Ints(values)) return false;
   MessageContent& message = params.message;
@@ -67,6 +65,15 @@ bool QuickRead(std::string_view whole, SmsOutputParams& params, bool carried) {
   params.waiting_seconds = static_cast<float>(values[6] * 0.01);
   params.loops = values[7];
   params.dial = values[8] != 0;
+  return true;
+}
+
+// One pass over a text of the printer's shape. `carried` false skips what
+// the record carries in full (the receivers, the message text), for Decode.
+bool QuickRead(std::string_view whole, SmsOutputParams& params, bool carried) {
+  CanonicalText text(whole);
+  if (!QuickReadHead(text, params)) return false;
+  MessageContent& message = params.message;
   for (size_t k = 0; k < kSmsReceivers; ++k) {
     if (!text.Key(kReceiverKeys[k])) return false;
     const std::string_view number = text.UpTo(kReceiverKeys[k + 1]);
@@ -119,8 +126,13 @@ bool SmsOutputCodec::QuickParse(std::string_view text, Params& params) {
   return QuickRead(text, params, true);
 }
 
-bool SmsOutputCodec::QuickParseForDecode(std::string_view text, Params& params) {
-  return QuickRead(text, params, false);
+bool SmsOutputCodec::QuickParseForDecode(std::string_view whole, Params& params,
+                                         const uint8_t* record, uint32_t length) {
+  // Read takes the mode as RecordReader gives it: 0 past the record.
+  const bool text_message = !record || length <= kModeOffset || (record[kModeOffset] & 0x02) == 0;
+  if (!text_message) return QuickRead(whole, params, false);
+  CanonicalText text(whole);
+  return QuickReadHead(text, params) && text.Key(kReceiverKeys[0]);
 }
 
 bool SmsOutputCodec::IsLongRecord(const uint8_t* record) {

@@ -37,8 +37,10 @@ struct SmsOutputCodec {
   static bool IsLongRecord(const uint8_t* record);
   static Params Parse(std::string_view text) { return ParseSmsOutputText(text); }
   static bool QuickParse(std::string_view text, Params& params);
-  // The record carries all but the VB area, the screen and its variables.
-  static bool QuickParseForDecode(std::string_view text, Params& params);
+  // The record carries all but the VB area, the screen and its variables,
+  // and of a Text Message all but the VB area.
+  static bool QuickParseForDecode(std::string_view text, Params& params, const uint8_t* record,
+                                  uint32_t length);
   template <class Out>
   static void Print(Out& text, const Params& params);
   static std::string Text(const Params& params) { return SmsOutputText(params); }
