@@ -122,7 +122,8 @@ class CanonicalText {
     if (KeyAt(at_, key)) return 0;  // an empty value
     const size_t anchor = key.size() > 1 && key[0] == ',' ? 1 : 0;
     for (const char* p = at_ + anchor; p < end_; ++p) {
-      p = static_cast<const char*>(std::memchr(p, key[anchor], static_cast<size_t>(end_ - p)));
+      const size_t left = static_cast<size_t>(end_ - p);
+      p = static_cast<const char*>(std::memchr(p, key[anchor], left));
       if (!p) break;
       if (KeyAt(p - anchor, key)) return static_cast<size_t>(p - anchor - at_);
     }

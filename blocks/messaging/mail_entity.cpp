@@ -178,7 +178,8 @@ bool QuickRead(std::string_view whole, MailParams& params, bool carried) {
   size_t begin = 0;
   for (size_t i = 0; i <= list.size() && slot < kMailAttachments; ++i) {
     if (i < list.size() && list[i] != ',') continue;
-    if (i > begin) params.attachments[slot].assign(list.substr(begin, std::min(i - begin, kShortSpanMax)));
+    const size_t length = std::min(i - begin, kShortSpanMax);
+    if (length) params.attachments[slot].assign(list.data() + begin, length);
     ++slot;
     begin = i + 1;
   }
