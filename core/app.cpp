@@ -47,12 +47,6 @@ std::string_view COstrevanApp::cpu_model() const {
   return std::string_view(cpu_model_, strnlen(cpu_model_, sizeof cpu_model_));
 }
 
-BlockTypeRow* COstrevanApp::RowOfType(int type) {
-  // The rows stand in the catalogue's order.
-  int row = CatalogueRow(type);
-  return row < 0 ? nullptr : &block_types_[static_cast<size_t>(row)];
-}
-
 void COstrevanApp::VariableInit(const char* cpu_model, const AreaSize* areas32) {
   std::memset(cpu_model_, 0, sizeof cpu_model_);
   if (cpu_model) std::strncpy(cpu_model_, cpu_model, sizeof cpu_model_ - 1);
@@ -68,18 +62,18 @@ int COstrevanApp::CodeStart() {
 
 int COstrevanApp::Code(int type, const char* param, uint8_t* record, uint32_t* len) {
   if (instance_counter_ >= instance_total_) return 0;
-  EntitySlot slot;
-  CFbdEntity* entity = CreateEntity(type, slot);
-  if (!entity) {
+  // The rows stand in the catalogue's order.
+  const int at = CatalogueRow(type);
+  if (at < 0) {
     ++instance_counter_;
     return 0;
   }
-  BlockTypeRow* row = RowOfType(entity->GetType());
-  entity->SetInstance(instance_counter_, instance_total_, row ? row->count : 0);
-  int result = entity->Code(param, record, len);
+  BlockTypeRow& row = block_types_[static_cast<size_t>(at)];
+  int result = BlockCatalogue()[static_cast<size_t>(at)].code(instance_counter_, instance_total_,
+                                                              row.count, param, record, len);
   bool counted = false;
-  if (row && row->count + 1 <= row->limit) {
-    ++row->count;
+  if (row.count + 1 <= row.limit) {
+    ++row.count;
     counted = true;
   }
   if (!counted) result = 0;

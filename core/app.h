@@ -45,8 +45,6 @@ class COstrevanApp {
   const std::array<BlockTypeRow, kBlockTypeCount>& block_types() const { return block_types_; }
 
  private:
-  BlockTypeRow* RowOfType(int type);
-
   std::string module_directory_;
   int instance_counter_ = 0;
   int instance_total_ = 0;

@@ -146,6 +146,31 @@ class CanonicalText {
   const char* end_;
 };
 
+// The first N numbers of a span, exactly as ScanInts<N> reads them; inline
+// while they are plain (one to nine digits, `separator` between them), by
+// ScanInts itself as soon as one is not. For a decode that takes a few
+// fields from the old text: their spans come from FieldSpan, as the
+// general way finds them, so the text need not be of the printer's shape.
+template <size_t N>
+ScannedInts<N> ScanPlainInts(std::string_view span, char separator = ',') {
+  ScannedInts<N> result;
+  const char* p = span.data();
+  const char* const end = p + span.size();
+  size_t count = 0;
+  for (;;) {
+    const char* const first = p;
+    uint32_t value = 0;
+    for (uint32_t digit; p != end && (digit = static_cast<uint8_t>(*p) - 48u) <= 9; ++p)
+      value = value * 10u + digit;
+    if (p == first || p - first > 9) return ScanInts<N>(span, separator);
+    result.values[count++] = static_cast<int32_t>(value);
+    if (count == N || p == end || *p != separator) break;
+    ++p;
+  }
+  result.count = count;
+  return result;
+}
+
 // True when `text` holds one of `keys`: a free-text value that does is read
 // differently by the general grammar's key search, so the quick way refuses it.
 inline bool HoldsAnyKey(std::string_view text, std::initializer_list<std::string_view> keys) {

@@ -23,8 +23,22 @@ CFbdEntity* Make(EntitySlot& slot) {
 }
 
 template <class Entity>
+int CodeOn(int instance_index, int instance_total, int type_ordinal, const char* param,
+           uint8_t* record, uint32_t* len) {
+  Entity entity;
+  entity.SetInstance(instance_index, instance_total, type_ordinal);
+  return entity.Entity::Code(param, record, len);  // the class is known: no virtual call
+}
+
+template <class Entity>
+int DecodeOn(char* param, const uint8_t* record, uint32_t len) {
+  Entity entity;
+  return entity.Entity::Decode(param, record, len);
+}
+
+template <class Entity>
 constexpr BlockEntry Row(const char* name) {
-  return BlockEntry{Entity::kType, name, &Make<Entity>};
+  return BlockEntry{Entity::kType, name, &Make<Entity>, &CodeOn<Entity>, &DecodeOn<Entity>};
 }
 
 constexpr std::array<BlockEntry, kBlockTypeCount> kCatalogue = {

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 
 #include "core/factory.h"
 
@@ -17,6 +18,11 @@ struct BlockEntry {
   int type;          // the host's block type id
   const char* name;  // display name; the limits file names the type by it
   CFbdEntity* (*make)(EntitySlot& slot);
+  // Code and Decode on an entity of the block's own class on the stack:
+  // the exports' path, without the slot and the virtual calls.
+  int (*code)(int instance_index, int instance_total, int type_ordinal, const char* param,
+              uint8_t* record, uint32_t* len);
+  int (*decode)(char* param, const uint8_t* record, uint32_t len);
 };
 
 constexpr size_t kBlockTypeCount = 12;

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "core/app.h"
+#include "core/catalogue.h"
 #include "core/factory.h"
 #include "ostrevan/plugin.h"
 
@@ -68,7 +69,10 @@ int Function_Code(int type, const char* param, uint8_t* record, uint32_t* len) {
 }
 
 int Function_Decode(int type, char* param, const uint8_t* record, uint32_t len) {
-  return WithEntity(type, [&](CFbdEntity& e) { return e.Decode(param, record, len); });
+  return Guarded(0, [&] {
+    const ostrevan::BlockEntry* block = ostrevan::FindBlock(type);
+    return block ? block->decode(param, record, len) : 0;
+  });
 }
 
 int Function_Config(const char* iniPath) {

@@ -30,12 +30,17 @@ class HostText {
   HostText& Text(const char (&piece)[N]) {
     constexpr size_t kSize = N - 1;
     if (Room() < kSize) return Text(std::string_view(piece, kSize));
-    for (size_t i = 0; i < kSize; ++i) at_[i] = piece[i];
-    at_ += kSize;
+    char* at = at_;
+    for (size_t i = 0; i < kSize; ++i) at[i] = piece[i];
+    at_ = at + kSize;
     return *this;
   }
   HostText& Char(char c) {
-    if (at_ != limit_) *at_++ = c;
+    char* at = at_;
+    if (at != limit_) {
+      *at = c;
+      at_ = at + 1;
+    }
     return *this;
   }
   // Writes `value` as %d does; most numbers of a text are a single digit.

@@ -7,37 +7,12 @@
 
 namespace ostrevan {
 
-std::string_view ReadParamText(const char* param) {
-  if (!param) return {};
-  return std::string_view(param, strnlen(param, kMaxParamText));
-}
-
 int WriteParamText(char* param, std::string_view text, uint32_t capacity) {
   if (!param || capacity == 0) return 1;
   size_t used = std::min<size_t>(text.size(), capacity - 1);
   if (used) std::memcpy(param, text.data(), used);
   param[used] = '\0';
   return 1;
-}
-
-size_t FindKey(std::string_view text, std::string_view key, size_t from) {
-  if (from > text.size()) return kNotFound;
-  if (key.empty()) return from;
-  // Keys are ",X:"-like and texts are full of commas: look for the rarer
-  // character behind the comma first. The hits come in the same order as
-  // the key's places, so the first match is still the first occurrence.
-  const size_t anchor = key.size() > 1 && key[0] == ',' ? 1 : 0;
-  const char* const begin = text.data();
-  for (size_t at = from + anchor; at < text.size();) {
-    const void* hit = std::memchr(begin + at, key[anchor], text.size() - at);
-    if (!hit) break;
-    const size_t place = static_cast<size_t>(static_cast<const char*>(hit) - begin) - anchor;
-    if (text.size() - place >= key.size() &&
-        std::memcmp(begin + place, key.data(), key.size()) == 0)
-      return place;
-    at = place + anchor + 1;
-  }
-  return kNotFound;
 }
 
 NumberedKey::NumberedKey(char letter, size_t number) : text_{',', letter} {
@@ -103,67 +78,18 @@ void KeyedText::FindNumberedKeys(char letter, size_t* first, size_t count) const
   }
 }
 
-namespace {
 
-// The plain and the indexed text answer the same questions.
-struct PlainText {
-  std::string_view text;
-  std::string_view view() const { return text; }
-  size_t Find(std::string_view key, size_t from = 0) const { return FindKey(text, key, from); }
-};
 
-template <class Text>
-size_t FieldAt(const Text& text, std::string_view key) {
-  key = key.substr(0, 9);  // keys are formatted into a 10-byte buffer
-  size_t at = text.Find(key);
-  return at == kNotFound ? kNotFound : at + key.size();
-}
-
-// The content behind `key` up to `next_key`; when `next_key` is missing
-// behind it, nothing, or the rest of the text when `or_rest`.
-template <class Text>
-std::optional<std::string_view> SpanOf(const Text& text, std::string_view key,
-                                       std::string_view next_key, bool or_rest) {
-  size_t begin = FieldAt(text, key);
-  if (begin == kNotFound) return std::nullopt;
-  size_t end = text.view().size();
-  if (!next_key.empty()) {
-    end = text.Find(next_key.substr(0, 9), begin);
-    if (end == kNotFound) {
-      if (!or_rest) return std::nullopt;
-      end = text.view().size();
-    }
-  }
-  if (end <= begin) return std::nullopt;
-  return text.view().substr(begin, end - begin);
-}
-
-}  // namespace
-
-size_t FindField(std::string_view text, std::string_view key) {
-  return FieldAt(PlainText{text}, key);
-}
-
-size_t FindField(const KeyedText& text, std::string_view key) { return FieldAt(text, key); }
-
-std::optional<std::string_view> FieldSpan(std::string_view text, std::string_view key,
-                                          std::string_view next_key) {
-  return SpanOf(PlainText{text}, key, next_key, false);
-}
+size_t FindField(const KeyedText& text, std::string_view key) { return detail::FieldAt(text, key); }
 
 std::optional<std::string_view> FieldSpan(const KeyedText& text, std::string_view key,
                                           std::string_view next_key) {
-  return SpanOf(text, key, next_key, false);
-}
-
-std::optional<std::string_view> FieldSpanOrRest(std::string_view text, std::string_view key,
-                                                std::string_view next_key) {
-  return SpanOf(PlainText{text}, key, next_key, true);
+  return detail::SpanOf(text, key, next_key, false);
 }
 
 std::optional<std::string_view> FieldSpanOrRest(const KeyedText& text, std::string_view key,
                                                 std::string_view next_key) {
-  return SpanOf(text, key, next_key, true);
+  return detail::SpanOf(text, key, next_key, true);
 }
 
 namespace {
@@ -252,6 +178,7 @@ int32_t LeadingInt(std::string_view text) {
 }
 
 std::string RemoveQuotes(std::string_view text) {
+  if (text.find('"') == std::string_view::npos) return std::string(text);  // nearly always
   std::string result(text);
   result.erase(std::remove(result.begin(), result.end(), '"'), result.end());
   return result;

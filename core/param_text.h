@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,7 +22,10 @@ constexpr size_t kMaxParamText = 1023;
 
 // The text the host passed, cut at its NUL or at kMaxParamText characters: a
 // view of the host's buffer, so it is read before anything is written there.
-std::string_view ReadParamText(const char* param);
+inline std::string_view ReadParamText(const char* param) {
+  if (!param) return {};
+  return std::string_view(param, strnlen(param, kMaxParamText));
+}
 
 // Copies `text` and a NUL into the host's buffer of `capacity` bytes, cutting
 // the text so that it never writes past the buffer. Returns 1.
@@ -31,7 +35,25 @@ constexpr size_t kNotFound = std::string_view::npos;
 
 // Position of the first occurrence of `key` at or behind `from`, or
 // kNotFound: std::string_view::find, made quick for the grammar's keys.
-size_t FindKey(std::string_view text, std::string_view key, size_t from = 0);
+inline size_t FindKey(std::string_view text, std::string_view key, size_t from = 0) {
+  if (from > text.size()) return kNotFound;
+  if (key.empty()) return from;
+  // Keys are ",X:"-like and texts are full of commas: look for the rarer
+  // character behind the comma first. The hits come in the same order as
+  // the key's places, so the first match is still the first occurrence.
+  const size_t anchor = key.size() > 1 && key[0] == ',' ? 1 : 0;
+  const char* const begin = text.data();
+  for (size_t at = from + anchor; at < text.size();) {
+    const void* hit = std::memchr(begin + at, key[anchor], text.size() - at);
+    if (!hit) break;
+    const size_t place = static_cast<size_t>(static_cast<const char*>(hit) - begin) - anchor;
+    if (text.size() - place >= key.size() &&
+        std::memcmp(begin + place, key.data(), key.size()) == 0)
+      return place;
+    at = place + anchor + 1;
+  }
+  return kNotFound;
+}
 
 // The key ",<letter><n>:" of a numbered field, like ",G3:", without a trip
 // to the heap: item keys are built on every Code and Decode.
@@ -82,23 +104,67 @@ class KeyedText {
   std::array<uint16_t, kMaxParamText + 1> next_;
 };
 
+namespace detail {
+
+// The plain and the indexed text answer the same questions.
+struct PlainText {
+  std::string_view text;
+  std::string_view view() const { return text; }
+  size_t Find(std::string_view key, size_t from = 0) const { return FindKey(text, key, from); }
+};
+
+template <class Text>
+inline size_t FieldAt(const Text& text, std::string_view key) {
+  key = key.substr(0, 9);  // keys are formatted into a 10-byte buffer
+  size_t at = text.Find(key);
+  return at == kNotFound ? kNotFound : at + key.size();
+}
+
+// The content behind `key` up to `next_key`; when `next_key` is missing
+// behind it, nothing, or the rest of the text when `or_rest`.
+template <class Text>
+inline std::optional<std::string_view> SpanOf(const Text& text, std::string_view key,
+                                       std::string_view next_key, bool or_rest) {
+  size_t begin = FieldAt(text, key);
+  if (begin == kNotFound) return std::nullopt;
+  size_t end = text.view().size();
+  if (!next_key.empty()) {
+    end = text.Find(next_key.substr(0, 9), begin);
+    if (end == kNotFound) {
+      if (!or_rest) return std::nullopt;
+      end = text.view().size();
+    }
+  }
+  if (end <= begin) return std::nullopt;
+  return text.view().substr(begin, end - begin);
+}
+
+}  // namespace detail
+
 // Position just behind the first occurrence of `key` (cut to 9 characters),
 // or kNotFound.
-size_t FindField(std::string_view text, std::string_view key);
+inline size_t FindField(std::string_view text, std::string_view key) {
+  return detail::FieldAt(detail::PlainText{text}, key);
+}
 size_t FindField(const KeyedText& text, std::string_view key);
 
 // The content between `key` and the next occurrence of `next_key` behind it
 // (or the end of the text when `next_key` is empty). Empty when a key is
 // missing or the content is empty: such a field is skipped.
-std::optional<std::string_view> FieldSpan(std::string_view text, std::string_view key,
-                                          std::string_view next_key);
+inline std::optional<std::string_view> FieldSpan(std::string_view text, std::string_view key,
+                                                 std::string_view next_key) {
+  return detail::SpanOf(detail::PlainText{text}, key, next_key, false);
+}
 std::optional<std::string_view> FieldSpan(const KeyedText& text, std::string_view key,
                                           std::string_view next_key);
 
 // Like FieldSpan, but the content runs to the end of the text when
 // `next_key` does not occur behind `key`.
-std::optional<std::string_view> FieldSpanOrRest(std::string_view text, std::string_view key,
-                                                std::string_view next_key);
+inline std::optional<std::string_view> FieldSpanOrRest(std::string_view text,
+                                                       std::string_view key,
+                                                       std::string_view next_key) {
+  return detail::SpanOf(detail::PlainText{text}, key, next_key, true);
+}
 std::optional<std::string_view> FieldSpanOrRest(const KeyedText& text, std::string_view key,
                                                 std::string_view next_key);
 

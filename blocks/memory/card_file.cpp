@@ -17,7 +17,10 @@ void ReadOperandSegment(std::string_view span, CardFileParams& params) {
 }
 
 std::string CardText(std::string_view span, size_t width) {
-  return RemoveQuotes(span).substr(0, width);
+  if (span.find('"') == std::string_view::npos) return std::string(span.substr(0, width));
+  std::string text = RemoveQuotes(span);
+  if (text.size() > width) text.resize(width);
+  return text;
 }
 
 uint8_t DecimalsAndFormat(uint8_t decimals, uint32_t format) {

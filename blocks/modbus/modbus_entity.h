@@ -19,10 +19,9 @@ struct ModbusCodec {
   static bool QuickParse(std::string_view text, Params& params) {
     return QuickParseModbusText(text, params);
   }
-  // The record lacks the count's low byte and one of the link's target
-  // port and remote index: read in the same single pass.
   static bool QuickParseForDecode(std::string_view text, Params& params) {
-    return QuickParseModbusText(text, params);
+    ReadModbusTextForDecode(text, params);
+    return true;
   }
   template <class Out>
   static void Print(Out& text, const Params& params) {

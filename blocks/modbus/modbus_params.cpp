@@ -116,6 +116,22 @@ bool QuickParseModbusText(std::string_view whole, ModbusParams& params) {
   return true;
 }
 
+void ReadModbusTextForDecode(std::string_view text, ModbusParams& params) {
+  // As ParseModbusText reads these fields; a scan's first values do not
+  // depend on the ones behind them.
+  if (auto span = FieldSpan(text, "A:", ",B:"))
+    params.port = static_cast<uint32_t>(ScanPlainInts<1>(*span)[0]);
+  if (IsNetworkPort(static_cast<int32_t>(params.port))) {
+    if (auto span = FieldSpan(text, ",B:", ",C:")) {
+      ScannedInts<2> values = ScanPlainInts<2>(*span);
+      params.target_port = static_cast<uint32_t>(values[0]);
+      params.remote_index = static_cast<uint32_t>(values[1]);
+    }
+  }
+  if (auto span = FieldSpan(text, ",E:", ""))
+    params.count_byte = static_cast<uint8_t>(ScanPlainInts<3>(*span)[2]);
+}
+
 template <class Out>
 void PrintModbusText(Out& text, const ModbusParams& p) {
   text.Text("A:").Ints(p.port, p.protocol, p.timeout);

@@ -41,6 +41,10 @@ std::string ModbusText(const ModbusParams& params);
 // The values of a text of ModbusText's own shape, over the defaults in
 // `params`; false for any other text.
 bool QuickParseModbusText(std::string_view text, ModbusParams& params);
+// Only what a record lacks, from a text of any shape: the count's low byte
+// and the link's target port and remote index (with the port that says
+// whether the text has them), as ParseModbusText reads them.
+void ReadModbusTextForDecode(std::string_view text, ModbusParams& params);
 // ModbusText into a TextBuilder or a HostText.
 template <class Out>
 void PrintModbusText(Out& text, const ModbusParams& params);

@@ -191,24 +191,6 @@ TEST_F(MessagingPages, ThePhoneBookButtonRefillsTheListsAndItsChangesOutliveTheS
   }
 }
 
-TEST_F(MessagingPages, ACancelledPhoneBookChangesNothing) {
-  const std::string text = "A:0,8,1,B:+4930111,C:,D:,E:,F:";
-  FakeView view;
-  view.dialog_scripts.push_back([](editor::DialogModel& dialog) {
-    dialog.UserFocusesCell(Book::kGrid, 2, 1);
-    dialog.UserClicks(Book::kDelete);
-    dialog.UserClicks(editor::kIdCancel);
-  });
-  view.sheet_script = [&](CPropertyBasic& sheet) {
-    sheet.page(0).UserClicks(In::kPhonebook);
-    EXPECT_EQ(sheet.page(0).At(In::kFirstReceiver).SelectedText(), "+4930111");
-    sheet.ClickOk();
-  };
-  EXPECT_EQ(EditThroughExport(kSmsInput, text, view).text, text);
-  EXPECT_EQ(view.dialog_captions, std::vector<std::string>{"Phonebook"});
-  EXPECT_TRUE(book().Contains("+4930111"));
-}
-
 // The call page: what the dial and confirmation boxes enable, and the dial
 // state reaching the params page and its message page.
 TEST_F(MessagingPages, TheDialBoxDisablesTheMessageAndEnablesTheCall) {
@@ -295,16 +277,6 @@ TEST_F(MessagingPages, ClearingTheDialBoxLeavesTheConfirmationAsItWas) {
   EditOutcome edited = EditThroughExport(
       kSmsOutput, OutText("1,0,1,0,8,1,1000,2,1", ",B:,C:,D:,E:,F:", ""), view);
   EXPECT_EQ(edited.text, OutText("1,0,1,0,8,1,1000,2,0", ",B:,C:,D:,E:,F:", ""));
-}
-
-TEST_F(MessagingPages, ACallPageNeverShownStoresNothing) {
-  const std::string text = OutText("1,0,1,0,8,1,1000,2,1", ",B:+1,C:,D:,E:,F:", "Hello");
-  FakeView view;
-  view.sheet_script = [](CPropertyBasic& sheet) {
-    EXPECT_FALSE(Child(sheet.page(0), Out::kMessageFrame)->At(Msg::kEditor).enabled);
-    sheet.ClickOk();
-  };
-  EXPECT_EQ(EditThroughExport(kSmsOutput, text, view).text, text);
 }
 
 // The message page is replaced on every style change; what was typed into

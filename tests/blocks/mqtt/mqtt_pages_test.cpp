@@ -104,19 +104,6 @@ TEST(MqttConnectPage, DomainBrowseClientIdAndTimeoutAreStored) {
             "I:broker.example.com");
 }
 
-// Every text field at its limit makes a text longer than the buffer: it is
-// cut at the announced length (the guard byte behind it stays).
-TEST(MqttConnectPage, ATextLongerThanTheBufferIsCut) {
-  FakeView view;
-  EditOutcome edited = EditOnPage(kConnect, ConnectText(1, "a", "", ""), view, 0, [](PageModel& page) {
-    page.UserClicks(Connect::kByDomain);
-    for (int id : {Connect::kClientId, Connect::kUserName, Connect::kPassword, Connect::kDomain,
-                   Connect::kCaFile, Connect::kCertificateFile, Connect::kKeyFile})
-      page.UserTypes(id, std::string(250, 'x'));
-  });
-  EXPECT_EQ(edited.text.size(), 1023u);
-}
-
 // The network list of the Connect and Comm pages: "4G" only for a model
 // that supports it; a 4G record without it shows no selection and is kept.
 TEST(MqttPages, NetworkListFollowsTheCpuModel) {
