@@ -94,10 +94,9 @@ class CanonicalText {
   // Everything up to the first `key` from here (which stays unread), or up
   // to the end when `key` is empty or does not follow.
   std::string_view UpTo(std::string_view key) {
-    const std::string_view rest(at_, static_cast<size_t>(end_ - at_));
-    const size_t found = key.empty() ? std::string_view::npos : rest.find(key);
-    const std::string_view value = rest.substr(0, found);
-    at_ += value.size();
+    const size_t found = key.empty() ? static_cast<size_t>(end_ - at_) : Find(key);
+    const std::string_view value(at_, found);
+    at_ += found;
     return value;
   }
 
@@ -111,7 +110,7 @@ class CanonicalText {
     holds_comma = false;
     for (;; ++p) {
       if (*p == ',') {
-        if (KeyAt(p, key)) break;
+        if (RestOfKeyAt(p, key)) break;
         holds_comma = true;
       } else if (*p == '\0') {
         break;
@@ -136,10 +135,34 @@ class CanonicalText {
     return true;
   }
 
-  // Whether `key` stands at `p`, whose first character matched; the NUL
-  // differs from every key character, so no compare reads past it.
+  // Where `key` first stands from here, or the length of the rest. Keys
+  // are ",X:"-like and values may be full of commas (a screen): the
+  // character behind the comma is looked for.
+  size_t Find(std::string_view key) const {
+    const size_t rest = static_cast<size_t>(end_ - at_);
+    if (KeyAt(at_, key)) return 0;  // an empty value
+    const size_t anchor = key.size() > 1 && key[0] == ',' ? 1 : 0;
+    for (const char* p = at_ + anchor; p < end_; ++p) {
+      const size_t left = static_cast<size_t>(end_ - p);
+      p = static_cast<const char*>(std::memchr(p, key[anchor], left));
+      if (!p) break;
+      if (KeyAt(p - anchor, key)) return static_cast<size_t>(p - anchor - at_);
+    }
+    return rest;
+  }
+
+  // Whether `key` stands at `p`: the NUL behind the text differs from every
+  // key character, so the comparison never reads past it.
+  static bool KeyAt(const char* p, std::string_view key) {
+    for (size_t i = 0; i < key.size(); ++i) {
+      if (p[i] != key[i]) return false;
+    }
+    return true;
+  }
+
+  // Whether the rest of `key` follows at `p`, whose first character matched.
   template <size_t N>
-  static bool KeyAt(const char* p, const char (&key)[N]) {
+  static bool RestOfKeyAt(const char* p, const char (&key)[N]) {
     for (size_t i = 1; i + 1 < N; ++i) {
       if (p[i] != key[i]) return false;
     }

@@ -24,6 +24,7 @@
 #include <cstdint>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 
 #include "core/entity.h"
 #include "core/host_text.h"
@@ -49,6 +50,10 @@ struct BlockPlace {
 //     static bool QuickParse(std::string_view text, Params& params);
 //     // The same for Decode, which needs only the values the record lacks.
 //     static bool QuickParseForDecode(std::string_view text, Params& params);
+//     // or, when what a record lacks depends on the record (as Decode is
+//     // given it: perhaps null, short or hostile),
+//     static bool QuickParseForDecode(std::string_view text, Params& params,
+//                                     const uint8_t* record, uint32_t length);
 //     template <class Out> static void Print(Out& text, const Params& params);
 //     // Write and Read as templates over the record cursor.
 //   };
@@ -64,24 +69,32 @@ template <class Codec>
 struct TakesQuickWay<Codec, std::void_t<decltype(&Codec::QuickParse)>> : std::true_type {};
 
 template <class Codec, class = void>
+struct ParsesForRecord : std::false_type {};
+template <class Codec>
+struct ParsesForRecord<Codec, std::void_t<decltype(Codec::QuickParseForDecode(
+                                  std::string_view(), std::declval<typename Codec::Params&>(),
+                                  static_cast<const uint8_t*>(nullptr), uint32_t{}))>>
+    : std::true_type {};
+
+template <class Codec, class = void>
 struct HasShortRecords : std::false_type {};
 template <class Codec>
 struct HasShortRecords<Codec, std::void_t<decltype(&Codec::IsLongRecord)>> : std::true_type {};
 
-// A codec whose records end in parts of their own length, which Read walks
-// as the record gives them, adds (kLongestRecord then bounds Write alone)
+// A codec whose records run to lengths their own bytes tell (which may ask
+// for more than Write ever writes) adds
 //
-//     // Whether `length` bytes hold all that Read walks of this record.
-//     static bool WalksWithin(const uint8_t* record, uint32_t length);
+//     // Whether Read finds all the bytes it walks in `length` bytes.
+//     static bool HoldsRecord(const uint8_t* record, uint32_t length);
 template <class Codec, class = void>
-struct HasSizedRecords : std::false_type {};
+struct MeasuresRecords : std::false_type {};
 template <class Codec>
-struct HasSizedRecords<Codec, std::void_t<decltype(&Codec::WalksWithin)>> : std::true_type {};
+struct MeasuresRecords<Codec, std::void_t<decltype(&Codec::HoldsRecord)>> : std::true_type {};
 
 // Whether Read finds all the bytes it walks in a record of `length` bytes.
 template <class Codec>
 bool HoldsWholeRecord(const uint8_t* record, uint32_t length) {
-  if constexpr (HasSizedRecords<Codec>::value) return Codec::WalksWithin(record, length);
+  if constexpr (MeasuresRecords<Codec>::value) return Codec::HoldsRecord(record, length);
   if (length >= Codec::kLongestRecord) return true;
   if constexpr (HasShortRecords<Codec>::value) {
     return length >= Codec::kShortRecord && !Codec::IsLongRecord(record);
@@ -165,7 +178,12 @@ class CCodecEntity : public CBlockEntity<Type, ParamLength, CodeLength> {
   int QuickDecode(char* param, const uint8_t* record, uint32_t len) {
     const std::string_view text = ReadParamText(param);
     Params params;
-    if (!Codec::QuickParseForDecode(text, params)) params = Codec::Parse(text);
+    bool quick;
+    if constexpr (ParsesForRecord<Codec>::value)
+      quick = Codec::QuickParseForDecode(text, params, record, len);
+    else
+      quick = Codec::QuickParseForDecode(text, params);
+    if (!quick) params = Codec::Parse(text);
     if (this->field_sink() || !record || !HoldsWholeRecord<Codec>(record, len)) {
       RecordReader in = this->MakeReader(record, len);
       Codec::Read(in, params);

@@ -17,7 +17,9 @@
 #include "blocks/gprs/gprs_data_send_entity.h"
 #include "blocks/memory/memory_read_entity.h"
 #include "blocks/memory/memory_write_entity.h"
+#include "blocks/messaging/mail_entity.h"
 #include "blocks/messaging/sms_input_entity.h"
+#include "blocks/messaging/sms_output_entity.h"
 #include "blocks/modbus/modbus_entity.h"
 #include "blocks/mqtt/mqtt_connect_entity.h"
 #include "blocks/mqtt/mqtt_read_entity.h"
@@ -104,6 +106,8 @@ constexpr Comparison kBlocks[] = {
     CompareWays<CMqttWriteEntity>,
     CompareWays<CMqttReadEntity>,
     CompareWays<CMqttConnectEntity>,
+    CompareWays<CSmsMessageOutputEntity>,
+    CompareWays<CMailEntity>,
 };
 
 // OSTREVAN_QUICK_WAY_BLOCK=<n> keeps a run on the n-th block of kBlocks.

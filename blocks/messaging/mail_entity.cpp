@@ -1,13 +1,17 @@
 #include "blocks/messaging/mail_entity.h"
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "blocks/messaging/mail_page.h"
 #include "blocks/messaging/message_record.h"
+#include "core/canonical_text.h"
+#include "core/host_text.h"
 #include "core/param_text.h"
 #include "core/platform/code_page.h"
 #include "core/record_header.h"
+#include "core/record_raw.h"
 #include "core/text_builder.h"
 #include "editor/editor_view.h"
 
@@ -26,10 +30,14 @@ constexpr uint8_t kSendCommand = 8;
 constexpr uint8_t kVbArea = 0xA0;
 constexpr uint8_t kAttachmentVersion = 3;
 
+constexpr size_t kMailPart = 21;       // where the record's mail part starts
+constexpr size_t kVbMessageBytes = 5;  // area byte and two words
 constexpr uint8_t kParamsBit = 0x02;
 constexpr uint8_t kLadderBit = 0x10;
 
 constexpr std::string_view kReceiverKeys[] = {",C:", ",D:", ",E:", ",F:"};
+// The keys searched for in the whole text, in the printer's order.
+constexpr std::string_view kKeys[] = {",B:", ",C:", ",D:", ",E:", ",F:", ",G:", ",H:"};
 
 // The length byte of a text that is carried with a terminating NUL: 0 for
 // an empty text, else its length and the NUL.
@@ -39,15 +47,15 @@ uint8_t CarriedLength(std::string_view text) {
 
 // Attachment names as they go into the record: each cut to its field, and
 // those behind the room the announced record length leaves cut or left out.
-std::array<std::string, kMailAttachments> CarriedAttachments(const MailParams& params,
-                                                              size_t room) {
-  std::array<std::string, kMailAttachments> carried;
+std::array<std::string_view, kMailAttachments> CarriedAttachments(const MailParams& params,
+                                                                   size_t room) {
+  std::array<std::string_view, kMailAttachments> carried;
   for (size_t k = 0; k < kMailAttachments; ++k) {
+    if (params.attachments[k].empty() || room < 2) continue;
     std::string_view name = platform::CutMultiByte(params.attachments[k], kAttachmentMax);
-    if (name.empty() || room < 2) continue;
     name = platform::CutMultiByte(name, std::min(name.size(), room - 1));
     if (name.empty()) continue;
-    carried[k] = std::string(name);
+    carried[k] = name;
     room -= name.size() + 1;
   }
   return carried;
@@ -58,13 +66,19 @@ bool HasAttachment(const MailParams& params) {
                      [](const std::string& name) { return !name.empty(); });
 }
 
-void PutAttachments(RecordWriter& out, const MailParams& params) {
+size_t CapacityOf(const RecordWriter& out) { return out.capacity(); }
+// The raw cursor writes only into the host's whole buffer.
+size_t CapacityOf(const RawRecordWriter&) { return kMailRecordCapacity; }
+
+template <class Out>
+void PutAttachments(Out& out, const MailParams& params) {
   constexpr size_t kListHead = 1 + kMailAttachments;  // count and length bytes
-  size_t free = out.capacity() - std::min(out.capacity(), out.position());
+  const size_t capacity = CapacityOf(out);
+  size_t free = capacity - std::min(capacity, out.position());
   size_t room = free > kListHead ? free - kListHead : 0;
-  std::array<std::string, kMailAttachments> names = CarriedAttachments(params, room);
+  const std::array<std::string_view, kMailAttachments> names = CarriedAttachments(params, room);
   auto count = std::count_if(names.begin(), names.end(),
-                             [](const std::string& name) { return !name.empty(); });
+                             [](std::string_view name) { return !name.empty(); });
   out.PutU8(static_cast<uint8_t>(count & 0x0F), "attachment count");
   for (size_t k = 0; k < kMailAttachments; ++k) {
     uint8_t length = names[k].size() >= kAttachmentMax ? 255 : CarriedLength(names[k]);
@@ -77,14 +91,15 @@ void PutAttachments(RecordWriter& out, const MailParams& params) {
   }
 }
 
-void ReadAttachments(RecordReader& in, MailParams& params) {
+template <class In>
+void ReadAttachments(In& in, MailParams& params) {
   in.GetU8("attachment count");  // the count follows from the lengths
   std::array<uint8_t, kMailAttachments> lengths;
   for (size_t k = 0; k < kMailAttachments; ++k) {
     lengths[k] = in.GetU8(FieldName("attachment ", static_cast<int>(k + 1), " length"));
   }
   // The record lists the attachments whole: none of the text's stay.
-  params.attachments.fill(std::string());
+  for (std::string& name : params.attachments) name.clear();
   size_t slot = 0;
   for (size_t k = 0; k < kMailAttachments; ++k) {
     if (lengths[k] == 0 || lengths[k] == 255) continue;
@@ -95,7 +110,8 @@ void ReadAttachments(RecordReader& in, MailParams& params) {
 
 // Reads a text carried with its NUL in a field of `length` bytes, of which
 // at most `max` are looked at; nothing when the length is 0.
-std::string ReadCarriedText(RecordReader& in, uint8_t length, size_t max, const FieldName& name) {
+template <class In>
+std::string ReadCarriedText(In& in, uint8_t length, size_t max, const FieldName& name) {
   if (length == 0) return {};
   size_t width = std::min<size_t>(length, max);
   std::string text = in.GetTextSkipping0And255(width, name);
@@ -103,7 +119,121 @@ std::string ReadCarriedText(RecordReader& in, uint8_t length, size_t max, const 
   return text;
 }
 
+// A free text must not hold a key behind the next one (from the `from`-th
+// on): the general grammar's search would find that key inside it.
+bool HoldsLaterKey(std::string_view value, size_t from) {
+  if (value.find(',') == std::string_view::npos) return false;
+  for (size_t i = from; i < std::size(kKeys); ++i) {
+    if (value.find(kKeys[i]) != std::string_view::npos) return true;
+  }
+  return false;
+}
+
+// The "A:" field of a text of the printer's shape.
+bool QuickReadHead(CanonicalText& text, MailParams& params) {
+  std::array<int32_t, 7> values;  // the last, the channel, is never read
+  if (!text.Key("A:") || !text.Ints(values)) return false;
+  MessageContent& message = params.message;
+  message.text_message = values[0] != 0;
+  message.format = static_cast<uint8_t>(values[1]);
+  params.reserved_format = static_cast<uint8_t>(values[2]);
+  message.fbd_style = values[3] != 0;
+  message.vb_start = values[4];
+  message.vb_max_count = values[5];
+  return true;
+}
+
+// One pass over a text of the printer's shape. `carried` false skips what
+// the record carries in full (subject, receivers, message text), for Decode.
+bool QuickRead(std::string_view whole, MailParams& params, bool carried) {
+  CanonicalText text(whole);
+  if (!QuickReadHead(text, params)) return false;
+  MessageContent& message = params.message;
+  // The subject, then the receivers.
+  for (size_t k = 0; k <= kMailReceivers; ++k) {
+    if (!text.Key(kKeys[k])) return false;
+    const std::string_view value = text.UpTo(kKeys[k + 1]);
+    if (value.empty()) continue;
+    if (HoldsLaterKey(value, k + 2)) return false;
+    if (!carried) continue;
+    if (k == 0)
+      AssignUnquoted(params.subject, value.substr(0, kMessageSpanMax));
+    else
+      AssignUnquoted(params.receivers[k - 1], value.substr(0, kShortSpanMax));
+  }
+  if (!text.Key(",F:")) return false;
+  const std::string_view field = text.UpTo(",G:");
+  if (HoldsLaterKey(field, std::size(kKeys) - 1) || !text.Key(",G:")) return false;
+  if (!field.empty() && (carried || !message.text_message)) ReadMessageField(field, message);
+  // A Text Message never reads its variable field.
+  if (message.text_message)
+    text.UpTo(",H:");
+  else if (!QuickReadVariableGroups(text, message.ucs2(), message.screen))
+    return false;
+  if (!text.Key(",H:")) return false;
+  // The names between commas, each cut to its span; the attachments are
+  // still empty, so an empty name needs no store.
+  const std::string_view list = text.UpTo(",I:");
+  size_t slot = 0;
+  size_t begin = 0;
+  for (size_t i = 0; i <= list.size() && slot < kMailAttachments; ++i) {
+    if (i < list.size() && list[i] != ',') continue;
+    const size_t length = std::min(i - begin, kShortSpanMax);
+    if (length) params.attachments[slot].assign(list.data() + begin, length);
+    ++slot;
+    begin = i + 1;
+  }
+  return true;
+}
+
 }  // namespace
+
+bool MailCodec::QuickParse(std::string_view text, Params& params) {
+  return QuickRead(text, params, true);
+}
+
+bool MailCodec::QuickParseForDecode(std::string_view whole, Params& params,
+                                    const uint8_t* record, uint32_t length) {
+  // Read takes the bytes as RecordReader gives them: 0 past the record.
+  const auto byte = [record, length](size_t at) -> uint8_t {
+    return record && at < length ? record[at] : 0;
+  };
+  const bool text_message = (byte(kMailPart + 2) & kParamsBit) == 0;
+  const bool attachments = byte(kMailPart + 3) >> 4 >= kAttachmentVersion;
+  if (!text_message || !attachments) return QuickRead(whole, params, false);
+  CanonicalText text(whole);
+  return QuickReadHead(text, params) && text.Key(kKeys[0]);
+}
+
+bool MailCodec::HoldsRecord(const uint8_t* record, uint32_t length) {
+  // The mail part's four head bytes, the message and its end byte.
+  size_t at = kMailPart + 4;
+  if (length <= at) return false;
+  if (record[at] == kVbArea)
+    at += kVbMessageBytes;
+  else if (record[kMailPart + 2] & kParamsBit)
+    at += kParamsMessageBytes;
+  else
+    at += kTextMessageBytes;
+  at += 1;
+  // The receivers and the subject as long as their length bytes say, and
+  // the end byte.
+  if (length < at + kMailReceivers) return false;
+  size_t receivers = 0;
+  for (size_t k = 0; k < kMailReceivers; ++k) receivers += record[at + k];
+  at += kMailReceivers + receivers;
+  if (length <= at) return false;
+  at += 1 + record[at] + 1;
+  if ((record[kMailPart + 3] >> 4) < kAttachmentVersion) return at <= length;
+  // The count byte, the length bytes and the names they give.
+  if (length < at + 1 + kMailAttachments) return false;
+  size_t names = 0;
+  for (size_t k = 0; k < kMailAttachments; ++k) {
+    const uint8_t name = record[at + 1 + k];
+    if (name != 0 && name != 255) names += name;
+  }
+  return at + 1 + kMailAttachments + names <= length;
+}
 
 MailParams ParseMailText(std::string_view whole) {
   const KeyedText text(whole);
@@ -119,11 +249,11 @@ MailParams ParseMailText(std::string_view whole) {
     message.vb_max_count = values[5];
   }
   if (auto span = FieldSpan(text, ",B:", ",C:")) {
-    params.subject = RemoveQuotes(span->substr(0, kMessageSpanMax));
+    AssignUnquoted(params.subject, span->substr(0, kMessageSpanMax));
   }
   for (size_t k = 0; k < kMailReceivers; ++k) {
     if (auto span = FieldSpan(text, kReceiverKeys[k], kReceiverKeys[k + 1])) {
-      params.receivers[k] = RemoveQuotes(span->substr(0, kShortSpanMax));
+      AssignUnquoted(params.receivers[k], span->substr(0, kShortSpanMax));
     }
   }
   if (auto span = FieldSpan(text, ",F:", ",G:")) ReadMessageField(*span, message);
@@ -138,8 +268,14 @@ MailParams ParseMailText(std::string_view whole) {
 }
 
 std::string MailText(const MailParams& params) {
-  const MessageContent& message = params.message;
   TextBuilder text;
+  MailCodec::Print(text, params);
+  return text.str();
+}
+
+template <class Out>
+void MailCodec::Print(Out& text, const Params& params) {
+  const MessageContent& message = params.message;
   text.Text("A:").Ints(message.text_message, message.format, params.reserved_format,
                        message.fbd_style, message.vb_start, message.vb_max_count, params.channel);
   text.Text(",B:").Text(params.subject);
@@ -153,12 +289,12 @@ std::string MailText(const MailParams& params) {
     if (k > 0) text.Char(',');
     text.Text(params.attachments[k]);
   }
-  return text.str();
 }
 
 bool MailCodec::Edit(Params& params) { return editor::EditInActiveView(params, EditMail); }
 
-void MailCodec::Write(RecordWriter& out, const Params& params, const BlockPlace& place) {
+template <class Out>
+void MailCodec::Write(Out& out, const Params& params, const BlockPlace& place) {
   const MessageContent& message = params.message;
   const auto ordinal = static_cast<uint8_t>(place.type_ordinal);
   PutRecordHead(out, kHead, place.instance_index);
@@ -204,7 +340,8 @@ void MailCodec::Write(RecordWriter& out, const Params& params, const BlockPlace&
   if (attachments) PutAttachments(out, params);
 }
 
-void MailCodec::Read(RecordReader& in, Params& params) {
+template <class In>
+void MailCodec::Read(In& in, Params& params) {
   MessageContent& message = params.message;
   ReadRecordHead(in, kHead);
   in.GetU8("n-th EMAIL block");
@@ -245,5 +382,12 @@ void MailCodec::Read(RecordReader& in, Params& params) {
   in.GetU8("end of addresses");
   if (params.attachment_version >= kAttachmentVersion) ReadAttachments(in, params);
 }
+
+template void MailCodec::Print(TextBuilder&, const Params&);
+template void MailCodec::Print(HostText&, const Params&);
+template void MailCodec::Write(RecordWriter&, const Params&, const BlockPlace&);
+template void MailCodec::Write(RawRecordWriter&, const Params&, const BlockPlace&);
+template void MailCodec::Read(RecordReader&, Params&);
+template void MailCodec::Read(RawRecordReader&, Params&);
 
 }  // namespace ostrevan

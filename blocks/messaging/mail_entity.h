@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -29,16 +30,32 @@ struct MailParams {
 MailParams ParseMailText(std::string_view text);
 std::string MailText(const MailParams& params);
 
+// The host's record buffer: the attachments take what room it leaves.
+constexpr size_t kMailRecordCapacity = 512;
+
 struct MailCodec {
   using Params = MailParams;
   static Params Defaults() { return {}; }
+  static constexpr size_t kLongestRecord = kMailRecordCapacity;  // written
+  // The lengths in a record may ask Read to walk further than that.
+  static bool HoldsRecord(const uint8_t* record, uint32_t length);
   static Params Parse(std::string_view text) { return ParseMailText(text); }
+  static bool QuickParse(std::string_view text, Params& params);
+  // The record carries all but the format, the VB area, the screen and its
+  // variables, and the attachments of an older record; a Text Message with
+  // attachments all but the first two.
+  static bool QuickParseForDecode(std::string_view text, Params& params, const uint8_t* record,
+                                  uint32_t length);
+  template <class Out>
+  static void Print(Out& text, const Params& params);
   static std::string Text(const Params& params) { return MailText(params); }
   static bool Edit(Params& params);
-  static void Write(RecordWriter& out, const Params& params, const BlockPlace& place);
-  static void Read(RecordReader& in, Params& params);
+  template <class Out>
+  static void Write(Out& out, const Params& params, const BlockPlace& place);
+  template <class In>
+  static void Read(In& in, Params& params);
 };
 
-class CMailEntity : public CCodecEntity<MailCodec, 10, 512, 512> {};
+class CMailEntity : public CCodecEntity<MailCodec, 10, 512, kMailRecordCapacity> {};
 
 }  // namespace ostrevan

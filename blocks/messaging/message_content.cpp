@@ -1,11 +1,20 @@
 #include "blocks/messaging/message_content.h"
 
+#include "core/host_text.h"
 #include "core/param_text.h"
 #include "core/text_builder.h"
 
 namespace ostrevan {
 
-void PutMessageField(TextBuilder& text, const MessageContent& message) {
+void AssignUnquoted(std::string& target, std::string_view value) {
+  if (value.find('"') == std::string_view::npos)
+    target.assign(value);
+  else
+    target = RemoveQuotes(value);
+}
+
+template <class Out>
+void PutMessageField(Out& text, const MessageContent& message) {
   if (message.text_message) {
     text.Text(message.text);
   } else {
@@ -16,13 +25,14 @@ void PutMessageField(TextBuilder& text, const MessageContent& message) {
 void ReadMessageField(std::string_view span, MessageContent& message) {
   span = span.substr(0, kMessageSpanMax);
   if (message.text_message) {
-    message.text = RemoveQuotes(span);
+    AssignUnquoted(message.text, span);
   } else {
     ReadScreenField(span, message.ucs2(), message.screen);
   }
 }
 
-void PutVariableField(TextBuilder& text, const MessageContent& message) {
+template <class Out>
+void PutVariableField(Out& text, const MessageContent& message) {
   if (message.text_message) {
     text.Char(',');
   } else {
@@ -33,5 +43,10 @@ void PutVariableField(TextBuilder& text, const MessageContent& message) {
 void ReadVariableField(std::string_view span, MessageContent& message) {
   if (!message.text_message) ReadVariableGroups(span, message.ucs2(), message.screen);
 }
+
+template void PutMessageField(TextBuilder&, const MessageContent&);
+template void PutMessageField(HostText&, const MessageContent&);
+template void PutVariableField(TextBuilder&, const MessageContent&);
+template void PutVariableField(HostText&, const MessageContent&);
 
 }  // namespace ostrevan

@@ -26,12 +26,18 @@ struct MessageContent {
 // The longest message field span the blocks read.
 constexpr size_t kMessageSpanMax = 259;
 
-void PutMessageField(TextBuilder& text, const MessageContent& message);
+// Over TextBuilder or HostText.
+template <class Out>
+void PutMessageField(Out& text, const MessageContent& message);
 // Reads the span by the kind and format the message already has.
 void ReadMessageField(std::string_view span, MessageContent& message);
 
+// `target` becomes `value` without its double quotes.
+void AssignUnquoted(std::string& target, std::string_view value);
+
 // "," for a Text Message, else the variable groups.
-void PutVariableField(TextBuilder& text, const MessageContent& message);
+template <class Out>
+void PutVariableField(Out& text, const MessageContent& message);
 // Only a Params Message reads its variables.
 void ReadVariableField(std::string_view span, MessageContent& message);
 

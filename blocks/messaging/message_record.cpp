@@ -130,10 +130,12 @@ void PutNumberSlot(Out& out, std::string_view number, size_t width, const FieldN
 template void PutNumberSlot(RecordWriter&, std::string_view, size_t, const FieldName&);
 template void PutNumberSlot(RawRecordWriter&, std::string_view, size_t, const FieldName&);
 
-void PutTextMessage(RecordWriter& out, const MessageContent& message) {
-  MessageArea area{};
+template <class Out>
+void PutTextMessage(Out& out, const MessageContent& message) {
+  MessageArea area;
   size_t length = 0;
   if (message.ucs2()) {
+    area.fill(0);
     std::u16string units = platform::MultiByteToUtf16(message.text);
     std::u16string_view used = platform::CutUtf16(units, kMaxUcs2Units);
     for (size_t i = 0; i < used.size(); ++i) PutUnit(area, 2 * i, used[i]);
@@ -148,7 +150,8 @@ void PutTextMessage(RecordWriter& out, const MessageContent& message) {
   out.PutBytes(area.data(), area.size(), "message text");
 }
 
-void PutParamsMessage(RecordWriter& out, const MessageContent& message, MessageOwner owner) {
+template <class Out>
+void PutParamsMessage(Out& out, const MessageContent& message, MessageOwner owner) {
   const MessageScreen& screen = message.screen;
   std::array<VariableCode, kVariableSlots> codes = CodeVariables(message, owner);
   out.PutU8(ParamsMessageLength(message, owner), "message length (bytes)");
@@ -171,16 +174,18 @@ void PutParamsMessage(RecordWriter& out, const MessageContent& message, MessageO
   out.PutU8(0, "end of screen");
 }
 
-void ReadTextMessage(RecordReader& in, MessageContent& message) {
+template <class In>
+void ReadTextMessage(In& in, MessageContent& message) {
   uint8_t length = in.GetU8("message length (bytes)");
-  MessageArea area{};
+  MessageArea area;  // every byte given, zeros past the record
   in.GetBytes(area.data(), area.size(), "message text");
   if (!message.ucs2()) {
     size_t count = std::min<size_t>(length, kMessageArea);
-    message.text.clear();
-    for (size_t i = 0; i < count; ++i) {
-      if (area[i] != 0 && area[i] != 255) message.text.push_back(static_cast<char>(area[i]));
-    }
+    std::string& text = message.text;
+    text.assign(reinterpret_cast<const char*>(area.data()), count);
+    text.erase(std::remove_if(text.begin(), text.end(),
+                              [](char c) { return c == '\0' || c == '\xFF'; }),
+               text.end());
     return;
   }
   std::u16string units;
@@ -192,7 +197,8 @@ void ReadTextMessage(RecordReader& in, MessageContent& message) {
   message.text = platform::Utf16ToMultiByte(units);
 }
 
-VariableCodes ReadParamsMessage(RecordReader& in, MessageContent& message) {
+template <class In>
+VariableCodes ReadParamsMessage(In& in, MessageContent& message) {
   VariableCodes codes;
   in.GetU8("message length (bytes)");
   in.GetU8("date/time in variables 1, 2");
@@ -224,6 +230,15 @@ VariableCodes ReadParamsMessage(RecordReader& in, MessageContent& message) {
   in.GetU8("end of screen");
   return codes;
 }
+
+template void PutTextMessage(RecordWriter&, const MessageContent&);
+template void PutTextMessage(RawRecordWriter&, const MessageContent&);
+template void PutParamsMessage(RecordWriter&, const MessageContent&, MessageOwner);
+template void PutParamsMessage(RawRecordWriter&, const MessageContent&, MessageOwner);
+template void ReadTextMessage(RecordReader&, MessageContent&);
+template void ReadTextMessage(RawRecordReader&, MessageContent&);
+template VariableCodes ReadParamsMessage(RecordReader&, MessageContent&);
+template VariableCodes ReadParamsMessage(RawRecordReader&, MessageContent&);
 
 void ApplyVariableCodes(const VariableCodes& codes, const uint8_t* kinds, MessageContent& message,
                         MessageOwner owner) {

@@ -44,8 +44,10 @@ uint8_t ParamsMessageLength(const MessageContent& message, MessageOwner owner);
 template <class Out>
 void PutNumberSlot(Out& out, std::string_view number, size_t width, const FieldName& name);
 
-void PutTextMessage(RecordWriter& out, const MessageContent& message);
-void PutParamsMessage(RecordWriter& out, const MessageContent& message, MessageOwner owner);
+template <class Out>
+void PutTextMessage(Out& out, const MessageContent& message);
+template <class Out>
+void PutParamsMessage(Out& out, const MessageContent& message, MessageOwner owner);
 
 // What a Params Message says of its variables besides the screen.
 struct VariableCodes {
@@ -57,8 +59,11 @@ struct VariableCodes {
 // Read the message at the cursor into `message`, by the message's format: a
 // Text Message whole, a Params Message's screen (its variables' codes are
 // returned, to be applied once their kinds are known).
-void ReadTextMessage(RecordReader& in, MessageContent& message);
-VariableCodes ReadParamsMessage(RecordReader& in, MessageContent& message);
+// Over the checked or the raw record cursor.
+template <class In>
+void ReadTextMessage(In& in, MessageContent& message);
+template <class In>
+VariableCodes ReadParamsMessage(In& in, MessageContent& message);
 
 // Sets the variable slots from their codes. The SMS Output record repeats
 // the variables' kinds behind the message (`kinds`); an e-mail's come from

@@ -1,7 +1,11 @@
 #include "blocks/messaging/message_screen.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
+#include "core/canonical_text.h"
+#include "core/host_text.h"
 #include "core/param_text.h"
 #include "core/platform/code_page.h"
 #include "core/text_builder.h"
@@ -61,20 +65,27 @@ ScreenCell CellFromUnit(char16_t unit) {
 }
 
 MessageScreen::MessageScreen() {
-  for (auto& row : single_rows) row.fill(' ');
-  for (auto& row : double_rows) row.fill(ScreenCell{});
+  // Every byte a space, in one go: parameters are built on every Code and
+  // Decode.
+  static_assert(sizeof single_rows == 4 * kScreenColumns && sizeof(ScreenCell) == 2);
+  static_assert(ScreenCell{}.lead == ' ' && ScreenCell{}.trail == ' ');
+  std::memset(single_rows.data(), ' ', sizeof single_rows);
+  std::memset(static_cast<void*>(double_rows.data()), ' ', sizeof double_rows);
 }
 
-void PutScreenField(TextBuilder& text, const MessageScreen& screen, bool ucs2) {
+template <class Out>
+void PutScreenField(Out& text, const MessageScreen& screen, bool ucs2) {
   if (!ucs2) {
+    // Gathered first, so that the text takes the screen in one piece.
+    char field[kTextScreenChars];
+    size_t size = 0;
     for (const auto& row : screen.single_rows) {
       for (char c : row) {
-        if (c == ' ')
-          text.Char(',');
-        else if (c != '\0')
-          text.Char(c);
+        field[size] = c == ' ' ? ',' : c;
+        size += c != '\0';
       }
     }
+    text.Text(std::string_view(field, size));
     return;
   }
   for (const auto& row : screen.double_rows) {
@@ -84,8 +95,13 @@ void PutScreenField(TextBuilder& text, const MessageScreen& screen, bool ucs2) {
 
 void ReadScreenField(std::string_view span, bool ucs2, MessageScreen& screen) {
   if (!ucs2) {
-    for (size_t j = 0; j < span.size() && j < kTextScreenChars; ++j) {
-      screen.single_rows[j / kScreenColumns][j % kScreenColumns] = span[j] == ',' ? ' ' : span[j];
+    const size_t count = span.size() < kTextScreenChars ? span.size() : kTextScreenChars;
+    const char* from = span.data();
+    for (size_t row = 0; row * kScreenColumns < count; ++row) {
+      const size_t cells = std::min<size_t>(count - row * kScreenColumns, kScreenColumns);
+      char* to = screen.single_rows[row].data();
+      for (size_t c = 0; c < cells; ++c) to[c] = from[c] == ',' ? ' ' : from[c];
+      from += cells;
     }
     return;
   }
@@ -102,7 +118,8 @@ void ReadScreenField(std::string_view span, bool ucs2, MessageScreen& screen) {
   }
 }
 
-void PutVariableGroups(TextBuilder& text, const MessageScreen& screen, bool ucs2) {
+template <class Out>
+void PutVariableGroups(Out& text, const MessageScreen& screen, bool ucs2) {
   for (int i = 0; i < ScreenRows(ucs2); ++i) {
     const VariableSlot& slot = screen.slots[i];
     text.Char('[').Ints(slot.kind, slot.index, slot.free_marker, slot.column, slot.width,
@@ -126,5 +143,26 @@ void ReadVariableGroups(std::string_view span, bool ucs2, MessageScreen& screen)
     slot.extra = static_cast<uint8_t>(values[6]);
   }
 }
+
+bool QuickReadVariableGroups(CanonicalText& text, bool ucs2, MessageScreen& screen) {
+  for (int i = 0; i < ScreenRows(ucs2); ++i) {
+    std::array<int32_t, 7> values;
+    if (!text.Char('[') || !text.Ints(values) || !text.Char(']')) return false;
+    VariableSlot& slot = screen.slots[i];
+    slot.kind = static_cast<uint8_t>(values[0]);
+    slot.index = values[1];
+    slot.free_marker = static_cast<uint8_t>(values[2]);
+    slot.column = static_cast<uint8_t>(values[3]);
+    slot.width = static_cast<uint8_t>(values[4]);
+    slot.decimals = static_cast<uint8_t>(values[5]);
+    slot.extra = static_cast<uint8_t>(values[6]);
+  }
+  return true;
+}
+
+template void PutScreenField(TextBuilder&, const MessageScreen&, bool);
+template void PutScreenField(HostText&, const MessageScreen&, bool);
+template void PutVariableGroups(TextBuilder&, const MessageScreen&, bool);
+template void PutVariableGroups(HostText&, const MessageScreen&, bool);
 
 }  // namespace ostrevan

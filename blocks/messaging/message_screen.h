@@ -15,6 +15,7 @@
 
 namespace ostrevan {
 
+class CanonicalText;
 class TextBuilder;
 
 constexpr int kScreenColumns = 20;
@@ -70,12 +71,17 @@ struct MessageScreen {
 
 // The screen as the parameter text holds it: TEXT rows as 80 characters with
 // spaces written as commas; PDU(UCS2) cells each followed by a comma.
-void PutScreenField(TextBuilder& text, const MessageScreen& screen, bool ucs2);
+template <class Out>
+void PutScreenField(Out& text, const MessageScreen& screen, bool ucs2);
 void ReadScreenField(std::string_view span, bool ucs2, MessageScreen& screen);
 
 // The variable slots as "[kind,index,free,column,width,decimals,extra]"
-// groups, one per row of the format.
-void PutVariableGroups(TextBuilder& text, const MessageScreen& screen, bool ucs2);
+// groups, one per row of the format. Over TextBuilder or HostText.
+template <class Out>
+void PutVariableGroups(Out& text, const MessageScreen& screen, bool ucs2);
 void ReadVariableGroups(std::string_view span, bool ucs2, MessageScreen& screen);
+// The groups exactly as PutVariableGroups writes them, one per row, at the
+// text's cursor; false when the text holds anything else there.
+bool QuickReadVariableGroups(CanonicalText& text, bool ucs2, MessageScreen& screen);
 
 }  // namespace ostrevan

@@ -1,11 +1,15 @@
 #include "blocks/messaging/sms_output_entity.h"
 
-#include <cstdio>
+#include <array>
+#include <iterator>
 
 #include "blocks/messaging/message_record.h"
 #include "blocks/messaging/sms_output_page.h"
+#include "core/canonical_text.h"
+#include "core/host_text.h"
 #include "core/param_text.h"
 #include "core/record_header.h"
+#include "core/record_raw.h"
 #include "core/text_builder.h"
 #include "editor/editor_view.h"
 
@@ -21,8 +25,12 @@ constexpr uint8_t kSendCommand = 2;
 constexpr uint8_t kDialCommand = 5;
 constexpr uint8_t kVbArea = 0xA0;
 
-// Receivers 1..5 stand between these keys.
-constexpr std::string_view kReceiverKeys[] = {",B:", ",C:", ",D:", ",E:", ",F:", ",G:"};
+// Receivers 1..5 stand between these keys; the message and its variables
+// follow.
+constexpr std::string_view kReceiverKeys[] = {",B:", ",C:", ",D:", ",E:", ",F:", ",G:", ",H:"};
+
+constexpr size_t kModeOffset = 26;
+constexpr size_t kMessageAreaOffset = 30;
 
 uint8_t ModeBits(const SmsOutputParams& params) {
   uint8_t bits = params.confirmation ? 0x01 : 0x00;
@@ -32,6 +40,55 @@ uint8_t ModeBits(const SmsOutputParams& params) {
 }
 
 int32_t WholeSeconds(float seconds) { return static_cast<int32_t>(seconds); }
+
+// A receiver must not hold a key behind the next one (from the `from`-th
+// on): the general grammar's search would find that key inside it.
+bool HoldsLaterKey(std::string_view value, size_t from) {
+  if (value.find(',') == std::string_view::npos) return false;
+  for (size_t i = from; i < std::size(kReceiverKeys); ++i) {
+    if (value.find(kReceiverKeys[i]) != std::string_view::npos) return true;
+  }
+  return false;
+}
+
+// The "A:" field of a text of the printer's shape.
+bool QuickReadHead(CanonicalText& text, SmsOutputParams& params) {
+  std::array<int32_t, 9> values;
+  if (!text.Key("A:") || !text.Ints(values)) return false;
+  MessageContent& message = params.message;
+  message.text_message = values[0] != 0;
+  message.format = static_cast<uint8_t>(values[1]);
+  message.fbd_style = values[2] != 0;
+  message.vb_start = values[3];
+  message.vb_max_count = values[4];
+  params.confirmation = values[5] != 0;
+  params.waiting_seconds = static_cast<float>(values[6] * 0.01);
+  params.loops = values[7];
+  params.dial = values[8] != 0;
+  return true;
+}
+
+// One pass over a text of the printer's shape. `carried` false skips what
+// the record carries in full (the receivers, the message text), for Decode.
+bool QuickRead(std::string_view whole, SmsOutputParams& params, bool carried) {
+  CanonicalText text(whole);
+  if (!QuickReadHead(text, params)) return false;
+  MessageContent& message = params.message;
+  for (size_t k = 0; k < kSmsReceivers; ++k) {
+    if (!text.Key(kReceiverKeys[k])) return false;
+    const std::string_view number = text.UpTo(kReceiverKeys[k + 1]);
+    if (number.empty()) continue;
+    if (HoldsLaterKey(number, k + 2)) return false;
+    if (carried) AssignUnquoted(params.receivers[k], number.substr(0, kFieldSpanMax));
+  }
+  if (!text.Key(",G:")) return false;
+  const std::string_view field = text.UpTo(",H:");
+  if (!text.Key(",H:")) return false;
+  if (!field.empty() && (carried || !message.text_message)) ReadMessageField(field, message);
+  // A Text Message never reads its variable field.
+  if (message.text_message) return true;
+  return QuickReadVariableGroups(text, message.ucs2(), message.screen) && text.AtEnd();
+}
 
 }  // namespace
 
@@ -57,7 +114,7 @@ SmsOutputParams ParseSmsOutputText(std::string_view whole) {
   }
   for (size_t k = 0; k < kSmsReceivers; ++k) {
     if (auto span = FieldSpan(text, kReceiverKeys[k], kReceiverKeys[k + 1])) {
-      params.receivers[k] = RemoveQuotes(span->substr(0, kFieldSpanMax));
+      AssignUnquoted(params.receivers[k], span->substr(0, kFieldSpanMax));
     }
   }
   if (auto span = FieldSpan(text, ",G:", ",H:")) ReadMessageField(*span, message);
@@ -65,10 +122,34 @@ SmsOutputParams ParseSmsOutputText(std::string_view whole) {
   return params;
 }
 
+bool SmsOutputCodec::QuickParse(std::string_view text, Params& params) {
+  return QuickRead(text, params, true);
+}
+
+bool SmsOutputCodec::QuickParseForDecode(std::string_view whole, Params& params,
+                                         const uint8_t* record, uint32_t length) {
+  // Read takes the mode as RecordReader gives it: 0 past the record.
+  const bool text_message = !record || length <= kModeOffset || (record[kModeOffset] & 0x02) == 0;
+  if (!text_message) return QuickRead(whole, params, false);
+  CanonicalText text(whole);
+  return QuickReadHead(text, params) && text.Key(kReceiverKeys[0]);
+}
+
+bool SmsOutputCodec::IsLongRecord(const uint8_t* record) {
+  const bool params_message = (record[kModeOffset] & 0x02) != 0;
+  return params_message && record[kMessageAreaOffset] != kVbArea;
+}
+
 std::string SmsOutputText(const SmsOutputParams& params) {
+  TextBuilder text;
+  SmsOutputCodec::Print(text, params);
+  return text.str();
+}
+
+template <class Out>
+void SmsOutputCodec::Print(Out& text, const Params& params) {
   const MessageContent& message = params.message;
   int64_t waiting = static_cast<int64_t>(WholeSeconds(params.waiting_seconds)) * 100;
-  TextBuilder text;
   text.Text("A:").Ints(message.text_message, message.format, message.fbd_style, message.vb_start,
                        message.vb_max_count, params.confirmation, waiting, params.loops,
                        params.dial);
@@ -77,12 +158,12 @@ std::string SmsOutputText(const SmsOutputParams& params) {
   PutMessageField(text, message);
   text.Text(",H:");
   PutVariableField(text, message);
-  return text.str();
 }
 
 bool SmsOutputCodec::Edit(Params& params) { return editor::EditInActiveView(params, EditSmsOutput); }
 
-void SmsOutputCodec::Write(RecordWriter& out, const Params& params, const BlockPlace& place) {
+template <class Out>
+void SmsOutputCodec::Write(Out& out, const Params& params, const BlockPlace& place) {
   const MessageContent& message = params.message;
   const auto ordinal = static_cast<uint8_t>(place.type_ordinal);
   PutRecordHead(out, kHead, place.instance_index);
@@ -121,7 +202,8 @@ void SmsOutputCodec::Write(RecordWriter& out, const Params& params, const BlockP
   }
 }
 
-void SmsOutputCodec::Read(RecordReader& in, Params& params) {
+template <class In>
+void SmsOutputCodec::Read(In& in, Params& params) {
   MessageContent& message = params.message;
   ReadRecordHead(in, kHead);
   in.GetU8("n-th SMS Output block");
@@ -166,5 +248,12 @@ void SmsOutputCodec::Read(RecordReader& in, Params& params) {
     ApplyVariableCodes(codes, kinds, message, MessageOwner::kSmsOutput);
   }
 }
+
+template void SmsOutputCodec::Print(TextBuilder&, const Params&);
+template void SmsOutputCodec::Print(HostText&, const Params&);
+template void SmsOutputCodec::Write(RecordWriter&, const Params&, const BlockPlace&);
+template void SmsOutputCodec::Write(RawRecordWriter&, const Params&, const BlockPlace&);
+template void SmsOutputCodec::Read(RecordReader&, Params&);
+template void SmsOutputCodec::Read(RawRecordReader&, Params&);
 
 }  // namespace ostrevan

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -30,11 +31,24 @@ std::string SmsOutputText(const SmsOutputParams& params);
 struct SmsOutputCodec {
   using Params = SmsOutputParams;
   static Params Defaults() { return {}; }
+  // A Params Message; Ladder Style takes 140 bytes, a Text Message 283.
+  static constexpr size_t kLongestRecord = 310;
+  static constexpr size_t kShortRecord = 283;
+  static bool IsLongRecord(const uint8_t* record);
   static Params Parse(std::string_view text) { return ParseSmsOutputText(text); }
+  static bool QuickParse(std::string_view text, Params& params);
+  // The record carries all but the VB area, the screen and its variables,
+  // and of a Text Message all but the VB area.
+  static bool QuickParseForDecode(std::string_view text, Params& params, const uint8_t* record,
+                                  uint32_t length);
+  template <class Out>
+  static void Print(Out& text, const Params& params);
   static std::string Text(const Params& params) { return SmsOutputText(params); }
   static bool Edit(Params& params);
-  static void Write(RecordWriter& out, const Params& params, const BlockPlace& place);
-  static void Read(RecordReader& in, Params& params);
+  template <class Out>
+  static void Write(Out& out, const Params& params, const BlockPlace& place);
+  template <class In>
+  static void Read(In& in, Params& params);
 };
 
 class CSmsMessageOutputEntity : public CCodecEntity<SmsOutputCodec, 9, 512, 512> {};

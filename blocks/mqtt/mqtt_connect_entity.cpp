@@ -137,7 +137,7 @@ bool MqttConnectCodec::QuickParseForDecode(std::string_view whole, Params& param
   return true;
 }
 
-bool MqttConnectCodec::WalksWithin(const uint8_t* record, uint32_t length) {
+bool MqttConnectCodec::HoldsRecord(const uint8_t* record, uint32_t length) {
   constexpr size_t kFlagsAt = 12;
   if (length < kStringsAt + kStringSlots) return false;
   const size_t strings = Bit(record[kFlagsAt], kByIpBit) ? 3 : 4;

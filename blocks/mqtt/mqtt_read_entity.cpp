@@ -124,7 +124,7 @@ bool MqttSubscribeCodec::QuickParseForDecode(std::string_view whole, Params& par
   return true;
 }
 
-bool MqttSubscribeCodec::WalksWithin(const uint8_t* record, uint32_t length) {
+bool MqttSubscribeCodec::HoldsRecord(const uint8_t* record, uint32_t length) {
   return length >= kStringsAt + kStringSlots &&
          kStringsAt + StringSectionLength(record + kStringsAt, kStringSlots) <= length;
 }

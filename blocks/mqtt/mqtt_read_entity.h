@@ -43,7 +43,7 @@ struct MqttSubscribeCodec {
   static bool QuickParse(std::string_view text, Params& params);
   // The record lacks the buffer's area and the remote index (with TLS).
   static bool QuickParseForDecode(std::string_view text, Params& params);
-  static bool WalksWithin(const uint8_t* record, uint32_t length);
+  static bool HoldsRecord(const uint8_t* record, uint32_t length);
   template <class Out>
   static void Print(Out& text, const Params& params);
   static std::string Text(const Params& params) { return MqttSubscribeText(params); }

@@ -267,7 +267,7 @@ bool MqttPublishCodec::QuickParseForDecode(std::string_view whole, Params& param
   return true;
 }
 
-bool MqttPublishCodec::WalksWithin(const uint8_t* record, uint32_t length) {
+bool MqttPublishCodec::HoldsRecord(const uint8_t* record, uint32_t length) {
   return length >= kStringsAt + kStringSlots &&
          kStringsAt + StringSectionLength(record + kStringsAt, kStringSlots) <= length;
 }

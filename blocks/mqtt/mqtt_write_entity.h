@@ -55,7 +55,7 @@ struct MqttPublishCodec {
   static bool QuickParse(std::string_view text, Params& params);
   // The record lacks only the remote index (with TLS).
   static bool QuickParseForDecode(std::string_view text, Params& params);
-  static bool WalksWithin(const uint8_t* record, uint32_t length);
+  static bool HoldsRecord(const uint8_t* record, uint32_t length);
   template <class Out>
   static void Print(Out& text, const Params& params);
   static std::string Text(const Params& params) { return MqttPublishText(params); }

@@ -12,6 +12,8 @@ bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 }  // namespace
 
 std::string_view CutMultiByte(std::string_view text, size_t max_bytes) {
+  // A text that fits is never cut: every step of the walk stays within it.
+  if (text.size() <= max_bytes) return text;
   size_t end = 0;
   while (end < text.size()) {
     bool pair = IsLeadByte(static_cast<uint8_t>(text[end])) && end + 1 < text.size();
