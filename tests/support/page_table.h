@@ -45,6 +45,13 @@ struct PageRow {
   const char* cpu = "OSV-2410";
 };
 
+// Several acts as one.
+inline Act All(Acts acts) {
+  return [acts](PageRun& run) {
+    for (const Act& act : acts) act(run);
+  };
+}
+
 // The forms acts go to.
 inline Act OnPage(size_t index) {
   return [index](PageRun& run) {
@@ -90,24 +97,15 @@ inline Act DoubleClick(int id) {
 inline Act Pump() {
   return [](PageRun& run) { run.view->Pump(); };
 }
-inline Act Ok() {
-  return [](PageRun& run) {
-    if (run.dialog) {
-      run.dialog->UserClicks(editor::kIdOk);
-    } else {
-      run.sheet->ClickOk();
-    }
+// OK or Cancel of the dialog the acts run in, else of the sheet.
+inline Act Close(bool ok) {
+  return [ok](PageRun& run) {
+    if (run.dialog) return run.dialog->UserClicks(ok ? editor::kIdOk : editor::kIdCancel);
+    ok ? run.sheet->ClickOk() : run.sheet->ClickCancel();
   };
 }
-inline Act Cancel() {
-  return [](PageRun& run) {
-    if (run.dialog) {
-      run.dialog->UserClicks(editor::kIdCancel);
-    } else {
-      run.sheet->ClickCancel();
-    }
-  };
-}
+inline Act Ok() { return Close(true); }
+inline Act Cancel() { return Close(false); }
 // The answer to the next message box (unanswered ones take the first button).
 inline Act Answer(editor::MessageAnswer answer) {
   return [answer](PageRun& run) { run.view->answers.push_back(answer); };
@@ -118,9 +116,8 @@ inline Act InDialog(Acts acts) {
     PageRun outer = run;
     run.view->dialog_scripts.push_back([acts, outer](editor::DialogModel& dialog) {
       PageRun inner = outer;
-      inner.dialog = &dialog;
-      inner.form = &dialog;
-      for (const Act& act : acts) act(inner);
+      inner.form = inner.dialog = &dialog;
+      All(acts)(inner);
     });
   };
 }
@@ -141,28 +138,17 @@ inline Act Items(int id, std::vector<std::string> items) {
   return Expect(id, &editor::Control::items, items);
 }
 inline Act Shows(int id, std::string item) {
-  return [id, item](PageRun& run) { EXPECT_EQ(run.form->At(id).SelectedText(), item) << "control " << id; };
+  return [id, item](PageRun& run) { EXPECT_EQ(run.form->At(id).SelectedText(), item) << id; };
 }
-inline Act Range(int id, long min, long max) {
-  return [id, min, max](PageRun& run) {
-    const auto& range = run.form->At(id).range;
-    ASSERT_TRUE(range) << "control " << id;
-    EXPECT_EQ(range->min, min) << "control " << id;
-    EXPECT_EQ(range->max, max) << "control " << id;
-  };
-}
-inline Act Max(int id, long max) {
-  return [id, max](PageRun& run) {
+// A number edit's range: its lower or upper end.
+inline Act RangeEnd(int id, long editor::NumberRange::*end, long value) {
+  return [=](PageRun& run) {
     ASSERT_TRUE(run.form->At(id).range) << "control " << id;
-    EXPECT_EQ(run.form->At(id).range->max, max) << "control " << id;
+    EXPECT_EQ(run.form->At(id).range.value().*end, value) << "control " << id;
   };
 }
-inline Act Min(int id, long min) {
-  return [id, min](PageRun& run) {
-    ASSERT_TRUE(run.form->At(id).range) << "control " << id;
-    EXPECT_EQ(run.form->At(id).range->min, min) << "control " << id;
-  };
-}
+inline Act Min(int id, long min) { return RangeEnd(id, &editor::NumberRange::min, min); }
+inline Act Max(int id, long max) { return RangeEnd(id, &editor::NumberRange::max, max); }
 // The sheet (or dialog) is still open, as after a refused OK.
 inline Act StillOpen() {
   return [](PageRun& run) {
@@ -191,7 +177,7 @@ inline void RunRow(const PageRow& row, FakeView& view) {
   view.sheet_script = [&row, &run](CPropertyBasic& sheet) {
     run.sheet = &sheet;
     OnPage(0)(run);
-    for (const Act& act : row.acts) act(run);
+    All(row.acts)(run);
   };
   run.outcome = EditThroughExport(row.type, row.before, view);
   EXPECT_EQ(run.outcome.result, row.result);
@@ -200,7 +186,7 @@ inline void RunRow(const PageRow& row, FakeView& view) {
   }
   run.sheet = nullptr;
   run.form = nullptr;
-  for (const Act& act : row.checks) act(run);
+  All(row.checks)(run);
 }
 
 inline void RunRows(const std::vector<PageRow>& rows) {

@@ -20,14 +20,11 @@ constexpr char kSend16[] = "A:1,0,10,B:0,C:,D:1,1,16,1,E:0,161,0,1,1";
 
 // The server radios (checked) and what they enable; PLC system stays enabled.
 Act ServerState(bool plc, bool by_domain, bool ip, bool domain) {
-  return [=](PageRun& run) {
-    for (const Act& act : {Checked(Server::kPlcSystem, plc), Checked(Server::kCustomize, !plc),
-                           Checked(Server::kByIp, !by_domain), Checked(Server::kByDomain, by_domain),
-                           Enabled(Server::kByIp, !plc), Enabled(Server::kByDomain, !plc),
-                           Enabled(Server::kIp, ip), Enabled(Server::kPort, !plc),
-                           Enabled(Server::kDomain, domain), Enabled(Server::kPlcSystem, true)})
-      act(run);
-  };
+  return All({Checked(Server::kPlcSystem, plc), Checked(Server::kCustomize, !plc),
+              Checked(Server::kByIp, !by_domain), Checked(Server::kByDomain, by_domain),
+              Enabled(Server::kByIp, !plc), Enabled(Server::kByDomain, !plc),
+              Enabled(Server::kIp, ip), Enabled(Server::kPort, !plc),
+              Enabled(Server::kDomain, domain), Enabled(Server::kPlcSystem, true)});
 }
 
 TEST(GprsPages, Table) {

@@ -20,22 +20,16 @@ const std::vector<std::string> kWordFormats = {"INT", "UINT", "WORD"};
 
 // The format list after the register's message (parsed on the page's own message).
 Act Formats(std::vector<std::string> items, const char* shown, bool enabled) {
-  return [=](PageRun& run) {
-    for (const Act& act : {Pump(), Items(Read::kFormat, items), Shows(Read::kFormat, shown),
-                           Enabled(Read::kFormat, enabled)})
-      act(run);
-  };
+  return All({Pump(), Items(Read::kFormat, items), Shows(Read::kFormat, shown),
+              Enabled(Read::kFormat, enabled)});
 }
 
 // The record index row: the card position (never editable), the box, the edit.
 Act IndexState(const char* position, bool box_enabled, bool box_checked, const char* index) {
-  return [=](PageRun& run) {
-    for (const Act& act : {Shows(Write::kPosition, position), Enabled(Write::kPosition, false),
-                           Enabled(Write::kUseRecordIndex, box_enabled),
-                           Checked(Write::kUseRecordIndex, box_checked),
-                           Enabled(Write::kRecordIndex, box_checked), Text(Write::kRecordIndex, index)})
-      act(run);
-  };
+  return All({Shows(Write::kPosition, position), Enabled(Write::kPosition, false),
+              Enabled(Write::kUseRecordIndex, box_enabled),
+              Checked(Write::kUseRecordIndex, box_checked),
+              Enabled(Write::kRecordIndex, box_checked), Text(Write::kRecordIndex, index)});
 }
 
 std::string WriteIndexText(int position, int index) {

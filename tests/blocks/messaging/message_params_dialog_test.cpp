@@ -31,16 +31,10 @@ Act Input(ScreenInput input) {
 Act Key(ScreenKey key) { return Input(ScreenInput::Key(key)); }
 Act Char(char c) { return Input(ScreenInput::Char(c)); }
 Act CaretTo(int row, int column) {
-  return [=](PageRun& run) {
-    Input(ScreenInput::Press(row, column))(run);
-    Input(ScreenInput::Release(row, column))(run);
-  };
+  return All({Input(ScreenInput::Press(row, column)), Input(ScreenInput::Release(row, column))});
 }
 Act Insert(const char* operand, const char* count = "1") {
-  return [=](PageRun& run) {
-    for (const Act& act : {Type(Dlg::kRegister, operand), Type(Dlg::kCount, count), Click(Dlg::kInsert)})
-      act(run);
-  };
+  return All({Type(Dlg::kRegister, operand), Type(Dlg::kCount, count), Click(Dlg::kInsert)});
 }
 Act CaretAt(int row, int column) {
   return [=](PageRun& run) {
@@ -100,9 +94,9 @@ void RunDialogRows(const std::vector<DialogRow>& rows) {
     run.type = row.type;
     run.dialog = dialog.get();
     run.form = dialog.get();
-    for (const Act& act : row.acts) act(run);
+    All(row.acts)(run);
     run.outcome.text = row.type == kEmail ? MailText(mail) : SmsOutputText(sms);
-    for (const Act& act : row.checks) act(run);
+    All(row.checks)(run);
   }
 }
 
@@ -110,75 +104,65 @@ std::string Screen(bool double_byte, const std::string& groups = "", const std::
   return SmsText(double_byte ? "3" : "0", rows, groups);
 }
 
+// From the caret at (row, column) the input leaves the caret at (to_row,
+// to_column) and, in the single-byte editor, row 0 as `row0`.
+DialogRow Keys(bool double_byte, int row, int column, Acts input, int to_row, int to_column,
+               const char* row0 = "") {
+  Acts acts = {CaretTo(row, column)};
+  acts.insert(acts.end(), input.begin(), input.end());
+  acts.push_back(CaretAt(to_row, to_column));
+  if (!double_byte) acts.push_back(RowIs(0, row0));
+  return {"keys", double_byte, Screen(double_byte), acts};
+}
+
 TEST(MessageParamsDialog, KeysMoveTheCaretAndEditTheCells) {
   const ScreenKey kRight = ScreenKey::kRight, kLeft = ScreenKey::kLeft, kUp = ScreenKey::kUp,
                   kDown = ScreenKey::kDown, kEnter = ScreenKey::kEnter,
-                  kBack = ScreenKey::kBackspace, kDelete = ScreenKey::kDelete;
-  const struct {
-    bool double_byte;
-    int row, column;
-    Acts input;
-    int caret_row, caret_column;
-    const char* row0;
-  } cases[] = {
-      {false, 0, 19, {Key(kRight), Key(kUp)}, 0, 19, ""},
-      {false, 1, 3, {Key(kRight)}, 1, 4, ""},
-      {false, 3, 0, {Key(kLeft), Key(kDown)}, 3, 0, ""},
-      {true, 1, 0, {Key(kDown), Key(kDown)}, 2, 0, ""},
-      {false, 1, 7, {Key(kEnter)}, 2, 0, ""},
-      {false, 3, 7, {Key(kEnter)}, 3, 7, ""},
-      {true, 2, 7, {Key(kEnter)}, 2, 7, ""},
-      {false, 0, 18, {Char('H'), Char('i'), Char('!')}, 0, 19, "                  H!"},
-      {false, 0, 0, {Char('a'), Char('b'), Key(kBack)}, 0, 1, "a"},
+                  kBack = ScreenKey::kBackspace;
+  RunDialogRows({
+      Keys(false, 0, 19, {Key(kRight), Key(kUp)}, 0, 19), Keys(false, 1, 3, {Key(kRight)}, 1, 4),
+      Keys(false, 3, 0, {Key(kLeft), Key(kDown)}, 3, 0),
+      Keys(true, 1, 0, {Key(kDown), Key(kDown)}, 2, 0), Keys(false, 1, 7, {Key(kEnter)}, 2, 0),
+      Keys(false, 3, 7, {Key(kEnter)}, 3, 7), Keys(true, 2, 7, {Key(kEnter)}, 2, 7),
+      Keys(false, 0, 18, {Char('H'), Char('i'), Char('!')}, 0, 19, "                  H!"),
+      Keys(false, 0, 0, {Char('a'), Char('b'), Key(kBack)}, 0, 1, "a"),
       // Backspace at the very first cell blanks it and stays there.
-      {false, 0, 0, {Char('a'), Key(kLeft), Key(kBack)}, 0, 0, ""},
-      {false, 0, 19, {Char('z'), Key(kDown), Key(kEnter), Key(kUp), Key(kBack)}, 0, 19, ""},
-      {false, 0, 3, {Char('x'), Key(kLeft), Key(kDelete)}, 0, 3, ""},
-      {false, 0, 3, {Char('\t'), Char('\x7f'), Char(' ')}, 0, 4, ""},
+      Keys(false, 0, 0, {Char('a'), Key(kLeft), Key(kBack)}, 0, 0),
+      Keys(false, 0, 19, {Char('z'), Key(kDown), Key(kEnter), Key(kUp), Key(kBack)}, 0, 19),
+      Keys(false, 0, 3, {Char('x'), Key(kLeft), Key(ScreenKey::kDelete)}, 0, 3),
+      Keys(false, 0, 3, {Char('\t'), Char('\x7f'), Char(' ')}, 0, 4),
       // The double-byte editor stores spaces only; other characters do nothing.
-      {true, 1, 3, {Char('x'), Char(' ')}, 1, 4, ""},
-  };
-  std::vector<DialogRow> rows;
-  for (const auto& c : cases) {
-    Acts acts = {CaretTo(c.row, c.column)};
-    acts.insert(acts.end(), c.input.begin(), c.input.end());
-    acts.push_back(CaretAt(c.caret_row, c.caret_column));
-    if (!c.double_byte) acts.push_back(RowIs(0, c.row0));
-    rows.push_back({"keys", c.double_byte, Screen(c.double_byte), acts});
+      Keys(true, 1, 3, {Char('x'), Char(' ')}, 1, 4),
+  });
+}
+
+// A variable inserted at column `column` of row 2 gets a field `width` wide,
+// or (width 0) is refused. No operand: the current date/time.
+DialogRow Inserted(const char* operand, const char* count, int column, int width) {
+  Acts acts = {CaretTo(2, column)};
+  if (!operand) acts.push_back(Click(Dlg::kSourceDateTime));
+  acts.push_back(Insert(operand ? operand : "", count));
+  const Operand parsed = ParseOperand(operand ? operand : "");
+  const std::string slot = "[" + std::to_string(operand ? parsed.area : kDateTimeVariable) + "," +
+                           std::to_string(operand ? parsed.index : -1) + ",0," +
+                           std::to_string(column) + "," + std::to_string(width) + ",0,0]";
+  if (width == 0) {
+    acts.insert(acts.end(), {Said({editor::ErrorMessage(Dlg::kRefusal)}), SlotIs(2, kFree)});
+  } else {
+    acts.insert(acts.end(), {Said({}), SlotIs(2, slot)});
   }
-  RunDialogRows(rows);
+  return {operand ? operand : "date/time", false, Screen(false), acts};
 }
 
 TEST(MessageParamsDialog, InsertPlacesAVariableWhereItsFieldFits) {
-  const struct {
-    const char* operand;  // nullptr: current date/time
-    const char* count;
-    int column;
-    int width;  // 0: refused
-  } cases[] = {
-      {nullptr, "1", 1, 0},  {nullptr, "1", 0, 20},  // date/time takes the whole row
-      {"VW10", "1", 13, 7},  {"vw10", "1", 14, 0},   // a word needs 7 cells
-      {"V0.0", "20", 0, 20}, {"V0.0", "20", 1, 0},   // bits: the count
-      {"M2.1", "0", 0, 0},   {"M2.1", "21", 0, 0},  {"VB3", "9", 15, 5}, {"AQD4", "1", 8, 12},
-      {"AQD4", "1", 9, 0},   {"X5", "1", 0, 0},     {"", "1", 0, 0},  // no area: width 0
-  };
-  std::vector<DialogRow> rows;
-  for (const auto& c : cases) {
-    Acts acts = {CaretTo(2, c.column)};
-    if (!c.operand) acts.push_back(Click(Dlg::kSourceDateTime));
-    acts.push_back(Insert(c.operand ? c.operand : "", c.count));
-    if (c.width == 0) {
-      acts.insert(acts.end(), {Said({editor::ErrorMessage(Dlg::kRefusal)}), SlotIs(2, kFree)});
-    } else {
-      Operand operand = ParseOperand(c.operand ? c.operand : "");
-      acts.insert(acts.end(),
-                  {Said({}), SlotIs(2, "[" + std::to_string(c.operand ? operand.area : kDateTimeVariable) +
-                                           "," + std::to_string(c.operand ? operand.index : -1) + ",0," +
-                                           std::to_string(c.column) + "," + std::to_string(c.width) + ",0,0]")});
-    }
-    rows.push_back({c.operand ? c.operand : "date/time", false, Screen(false), acts});
-  }
-  RunDialogRows(rows);
+  RunDialogRows({
+      Inserted(nullptr, "1", 1, 0), Inserted(nullptr, "1", 0, 20),  // date/time: the whole row
+      Inserted("VW10", "1", 13, 7), Inserted("vw10", "1", 14, 0),   // a word needs 7 cells
+      Inserted("V0.0", "20", 0, 20), Inserted("V0.0", "20", 1, 0),  // bits: the count
+      Inserted("M2.1", "0", 0, 0), Inserted("M2.1", "21", 0, 0), Inserted("VB3", "9", 15, 5),
+      Inserted("AQD4", "1", 8, 12), Inserted("AQD4", "1", 9, 0),
+      Inserted("X5", "1", 0, 0), Inserted("", "1", 0, 0),  // no area: refused
+  });
 }
 
 TEST(MessageParamsDialog, Table) {

@@ -107,7 +107,7 @@ PageRow Latin1(int format, bool params_kind, const std::string& typed, const std
 // screen, which the sheet's OK then writes. The radios decide what is enabled.
 PageRow SetMessage(int type, const char* text, int format, int template_id, size_t at,
                    const char* screen) {
-  Acts typing = {[template_id](PageRun& run) { EXPECT_EQ(run.form->template_id(), template_id); }};
+  Acts typing = {IsForm(template_id)};
   auto input = [](ScreenInput in) {
     return [in](PageRun& run) { run.form->UserScreenInput(MessageParamsDialog::kScreen, in); };
   };

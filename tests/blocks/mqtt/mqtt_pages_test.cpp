@@ -128,6 +128,16 @@ TEST(MqttPages, Table) {
         Choose(Read::kReceiveNumber, 0), Enabled(Read::kCharCount, true),
         Type(Read::kStartByte, "100"), Ok()},
        "A:30,30,10,0,160,100,1,0,0,B:1,1,1,C:,D:,E:,F:"},
+      {"the grid shows the items in slot order", kPublish, kPublishText,
+       {ShowPage(1),
+        [](PageRun& run) {
+          EXPECT_EQ(run.form->At(Write::kGrid).grid.cells,
+                    (std::vector<std::vector<std::string>>{
+                        {"Comment", "Register", "count", "Format", "Description"},
+                        {"Inputs", "I0.3", "2", "BOOL", "in"},
+                        {"Level", "VW10", "1", "INT", "lvl"}}));
+        },
+        Ok()}},
       // Add, then Edit by a double click: the register change refills the
       // format list; an operand that names nothing is stored with area 0.
       {"add and edit run the item dialog", kPublish, kPublishText,
@@ -152,25 +162,6 @@ TEST(MqttPages, Table) {
       Delete(kOnlyOne, 1, MessageAnswer::kYes, editor::Confirmation("Delete [c - BYTE] ?"), 1,
              "A:0,0,0,0,0,B:1,0,1,C:,D:,E:,F:"),
   });
-}
-
-TEST(MqttWritePage, GridShowsTheItemsInSlotOrder) {
-  for (int scroll_bar : {17, 24}) {
-    FakeView view;
-    view.scroll_bar_height = scroll_bar;
-    RunRow({"the grid", kPublish, kPublishText,
-            {ShowPage(1),
-             [scroll_bar](PageRun& run) {
-               const editor::Grid& grid = run.form->At(Write::kGrid).grid;
-               EXPECT_EQ(grid.cells, (std::vector<std::vector<std::string>>{
-                                         {"Comment", "Register", "count", "Format", "Description"},
-                                         {"Inputs", "I0.3", "2", "BOOL", "in"},
-                                         {"Level", "VW10", "1", "INT", "lvl"}}));
-               EXPECT_EQ(grid.row_heights[1], scroll_bar == 17 ? 20 : 26);
-             },
-             Ok()}},
-           view);
-  }
 }
 
 // Straight on the record: slots past the twelfth are shown too, and Add
