@@ -5,7 +5,10 @@
 #include <cstring>
 #include <memory>
 
+#include "blocks/messaging/mail_page.h"
+#include "blocks/messaging/message_pages.h"
 #include "blocks/messaging/messaging_support.h"
+#include "blocks/messaging/sms_output_page.h"
 #include "core/operand.h"
 #include "support/page_table.h"
 
@@ -59,67 +62,37 @@ Act Drawn(int row, std::string text) {
   return [=](PageRun& run) { EXPECT_EQ(run.form->At(Dlg::kScreen).screen.RowText(row), text); };
 }
 
-// One dialog on the parameters of `type` (SMS Output or EMAIL), opened as the
-// view would open it; after the acts, the stored text for the checks.
-struct DialogRow {
-  const char* name;
-  bool double_byte;
-  std::string text;
-  Acts acts;
-  Acts checks = {};
-  int type = kSmsOutput;
-};
-
-void RunDialogRows(const std::vector<DialogRow>& rows) {
-  for (const DialogRow& row : rows) {
-    SCOPED_TRACE(row.name);
-    FakeView view;
-    SmsOutputParams sms = ParseSmsOutputText(row.text);
-    MailParams mail = ParseMailText(row.text);
-    std::unique_ptr<Dlg> dialog;
-    if (row.double_byte) {
-      dialog = std::make_unique<CWSmsMessageParamsDialog>();
-    } else {
-      dialog = std::make_unique<CSmsMessageParamsDialog>();
-    }
-    dialog->Attach(&view);
-    if (row.type == kEmail) {
-      dialog->Load(mail);
-    } else {
-      dialog->Load(sms);
-    }
-    dialog->Open();
-    PageRun run;
-    run.view = &view;
-    run.type = row.type;
-    run.dialog = dialog.get();
-    run.form = dialog.get();
-    All(row.acts)(run);
-    run.outcome.text = row.type == kEmail ? MailText(mail) : SmsOutputText(sms);
-    All(row.checks)(run);
-  }
-}
-
 std::string Screen(bool double_byte, const std::string& groups = "", const std::string& rows = "") {
   return SmsText(double_byte ? "3" : "0", rows, groups);
 }
 
+// The sheet of `type` on a params message: "Set Message" opens the dialog
+// of its format, `acts` run there, and the sheet's OK writes what it stored.
+PageRow OnScreen(const char* name, std::string text, Acts acts, Acts checks = {},
+                 int type = kSmsOutput) {
+  return {name, type, text,
+          {InDialog(acts), InChild(type == kEmail ? CPropertyMail::kMessageFrame
+                                                  : CPropertySmsOut::kMessageFrame),
+           Click(CPropertyMessage::kParamsMessage), Click(CPropertyMessage::kSetMessage), Ok()},
+          kAnyText, 1, checks};
+}
+
 // From the caret at (row, column) the input leaves the caret at (to_row,
 // to_column) and, in the single-byte editor, row 0 as `row0`.
-DialogRow Keys(bool double_byte, int row, int column, Acts input, int to_row, int to_column,
+PageRow Keys(bool double_byte, int row, int column, Acts input, int to_row, int to_column,
                const char* row0 = "") {
   Acts acts = {CaretTo(row, column)};
   acts.insert(acts.end(), input.begin(), input.end());
   acts.push_back(CaretAt(to_row, to_column));
   if (!double_byte) acts.push_back(RowIs(0, row0));
-  return {"keys", double_byte, Screen(double_byte), acts};
+  return OnScreen("keys", Screen(double_byte), acts);
 }
 
 TEST(MessageParamsDialog, KeysMoveTheCaretAndEditTheCells) {
   const ScreenKey kRight = ScreenKey::kRight, kLeft = ScreenKey::kLeft, kUp = ScreenKey::kUp,
                   kDown = ScreenKey::kDown, kEnter = ScreenKey::kEnter,
                   kBack = ScreenKey::kBackspace;
-  RunDialogRows({
+  RunRows({
       Keys(false, 0, 19, {Key(kRight), Key(kUp)}, 0, 19), Keys(false, 1, 3, {Key(kRight)}, 1, 4),
       Keys(false, 3, 0, {Key(kLeft), Key(kDown)}, 3, 0),
       Keys(true, 1, 0, {Key(kDown), Key(kDown)}, 2, 0), Keys(false, 1, 7, {Key(kEnter)}, 2, 0),
@@ -138,7 +111,7 @@ TEST(MessageParamsDialog, KeysMoveTheCaretAndEditTheCells) {
 
 // A variable inserted at column `column` of row 2 gets a field `width` wide,
 // or (width 0) is refused. No operand: the current date/time.
-DialogRow Inserted(const char* operand, const char* count, int column, int width) {
+PageRow Inserted(const char* operand, const char* count, int column, int width) {
   Acts acts = {CaretTo(2, column)};
   if (!operand) acts.push_back(Click(Dlg::kSourceDateTime));
   acts.push_back(Insert(operand ? operand : "", count));
@@ -151,11 +124,11 @@ DialogRow Inserted(const char* operand, const char* count, int column, int width
   } else {
     acts.insert(acts.end(), {Said({}), SlotIs(2, slot)});
   }
-  return {operand ? operand : "date/time", false, Screen(false), acts};
+  return OnScreen(operand ? operand : "date/time", Screen(false), acts);
 }
 
 TEST(MessageParamsDialog, InsertPlacesAVariableWhereItsFieldFits) {
-  RunDialogRows({
+  RunRows({
       Inserted(nullptr, "1", 1, 0), Inserted(nullptr, "1", 0, 20),  // date/time: the whole row
       Inserted("VW10", "1", 13, 7), Inserted("vw10", "1", 14, 0),   // a word needs 7 cells
       Inserted("V0.0", "20", 0, 20), Inserted("V0.0", "20", 1, 0),  // bits: the count
@@ -168,15 +141,17 @@ TEST(MessageParamsDialog, InsertPlacesAVariableWhereItsFieldFits) {
 TEST(MessageParamsDialog, Table) {
   const char* const kRefused = "Cannot insert selected object at the current position!";
   FixedClock clock({2026, 3, 4, 5, 6, 7, 0});
-  RunDialogRows({
-      {"insert into a row with a variable changes nothing", false,
-       Screen(false, std::string(kFree) + "[161,10,0,12,7,2,9]"),
-       {CaretTo(1, 0), Insert("VB1"), Said({editor::ErrorMessage(kRefused)}),
-        SlotIs(1, "[161,10,0,12,7,2,9]")}},
-      {"typing into a variable field only moves the caret", false,
-       Screen(false, std::string(kFree) + "[161,10,0,5,7,0,0]", TextScreen({"", "0123456789ABCDEFGHIJ"})),
-       {CaretTo(1, 4), Char('x'), Char('y'), Char('z'), RowIs(1, "0123x56789ABCDEFGHIJ"), CaretAt(1, 7)}},
-      {"decimals follow the rows' operands", false,
+  RunRows({
+      OnScreen("insert into a row with a variable changes nothing",
+               Screen(false, std::string(kFree) + "[161,10,0,12,7,2,9]"),
+               {CaretTo(1, 0), Insert("VB1"), Said({editor::ErrorMessage(kRefused)}),
+                SlotIs(1, "[161,10,0,12,7,2,9]")}),
+      OnScreen("typing into a variable field only moves the caret",
+               Screen(false, std::string(kFree) + "[161,10,0,5,7,0,0]",
+                      TextScreen({"", "0123456789ABCDEFGHIJ"})),
+               {CaretTo(1, 4), Char('x'), Char('y'), Char('z'), RowIs(1, "0123x56789ABCDEFGHIJ"),
+                CaretAt(1, 7)}),
+      OnScreen("decimals follow the rows' operands",
        Screen(false, "[161,10,0,0,7,2,0][159,3,0,0,1,1,0][3,-1,0,0,20,0,0][0,-1,255,0,20,7,0]"),
        {Enabled(Dlg::DecimalsId(0), true), Selection(Dlg::DecimalsId(0), 2),
         Enabled(Dlg::DecimalsId(1), false), Selection(Dlg::DecimalsId(1), 1),
@@ -187,9 +162,9 @@ TEST(MessageParamsDialog, Table) {
         Input(ScreenInput::Press(0, 2)), Input(ScreenInput::Release(3, 0)),
         Enabled(Dlg::DecimalsId(3), true), Selection(Dlg::DecimalsId(3), 3),
         Enabled(Dlg::DecimalsId(0), false),
-        [](PageRun& run) { EXPECT_EQ(Dialog(run).screen().slot(0).decimals, 0); }}},
+        [](PageRun& run) { EXPECT_EQ(Dialog(run).screen().slot(0).decimals, 0); }}),
       // in a field the whole field; outside one cell, and the row's extra value goes
-      {"delete clears a field or one cell", false,
+      OnScreen("delete clears a field or one cell",
        Screen(false, "[161,10,0,5,7,2,9][167,8,0,0,3,0,4]", "ABCDEFGHIJKLMNOPQRST"),
        {CaretTo(0, 8), Click(Dlg::kDelete), RowIs(0, "ABCDE       MNOPQRST"),
         [](PageRun& run) {
@@ -198,9 +173,9 @@ TEST(MessageParamsDialog, Table) {
           EXPECT_EQ(SlotText(cleared), kFree);
         },
         Enabled(Dlg::DecimalsId(0), false), CaretTo(0, 1), Click(Dlg::kDelete), CaretTo(1, 3),
-        Click(Dlg::kDelete), RowIs(0, "A CDE       MNOPQRST"), SlotIs(1, "[167,8,0,0,3,0,0]")}},
+        Click(Dlg::kDelete), RowIs(0, "A CDE       MNOPQRST"), SlotIs(1, "[167,8,0,0,3,0,0]")}),
       // text, operands and the clock as shown; 0x80 is not drawn
-      {"the screen shows text, operands, the clock and the caret", false,
+      OnScreen("the screen shows text, operands, the clock and the caret",
        Screen(false, "[167,13,0,2,4,0,0][3,-1,0,0,20,0,0][0,-1,255,0,20,0,0][186,4,0,1,7,0,0]",
               "Hi,,,,\x01\x80~"),
        {Drawn(0, "HiM1.5\x01 ~           "), Drawn(1, "2026/03/04 05:06:07 "),
@@ -217,23 +192,23 @@ TEST(MessageParamsDialog, Table) {
           EXPECT_EQ(shown.Cell(0, 2), "M");
           EXPECT_EQ(shown.caret_row, 0);
           EXPECT_EQ(shown.caret_column, 3);
-        }}},
-      {"the single-byte editor opens no edit box", false, Screen(false),
-       {Input(ScreenInput::DoubleClick()),
-        [](PageRun& run) { EXPECT_FALSE(run.form->At(Dlg::kScreen).screen.edit); }}},
+        }}),
+      OnScreen("the single-byte editor opens no edit box", Screen(false),
+               {Input(ScreenInput::DoubleClick()),
+                [](PageRun& run) { EXPECT_FALSE(run.form->At(Dlg::kScreen).screen.edit); }}),
       // length 22 + 5 + 7 + 1, no date/time, VW10 in slot 1 with two decimals
-      {"OK stores a record the SMS Output block codes", false, Screen(false),
-       {Char('A'), Char('B'), CaretTo(1, 5), Insert("VW10"), Choose(Dlg::DecimalsId(1), 2), Ok(),
-        [](PageRun& run) { EXPECT_EQ(run.dialog->end_result(), editor::DialogResult::kOk); }},
-       {Record(140, "23 00 00 FF A1 FF FF FF FF 80 0A FF FF FF FF 41 42 20"),
-        Record(295, "00 14 05 07 00 14 00 14"), Record(306, "00 A1 00 00")}},
+      OnScreen("OK stores a record the SMS Output block codes", Screen(false),
+               {Char('A'), Char('B'), CaretTo(1, 5), Insert("VW10"),
+                Choose(Dlg::DecimalsId(1), 2), Ok()},
+               {Record(140, "23 00 00 FF A1 FF FF FF FF 80 0A FF FF FF FF 41 42 20"),
+                Record(295, "00 14 05 07 00 14 00 14"), Record(306, "00 A1 00 00")}),
       // mail part at 21: length 66 + 1 + 4 + 1, Q0.3 in slot 3 as area 0xB4, bit 3
-      {"OK stores a record the EMAIL block codes", false,
-       "A:0,0,0,1,0,8,0,B:,C:,D:,E:,F:,G:[0,-1,255,0,20,0,0],H:,,,,,,,",
-       {CaretTo(3, 0), Char('T'), Insert("Q0.3", "4"), Ok()},
-       {Record(25, "48 00 00 FF FF FF B4 FF FF FF FF FF FF 00 03"), Record(40 + 66, "54 20 20"),
-        Record(40 + 140, "00 14 00 14 00 14 01 04")},
-       kEmail},
+      OnScreen("OK stores a record the EMAIL block codes",
+               "A:0,0,0,1,0,8,0,B:,C:,D:,E:,F:,G:[0,-1,255,0,20,0,0],H:,,,,,,,",
+               {CaretTo(3, 0), Char('T'), Insert("Q0.3", "4"), Ok()},
+               {Record(25, "48 00 00 FF FF FF B4 FF FF FF FF FF FF 00 03"),
+                Record(40 + 66, "54 20 20"), Record(40 + 140, "00 14 00 14 00 14 01 04")},
+               kEmail),
   });
 }
 
@@ -258,7 +233,9 @@ TEST(MessageParamsDialog, RegisterTextDrivesTheCountBox) {
   std::strcpy(areas[0].name, "V");
   areas[0].size = 2048;
   Variable_Init("OSV-2410", areas);
-  RunDialogRows({{"register text", false, Screen(false), acts}});
+  PageRow row = OnScreen("register text", Screen(false), acts);
+  row.cpu = nullptr;
+  RunRows({row});
 }
 
 // A variable pressed on its field and dropped on a free row moves there.
@@ -276,11 +253,12 @@ TEST(MessageParamsDialog, DraggingMovesAVariableToAFreeRow) {
       {6, 2, 0, kHeld, kFree},                   // row 2 holds one: nothing moves
       {4, 3, 2, kHeld, kFree},                   // pressed beside the field: no drag
   };
-  std::vector<DialogRow> rows;
+  std::vector<PageRow> rows;
   for (const auto& c : cases) {
     const bool drags = c.press_column == 6;
     const bool moved = std::string(c.row3) != kFree;
-    rows.push_back({"drag", false, Screen(false, std::string(kFree) + kHeld + "[3,-1,0,0,20,0,1]", std::string(80, 'X')),
+    rows.push_back(OnScreen(
+        "drag", Screen(false, std::string(kFree) + kHeld + "[3,-1,0,0,20,0,1]", std::string(80, 'X')),
                     {Input(ScreenInput::Press(1, c.press_column)),
                      [drags](PageRun& run) { EXPECT_EQ(run.form->At(Dlg::kScreen).screen.dragging, drags); },
                      Input(ScreenInput::Release(c.drop_row, c.drop_column)), CaretAt(1, c.press_column),
@@ -289,9 +267,9 @@ TEST(MessageParamsDialog, DraggingMovesAVariableToAFreeRow) {
                        const ScreenEditor& screen = Dialog(run).screen();
                        EXPECT_EQ(screen.slot(2).kind, kDateTimeVariable);
                        for (int k = 0; moved && k < 7; ++k) EXPECT_EQ(screen.cell(3, screen.slot(3).column + k), ' ');
-                     }}});
+                     }}));
   }
-  RunDialogRows(rows);
+  RunRows(rows);
 }
 
 // The double-byte editor edits a stretch of a row in an edit box; what does
@@ -306,7 +284,7 @@ TEST(MessageParamsDialog, DoubleByteTextIsEditedInPlace) {
       if (open) EXPECT_EQ(edit->text, text);
     };
   };
-  RunDialogRows({{"double-byte", true, Screen(true, "", "A,B,C,D,E,F,G,H,I,J,K,L,M,N,O,P,Q,R,S,T,"),
+  RunRows({OnScreen("double-byte", Screen(true, "", "A,B,C,D,E,F,G,H,I,J,K,L,M,N,O,P,Q,R,S,T,"),
                   {CaretTo(0, 15), Input(ScreenInput::DoubleClick()), edit_box(true, 15, "PQRST"),
                    Input(ScreenInput::EditDone("\xe9\x80xyz+")), edit_box(false),
                    Drawn(0, "ABCDEFGHIJKLMNO\xe9\x80xyz"),
@@ -318,7 +296,7 @@ TEST(MessageParamsDialog, DoubleByteTextIsEditedInPlace) {
                    CaretTo(0, 5), Input(ScreenInput::DoubleClick()),
                    Input(ScreenInput::EditCancelled()), Drawn(0, "ABCDEFGHIJKLMNO\xe9\x80xyz"),
                    Input(ScreenInput::DoubleClick()), Input(ScreenInput::EditDone("")),
-                   Drawn(0, "ABCDE               ")}}});
+                   Drawn(0, "ABCDE               ")})});
 }
 
 // Cancel stores nothing; OK stores the double-byte screen. Length: the
@@ -331,11 +309,12 @@ TEST(MessageParamsDialog, OkStoresADoubleByteScreenAndCancelStoresNothing) {
   Acts ok = edit, cancel = edit;
   ok.push_back(Ok());
   cancel.push_back(Cancel());
-  RunDialogRows({{"cancel", true, Screen(true), cancel,
-                  {[](PageRun& run) { EXPECT_EQ(run.outcome.text, SmsOutputText(ParseSmsOutputText(Screen(true)))); }}},
-                 {"ok", true, Screen(true), ok,
-                  {Record(140, "80 00 02 FF FF 01 FF"), Record(199, "00 48 00 E9 00 20"),
-                   Record(295, "00 28 00 28 00 28 00 28")}}});
+  RunRows({OnScreen("cancel", Screen(true), cancel, {[](PageRun& run) {
+                      EXPECT_EQ(run.outcome.text, SmsOutputText(ParseSmsOutputText(Screen(true))));
+                    }}),
+           OnScreen("ok", Screen(true), ok,
+                    {Record(140, "80 00 02 FF FF 01 FF"), Record(199, "00 48 00 E9 00 20"),
+                     Record(295, "00 28 00 28 00 28 00 28")})});
 }
 
 TEST(MessageParamsDialog, SetMessageOpensTheDialogOfTheFormat) {
@@ -376,8 +355,9 @@ TEST(MessageParamsDialog, BrokenScreensOpenDrawAndStoreInsideTheStructure) {
                                Input(ScreenInput::EditDone(std::string(30, '\xe9')))});
     }
     acts.insert(acts.end(), {Input(ScreenInput::Press(99, -4)), Ok()});
-    RunDialogRows({{"broken", double_byte, Screen(double_byte, groups, rows), acts,
-                    {[](PageRun& run) { EXPECT_EQ(CodeAlone(kSmsOutput, run.outcome.text).size(), 310u); }}}});
+    RunRows({OnScreen("broken", Screen(double_byte, groups, rows), acts, {[](PageRun& run) {
+                        EXPECT_EQ(CodeAlone(kSmsOutput, run.outcome.text).size(), 310u);
+                      }})});
   }
 }
 
