@@ -79,9 +79,7 @@ inline Act IsForm(int template_id) {
 }
 
 // The user.
-inline Act Click(int id) {
-  return [id](PageRun& run) { run.form->UserClicks(id); };
-}
+inline Act Click(int id) { return [id](PageRun& run) { run.form->UserClicks(id); }; }
 inline Act Type(int id, std::string text) {
   return [id, text](PageRun& run) { run.form->UserTypes(id, text); };
 }
@@ -91,12 +89,8 @@ inline Act Choose(int id, int item) {
 inline Act FocusCell(int id, int row, int column) {
   return [id, row, column](PageRun& run) { run.form->UserFocusesCell(id, row, column); };
 }
-inline Act DoubleClick(int id) {
-  return [id](PageRun& run) { run.form->UserDoubleClicks(id); };
-}
-inline Act Pump() {
-  return [](PageRun& run) { run.view->Pump(); };
-}
+inline Act DoubleClick(int id) { return [id](PageRun& run) { run.form->UserDoubleClicks(id); }; }
+inline Act Pump() { return [](PageRun& run) { run.view->Pump(); }; }
 // OK or Cancel of the dialog the acts run in, else of the sheet.
 inline Act Close(bool ok) {
   return [ok](PageRun& run) {

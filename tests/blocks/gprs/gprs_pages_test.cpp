@@ -28,7 +28,7 @@ Act ServerState(bool plc, bool by_domain, bool ip, bool domain) {
 }
 
 TEST(GprsPages, Table) {
-  const editor::MessageBox bits = editor::ErrorMessage("Command 15 only supports digital variables!");
+  const auto bits = editor::ErrorMessage("Command 15 only supports digital variables!");
   std::vector<PageRow> rows;
   for (int type : {kGprsConnect, kGprsDataSend}) {
     const char* text = type == kGprsConnect ? kConnectDefault : kSendDefault;

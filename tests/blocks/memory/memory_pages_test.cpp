@@ -67,7 +67,8 @@ TEST(MemoryPages, Table) {
        {Type(Read::kRegister, "X5"), Formats({}, "", true), Ok()},
        "A:1,2,0,0,0,1,0,B:;,C:12,0,5,4,D:1,4,E:TANKLOG,F:Level"},
       // the name from the text, with blanks and in lower case; the title as typed
-      {"storing cleans the name", kMemoryRead, "A:0,3,1,2,1,1,1,B:#,C:7,161,4,2,D:1,9,E:ta nk,F:lvl",
+      {"storing cleans the name", kMemoryRead,
+       "A:0,3,1,2,1,1,1,B:#,C:7,161,4,2,D:1,9,E:ta nk,F:lvl",
        {Ok()}, "A:1,3,1,2,1,1,1,B:#,C:7,161,4,2,D:1,9,E:TANK,F:lvl"},
       {"a separator outside the list shows item 0 and is kept", kMemoryWrite,
        "A:1,3,1,3,0,1,0,0,0,B:!,C:9,161,0,1,D:abc,E:", {Selection(Write::kSeparator, 0), Ok()},

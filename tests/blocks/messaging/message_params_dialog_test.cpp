@@ -50,12 +50,13 @@ Act RowIs(int row, std::string text) {
   text.resize(kScreenColumns, ' ');
   return [=](PageRun& run) {
     std::string cells;
-    for (int c = 0; c < kScreenColumns; ++c) cells += static_cast<char>(Dialog(run).screen().cell(row, c));
+    for (int c = 0; c < kScreenColumns; ++c)
+      cells += static_cast<char>(Dialog(run).screen().cell(row, c));
     EXPECT_EQ(cells, text) << "row " << row;
   };
 }
 Act SlotIs(int row, std::string text) {
-  return [=](PageRun& run) { EXPECT_EQ(SlotText(Dialog(run).screen().slot(row)), text) << "row " << row; };
+  return [=](PageRun& run) { EXPECT_EQ(SlotText(Dialog(run).screen().slot(row)), text) << row; };
 }
 // What the screen control shows: row `row` as text.
 Act Drawn(int row, std::string text) {
@@ -216,7 +217,9 @@ TEST(MessageParamsDialog, RegisterTextDrivesTheCountBox) {
   Acts acts = {
       [](PageRun& run) {
         const editor::Control& hint = run.form->At(Dlg::kRegister);
-        EXPECT_EQ(hint.tooltip.rfind(">>>>>>>>>>>>>>>>>>BIT<<<<<<<<<<<<<<<<<<< <br> <br>V0.0 ~ V2047.7", 0), 0u);
+        EXPECT_EQ(hint.tooltip.rfind(
+                      ">>>>>>>>>>>>>>>>>>BIT<<<<<<<<<<<<<<<<<<< <br> <br>V0.0 ~ V2047.7", 0),
+                  0u);
         EXPECT_NE(hint.tooltip.find("WORD<<<<<<<<<<<<<<<<<< <br>VW0 ~ VW2046"), std::string::npos);
         EXPECT_EQ(hint.tooltip_ms, 30000);
       },
@@ -224,7 +227,8 @@ TEST(MessageParamsDialog, RegisterTextDrivesTheCountBox) {
   const struct {
     const char* text;
     bool count_enabled;
-  } cases[] = {{"M0.1", true}, {"VW10", false}, {"sm3", true}, {"Q", true}, {"VB", false}, {"", false}};
+  } cases[] = {{"M0.1", true}, {"VW10", false}, {"sm3", true},
+               {"Q", true},    {"VB", false},   {"", false}};
   for (const auto& c : cases) {
     acts.insert(acts.end(), {Type(Dlg::kRegister, c.text), Enabled(Dlg::kCount, c.count_enabled),
                              Label(Dlg::kCountMax, c.count_enabled ? "Max: 20" : "Max: 1")});
@@ -259,15 +263,18 @@ TEST(MessageParamsDialog, DraggingMovesAVariableToAFreeRow) {
     const bool moved = std::string(c.row3) != kFree;
     rows.push_back(OnScreen(
         "drag", Screen(false, std::string(kFree) + kHeld + "[3,-1,0,0,20,0,1]", std::string(80, 'X')),
-                    {Input(ScreenInput::Press(1, c.press_column)),
-                     [drags](PageRun& run) { EXPECT_EQ(run.form->At(Dlg::kScreen).screen.dragging, drags); },
-                     Input(ScreenInput::Release(c.drop_row, c.drop_column)), CaretAt(1, c.press_column),
-                     SlotIs(1, c.row1), SlotIs(3, c.row3),
-                     [moved](PageRun& run) {
-                       const ScreenEditor& screen = Dialog(run).screen();
-                       EXPECT_EQ(screen.slot(2).kind, kDateTimeVariable);
-                       for (int k = 0; moved && k < 7; ++k) EXPECT_EQ(screen.cell(3, screen.slot(3).column + k), ' ');
-                     }}));
+        {Input(ScreenInput::Press(1, c.press_column)),
+         [drags](PageRun& run) {
+           EXPECT_EQ(run.form->At(Dlg::kScreen).screen.dragging, drags);
+         },
+         Input(ScreenInput::Release(c.drop_row, c.drop_column)), CaretAt(1, c.press_column),
+         SlotIs(1, c.row1), SlotIs(3, c.row3),
+         [moved](PageRun& run) {
+           const ScreenEditor& screen = Dialog(run).screen();
+           EXPECT_EQ(screen.slot(2).kind, kDateTimeVariable);
+           for (int k = 0; moved && k < 7; ++k)
+             EXPECT_EQ(screen.cell(3, screen.slot(3).column + k), ' ');
+         }}));
   }
   RunRows(rows);
 }
@@ -305,7 +312,8 @@ TEST(MessageParamsDialog, OkStoresADoubleByteScreenAndCancelStoresNothing) {
   const Acts edit = {Input(ScreenInput::Press(1, 0)), Input(ScreenInput::DoubleClick()),
                      Input(ScreenInput::EditDone("H\xe9")), Click(Dlg::kSourceDateTime),
                      CaretTo(0, 1), Click(Dlg::kInsert),  // not at column 0
-                     CaretTo(2, 0), Click(Dlg::kInsert), Said({editor::ErrorMessage(Dlg::kRefusal)})};
+                     CaretTo(2, 0), Click(Dlg::kInsert),
+                     Said({editor::ErrorMessage(Dlg::kRefusal)})};
   Acts ok = edit, cancel = edit;
   ok.push_back(Ok());
   cancel.push_back(Cancel());
@@ -318,7 +326,7 @@ TEST(MessageParamsDialog, OkStoresADoubleByteScreenAndCancelStoresNothing) {
 }
 
 TEST(MessageParamsDialog, SetMessageOpensTheDialogOfTheFormat) {
-  for (const auto& [format, ok] : {std::pair{'0', true}, std::pair{'3', true}, std::pair{'3', false}}) {
+  for (auto [format, ok] : {std::pair{'0', true}, std::pair{'3', true}, std::pair{'3', false}}) {
     SmsOutputParams sms = ParseSmsOutputText(SmsText(std::string(1, format), "", ""));
     MailParams mail = ParseMailText(std::string("A:0,") + format + ",0,1,0,8,0,B:,C:,D:,E:,F:,G:");
     FakeView view;
@@ -349,10 +357,11 @@ TEST(MessageParamsDialog, BrokenScreensOpenDrawAndStoreInsideTheStructure) {
   for (bool double_byte : {false, true}) {
     Acts acts;
     for (int r = 0, last = double_byte ? 2 : 3; r <= last; ++r) {
-      acts.insert(acts.end(), {Input(ScreenInput::Press(r, 19)), Input(ScreenInput::Release(last - r, 0)),
-                               Key(ScreenKey::kBackspace), Key(ScreenKey::kDelete), Key(ScreenKey::kEnter),
-                               Char('q'), Char(' '), Click(Dlg::kDelete), Input(ScreenInput::DoubleClick()),
-                               Input(ScreenInput::EditDone(std::string(30, '\xe9')))});
+      acts.insert(acts.end(),
+                  {Input(ScreenInput::Press(r, 19)), Input(ScreenInput::Release(last - r, 0)),
+                   Key(ScreenKey::kBackspace), Key(ScreenKey::kDelete), Key(ScreenKey::kEnter),
+                   Char('q'), Char(' '), Click(Dlg::kDelete), Input(ScreenInput::DoubleClick()),
+                   Input(ScreenInput::EditDone(std::string(30, '\xe9')))});
     }
     acts.insert(acts.end(), {Input(ScreenInput::Press(99, -4)), Ok()});
     RunRows({OnScreen("broken", Screen(double_byte, groups, rows), acts, {[](PageRun& run) {

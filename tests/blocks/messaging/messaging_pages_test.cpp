@@ -40,7 +40,7 @@ std::string OutText(const std::string& a, const std::string& receivers, const st
                     const std::string& h = ",") {
   return "A:" + a + receivers + ",G:" + g + ",H:" + h;
 }
-std::string HexOf(const std::string& text) { return Hex(std::vector<uint8_t>(text.begin(), text.end())); }
+std::string HexOf(const std::string& text) { return Hex({text.begin(), text.end()}); }
 // A 20-byte receiver slot of a record.
 std::string Slot(const std::string& number) {
   std::string slot = number.substr(0, 20);
@@ -65,7 +65,8 @@ Act DialState(bool lists, bool confirmation, bool waiting) {
     EXPECT_EQ(call.At(Call::kWaiting).enabled, waiting);
     EXPECT_EQ(call.At(Call::kLoops).enabled, waiting);
     PageModel& out = run.sheet->page(0);
-    for (int id : {Out::kFirstReceiver, Out::kFormat, Out::kStyle}) EXPECT_EQ(out.At(id).enabled, !dial);
+    for (int id : {Out::kFirstReceiver, Out::kFormat, Out::kStyle})
+      EXPECT_EQ(out.At(id).enabled, !dial);
     PageModel* message = static_cast<PageModel*>(out.ChildIn(Out::kMessageFrame));
     EXPECT_EQ(message->At(Msg::kTextMessage).enabled, !dial);
     EXPECT_EQ(message->At(Msg::kEditor).enabled, !dial);
@@ -81,8 +82,8 @@ PageRow Limits(int format, const std::string& typed, size_t kept, long vb_max, c
            Expect(Msg::kEditor, &editor::Control::text, typed.substr(0, kept)),
            Text(Msg::kRemaining, "0"), Type(Msg::kEditor, "abc"),
            Text(Msg::kRemaining, std::to_string(kept - 3)), Type(Msg::kEditor, typed), OnPage(0),
-           Choose(Out::kStyle, 1), kMessage, Label(Vb::kMaxLabel, label), Max(Vb::kVbMaxCount, vb_max),
-           OnPage(0), Choose(Out::kStyle, 0), Ok()},
+           Choose(Out::kStyle, 1), kMessage, Label(Vb::kMaxLabel, label),
+           Max(Vb::kVbMaxCount, vb_max), OnPage(0), Choose(Out::kStyle, 0), Ok()},
           OutText(format ? "1,3,1,0,8,0,0,0,0" : "1,0,1,0,8,0,0,0,0", ",B:,C:,D:,E:,F:",
                   typed.substr(0, kept)),
           1, {Record(140, head)}};
@@ -107,16 +108,16 @@ PageRow Latin1(int format, bool params_kind, const std::string& typed, const std
 // screen, which the sheet's OK then writes. The radios decide what is enabled.
 PageRow SetMessage(int type, const char* text, int format, int template_id, size_t at,
                    const char* screen) {
-  Acts typing = {IsForm(template_id)};
-  auto input = [](ScreenInput in) {
+  auto input = [](ScreenInput in) -> Act {
     return [in](PageRun& run) { run.form->UserScreenInput(MessageParamsDialog::kScreen, in); };
   };
-  if (template_id == 4721) {
-    typing.insert(typing.end(), {input(ScreenInput::DoubleClick()), input(ScreenInput::EditDone("AB"))});
-  } else {
-    typing.insert(typing.end(), {input(ScreenInput::Char('A')), input(ScreenInput::Char('B'))});
-  }
-  typing.push_back(Ok());
+  // the double-byte editor takes text through its edit box
+  const Acts typing = {IsForm(template_id),
+                       template_id == 4721 ? input(ScreenInput::DoubleClick())
+                                           : input(ScreenInput::Char('A')),
+                       input(template_id == 4721 ? ScreenInput::EditDone("AB")
+                                                 : ScreenInput::Char('B')),
+                       Ok()};
   Acts acts = {InDialog(typing)};
   if (format >= 0) acts.push_back(Choose(Out::kFormat, format));
   acts.push_back(InChild(type == kEmail ? Mail::kMessageFrame : Out::kMessageFrame));
@@ -163,8 +164,8 @@ TEST_F(MessagingPages, Receivers) {
   const std::string out = OutText("1,0,1,0,8,0,0,0,0", ",B:+4930111,C:,D:,E:,F:", "");
   const std::vector<std::string> items = {kDefaultNumber, "+1", "+2", "+3", "+4930111", "+5", ""};
   Run({{"a missing receiver", kSmsOutput, out,
-        {InBook("+4930111", true), Items(Out::kFirstReceiver, items), Selection(Out::kFirstReceiver, 4),
-         Ok()}, "", 1, {Record(40, Slot("+4930111"))}},
+        {InBook("+4930111", true), Items(Out::kFirstReceiver, items),
+         Selection(Out::kFirstReceiver, 4), Ok()}, "", 1, {Record(40, Slot("+4930111"))}},
        {"a missing receiver", kSmsInput, "A:0,8,1,B:+4930111,C:,D:,E:,F:",
         {Items(In::kFirstReceiver, items), Selection(In::kFirstReceiver, 4), Ok()}, "", 1,
         {Record(18, Slot("+4930111"))}}},
@@ -198,7 +199,9 @@ TEST_F(MessagingPages, Receivers) {
 TEST_F(MessagingPages, ThePhoneBookButtonRefillsTheLists) {
   const std::string text = OutText("1,0,1,0,8,0,0,0,0", ",B:+4930111,C:+41000000000,D:,E:,F:", "");
   Acts acts = {InDialog({[](PageRun& run) { EXPECT_EQ(run.dialog->caption(), "Phonebook"); },
-                         [](PageRun& run) { EXPECT_EQ(run.form->At(Book::kGrid).grid.cells[2][1], "+4930111"); },
+                         [](PageRun& run) {
+                           EXPECT_EQ(run.form->At(Book::kGrid).grid.cells[2][1], "+4930111");
+                         },
                          FocusCell(Book::kGrid, 2, 1), Click(Book::kDelete), Ok()}),
                ShowPage(1), OnPage(0), Click(Out::kPhonebook), Pump()};
   for (size_t page : {0u, 1u}) {
@@ -220,12 +223,13 @@ TEST_F(MessagingPages, Table) {
   Run({
       // the dial box disables the message and enables the call
       {"dial steps", kSmsOutput, kOutDefault,
-       {ShowPage(1), DialState(false, false, false), Click(Call::kDial), DialState(true, true, false),
-        Click(Call::kConfirmation), DialState(true, true, true), Click(Call::kDial),
-        DialState(false, false, false), Click(Call::kDial), DialState(true, true, true),
+       {ShowPage(1), DialState(false, false, false), Click(Call::kDial),
+        DialState(true, true, false), Click(Call::kConfirmation), DialState(true, true, true),
+        Click(Call::kDial), DialState(false, false, false), Click(Call::kDial),
+        DialState(true, true, true),
         // a new message page learns the dial state too
-        Click(Call::kDial), Pump(), OnPage(0), Choose(Out::kStyle, 1), OnPage(1), Click(Call::kDial),
-        Pump(), OnPage(0), kMessage, Enabled(Vb::kVbStart, false), Cancel()},
+        Click(Call::kDial), Pump(), OnPage(0), Choose(Out::kStyle, 1), OnPage(1),
+        Click(Call::kDial), Pump(), OnPage(0), kMessage, Enabled(Vb::kVbStart, false), Cancel()},
        "", 0},
       {"clearing the dial box leaves the confirmation as it was", kSmsOutput,
        OutText("1,0,1,0,8,1,1000,2,1", ",B:,C:,D:,E:,F:", ""),
@@ -235,8 +239,8 @@ TEST_F(MessagingPages, Table) {
       // the message page is replaced on every style change; each stores into the same message
       {"switching the style there and back", kSmsOutput, kOutDefault,
        {kMessage, Type(Msg::kEditor, "Pump 2 off"), OnPage(0), Choose(Out::kStyle, 1), kMessage,
-        Text(Vb::kVbMaxCount, "8"), Type(Vb::kVbStart, "100"), Type(Vb::kVbMaxCount, "50"), OnPage(0),
-        Choose(Out::kStyle, 0), kMessage, Text(Msg::kEditor, "Pump 2 off"), OnPage(0),
+        Text(Vb::kVbMaxCount, "8"), Type(Vb::kVbStart, "100"), Type(Vb::kVbMaxCount, "50"),
+        OnPage(0), Choose(Out::kStyle, 0), kMessage, Text(Msg::kEditor, "Pump 2 off"), OnPage(0),
         Choose(Out::kStyle, 1), kMessage, Text(Vb::kVbStart, "100"), Ok()},
        OutText("1,0,0,100,50,0,0,0,0", ",B:,C:,D:,E:,F:", "Pump 2 off"), 1,
        {Record(30, "A0 00 64 00 32")}},

@@ -29,6 +29,7 @@ using Item = CMqttWriteItemDialog;
 constexpr char kPublishText[] =
     "A:30,30,10,0,0,B:1,0,1,C:,D:,E:,F:t,G1:176,0,3,2,5,0,H1:in,I1:Inputs,"
     "G2:161,0,10,1,0,0,H2:lvl,I2:Level";
+constexpr char kConnect4G[] = "A:30,10,0,1884,1,0,0,0,1,B:,C:,D:,E:0.0.0.0,F:,G:,H:,I:";
 constexpr char kOnlyOne[] = "A:0,0,0,0,0,B:1,0,1,C:,D:,E:,F:,G1:177,0,2,1,2,0,H1:d,I1:c";
 
 std::string ConnectText(int tls, const char* ca, const char* certificate, const char* key) {
@@ -40,7 +41,8 @@ std::string ConnectText(int tls, const char* ca, const char* certificate, const 
 // radio; OK clears the paths unless "Self signed certificates" is chosen.
 PageRow Certificates(const char* name, int tls, const char* ca, const char* certificate,
                      const char* key, bool self_signed, bool paths, std::string stored) {
-  Acts acts = {Checked(Connect::kSelfSigned, self_signed), Checked(Connect::kCaSigned, !self_signed),
+  Acts acts = {Checked(Connect::kSelfSigned, self_signed),
+               Checked(Connect::kCaSigned, !self_signed),
                Enabled(Connect::kCaSigned, tls), Enabled(Connect::kSelfSigned, tls)};
   for (int id : {Connect::kCaFile, LabelId(Connect::kKeyFile), Connect::kBrowseKeyFile})
     acts.push_back(Enabled(id, paths));
@@ -100,10 +102,8 @@ TEST(MqttPages, Table) {
         Click(Connect::kCleanSession), Ok()},
        "A:30,5,0,1884,0,1,1,0,0,B:plc7,C:,D:,E:0.0.0.0,F:C:\\certs\\ca.pem,G:,H:,"
        "I:broker.example.com"},
-      Network(kConnect, Connect::kNetwork, "A:30,10,0,1884,1,0,0,0,1,B:,C:,D:,E:0.0.0.0,F:,G:,H:,I:",
-              false),
-      Network(kConnect, Connect::kNetwork, "A:30,10,0,1884,1,0,0,0,1,B:,C:,D:,E:0.0.0.0,F:,G:,H:,I:",
-              true),
+      Network(kConnect, Connect::kNetwork, kConnect4G, false),
+      Network(kConnect, Connect::kNetwork, kConnect4G, true),
       Network(kSubscribe, Comm::kNetwork, "A:30,30,10,0,160,0,0,1,0,B:1,0,1,C:,D:,E:,F:", false),
       Network(kSubscribe, Comm::kNetwork, "A:30,30,10,0,160,0,0,1,0,B:1,0,1,C:,D:,E:,F:", true),
       Network(kPublish, Comm::kNetwork, "A:30,30,10,0,1,B:1,0,1,C:,D:,E:,F:", false),
@@ -144,7 +144,8 @@ TEST(MqttPages, Table) {
        {ShowPage(1),
         InDialog({Text(Item::kRegister, "I0.0"), Enabled(Item::kFormat, false),
                   Expect(Item::kLength, &editor::Control::visible, false),
-                  Type(Item::kRegister, "VD4"), Items(Item::kFormat, {"DINT", "UDINT", "DWORD", "FLOAT"}),
+                  Type(Item::kRegister, "VD4"),
+                  Items(Item::kFormat, {"DINT", "UDINT", "DWORD", "FLOAT"}),
                   Enabled(Item::kFormat, true), Choose(Item::kFormat, 3), Choose(Item::kCount, 3),
                   Type(Item::kComment, "Flow"), Ok()}),
         InDialog({Shows(Item::kFormat, "INT"), Type(Item::kRegister, "X5"), Ok()}),

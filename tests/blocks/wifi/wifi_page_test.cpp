@@ -16,7 +16,8 @@ TEST(WifiPage, ShowsTheModeAndTakesTheSelection) {
       {"mode 1 kept", kWifi, "A:1", {Ok()}},
       {"an unknown mode shows none and is kept", kWifi, "A:5", {Selection(kList, -1), Ok()}},
       {"an unknown mode, then a choice", kWifi, "A:5", {Choose(kList, 1), Ok()}, "A:1"},
-      {"selecting nothing keeps the mode", kWifi, "", {Selection(kList, 0), Choose(kList, -1), Ok()}, "A:0"},
+      {"selecting nothing keeps the mode", kWifi, "",
+       {Selection(kList, 0), Choose(kList, -1), Ok()}, "A:0"},
   });
 }
 
