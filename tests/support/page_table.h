@@ -161,6 +161,9 @@ inline Act Record(size_t offset, std::string hex) {
         << run.outcome.text;
   };
 }
+inline Act RecordSize(size_t size) {
+  return [size](PageRun& run) { EXPECT_EQ(CodeAlone(run.type, run.outcome.text).size(), size); };
+}
 
 inline void RunRow(const PageRow& row, FakeView& view) {
   SCOPED_TRACE(row.name);

@@ -243,7 +243,7 @@ TEST_F(MessagingPages, Table) {
         OnPage(0), Choose(Out::kStyle, 0), kMessage, Text(Msg::kEditor, "Pump 2 off"), OnPage(0),
         Choose(Out::kStyle, 1), kMessage, Text(Vb::kVbStart, "100"), Ok()},
        OutText("1,0,0,100,50,0,0,0,0", ",B:,C:,D:,E:,F:", "Pump 2 off"), 1,
-       {Record(30, "A0 00 64 00 32")}},
+       {RecordSize(140), Record(30, "A0 00 64 00 32")}},
       Limits(0, std::string(150, 'x'), 100, 128, "64 78 78"),
       Limits(1, std::string(75, 'y'), 70, 70, "8C 00 79"),
       // one byte of the code page, one UTF-16 character
