@@ -21,9 +21,10 @@ using Dlg = MessageParamsDialog;
 
 constexpr char kFree[] = "[0,-1,255,0,20,0,0]";
 
-std::string SmsText(const std::string& format, const std::string& screen,
-                    const std::string& groups) {
-  return "A:0," + format + ",1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:" + screen + ",H:" + groups;
+// SMS Output on a params message: screen `rows`, variables `groups`.
+std::string SmsText(const std::string& format, const std::string& rows = "",
+                    const std::string& groups = "") {
+  return "A:0," + format + ",1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:" + rows + ",H:" + groups;
 }
 
 // The acts of a row on the dialog, and what they find there.
@@ -58,11 +59,16 @@ Act RowIs(int row, std::string text) {
 Act SlotIs(int row, std::string text) {
   return [=](PageRun& run) { EXPECT_EQ(SlotText(Dialog(run).screen().slot(row)), text) << row; };
 }
+// The decimals list of row `row`: enabled only for a number variable.
+Act Decimals(int row, bool enabled, int item) {
+  return All({Enabled(Dlg::DecimalsId(row), enabled), Selection(Dlg::DecimalsId(row), item)});
+}
 // What the screen control shows: row `row` as text.
 Act Drawn(int row, std::string text) {
   return [=](PageRun& run) { EXPECT_EQ(run.form->At(Dlg::kScreen).screen.RowText(row), text); };
 }
 
+// Format 3 is the double-byte one.
 std::string Screen(bool double_byte, const std::string& groups = "", const std::string& rows = "") {
   return SmsText(double_byte ? "3" : "0", rows, groups);
 }
@@ -154,15 +160,11 @@ TEST(MessageParamsDialog, Table) {
                 CaretAt(1, 7)}),
       OnScreen("decimals follow the rows' operands",
        Screen(false, "[161,10,0,0,7,2,0][159,3,0,0,1,1,0][3,-1,0,0,20,0,0][0,-1,255,0,20,7,0]"),
-       {Enabled(Dlg::DecimalsId(0), true), Selection(Dlg::DecimalsId(0), 2),
-        Enabled(Dlg::DecimalsId(1), false), Selection(Dlg::DecimalsId(1), 1),
-        Enabled(Dlg::DecimalsId(2), false), Selection(Dlg::DecimalsId(2), 0),
-        Enabled(Dlg::DecimalsId(3), false), Selection(Dlg::DecimalsId(3), -1),
-        Choose(Dlg::DecimalsId(0), 3), SlotIs(0, "[161,10,0,0,7,3,0]"),
+       {Decimals(0, true, 2), Decimals(1, false, 1), Decimals(2, false, 0),
+        Decimals(3, false, -1), Choose(Dlg::DecimalsId(0), 3), SlotIs(0, "[161,10,0,0,7,3,0]"),
         // a variable moved to row 3 takes its decimals along; row 0 loses them
         Input(ScreenInput::Press(0, 2)), Input(ScreenInput::Release(3, 0)),
-        Enabled(Dlg::DecimalsId(3), true), Selection(Dlg::DecimalsId(3), 3),
-        Enabled(Dlg::DecimalsId(0), false),
+        Decimals(3, true, 3), Enabled(Dlg::DecimalsId(0), false),
         [](PageRun& run) { EXPECT_EQ(Dialog(run).screen().slot(0).decimals, 0); }}),
       // in a field the whole field; outside one cell, and the row's extra value goes
       OnScreen("delete clears a field or one cell",
