@@ -245,43 +245,32 @@ TEST(MessageParamsDialog, RegisterTextDrivesTheCountBox) {
   RunRows({row});
 }
 
-// A variable pressed on its field and dropped on a free row moves there.
+// A variable pressed on its field (row 1, columns 5 to 11) and dropped on a
+// free row moves there; its new cells are blanked.
+constexpr char kHeld[] = "[161,10,0,5,7,2,9]";
+constexpr char kLeft[] = "[0,-1,0,0,0,0,0]";  // the slot a variable moved out of
+PageRow Drag(int press_column, int drop_row, int drop_column, const char* row1, const char* row3,
+             const char* cells3 = "XXXXXXXXXXXXXXXXXXXX") {
+  const bool drags = press_column == 6;
+  return OnScreen(
+      "drag",
+      Screen(false, std::string(kFree) + kHeld + "[3,-1,0,0,20,0,1]", std::string(80, 'X')),
+      {Input(ScreenInput::Press(1, press_column)),
+       [drags](PageRun& run) { EXPECT_EQ(run.form->At(Dlg::kScreen).screen.dragging, drags); },
+       Input(ScreenInput::Release(drop_row, drop_column)), CaretAt(1, press_column),
+       SlotIs(1, row1), SlotIs(3, row3), RowIs(3, cells3),
+       [](PageRun& run) { EXPECT_EQ(Dialog(run).screen().slot(2).kind, kDateTimeVariable); }});
+}
+
 TEST(MessageParamsDialog, DraggingMovesAVariableToAFreeRow) {
-  constexpr char kHeld[] = "[161,10,0,5,7,2,9]";
-  constexpr char kLeft[] = "[0,-1,0,0,0,0,0]";  // the slot a variable moved out of
-  const struct {
-    int press_column, drop_row, drop_column;
-    const char* row1;
-    const char* row3;
-  } cases[] = {
-      {6, 3, 2, kLeft, "[161,10,0,2,7,2,9]"},   // moved
-      {6, 1, 0, kHeld, kFree},                   // its own row holds it
-      {6, 3, 18, kLeft, "[161,10,0,13,7,2,9]"},  // the field stays inside the row
-      {6, 2, 0, kHeld, kFree},                   // row 2 holds one: nothing moves
-      {4, 3, 2, kHeld, kFree},                   // pressed beside the field: no drag
-  };
-  const std::string text = Screen(false, std::string(kFree) + kHeld + "[3,-1,0,0,20,0,1]",
-                                  std::string(80, 'X'));
-  std::vector<PageRow> rows;
-  for (const auto& c : cases) {
-    const bool drags = c.press_column == 6;
-    const bool moved = std::string(c.row3) != kFree;
-    rows.push_back(OnScreen(
-        "drag", text,
-        {Input(ScreenInput::Press(1, c.press_column)),
-         [drags](PageRun& run) {
-           EXPECT_EQ(run.form->At(Dlg::kScreen).screen.dragging, drags);
-         },
-         Input(ScreenInput::Release(c.drop_row, c.drop_column)), CaretAt(1, c.press_column),
-         SlotIs(1, c.row1), SlotIs(3, c.row3),
-         [moved](PageRun& run) {
-           const ScreenEditor& screen = Dialog(run).screen();
-           EXPECT_EQ(screen.slot(2).kind, kDateTimeVariable);
-           for (int k = 0; moved && k < 7; ++k)
-             EXPECT_EQ(screen.cell(3, screen.slot(3).column + k), ' ');
-         }}));
-  }
-  RunRows(rows);
+  RunRows({
+      Drag(6, 3, 2, kLeft, "[161,10,0,2,7,2,9]", "XX       XXXXXXXXXXX"),
+      Drag(6, 1, 0, kHeld, kFree),  // its own row holds it
+      // the field stays inside the row
+      Drag(6, 3, 18, kLeft, "[161,10,0,13,7,2,9]", "XXXXXXXXXXXXX       "),
+      Drag(6, 2, 0, kHeld, kFree),  // row 2 holds one: nothing moves
+      Drag(4, 3, 2, kHeld, kFree),  // pressed beside the field: no drag
+  });
 }
 
 // The double-byte editor edits a stretch of a row in an edit box; what does
