@@ -113,13 +113,14 @@ TEST(MqttPages, Table) {
        {Label(Comm::kUseInterval, "Subscribe interval time"), Expect(Comm::kRetained,
         &editor::Control::visible, false), Expect(Comm::kAzureC2d, &editor::Control::visible, true),
         Expect(Comm::kClientId, &editor::Control::visible, false), Click(Comm::kUseInterval),
-        Enabled(Comm::kInterval, false), Click(Comm::kQos1), Click(Comm::kAzureC2d), Ok()},
+        Enabled(Comm::kInterval, false), Enabled(Comm::kIntervalUnit, false), Click(Comm::kQos1),
+        Click(Comm::kAzureC2d), Ok()},
        "A:0,40,20,3,160,0,0,0,0,B:1,0,0,C:id,D:u,E:pw,F:in/t"},
       {"publish comm page", kPublish, "A:30,40,20,3,0,B:0,1,0,C:id,D:u,E:pw,F:out/t",
        {Label(Comm::kUseInterval, "Publish interval time"), Expect(Comm::kRetained,
         &editor::Control::visible, true), Expect(Comm::kAzureC2d, &editor::Control::visible, false),
-        Click(Comm::kUseInterval), Enabled(Comm::kInterval, false), Click(Comm::kQos1),
-        Click(Comm::kRetained), Ok()},
+        Click(Comm::kUseInterval), Enabled(Comm::kInterval, false),
+        Enabled(Comm::kIntervalUnit, false), Click(Comm::kQos1), Click(Comm::kRetained), Ok()},
        "A:0,40,20,3,0,B:1,0,0,C:id,D:u,E:pw,F:out/t"},
       // a count of 0 shows 1; "As Received" disables it
       {"read page", kSubscribe, "A:30,30,10,0,160,0,0,0,0,B:1,0,1,C:,D:,E:,F:",
@@ -155,6 +156,9 @@ TEST(MqttPages, Table) {
        1, {[](PageRun& run) {
          EXPECT_EQ(run.view->dialog_captions, std::vector<std::string>(2, "MQTT item"));
        }}},
+      {"a double click on no item opens nothing", kPublish, kPublishText,
+       {ShowPage(1), FocusCell(Write::kGrid, -1, -1), DoubleClick(Write::kGrid), Ok()}, "", 1,
+       {[](PageRun& run) { EXPECT_TRUE(run.view->dialog_captions.empty()); }}},
       Delete(kPublishText, -1, MessageAnswer::kOk,
              editor::ErrorMessage("Please select the recorder you want to delete."), 3, ""),
       Delete(kPublishText, 1, MessageAnswer::kNo, question, 3, ""),
