@@ -5,10 +5,12 @@
 #include <cstring>
 #include <memory>
 
+#include "blocks/messaging/mail_page.h"
+#include "blocks/messaging/message_pages.h"
 #include "blocks/messaging/messaging_support.h"
+#include "blocks/messaging/sms_output_page.h"
 #include "core/operand.h"
-#include "ostrevan/plugin.h"
-#include "support/fake_view.h"
+#include "support/page_table.h"
 
 namespace ostrevan::testing {
 namespace {
@@ -19,428 +21,345 @@ using Dlg = MessageParamsDialog;
 
 constexpr char kFree[] = "[0,-1,255,0,20,0,0]";
 
-std::string SmsText(const std::string& format, const std::string& screen,
-                    const std::string& groups) {
-  return "A:0," + format + ",1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:" + screen + ",H:" + groups;
+// SMS Output on a params message: screen `rows`, variables `groups`.
+std::string SmsText(const std::string& format, const std::string& rows = "",
+                    const std::string& groups = "") {
+  return "A:0," + format + ",1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:" + rows + ",H:" + groups;
 }
 
-// One dialog on SMS Output parameters, opened as the view would open it.
-struct Editing {
-  explicit Editing(bool double_byte, const std::string& groups = "", const std::string& rows = "")
-      : params(ParseSmsOutputText(SmsText(double_byte ? "3" : "0", rows, groups))) {
-    if (double_byte) {
-      dialog = std::make_unique<CWSmsMessageParamsDialog>();
-    } else {
-      dialog = std::make_unique<CSmsMessageParamsDialog>();
-    }
-    dialog->Attach(&view);
-    dialog->Load(params);
-    dialog->Open();
-  }
-  const ScreenEditor& screen() const { return dialog->screen(); }
-  void Input(const ScreenInput& input) { dialog->UserScreenInput(Dlg::kScreen, input); }
-  void Keys(std::initializer_list<ScreenKey> keys) {
-    for (ScreenKey key : keys) Input(ScreenInput::Key(key));
-  }
-  void Type(const std::string& text) {
-    for (char c : text) Input(ScreenInput::Char(c));
-  }
-  void Caret(int row, int column) {
-    Input(ScreenInput::Press(row, column));
-    Input(ScreenInput::Release(row, column));
-  }
-  void InsertRegister(const std::string& operand, const std::string& count = "1") {
-    dialog->UserTypes(Dlg::kRegister, operand);
-    dialog->UserTypes(Dlg::kCount, count);
-    dialog->UserClicks(Dlg::kInsert);
-  }
-  // The row's cells as characters (single-byte values).
-  std::string Row(int row) const {
-    std::string text;
-    for (int c = 0; c < kScreenColumns; ++c) text += static_cast<char>(screen().cell(row, c));
-    return text;
-  }
-  std::string Caret() const {
-    return std::to_string(screen().caret_row()) + "," + std::to_string(screen().caret_column());
-  }
+// The acts of a row on the dialog, and what they find there.
+const Dlg& Dialog(PageRun& run) { return dynamic_cast<const Dlg&>(*run.form); }
+Act Input(ScreenInput input) {
+  return [input](PageRun& run) { run.form->UserScreenInput(Dlg::kScreen, input); };
+}
+Act Key(ScreenKey key) { return Input(ScreenInput::Key(key)); }
+Act Char(char c) { return Input(ScreenInput::Char(c)); }
+Act CaretTo(int row, int column) {
+  return All({Input(ScreenInput::Press(row, column)), Input(ScreenInput::Release(row, column))});
+}
+Act Insert(const char* operand, const char* count = "1") {
+  return All({Type(Dlg::kRegister, operand), Type(Dlg::kCount, count), Click(Dlg::kInsert)});
+}
+Act CaretAt(int row, int column) {
+  return [=](PageRun& run) {
+    EXPECT_EQ(Dialog(run).screen().caret_row(), row);
+    EXPECT_EQ(Dialog(run).screen().caret_column(), column);
+  };
+}
+// The row's cells as characters (single-byte values), blanks behind.
+Act RowIs(int row, std::string text) {
+  text.resize(kScreenColumns, ' ');
+  return [=](PageRun& run) {
+    std::string cells;
+    for (int c = 0; c < kScreenColumns; ++c)
+      cells += static_cast<char>(Dialog(run).screen().cell(row, c));
+    EXPECT_EQ(cells, text) << "row " << row;
+  };
+}
+Act SlotIs(int row, std::string text) {
+  return [=](PageRun& run) { EXPECT_EQ(SlotText(Dialog(run).screen().slot(row)), text) << row; };
+}
+// The decimals list of row `row`: enabled only for a number variable.
+Act Decimals(int row, bool enabled, int item) {
+  return All({Enabled(Dlg::DecimalsId(row), enabled), Selection(Dlg::DecimalsId(row), item)});
+}
+// What the screen control shows: row `row` as text.
+Act Drawn(int row, std::string text) {
+  return [=](PageRun& run) { EXPECT_EQ(run.form->At(Dlg::kScreen).screen.RowText(row), text); };
+}
 
-  FakeView view;
-  SmsOutputParams params;
-  std::unique_ptr<Dlg> dialog;
-};
+// Format 3 is the double-byte one.
+std::string Screen(bool double_byte, const std::string& groups = "", const std::string& rows = "") {
+  return SmsText(double_byte ? "3" : "0", rows, groups);
+}
 
-std::string Padded(std::string row) {
-  row.resize(kScreenColumns, ' ');
-  return row;
+// The sheet of `type` on a params message: "Set Message" opens the dialog
+// of its format, `acts` run there, and the sheet's OK writes what it stored.
+PageRow OnScreen(const char* name, std::string text, Acts acts, Acts checks = {},
+                 int type = kSmsOutput) {
+  return {name, type, text,
+          {InDialog(acts), InChild(type == kEmail ? CPropertyMail::kMessageFrame
+                                                  : CPropertySmsOut::kMessageFrame),
+           Click(CPropertyMessage::kParamsMessage), Click(CPropertyMessage::kSetMessage), Ok()},
+          kAnyText, 1, checks};
+}
+
+// From the caret at (row, column) the input leaves the caret at (to_row,
+// to_column) and, in the single-byte editor, row 0 as `row0`.
+PageRow Keys(bool double_byte, int row, int column, Acts input, int to_row, int to_column,
+               const char* row0 = "") {
+  Acts acts = {CaretTo(row, column)};
+  acts.insert(acts.end(), input.begin(), input.end());
+  acts.push_back(CaretAt(to_row, to_column));
+  if (!double_byte) acts.push_back(RowIs(0, row0));
+  return OnScreen("keys", Screen(double_byte), acts);
 }
 
 TEST(MessageParamsDialog, KeysMoveTheCaretAndEditTheCells) {
-  struct Case {
-    bool double_byte;
-    int row, column;
-    std::vector<ScreenInput> input;
-    const char* caret;
-    const char* row0;
-  };
-  const auto K = ScreenInput::Key;
-  const auto C = ScreenInput::Char;
-  const Case cases[] = {
-      {false, 0, 19, {K(ScreenKey::kRight), K(ScreenKey::kUp)}, "0,19", ""},
-      {false, 1, 3, {K(ScreenKey::kRight)}, "1,4", ""},
-      {false, 3, 0, {K(ScreenKey::kLeft), K(ScreenKey::kDown)}, "3,0", ""},
-      {true, 1, 0, {K(ScreenKey::kDown), K(ScreenKey::kDown)}, "2,0", ""},
-      {false, 1, 7, {K(ScreenKey::kEnter)}, "2,0", ""},
-      {false, 3, 7, {K(ScreenKey::kEnter)}, "3,7", ""},
-      {true, 2, 7, {K(ScreenKey::kEnter)}, "2,7", ""},
-      {false, 0, 18, {C('H'), C('i'), C('!')}, "0,19", "                  H!"},
-      {false, 0, 0, {C('a'), C('b'), K(ScreenKey::kBackspace)}, "0,1", "a"},
+  const ScreenKey kRight = ScreenKey::kRight, kLeft = ScreenKey::kLeft, kUp = ScreenKey::kUp,
+                  kDown = ScreenKey::kDown, kEnter = ScreenKey::kEnter,
+                  kBack = ScreenKey::kBackspace;
+  RunRows({
+      Keys(false, 0, 19, {Key(kRight), Key(kUp)}, 0, 19), Keys(false, 1, 3, {Key(kRight)}, 1, 4),
+      Keys(false, 3, 0, {Key(kLeft), Key(kDown)}, 3, 0),
+      Keys(true, 1, 0, {Key(kDown), Key(kDown)}, 2, 0), Keys(false, 1, 7, {Key(kEnter)}, 2, 0),
+      Keys(false, 3, 7, {Key(kEnter)}, 3, 7), Keys(true, 2, 7, {Key(kEnter)}, 2, 7),
+      Keys(false, 0, 18, {Char('H'), Char('i'), Char('!')}, 0, 19, "                  H!"),
+      Keys(false, 0, 0, {Char('a'), Char('b'), Key(kBack)}, 0, 1, "a"),
       // Backspace at the very first cell blanks it and stays there.
-      {false, 0, 0, {C('a'), K(ScreenKey::kLeft), K(ScreenKey::kBackspace)}, "0,0", ""},
-      {false,
-       0,
-       19,
-       {C('z'), K(ScreenKey::kDown), K(ScreenKey::kEnter), K(ScreenKey::kUp),
-        K(ScreenKey::kBackspace)},
-       "0,19",
-       ""},
-      {false, 0, 3, {C('x'), K(ScreenKey::kLeft), K(ScreenKey::kDelete)}, "0,3", ""},
-      {false, 0, 3, {C('\t'), C('\x7f'), C(' ')}, "0,4", ""},
+      Keys(false, 0, 0, {Char('a'), Key(kLeft), Key(kBack)}, 0, 0),
+      Keys(false, 0, 19, {Char('z'), Key(kDown), Key(kEnter), Key(kUp), Key(kBack)}, 0, 19),
+      Keys(false, 0, 3, {Char('x'), Key(kLeft), Key(ScreenKey::kDelete)}, 0, 3),
+      Keys(false, 0, 3, {Char('\t'), Char('\x7f'), Char(' ')}, 0, 4),
       // The double-byte editor stores spaces only; other characters do nothing.
-      {true, 1, 3, {C('x'), C(' ')}, "1,4", ""},
-  };
-  for (const Case& c : cases) {
-    Editing editing(c.double_byte);
-    editing.Caret(c.row, c.column);
-    for (const ScreenInput& input : c.input) editing.Input(input);
-    SCOPED_TRACE(std::to_string(c.row) + "," + std::to_string(c.column));
-    EXPECT_EQ(editing.Caret(), c.caret);
-    if (!c.double_byte) {
-      EXPECT_EQ(editing.Row(0), Padded(c.row0));
-    }
+      Keys(true, 1, 3, {Char('x'), Char(' ')}, 1, 4),
+  });
+}
+
+// A variable inserted at column `column` of row 2 gets a field `width` wide,
+// or (width 0) is refused. No operand: the current date/time.
+PageRow Inserted(const char* operand, const char* count, int column, int width) {
+  Acts acts = {CaretTo(2, column)};
+  if (!operand) acts.push_back(Click(Dlg::kSourceDateTime));
+  acts.push_back(Insert(operand ? operand : "", count));
+  const Operand parsed = ParseOperand(operand ? operand : "");
+  const std::string slot = "[" + std::to_string(operand ? parsed.area : kDateTimeVariable) + "," +
+                           std::to_string(operand ? parsed.index : -1) + ",0," +
+                           std::to_string(column) + "," + std::to_string(width) + ",0,0]";
+  if (width == 0) {
+    acts.insert(acts.end(), {Said({editor::ErrorMessage(Dlg::kRefusal)}), SlotIs(2, kFree)});
+  } else {
+    acts.insert(acts.end(), {Said({}), SlotIs(2, slot)});
   }
+  return OnScreen(operand ? operand : "date/time", Screen(false), acts);
 }
 
 TEST(MessageParamsDialog, InsertPlacesAVariableWhereItsFieldFits) {
-  struct Case {
-    const char* register_text;  // nullptr: current date/time
-    const char* count;
-    int column;
-    int width;  // 0: refused
-  };
-  const Case cases[] = {
-      {nullptr, "1", 1, 0},  {nullptr, "1", 0, 20},  // date/time takes the whole row
-      {"VW10", "1", 13, 7},  {"vw10", "1", 14, 0},   // a word needs 7 cells
-      {"V0.0", "20", 0, 20}, {"V0.0", "20", 1, 0},   // bits: the count
-      {"M2.1", "0", 0, 0},   {"M2.1", "21", 0, 0},  {"VB3", "9", 15, 5}, {"AQD4", "1", 8, 12},
-      {"AQD4", "1", 9, 0},   {"X5", "1", 0, 0},     {"", "1", 0, 0},  // no area: width 0
-  };
-  for (const Case& c : cases) {
-    Editing editing(false);
-    editing.Caret(2, c.column);
-    if (!c.register_text) editing.dialog->UserClicks(Dlg::kSourceDateTime);
-    editing.InsertRegister(c.register_text ? c.register_text : "", c.count);
-    const VariableSlot& slot = editing.screen().slot(2);
-    SCOPED_TRACE(std::string(c.register_text ? c.register_text : "date/time") + " at " +
-                 std::to_string(c.column));
-    if (c.width == 0) {
-      EXPECT_EQ(editing.view.messages,
-                std::vector<editor::MessageBox>{editor::ErrorMessage(Dlg::kRefusal)});
-      EXPECT_EQ(SlotText(slot), kFree);
-      continue;
-    }
-    EXPECT_TRUE(editing.view.messages.empty());
-    EXPECT_EQ(slot.column, c.column);
-    EXPECT_EQ(slot.width, c.width);
-    EXPECT_EQ(slot.free_marker, 0);
-    Operand operand = ParseOperand(c.register_text ? c.register_text : "");
-    EXPECT_EQ(slot.kind, c.register_text ? operand.area : kDateTimeVariable);
-    if (c.register_text) {
-      EXPECT_EQ(slot.index, operand.index);
-    }
-  }
+  RunRows({
+      Inserted(nullptr, "1", 1, 0), Inserted(nullptr, "1", 0, 20),  // date/time: the whole row
+      Inserted("VW10", "1", 13, 7), Inserted("vw10", "1", 14, 0),   // a word needs 7 cells
+      Inserted("V0.0", "20", 0, 20), Inserted("V0.0", "20", 1, 0),  // bits: the count
+      Inserted("M2.1", "0", 0, 0), Inserted("M2.1", "21", 0, 0), Inserted("VB3", "9", 15, 5),
+      Inserted("AQD4", "1", 8, 12), Inserted("AQD4", "1", 9, 0),
+      Inserted("X5", "1", 0, 0), Inserted("", "1", 0, 0),  // no area: refused
+  });
 }
 
-TEST(MessageParamsDialog, InsertIntoARowWithAVariableChangesNothing) {
-  Editing editing(false, std::string(kFree) + "[161,10,0,12,7,2,9]");
-  editing.Caret(1, 0);
-  editing.InsertRegister("VB1");
-  EXPECT_EQ(editing.view.messages, std::vector<editor::MessageBox>{editor::ErrorMessage(
-                                       "Cannot insert selected object at the current position!")});
-  EXPECT_EQ(SlotText(editing.screen().slot(1)), "[161,10,0,12,7,2,9]");
-}
-
-TEST(MessageParamsDialog, TypingIntoAVariableFieldOnlyMovesTheCaret) {
-  Editing editing(false, std::string(kFree) + "[161,10,0,5,7,0,0]",
-                  TextScreen({"", "0123456789ABCDEFGHIJ"}));
-  editing.Caret(1, 4);
-  editing.Type("xyz");
-  EXPECT_EQ(editing.Row(1), "0123x56789ABCDEFGHIJ");
-  EXPECT_EQ(editing.Caret(), "1,7");
+TEST(MessageParamsDialog, Table) {
+  const char* const kRefused = "Cannot insert selected object at the current position!";
+  FixedClock clock({2026, 3, 4, 5, 6, 7, 0});
+  RunRows({
+      OnScreen("insert into a row with a variable changes nothing",
+               Screen(false, std::string(kFree) + "[161,10,0,12,7,2,9]"),
+               {CaretTo(1, 0), Insert("VB1"), Said({editor::ErrorMessage(kRefused)}),
+                SlotIs(1, "[161,10,0,12,7,2,9]")}),
+      OnScreen("typing into a variable field only moves the caret",
+               Screen(false, std::string(kFree) + "[161,10,0,5,7,0,0]",
+                      TextScreen({"", "0123456789ABCDEFGHIJ"})),
+               {CaretTo(1, 4), Char('x'), Char('y'), Char('z'), RowIs(1, "0123x56789ABCDEFGHIJ"),
+                CaretAt(1, 7)}),
+      OnScreen("decimals follow the rows' operands",
+       Screen(false, "[161,10,0,0,7,2,0][159,3,0,0,1,1,0][3,-1,0,0,20,0,0][0,-1,255,0,20,7,0]"),
+       {Decimals(0, true, 2), Decimals(1, false, 1), Decimals(2, false, 0),
+        Decimals(3, false, -1), Choose(Dlg::DecimalsId(0), 3), SlotIs(0, "[161,10,0,0,7,3,0]"),
+        // a variable moved to row 3 takes its decimals along; row 0 loses them
+        Input(ScreenInput::Press(0, 2)), Input(ScreenInput::Release(3, 0)),
+        Decimals(3, true, 3), Enabled(Dlg::DecimalsId(0), false),
+        [](PageRun& run) { EXPECT_EQ(Dialog(run).screen().slot(0).decimals, 0); }}),
+      // in a field the whole field; outside one cell, and the row's extra value goes
+      OnScreen("delete clears a field or one cell",
+       Screen(false, "[161,10,0,5,7,2,9][167,8,0,0,3,0,4]", "ABCDEFGHIJKLMNOPQRST"),
+       {CaretTo(0, 8), Click(Dlg::kDelete), RowIs(0, "ABCDE       MNOPQRST"),
+        [](PageRun& run) {
+          VariableSlot cleared = Dialog(run).screen().slot(0);
+          cleared.decimals = 0;  // not looked at in a free slot
+          EXPECT_EQ(SlotText(cleared), kFree);
+        },
+        Enabled(Dlg::DecimalsId(0), false), CaretTo(0, 1), Click(Dlg::kDelete), CaretTo(1, 3),
+        Click(Dlg::kDelete), RowIs(0, "A CDE       MNOPQRST"), SlotIs(1, "[167,8,0,0,3,0,0]")}),
+      // text, operands and the clock as shown; 0x80 is not drawn
+      OnScreen("the screen shows text, operands, the clock and the caret",
+       Screen(false, "[167,13,0,2,4,0,0][3,-1,0,0,20,0,0][0,-1,255,0,20,0,0][186,4,0,1,7,0,0]",
+              "Hi,,,,\x01\x80~"),
+       {Drawn(0, "HiM1.5\x01 ~           "), Drawn(1, "2026/03/04 05:06:07 "),
+        Drawn(3, " AIW4               "),
+        [](PageRun& run) {
+          const editor::ScreenSurface& shown = run.form->At(Dlg::kScreen).screen;
+          EXPECT_EQ(shown.rows, 4);
+          EXPECT_TRUE(shown.InField(3, 7));
+          EXPECT_FALSE(shown.InField(3, 8));
+        },
+        CaretTo(0, 2), CaretTo(0, 3),
+        [](PageRun& run) {
+          const editor::ScreenSurface& shown = run.form->At(Dlg::kScreen).screen;
+          EXPECT_EQ(shown.Cell(0, 2), "M");
+          EXPECT_EQ(shown.caret_row, 0);
+          EXPECT_EQ(shown.caret_column, 3);
+        }}),
+      OnScreen("the single-byte editor opens no edit box", Screen(false),
+               {Input(ScreenInput::DoubleClick()),
+                [](PageRun& run) { EXPECT_FALSE(run.form->At(Dlg::kScreen).screen.edit); }}),
+      // length 22 + 5 + 7 + 1, no date/time, VW10 in slot 1 with two decimals
+      OnScreen("OK stores a record the SMS Output block codes", Screen(false),
+               {Char('A'), Char('B'), CaretTo(1, 5), Insert("VW10"),
+                Choose(Dlg::DecimalsId(1), 2), Ok()},
+               {RecordSize(310),
+                Record(140, "23 00 00 FF A1 FF FF FF FF 80 0A FF FF FF FF 41 42 20"),
+                Record(295, "00 14 05 07 00 14 00 14"), Record(306, "00 A1 00 00")}),
+      // mail part at 21: length 66 + 1 + 4 + 1, Q0.3 in slot 3 as area 0xB4, bit 3
+      OnScreen("OK stores a record the EMAIL block codes",
+               "A:0,0,0,1,0,8,0,B:,C:,D:,E:,F:,G:[0,-1,255,0,20,0,0],H:,,,,,,,",
+               {CaretTo(3, 0), Char('T'), Insert("Q0.3", "4"), Ok()},
+               {Record(25, "48 00 00 FF FF FF B4 FF FF FF FF FF FF 00 03"),
+                Record(40 + 66, "54 20 20"), Record(40 + 140, "00 14 00 14 00 14 01 04")},
+               kEmail),
+  });
 }
 
 TEST(MessageParamsDialog, RegisterTextDrivesTheCountBox) {
-  AreaSize areas[OSTREVAN_AREA_COUNT] = {};
+  Acts acts = {
+      [](PageRun& run) {
+        const editor::Control& hint = run.form->At(Dlg::kRegister);
+        EXPECT_EQ(hint.tooltip.rfind(
+                      ">>>>>>>>>>>>>>>>>>BIT<<<<<<<<<<<<<<<<<<< <br> <br>V0.0 ~ V2047.7", 0),
+                  0u);
+        EXPECT_NE(hint.tooltip.find("WORD<<<<<<<<<<<<<<<<<< <br>VW0 ~ VW2046"), std::string::npos);
+        EXPECT_EQ(hint.tooltip_ms, 30000);
+      },
+      Text(Dlg::kCount, "1"), Checked(Dlg::kSourceRegister, true)};
+  const struct {
+    const char* text;
+    bool count_enabled;
+  } cases[] = {{"M0.1", true}, {"VW10", false}, {"sm3", true},
+               {"Q", true},    {"VB", false},   {"", false}};
+  for (const auto& c : cases) {
+    acts.insert(acts.end(), {Type(Dlg::kRegister, c.text), Enabled(Dlg::kCount, c.count_enabled),
+                             Label(Dlg::kCountMax, c.count_enabled ? "Max: 20" : "Max: 1")});
+  }
+  AreaSize areas[OSTREVAN_AREA_COUNT] = {};  // V only
   std::strcpy(areas[0].name, "V");
   areas[0].size = 2048;
   Variable_Init("OSV-2410", areas);
-  Editing editing(false);
-  const editor::Control& hint = editing.dialog->At(Dlg::kRegister);
-  EXPECT_EQ(
-      hint.tooltip.rfind(">>>>>>>>>>>>>>>>>>BIT<<<<<<<<<<<<<<<<<<< <br> <br>V0.0 ~ V2047.7", 0),
-      0u);
-  EXPECT_NE(hint.tooltip.find("WORD<<<<<<<<<<<<<<<<<< <br>VW0 ~ VW2046"), std::string::npos);
-  EXPECT_EQ(hint.tooltip_ms, 30000);
-  EXPECT_EQ(editing.dialog->At(Dlg::kCount).text, "1");
-  EXPECT_TRUE(editing.dialog->At(Dlg::kSourceRegister).checked);
-  struct Case {
-    const char* text;
-    bool count_enabled;
-    const char* label;
-  };
-  const Case cases[] = {{"M0.1", true, "Max: 20"}, {"VW10", false, "Max: 1"},
-                        {"sm3", true, "Max: 20"},  {"Q", true, "Max: 20"},
-                        {"VB", false, "Max: 1"},   {"", false, "Max: 1"}};
-  for (const Case& c : cases) {
-    editing.dialog->UserTypes(Dlg::kRegister, c.text);
-    EXPECT_EQ(editing.dialog->At(Dlg::kCount).enabled, c.count_enabled) << c.text;
-    EXPECT_EQ(editing.dialog->At(Dlg::kCountMax).label, c.label) << c.text;
-  }
+  PageRow row = OnScreen("register text", Screen(false), acts);
+  row.cpu = nullptr;
+  RunRows({row});
 }
 
-TEST(MessageParamsDialog, DecimalsFollowTheRowsOperands) {
-  Editing editing(false, "[161,10,0,0,7,2,0][159,3,0,0,1,1,0][3,-1,0,0,20,0,0][0,-1,255,0,20,7,0]");
-  const bool enabled[] = {true, false, false, false};
-  const int selection[] = {2, 1, 0, -1};
-  for (int r = 0; r < 4; ++r) {
-    EXPECT_EQ(editing.dialog->At(Dlg::DecimalsId(r)).enabled, enabled[r]) << r;
-    EXPECT_EQ(editing.dialog->At(Dlg::DecimalsId(r)).selection, selection[r]) << r;
-  }
-  editing.dialog->UserSelects(Dlg::DecimalsId(0), 3);
-  EXPECT_EQ(editing.screen().slot(0).decimals, 3);
-  // A variable moved to row 3 takes its decimals along; row 0 loses them.
-  editing.Input(ScreenInput::Press(0, 2));
-  editing.Input(ScreenInput::Release(3, 0));
-  EXPECT_TRUE(editing.dialog->At(Dlg::DecimalsId(3)).enabled);
-  EXPECT_EQ(editing.dialog->At(Dlg::DecimalsId(3)).selection, 3);
-  EXPECT_FALSE(editing.dialog->At(Dlg::DecimalsId(0)).enabled);
-  EXPECT_EQ(editing.screen().slot(0).decimals, 0);
-}
-
-TEST(MessageParamsDialog, DeleteButtonClearsAFieldOrOneCell) {
-  Editing editing(false, "[161,10,0,5,7,2,9][167,8,0,0,3,0,4]", "ABCDEFGHIJKLMNOPQRST");
-  editing.Caret(0, 8);
-  editing.dialog->UserClicks(Dlg::kDelete);
-  EXPECT_EQ(editing.Row(0), "ABCDE       MNOPQRST");
-  VariableSlot cleared = editing.screen().slot(0);
-  cleared.decimals = 0;  // not looked at in a free slot
-  EXPECT_EQ(SlotText(cleared), kFree);
-  EXPECT_FALSE(editing.dialog->At(Dlg::DecimalsId(0)).enabled);
-  // Outside the field: one cell, and the row's extra value goes.
-  editing.Caret(0, 1);
-  editing.dialog->UserClicks(Dlg::kDelete);
-  editing.Caret(1, 3);
-  editing.dialog->UserClicks(Dlg::kDelete);
-  EXPECT_EQ(editing.Row(0), "A CDE       MNOPQRST");
-  EXPECT_EQ(SlotText(editing.screen().slot(1)), "[167,8,0,0,3,0,0]");
+// A variable pressed on its field (row 1, columns 5 to 11) and dropped on a
+// free row moves there; its new cells are blanked.
+constexpr char kHeld[] = "[161,10,0,5,7,2,9]";
+constexpr char kLeft[] = "[0,-1,0,0,0,0,0]";  // the slot a variable moved out of
+PageRow Drag(int press_column, int drop_row, int drop_column, const char* row1, const char* row3,
+             const char* cells3 = "XXXXXXXXXXXXXXXXXXXX") {
+  const bool drags = press_column == 6;
+  return OnScreen(
+      "drag",
+      Screen(false, std::string(kFree) + kHeld + "[3,-1,0,0,20,0,1]", std::string(80, 'X')),
+      {Input(ScreenInput::Press(1, press_column)),
+       [drags](PageRun& run) { EXPECT_EQ(run.form->At(Dlg::kScreen).screen.dragging, drags); },
+       Input(ScreenInput::Release(drop_row, drop_column)), CaretAt(1, press_column),
+       SlotIs(1, row1), SlotIs(3, row3), RowIs(3, cells3),
+       [](PageRun& run) { EXPECT_EQ(Dialog(run).screen().slot(2).kind, kDateTimeVariable); }});
 }
 
 TEST(MessageParamsDialog, DraggingMovesAVariableToAFreeRow) {
-  constexpr char kHeld[] = "[161,10,0,5,7,2,9]";
-  constexpr char kLeft[] = "[0,-1,0,0,0,0,0]";  // the slot a variable moved out of
-  struct Case {
-    int press_column, drop_row, drop_column;
-    const char* row1;
-    const char* row3;
-  };
-  const Case cases[] = {
-      {6, 3, 2, kLeft, "[161,10,0,2,7,2,9]"},   // moved
-      {6, 1, 0, kHeld, kFree},                   // its own row holds it
-      {6, 3, 18, kLeft, "[161,10,0,13,7,2,9]"},  // the field stays inside the row
-      {6, 2, 0, kHeld, kFree},                   // row 2 holds one: nothing moves
-      {4, 3, 2, kHeld, kFree},                   // pressed beside the field: no drag
-  };
-  for (const Case& c : cases) {
-    Editing editing(false, std::string(kFree) + kHeld + "[3,-1,0,0,20,0,1]", std::string(80, 'X'));
-    editing.Input(ScreenInput::Press(1, c.press_column));
-    EXPECT_EQ(editing.dialog->At(Dlg::kScreen).screen.dragging, c.press_column == 6);
-    editing.Input(ScreenInput::Release(c.drop_row, c.drop_column));
-    SCOPED_TRACE(std::to_string(c.drop_row) + "," + std::to_string(c.drop_column));
-    EXPECT_EQ(editing.Caret(), "1," + std::to_string(c.press_column));
-    EXPECT_EQ(SlotText(editing.screen().slot(1)), c.row1);
-    EXPECT_EQ(SlotText(editing.screen().slot(3)), c.row3);
-    EXPECT_EQ(editing.screen().slot(2).kind, kDateTimeVariable);
-    if (std::string(c.row3) != kFree) {
-      const int column = editing.screen().slot(3).column;
-      EXPECT_EQ(editing.Row(3).substr(column, 7), "       ");
-    }
-  }
+  RunRows({
+      Drag(6, 3, 2, kLeft, "[161,10,0,2,7,2,9]", "XX       XXXXXXXXXXX"),
+      Drag(6, 1, 0, kHeld, kFree),  // its own row holds it
+      // the field stays inside the row
+      Drag(6, 3, 18, kLeft, "[161,10,0,13,7,2,9]", "XXXXXXXXXXXXX       "),
+      Drag(6, 2, 0, kHeld, kFree),  // row 2 holds one: nothing moves
+      Drag(4, 3, 2, kHeld, kFree),  // pressed beside the field: no drag
+  });
 }
 
-TEST(MessageParamsDialog, TheScreenShowsTextOperandsTheClockAndTheCaret) {
-  FixedClock clock({2026, 3, 4, 5, 6, 7, 0});
-  Editing editing(false, "[167,13,0,2,4,0,0][3,-1,0,0,20,0,0][0,-1,255,0,20,0,0][186,4,0,1,7,0,0]",
-                  "Hi,,,,\x01\x80~");
-  const editor::ScreenSurface& shown = editing.dialog->At(Dlg::kScreen).screen;
-  EXPECT_EQ(shown.rows, 4);
-  EXPECT_EQ(shown.RowText(0), "HiM1.5\x01 ~           ");  // 0x80 is not drawn
-  EXPECT_EQ(shown.RowText(1), "2026/03/04 05:06:07 ");
-  EXPECT_EQ(shown.RowText(3), " AIW4               ");
-  EXPECT_TRUE(shown.InField(3, 7));
-  EXPECT_FALSE(shown.InField(3, 8));
-  editing.Caret(0, 2);
-  editing.Caret(0, 3);
-  EXPECT_EQ(shown.Cell(0, 2), "M");
-  EXPECT_EQ(shown.caret_row, 0);
-  EXPECT_EQ(shown.caret_column, 3);
-}
-
+// The double-byte editor edits a stretch of a row in an edit box; what does
+// not fit is dropped, an empty text blanks the stretch, a cancel changes nothing.
 TEST(MessageParamsDialog, DoubleByteTextIsEditedInPlace) {
-  Editing editing(true, "", "A,B,C,D,E,F,G,H,I,J,K,L,M,N,O,P,Q,R,S,T,");
-  editing.Caret(0, 15);
-  editing.Input(ScreenInput::DoubleClick());
-  const editor::ScreenSurface& shown = editing.dialog->At(Dlg::kScreen).screen;
-  ASSERT_TRUE(shown.edit);
-  EXPECT_EQ(shown.edit->row, 0);
-  EXPECT_EQ(shown.edit->column, 15);
-  EXPECT_EQ(shown.edit->text, "PQRST");
-  editing.Input(ScreenInput::EditDone("\xe9\x80xyz+"));  // the last one does not fit
-  EXPECT_FALSE(shown.edit);
-  EXPECT_EQ(editing.screen().cell(0, 15), 0xE9);
-  EXPECT_EQ(editing.screen().cell(0, 16), 0x80);
-  EXPECT_EQ(editing.screen().cell(0, 19), 'z');
-  EXPECT_EQ(shown.RowText(0), "ABCDEFGHIJKLMNO\xe9\x80xyz");
-  // An empty text blanks the stretch; a cancelled edit changes nothing.
-  editing.Caret(0, 5);
-  editing.Input(ScreenInput::DoubleClick());
-  editing.Input(ScreenInput::EditCancelled());
-  EXPECT_EQ(editing.screen().cell(0, 5), 'F');
-  editing.Input(ScreenInput::DoubleClick());
-  editing.Input(ScreenInput::EditDone(""));
-  EXPECT_EQ(shown.RowText(0), "ABCDE               ");
-  // The single-byte editor opens no edit box.
-  Editing single(false);
-  single.Input(ScreenInput::DoubleClick());
-  EXPECT_FALSE(single.dialog->At(Dlg::kScreen).screen.edit);
+  auto edit_box = [](bool open, int column = 0, const char* text = "") {
+    return [=](PageRun& run) {
+      const auto& edit = run.form->At(Dlg::kScreen).screen.edit;
+      ASSERT_EQ(bool(edit), open);
+      if (open) EXPECT_EQ(edit->row, 0);
+      if (open) EXPECT_EQ(edit->column, column);
+      if (open) EXPECT_EQ(edit->text, text);
+    };
+  };
+  RunRows({OnScreen("double-byte", Screen(true, "", "A,B,C,D,E,F,G,H,I,J,K,L,M,N,O,P,Q,R,S,T,"),
+                  {CaretTo(0, 15), Input(ScreenInput::DoubleClick()), edit_box(true, 15, "PQRST"),
+                   Input(ScreenInput::EditDone("\xe9\x80xyz+")), edit_box(false),
+                   Drawn(0, "ABCDEFGHIJKLMNO\xe9\x80xyz"),
+                   [](PageRun& run) {
+                     EXPECT_EQ(Dialog(run).screen().cell(0, 15), 0xE9);
+                     EXPECT_EQ(Dialog(run).screen().cell(0, 16), 0x80);
+                     EXPECT_EQ(Dialog(run).screen().cell(0, 19), 'z');
+                   },
+                   CaretTo(0, 5), Input(ScreenInput::DoubleClick()),
+                   Input(ScreenInput::EditCancelled()), Drawn(0, "ABCDEFGHIJKLMNO\xe9\x80xyz"),
+                   Input(ScreenInput::DoubleClick()), Input(ScreenInput::EditDone("")),
+                   Drawn(0, "ABCDE               ")})});
 }
 
-TEST(MessageParamsDialog, OkStoresARecordTheSmsOutputBlockCodes) {
-  Editing editing(false, "", "");
-  editing.Type("AB");
-  editing.Caret(1, 5);
-  editing.InsertRegister("VW10");
-  editing.dialog->UserSelects(Dlg::DecimalsId(1), 2);
-  editing.dialog->UserClicks(editor::kIdOk);
-  ASSERT_EQ(editing.dialog->end_result(), editor::DialogResult::kOk);
-  const std::vector<uint8_t> record = CodeAlone(kSmsOutput, SmsOutputText(editing.params));
-  ASSERT_EQ(record.size(), 310u);
-  // length 22 + 5 + 7 + 1, no date/time, VW10 in slot 1 with two decimals
-  EXPECT_EQ(HexAt(record, 140, 18), "23 00 00 FF A1 FF FF FF FF 80 0A FF FF FF FF 41 42 20");
-  EXPECT_EQ(HexAt(record, 295, 8), "00 14 05 07 00 14 00 14");
-  EXPECT_EQ(HexAt(record, 306, 4), "00 A1 00 00");
-}
-
+// Cancel stores nothing; OK stores the double-byte screen. Length: the
+// date/time field of row 2 ends at 88 + 40 bytes; slot 2 flags 0x02.
 TEST(MessageParamsDialog, OkStoresADoubleByteScreenAndCancelStoresNothing) {
-  FakeView view;
-  SmsOutputParams params = ParseSmsOutputText(SmsText("3", "", ""));
-  const std::string before = SmsOutputText(params);
-  for (bool ok : {false, true}) {
-    CWSmsMessageParamsDialog dialog;
-    dialog.Attach(&view);
-    dialog.Load(params);
-    dialog.Open();
-    dialog.UserScreenInput(Dlg::kScreen, ScreenInput::Press(1, 0));
-    dialog.UserScreenInput(Dlg::kScreen, ScreenInput::DoubleClick());
-    dialog.UserScreenInput(Dlg::kScreen, ScreenInput::EditDone("H\xe9"));
-    dialog.UserClicks(Dlg::kSourceDateTime);
-    dialog.UserScreenInput(Dlg::kScreen, ScreenInput::Press(0, 1));
-    dialog.UserClicks(Dlg::kInsert);  // not at column 0
-    dialog.UserScreenInput(Dlg::kScreen, ScreenInput::Press(2, 0));
-    dialog.UserClicks(Dlg::kInsert);
-    dialog.UserClicks(ok ? editor::kIdOk : editor::kIdCancel);
-    if (!ok) {
-      EXPECT_EQ(SmsOutputText(params), before);
-    }
-  }
-  EXPECT_EQ(view.messages.size(), 2u);
-  const std::vector<uint8_t> record = CodeAlone(kSmsOutput, SmsOutputText(params));
-  ASSERT_EQ(record.size(), 310u);
-  // length: the date/time field of row 2 ends at 88 + 40 bytes; slot 2 flags 0x02
-  EXPECT_EQ(HexAt(record, 140, 7), "80 00 02 FF FF 01 FF");
-  EXPECT_EQ(HexAt(record, 199, 6), "00 48 00 E9 00 20");
-  EXPECT_EQ(HexAt(record, 295, 8), "00 28 00 28 00 28 00 28");
-}
-
-TEST(MessageParamsDialog, OkStoresARecordTheEmailBlockCodes) {
-  MailParams params =
-      ParseMailText("A:0,0,0,1,0,8,0,B:,C:,D:,E:,F:,G:[0,-1,255,0,20,0,0],H:,,,,,,,");
-  FakeView view;
-  CSmsMessageParamsDialog dialog;
-  dialog.Attach(&view);
-  dialog.Load(params);
-  dialog.Open();
-  dialog.UserScreenInput(Dlg::kScreen, ScreenInput::Press(3, 0));
-  dialog.UserScreenInput(Dlg::kScreen, ScreenInput::Char('T'));
-  dialog.UserTypes(Dlg::kRegister, "Q0.3");
-  dialog.UserTypes(Dlg::kCount, "4");
-  dialog.UserClicks(Dlg::kInsert);
-  dialog.UserClicks(editor::kIdOk);
-  const std::vector<uint8_t> record = CodeAlone(kEmail, MailText(params));
-  // mail part at 21: length 66 + 1 + 4 + 1, Q0.3 in slot 3 as area 0xB4, bit 3
-  EXPECT_EQ(HexAt(record, 25, 15), "48 00 00 FF FF FF B4 FF FF FF FF FF FF 00 03");
-  EXPECT_EQ(HexAt(record, 40 + 66, 3), "54 20 20");
-  EXPECT_EQ(HexAt(record, 40 + 140, 8), "00 14 00 14 00 14 01 04");
+  const Acts edit = {Input(ScreenInput::Press(1, 0)), Input(ScreenInput::DoubleClick()),
+                     Input(ScreenInput::EditDone("H\xe9")), Click(Dlg::kSourceDateTime),
+                     CaretTo(0, 1), Click(Dlg::kInsert),  // not at column 0
+                     CaretTo(2, 0), Click(Dlg::kInsert),
+                     Said({editor::ErrorMessage(Dlg::kRefusal)})};
+  Acts ok = edit, cancel = edit;
+  ok.push_back(Ok());
+  cancel.push_back(Cancel());
+  RunRows({OnScreen("cancel", Screen(true), cancel, {[](PageRun& run) {
+                      EXPECT_EQ(run.outcome.text, SmsOutputText(ParseSmsOutputText(Screen(true))));
+                    }}),
+           OnScreen("ok", Screen(true), ok,
+                    {RecordSize(310), Record(140, "80 00 02 FF FF 01 FF"),
+                     Record(199, "00 48 00 E9 00 20"),
+                     Record(295, "00 28 00 28 00 28 00 28")})});
 }
 
 TEST(MessageParamsDialog, SetMessageOpensTheDialogOfTheFormat) {
-  struct Case {
-    const char* format;
-    bool ok;
-  };
-  for (const Case c : {Case{"0", true}, Case{"3", true}, Case{"3", false}}) {
-    SmsOutputParams sms = ParseSmsOutputText(SmsText(c.format, "", ""));
-    MailParams mail =
-        ParseMailText(std::string("A:0,") + c.format + ",0,1,0,8,0,B:,C:,D:,E:,F:,G:");
+  for (auto [format, ok] : {std::pair{'0', true}, std::pair{'3', true}, std::pair{'3', false}}) {
+    SmsOutputParams sms = ParseSmsOutputText(SmsText(std::string(1, format), "", ""));
+    MailParams mail = ParseMailText(std::string("A:0,") + format + ",0,1,0,8,0,B:,C:,D:,E:,F:,G:");
     FakeView view;
     for (int run = 0; run < 2; ++run) {
-      view.dialog_scripts.push_back([&c](editor::DialogModel& d) {
+      view.dialog_scripts.push_back([format = format, ok = ok](editor::DialogModel& d) {
         auto& dialog = dynamic_cast<Dlg&>(d);
-        EXPECT_EQ(dialog.screen().rows(), c.format[0] == '3' ? 3 : 4);
-        EXPECT_EQ(dialog.Find(Dlg::DecimalsId(3)) != nullptr, c.format[0] != '3');
+        EXPECT_EQ(dialog.screen().rows(), format == '3' ? 3 : 4);
+        EXPECT_EQ(dialog.Find(Dlg::DecimalsId(3)) != nullptr, format != '3');
         dialog.UserScreenInput(Dlg::kScreen, ScreenInput::Char(' '));
-        dialog.UserClicks(c.ok ? editor::kIdOk : editor::kIdCancel);
+        dialog.UserClicks(ok ? editor::kIdOk : editor::kIdCancel);
       });
     }
-    EXPECT_EQ(EditMessageScreen(sms, view), c.ok);
-    EXPECT_EQ(EditMessageScreen(mail, view), c.ok);
+    EXPECT_EQ(EditMessageScreen(sms, view), ok);
+    EXPECT_EQ(EditMessageScreen(mail, view), ok);
     EXPECT_EQ(view.dialog_captions, std::vector<std::string>(2, "message for parameters"));
     // A typed space turns the fresh (0x20, 0x20) cell into (0, 0x20) on OK only.
-    const bool stored = c.ok && c.format[0] == '3';
+    const bool stored = ok && format == '3';
     EXPECT_EQ(sms.message.screen.double_rows[0][0].lead == 0, stored);
     EXPECT_EQ(mail.message.screen.double_rows[0][0].lead == 0, stored);
   }
 }
 
+// Whatever a broken screen holds, it opens, takes every kind of input and codes.
 TEST(MessageParamsDialog, BrokenScreensOpenDrawAndStoreInsideTheStructure) {
   const std::string rows = std::string("\xff\x81\x01") + std::string(100, '\xe9');
   const std::string groups =
-      "[50,99999,7,250,250,200,1][161,-5,0,19,255,9,0][255,1,0,0,0,0,0]"
-      "[3,0,0,30,0,0,0][1,2,3]";
+      "[50,99999,7,250,250,200,1][161,-5,0,19,255,9,0][255,1,0,0,0,0,0][3,0,0,30,0,0,0][1,2,3]";
   for (bool double_byte : {false, true}) {
-    Editing editing(double_byte, groups, rows);
-    const int last = editing.screen().rows() - 1;
-    for (int r = 0; r <= last; ++r) {
-      editing.Input(ScreenInput::Press(r, 19));
-      editing.Input(ScreenInput::Release(last - r, 0));
-      editing.Keys({ScreenKey::kBackspace, ScreenKey::kDelete, ScreenKey::kEnter});
-      editing.Type("q ");
-      editing.dialog->UserClicks(Dlg::kDelete);
-      editing.Input(ScreenInput::DoubleClick());
-      editing.Input(ScreenInput::EditDone(std::string(30, '\xe9')));
+    Acts acts;
+    for (int r = 0, last = double_byte ? 2 : 3; r <= last; ++r) {
+      acts.insert(acts.end(),
+                  {Input(ScreenInput::Press(r, 19)), Input(ScreenInput::Release(last - r, 0)),
+                   Key(ScreenKey::kBackspace), Key(ScreenKey::kDelete), Key(ScreenKey::kEnter),
+                   Char('q'), Char(' '), Click(Dlg::kDelete), Input(ScreenInput::DoubleClick()),
+                   Input(ScreenInput::EditDone(std::string(30, '\xe9')))});
     }
-    editing.Input(ScreenInput::Press(99, -4));
-    editing.dialog->UserClicks(editor::kIdOk);
-    // Whatever the screen holds, it codes.
-    EXPECT_EQ(CodeAlone(kSmsOutput, SmsOutputText(editing.params)).size(), 310u);
+    acts.insert(acts.end(), {Input(ScreenInput::Press(99, -4)), Ok()});
+    RunRows({OnScreen("broken", Screen(double_byte, groups, rows), acts, {RecordSize(310)})});
   }
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "blocks/messaging/mail_page.h"
@@ -13,13 +14,11 @@
 #include "blocks/messaging/sms_output_page.h"
 #include "core/app.h"
 #include "editor/phone_book_dialog.h"
-#include "support/edit_export.h"
-#include "support/plugin_fixture.h"
+#include "support/page_table.h"
 
 namespace ostrevan::testing {
 namespace {
 
-using editor::PageModel;
 using editor::ScreenInput;
 using Out = CPropertySmsOut;
 using Call = CPropertyProgramSms_In_Dial;
@@ -33,546 +32,279 @@ using Book = editor::CPhoneBookDialog;
 constexpr char kDefaultNumber[] = "+41000000000";
 constexpr char kOutDefault[] = "A:1,0,1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:,H:,";
 constexpr char kMailDefault[] = "A:1,0,0,1,0,8,0,B:,C:,D:,E:,F:,G:,,H:,,,,,,,";
+constexpr char kInDefault[] = "A:0,8,0,B:,C:,D:,E:,F:";
+const Act kMessage = InChild(Out::kMessageFrame);
 
 std::string OutText(const std::string& a, const std::string& receivers, const std::string& g,
                     const std::string& h = ",") {
   return "A:" + a + receivers + ",G:" + g + ",H:" + h;
 }
-
-std::string HexOf(const std::string& text) {
-  return Hex(std::vector<uint8_t>(text.begin(), text.end()));
-}
-
+std::string HexOf(const std::string& text) { return Hex({text.begin(), text.end()}); }
 // A 20-byte receiver slot of a record.
 std::string Slot(const std::string& number) {
   std::string slot = number.substr(0, 20);
   slot.resize(20, '\0');
   return HexOf(slot);
 }
-
-MessageChildPage* Child(PageModel& page, int frame) {
-  return static_cast<MessageChildPage*>(page.ChildIn(frame));
+PhoneBook& TheBook() { return App().phone_book(); }
+Act InBook(const std::string& address, bool in) {
+  return [=](PageRun&) { EXPECT_EQ(TheBook().Contains(address), in) << address; };
 }
 
-std::vector<std::string> Items(std::vector<std::string> addresses) {
-  addresses.emplace_back();
-  return addresses;
+// Dialling (box `dial`) enables the lists and the confirmation box, which
+// enables the waiting fields; it disables the message on the SMS page.
+Act DialState(bool dial, bool waiting) {
+  return All({Pump(), OnPage(1), Checked(Call::kDial, dial),
+              Enabled(Call::kFirstReceiver + 3, dial), Enabled(Call::kConfirmation, dial),
+              Enabled(Call::kWaiting, waiting), Enabled(Call::kLoops, waiting), OnPage(0),
+              Enabled(Out::kFirstReceiver, !dial), Enabled(Out::kFormat, !dial),
+              Enabled(Out::kStyle, !dial), kMessage, Enabled(Msg::kTextMessage, !dial),
+              Enabled(Msg::kEditor, !dial), Enabled(Msg::kSetMessage, false), OnPage(1)});
+}
+
+// The format sets the limits: 100 characters or 70 UTF-16 characters, a VB count of 128 or 70.
+PageRow Limits(int format, const std::string& typed, size_t kept, long vb_max, const char* head) {
+  const std::string label = "Max. " + std::to_string(vb_max);
+  return {"format limits", kSmsOutput, kOutDefault,
+          {Choose(Out::kFormat, format), kMessage, Type(Msg::kEditor, typed),
+           Expect(Msg::kEditor, &editor::Control::text, typed.substr(0, kept)),
+           Text(Msg::kRemaining, "0"), Type(Msg::kEditor, "abc"),
+           Text(Msg::kRemaining, std::to_string(kept - 3)), Type(Msg::kEditor, typed), OnPage(0),
+           Choose(Out::kStyle, 1), kMessage, Label(Vb::kMaxLabel, label),
+           Max(Vb::kVbMaxCount, vb_max), OnPage(0), Choose(Out::kStyle, 0), Ok()},
+          OutText(format ? "1,3,1,0,8,0,0,0,0" : "1,0,1,0,8,0,0,0,0", ",B:,C:,D:,E:,F:",
+                  typed.substr(0, kept)),
+          1, {Record(140, head)}};
+}
+
+// TEXT messages refuse characters beyond 0xFF: the message is not stored
+// (text and kind stay), the rest of the sheet is.
+PageRow Latin1(int format, bool params_kind, const std::string& typed, const std::string& said,
+               const char* stored_a, const std::string& stored_g) {
+  Acts acts = {Choose(Out::kFormat, format), Choose(Out::kFirstReceiver, 0), kMessage,
+               Type(Msg::kEditor, typed)};
+  if (params_kind) acts.push_back(Click(Msg::kParamsMessage));
+  acts.push_back(Ok());
+  return {"characters of a TEXT message", kSmsOutput,
+          OutText("1,0,1,0,8,0,0,0,0", ",B:,C:,D:,E:,F:", "Hello"), acts,
+          OutText(stored_a, ",B:+41000000000,C:,D:,E:,F:", stored_g), 1,
+          {Said(said.empty() ? std::vector<editor::MessageBox>{}
+                             : std::vector<editor::MessageBox>{editor::ErrorMessage(said)})}};
+}
+
+// "Set Message" opens the screen editor of the format; its OK stores the
+// screen, which the sheet's OK then writes. The radios decide what is enabled.
+PageRow SetMessage(int type, const char* text, int format, int template_id, size_t at,
+                   const char* screen) {
+  auto input = [](ScreenInput in) -> Act {
+    return [in](PageRun& run) { run.form->UserScreenInput(MessageParamsDialog::kScreen, in); };
+  };
+  // the double-byte editor takes text through its edit box
+  const Acts typing = {IsForm(template_id),
+                       template_id == 4721 ? input(ScreenInput::DoubleClick())
+                                           : input(ScreenInput::Char('A')),
+                       input(template_id == 4721 ? ScreenInput::EditDone("AB")
+                                                 : ScreenInput::Char('B')),
+                       Ok()};
+  Acts acts = {InDialog(typing)};
+  if (format >= 0) acts.push_back(Choose(Out::kFormat, format));
+  acts.push_back(InChild(type == kEmail ? Mail::kMessageFrame : Out::kMessageFrame));
+  for (int kind : {Msg::kParamsMessage, Msg::kTextMessage, Msg::kParamsMessage}) {
+    acts.insert(acts.end(), {Click(kind), Enabled(Msg::kSetMessage, kind == Msg::kParamsMessage),
+                             Enabled(Msg::kEditor, kind == Msg::kTextMessage)});
+  }
+  acts.insert(acts.end(), {Click(Msg::kSetMessage), Ok()});
+  return {"set message", type, text, acts, kAnyText, 1,
+          {Record(at, screen), [](PageRun& run) {
+             EXPECT_EQ(run.view->dialog_captions,
+                       std::vector<std::string>{"message for parameters"});
+           }}};
+}
+
+// A number outside its range keeps the sheet open with the standard message.
+PageRow OutOfRange(int type, const char* text, int frame, int id, const char* typed, long max) {
+  return {"out of range", type, text,
+          {frame ? InChild(frame) : OnPage(0), Type(id, typed), Ok(), StillOpen(),
+           Said({editor::RangeMessage(0, max)}), Cancel()},
+          "", 0};
 }
 
 class MessagingPages : public ::testing::Test {
  protected:
-  void SetUp() override {
-    App().phone_book().Reset();
-    SelectCpu("OSV-2410");
-  }
-  void TearDown() override { App().phone_book().Reset(); }
-  PhoneBook& book() { return App().phone_book(); }
-  void SetEntry(size_t index, const std::string& address) {
-    book().entries()[index] = PhoneBookEntry{"", address, ""};
+  void TearDown() override { TheBook().Reset(); }
+  // Each row on a phone book holding only `entries` (index, address).
+  void Run(const std::vector<PageRow>& rows,
+           const std::vector<std::pair<size_t, std::string>>& entries = {}) {
+    for (const PageRow& row : rows) {
+      TheBook().Reset();
+      for (const auto& [index, address] : entries) {
+        TheBook().entries()[index] = PhoneBookEntry{"", address, ""};
+      }
+      FakeView view;
+      RunRow(row, view);
+    }
   }
 };
 
-// A receiver the phone book lacks goes into its first free entry and is
-// selected; the lists offer every used entry in entry order.
-TEST_F(MessagingPages, AMissingReceiverFillsTheFirstFreeEntry) {
-  struct Case {
-    int type;
-    std::string text;
-    int first_list;
-    size_t record_offset;  // of receiver 1
-  };
-  const Case cases[] = {
-      {kSmsOutput, OutText("1,0,1,0,8,0,0,0,0", ",B:+4930111,C:,D:,E:,F:", ""),
-       Out::kFirstReceiver, 40},
-      {kSmsInput, "A:0,8,1,B:+4930111,C:,D:,E:,F:", In::kFirstReceiver, 18},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.type);
-    book().Reset();
-    for (size_t i = 1; i < 4; ++i) SetEntry(i, "+" + std::to_string(i));
-    SetEntry(5, "+5");  // entry 5 (index 4) is the first free one
-    FakeView view;
-    view.sheet_script = [&](CPropertyBasic& sheet) {
-      EXPECT_EQ(book().entries()[4].address, "+4930111");
-      const editor::Control& list = sheet.page(0).At(c.first_list);
-      EXPECT_EQ(list.items, Items({kDefaultNumber, "+1", "+2", "+3", "+4930111", "+5"}));
-      EXPECT_EQ(list.selection, 4);
-      sheet.ClickOk();
-    };
-    EditOutcome edited = EditThroughExport(c.type, c.text, view);
-    EXPECT_EQ(edited.text, c.text);
-    EXPECT_EQ(HexAt(CodeAlone(c.type, edited.text), c.record_offset, 20), Slot("+4930111"));
+// A receiver the book lacks goes into its first free entry (here entry 5)
+// and is selected; the lists offer every used entry in entry order.
+TEST_F(MessagingPages, Receivers) {
+  const std::string out = OutText("1,0,1,0,8,0,0,0,0", ",B:+4930111,C:,D:,E:,F:", "");
+  const std::vector<std::string> items = {kDefaultNumber, "+1", "+2", "+3", "+4930111", "+5", ""};
+  Run({{"a missing receiver", kSmsOutput, out,
+        {InBook("+4930111", true), Items(Out::kFirstReceiver, items),
+         Selection(Out::kFirstReceiver, 4), Ok()}, "", 1, {Record(40, Slot("+4930111"))}},
+       {"a missing receiver", kSmsInput, "A:0,8,1,B:+4930111,C:,D:,E:,F:",
+        {Items(In::kFirstReceiver, items), Selection(In::kFirstReceiver, 4), Ok()}, "", 1,
+        {Record(18, Slot("+4930111"))}}},
+      {{1, "+1"}, {2, "+2"}, {3, "+3"}, {5, "+5"}});
+  std::vector<std::pair<size_t, std::string>> full;
+  for (size_t i = 0; i < kPhoneBookSize; ++i) full.emplace_back(i, "+" + std::to_string(100 + i));
+  Run({{"a full book cannot take it", kSmsOutput,
+        OutText("1,0,1,0,8,0,0,0,0", ",B:+77,C:+100,D:,E:,F:", ""),
+        {InBook("+77", false), Selection(Out::kFirstReceiver, -1),
+         Selection(Out::kFirstReceiver + 1, 0),
+         [](PageRun& run) {
+           EXPECT_EQ(run.form->At(Out::kFirstReceiver).items.size(), kPhoneBookSize + 1);
+         },
+         Ok()}}},
+      full);
+  // A picked item goes through the lookup: case-insensitive, the first entry
+  // that matches gives the address; nothing behind the comma finds nothing.
+  const char* in = "A:0,8,1,B:,C:,D:+41000000000,E:,F:";
+  std::vector<PageRow> picks;
+  for (auto [item, stored] : std::vector<std::pair<int, std::string>>{
+           {0, kDefaultNumber}, {4, ""}, {2, "ops,north"}, {3, ""}}) {
+    picks.push_back({"a picked item", kSmsInput, in, {Choose(In::kFirstReceiver + 2, item), Ok()},
+                     "A:0,8,1,B:,C:,D:" + stored + ",E:,F:"});
   }
-}
-
-TEST_F(MessagingPages, AReceiverTheFullPhoneBookCannotTakeStaysUnselected) {
-  for (size_t i = 0; i < kPhoneBookSize; ++i) SetEntry(i, "+" + std::to_string(100 + i));
-  const std::string text = OutText("1,0,1,0,8,0,0,0,0", ",B:+77,C:+100,D:,E:,F:", "");
-  FakeView view;
-  view.sheet_script = [&](CPropertyBasic& sheet) {
-    EXPECT_FALSE(book().Contains("+77"));
-    EXPECT_EQ(sheet.page(0).At(Out::kFirstReceiver).selection, -1);
-    EXPECT_EQ(sheet.page(0).At(Out::kFirstReceiver + 1).selection, 0);
-    EXPECT_EQ(sheet.page(0).At(Out::kFirstReceiver).items.size(), kPhoneBookSize + 1);
-    sheet.ClickOk();
-  };
-  EXPECT_EQ(EditThroughExport(kSmsOutput, text, view).text, text);
-}
-
-// A picked item goes through the phone book lookup.
-TEST_F(MessagingPages, APickedItemBecomesTheLookedUpAddress) {
-  SetEntry(1, "ops,north");
-  SetEntry(2, "OPS,NORTH");
-  SetEntry(3, "tail,");
-  struct Case {
-    const char* name;
-    int item;
-    const char* stored;
-  };
-  const Case cases[] = {
-      {"a plain number", 0, kDefaultNumber},
-      {"the empty item", 4, ""},
-      // case-insensitive: the first entry that matches gives the address
-      {"a text with a comma", 2, "ops,north"},
-      {"nothing behind the comma: nothing found", 3, ""},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    FakeView view;
-    view.sheet_script = [&](CPropertyBasic& sheet) {
-      sheet.page(0).UserSelects(In::kFirstReceiver + 2, c.item);
-      sheet.ClickOk();
-    };
-    EditOutcome edited = EditThroughExport(kSmsInput, "A:0,8,1,B:,C:,D:+41000000000,E:,F:", view);
-    EXPECT_EQ(edited.text, std::string("A:0,8,1,B:,C:,D:") + c.stored + ",E:,F:");
-  }
+  Run(picks, {{1, "ops,north"}, {2, "OPS,NORTH"}, {3, "tail,"}});
 }
 
 // The "Phonebook" button: after the dialog's OK the lists are filled anew
-// (on the call page too) and receivers the book lost are emptied; the
-// phone book keeps the dialog's changes whether the sheet is confirmed or
-// cancelled.
-TEST_F(MessagingPages, ThePhoneBookButtonRefillsTheListsAndItsChangesOutliveTheSheet) {
-  const std::string text =
-      OutText("1,0,1,0,8,0,0,0,0", ",B:+4930111,C:+41000000000,D:,E:,F:", "");
-  for (bool confirm : {true, false}) {
-    SCOPED_TRACE(confirm ? "sheet OK" : "sheet Cancel");
-    book().Reset();
-    FakeView view;
-    view.dialog_scripts.push_back([](editor::DialogModel& dialog) {
-      EXPECT_EQ(dialog.caption(), "Phonebook");
-      EXPECT_EQ(dialog.At(Book::kGrid).grid.cells[2][1], "+4930111");
-      dialog.UserFocusesCell(Book::kGrid, 2, 1);
-      dialog.UserClicks(Book::kDelete);  // confirmed with Yes
-      dialog.UserClicks(editor::kIdOk);
-    });
-    view.sheet_script = [&](CPropertyBasic& sheet) {
-      sheet.ShowPage(1);
-      sheet.page(0).UserClicks(Out::kPhonebook);
-      view.Pump();  // the page notification to the call page
-      for (size_t page : {0u, 1u}) {
-        const int first = page == 0 ? Out::kFirstReceiver : Call::kFirstReceiver;
-        EXPECT_EQ(sheet.page(page).At(first).items, Items({kDefaultNumber}));
-        EXPECT_EQ(sheet.page(page).At(first).selection, 1) << "receiver 1 emptied";
-        EXPECT_EQ(sheet.page(page).At(first + 1).selection, 0);
-      }
-      if (confirm) {
-        sheet.ClickOk();
-      } else {
-        sheet.ClickCancel();
-      }
-    };
-    EditOutcome edited = EditThroughExport(kSmsOutput, text, view);
-    EXPECT_EQ(view.messages.size(), 1u) << "the delete question";
-    EXPECT_FALSE(book().Contains("+4930111"));
-    EXPECT_EQ(edited.result, confirm ? 1 : 0);
-    EXPECT_EQ(edited.text, confirm ? OutText("1,0,1,0,8,0,0,0,0", ",B:,C:+41000000000,D:,E:,F:", "")
-                                   : text);
+// (on the call page too) and receivers the book lost are emptied; the book
+// keeps the dialog's changes whether the sheet is confirmed or cancelled.
+TEST_F(MessagingPages, ThePhoneBookButtonRefillsTheLists) {
+  const std::string text = OutText("1,0,1,0,8,0,0,0,0", ",B:+4930111,C:+41000000000,D:,E:,F:", "");
+  Acts acts = {InDialog({[](PageRun& run) { EXPECT_EQ(run.dialog->caption(), "Phonebook"); },
+                         [](PageRun& run) {
+                           EXPECT_EQ(run.form->At(Book::kGrid).grid.cells[2][1], "+4930111");
+                         },
+                         FocusCell(Book::kGrid, 2, 1), Click(Book::kDelete), Ok()}),
+               ShowPage(1), OnPage(0), Click(Out::kPhonebook), Pump()};
+  for (size_t page : {0u, 1u}) {
+    const int first = page == 0 ? Out::kFirstReceiver : Call::kFirstReceiver;
+    acts.insert(acts.end(), {OnPage(page), Items(first, {kDefaultNumber, ""}), Selection(first, 1),
+                             Selection(first + 1, 0)});
   }
+  const Acts checks = {InBook("+4930111", false),
+                       [](PageRun& run) { EXPECT_EQ(run.view->messages.size(), 1u); }};
+  Acts ok = acts, cancel = acts;
+  ok.push_back(Ok());
+  cancel.push_back(Cancel());
+  Run({{"sheet OK", kSmsOutput, text, ok,
+        OutText("1,0,1,0,8,0,0,0,0", ",B:,C:+41000000000,D:,E:,F:", ""), 1, checks},
+       {"sheet Cancel", kSmsOutput, text, cancel, "", 0, checks}});
 }
 
-// The call page: what the dial and confirmation boxes enable, and the dial
-// state reaching the params page and its message page.
-TEST_F(MessagingPages, TheDialBoxDisablesTheMessageAndEnablesTheCall) {
-  FakeView view;
-  view.sheet_script = [&](CPropertyBasic& sheet) {
-    sheet.ShowPage(1);
-    PageModel& out = sheet.page(0);
-    PageModel& call = sheet.page(1);
-    struct Step {
-      int click;  // 0: none
-      bool lists, confirmation, waiting;
-    };
-    const Step steps[] = {{0, false, false, false},
-                          {Call::kDial, true, true, false},
-                          {Call::kConfirmation, true, true, true},
-                          {Call::kDial, false, false, false},
-                          {Call::kDial, true, true, true}};
-    for (const Step& step : steps) {
-      if (step.click) call.UserClicks(step.click);
-      view.Pump();
-      SCOPED_TRACE("dial " + std::to_string(call.At(Call::kDial).checked));
-      EXPECT_EQ(call.At(Call::kFirstReceiver + 3).enabled, step.lists);
-      EXPECT_EQ(call.At(Call::kConfirmation).enabled, step.confirmation);
-      EXPECT_EQ(call.At(Call::kWaiting).enabled, step.waiting);
-      EXPECT_EQ(call.At(Call::kLoops).enabled, step.waiting);
-      const bool dial = call.At(Call::kDial).checked;
-      EXPECT_EQ(out.At(Out::kFirstReceiver).enabled, !dial);
-      EXPECT_EQ(out.At(Out::kFormat).enabled, !dial);
-      EXPECT_EQ(out.At(Out::kStyle).enabled, !dial);
-      PageModel* message = Child(out, Out::kMessageFrame);
-      EXPECT_EQ(message->At(Msg::kTextMessage).enabled, !dial);
-      EXPECT_EQ(message->At(Msg::kEditor).enabled, !dial);
-      EXPECT_FALSE(message->At(Msg::kSetMessage).enabled);
-    }
-    // a new message page learns the dial state too
-    call.UserClicks(Call::kDial);
-    view.Pump();
-    out.UserSelects(Out::kStyle, 1);
-    call.UserClicks(Call::kDial);
-    view.Pump();
-    EXPECT_FALSE(Child(out, Out::kMessageFrame)->At(Vb::kVbStart).enabled);
-    sheet.ClickCancel();
-  };
-  EditThroughExport(kSmsOutput, kOutDefault, view);
-}
-
-TEST_F(MessagingPages, DialModeStoresTheCallAndNoMessage) {
-  SetEntry(1, "+4930111");
-  FakeView view;
-  view.sheet_script = [&](CPropertyBasic& sheet) {
-    Child(sheet.page(0), Out::kMessageFrame)->UserTypes(Msg::kEditor, "Typed meanwhile");
-    sheet.ShowPage(1);
-    PageModel& call = sheet.page(1);
-    call.UserClicks(Call::kDial);
-    call.UserClicks(Call::kConfirmation);
-    call.UserTypes(Call::kWaiting, "15.5");
-    call.UserTypes(Call::kLoops, "3");
-    call.UserSelects(Call::kFirstReceiver + 1, 1);
-    view.Pump();
-    sheet.ClickOk();
-  };
-  EditOutcome edited = EditThroughExport(
-      kSmsOutput, OutText("0,3,1,0,8,0,0,0,0", ",B:,C:,D:,E:,F:", TextScreen({"AB"}),
-                          "[0,-1,255,0,20,0,0][0,-1,255,0,20,0,0][0,-1,255,0,20,0,0]"),
-      view);
-  EXPECT_EQ(edited.result, 1);
-  EXPECT_EQ(edited.text, OutText("1,0,1,0,8,1,1500,3,1", ",B:,C:+4930111,D:,E:,F:", ""));
-  std::vector<uint8_t> record = CodeAlone(kSmsOutput, edited.text);
-  EXPECT_EQ(HexAt(record, 24, 6), "05 00 01 14 0F 03");
-  EXPECT_EQ(HexAt(record, 60, 20), Slot("+4930111"));
-  EXPECT_EQ(HexAt(record, 140, 2), "00 20") << "an empty Text Message";
-}
-
-TEST_F(MessagingPages, ClearingTheDialBoxLeavesTheConfirmationAsItWas) {
-  FakeView view;
-  view.sheet_script = [&](CPropertyBasic& sheet) {
-    sheet.ShowPage(1);
-    sheet.page(1).UserClicks(Call::kConfirmation);  // off, but not stored
-    sheet.page(1).UserClicks(Call::kDial);
-    view.Pump();
-    EXPECT_TRUE(sheet.page(0).At(Out::kFormat).enabled);
-    sheet.ClickOk();
-  };
-  EditOutcome edited = EditThroughExport(
-      kSmsOutput, OutText("1,0,1,0,8,1,1000,2,1", ",B:,C:,D:,E:,F:", ""), view);
-  EXPECT_EQ(edited.text, OutText("1,0,1,0,8,1,1000,2,0", ",B:,C:,D:,E:,F:", ""));
-}
-
-// The message page is replaced on every style change; what was typed into
-// one survives in the next because each stores into the same message.
-TEST_F(MessagingPages, SwitchingTheStyleThereAndBackKeepsTheMessageAndTheVbValues) {
-  FakeView view;
-  view.sheet_script = [&](CPropertyBasic& sheet) {
-    PageModel& out = sheet.page(0);
-    Child(out, Out::kMessageFrame)->UserTypes(Msg::kEditor, "Pump 2 off");
-    out.UserSelects(Out::kStyle, 1);
-    PageModel* vb = Child(out, Out::kMessageFrame);
-    EXPECT_EQ(vb->At(Vb::kVbMaxCount).text, "8");
-    vb->UserTypes(Vb::kVbStart, "100");
-    vb->UserTypes(Vb::kVbMaxCount, "50");
-    out.UserSelects(Out::kStyle, 0);
-    EXPECT_EQ(Child(out, Out::kMessageFrame)->At(Msg::kEditor).text, "Pump 2 off");
-    out.UserSelects(Out::kStyle, 1);
-    EXPECT_EQ(Child(out, Out::kMessageFrame)->At(Vb::kVbStart).text, "100");
-    sheet.ClickOk();
-  };
-  EditOutcome edited = EditThroughExport(kSmsOutput, kOutDefault, view);
-  EXPECT_EQ(edited.text, OutText("1,0,0,100,50,0,0,0,0", ",B:,C:,D:,E:,F:", "Pump 2 off"));
-  std::vector<uint8_t> record = CodeAlone(kSmsOutput, edited.text);
-  EXPECT_EQ(record.size(), 140u);
-  EXPECT_EQ(HexAt(record, 30, 5), "A0 00 64 00 32");
-}
-
-// The format sets the limits: 100 characters or 70 UTF-16 characters, a
-// VB count of 128 or 70.
-TEST_F(MessagingPages, TheFormatSetsTheMessageLimits) {
-  struct Case {
-    int format_item;
-    std::string typed;
-    size_t kept;
-    const char* max_label;
-    long vb_max;
-    std::string record_head;  // length byte and first message bytes
-  };
-  const Case cases[] = {
-      {0, std::string(150, 'x'), 100, "Max. 128", 128, "64 78 78"},
-      {1, std::string(75, 'y'), 70, "Max. 70", 70, "8C 00 79"},
+TEST_F(MessagingPages, Table) {
+  Run({
+      // the dial box disables the message and enables the call
+      {"dial steps", kSmsOutput, kOutDefault,
+       {ShowPage(1), DialState(false, false), Click(Call::kDial), DialState(true, false),
+        Click(Call::kConfirmation), DialState(true, true), Click(Call::kDial),
+        DialState(false, false), Click(Call::kDial), DialState(true, true),
+        // a new message page learns the dial state too
+        Click(Call::kDial), Pump(), OnPage(0), Choose(Out::kStyle, 1), OnPage(1),
+        Click(Call::kDial), Pump(), OnPage(0), kMessage, Enabled(Vb::kVbStart, false), Cancel()},
+       "", 0},
+      {"clearing the dial box leaves the confirmation as it was", kSmsOutput,
+       OutText("1,0,1,0,8,1,1000,2,1", ",B:,C:,D:,E:,F:", ""),
+       {ShowPage(1), Click(Call::kConfirmation), Click(Call::kDial), Pump(), OnPage(0),
+        Enabled(Out::kFormat, true), Ok()},
+       OutText("1,0,1,0,8,1,1000,2,0", ",B:,C:,D:,E:,F:", "")},
+      // the message page is replaced on every style change; each stores into the same message
+      {"switching the style there and back", kSmsOutput, kOutDefault,
+       {kMessage, Type(Msg::kEditor, "Pump 2 off"), OnPage(0), Choose(Out::kStyle, 1), kMessage,
+        Text(Vb::kVbMaxCount, "8"), Type(Vb::kVbStart, "100"), Type(Vb::kVbMaxCount, "50"),
+        OnPage(0), Choose(Out::kStyle, 0), kMessage, Text(Msg::kEditor, "Pump 2 off"), OnPage(0),
+        Choose(Out::kStyle, 1), kMessage, Text(Vb::kVbStart, "100"), Ok()},
+       OutText("1,0,0,100,50,0,0,0,0", ",B:,C:,D:,E:,F:", "Pump 2 off"), 1,
+       {RecordSize(140), Record(30, "A0 00 64 00 32")}},
+      Limits(0, std::string(150, 'x'), 100, 128, "64 78 78"),
+      Limits(1, std::string(75, 'y'), 70, 70, "8C 00 79"),
       // one byte of the code page, one UTF-16 character
-      {1, std::string(69, 'y') + "\x80z", 70, "Max. 70", 70, "8C 00 79"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.max_label + std::string(" ") + std::to_string(c.typed.size()));
-    FakeView view;
-    view.sheet_script = [&](CPropertyBasic& sheet) {
-      PageModel& out = sheet.page(0);
-      out.UserSelects(Out::kFormat, c.format_item);
-      PageModel* message = Child(out, Out::kMessageFrame);
-      message->UserTypes(Msg::kEditor, c.typed);
-      EXPECT_EQ(message->At(Msg::kEditor).text.size(), c.kept);
-      EXPECT_EQ(message->At(Msg::kRemaining).text, "0");
-      message->UserTypes(Msg::kEditor, "abc");
-      EXPECT_EQ(message->At(Msg::kRemaining).text, std::to_string(c.kept - 3));
-      message->UserTypes(Msg::kEditor, c.typed);
-      out.UserSelects(Out::kStyle, 1);
-      PageModel* vb = Child(out, Out::kMessageFrame);
-      EXPECT_EQ(vb->At(Vb::kMaxLabel).label, c.max_label);
-      EXPECT_EQ(vb->At(Vb::kVbMaxCount).range->max, c.vb_max);
-      out.UserSelects(Out::kStyle, 0);
-      sheet.ClickOk();
-    };
-    EditOutcome edited = EditThroughExport(kSmsOutput, kOutDefault, view);
-    SmsOutputParams params = ParseSmsOutputText(edited.text);
-    EXPECT_EQ(params.message.format, c.format_item == 0 ? 0 : 3);
-    EXPECT_EQ(params.message.text, c.typed.substr(0, c.kept));
-    EXPECT_EQ(HexAt(CodeAlone(kSmsOutput, edited.text), 140, 3), c.record_head);
-  }
-}
-
-// TEXT messages refuse characters beyond 0xFF; the page then stores no
-// message (text and kind stay), the rest of the sheet stores.
-TEST_F(MessagingPages, ATextMessageRefusesCharactersBeyondLatin1) {
-  struct Case {
-    const char* name;
-    int format_item;
-    bool params_kind;
-    std::string typed;
-    std::string message;  // shown, or empty
-    std::string stored_a;
-    std::string stored_g;
-  };
-  const Case cases[] = {
-      {"euro sign in TEXT", 0, false, "Price 5\x80 and \x99", "This sign \x80\x99 can not be used!",
-       "1,0,1,0,8,0,0,0,0", "Hello"},
-      {"also when a Params Message is chosen", 0, true, "\x9f", "This sign \x9f can not be used!",
-       "1,0,1,0,8,0,0,0,0", "Hello"},
-      {"Latin-1 only", 0, false, "Gr\xfc\xdf" "e", "", "1,0,1,0,8,0,0,0,0", "Gr\xfc\xdf" "e"},
-      {"PDU(UCS2) takes them", 1, false, "5\x80", "", "1,3,1,0,8,0,0,0,0", "5\x80"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    FakeView view;
-    view.sheet_script = [&](CPropertyBasic& sheet) {
-      PageModel& out = sheet.page(0);
-      out.UserSelects(Out::kFormat, c.format_item);
-      out.UserSelects(Out::kFirstReceiver, 0);
-      PageModel* message = Child(out, Out::kMessageFrame);
-      message->UserTypes(Msg::kEditor, c.typed);
-      if (c.params_kind) message->UserClicks(Msg::kParamsMessage);
-      sheet.ClickOk();
-    };
-    EditOutcome edited =
-        EditThroughExport(kSmsOutput, OutText("1,0,1,0,8,0,0,0,0", ",B:,C:,D:,E:,F:", "Hello"), view);
-    EXPECT_EQ(edited.result, 1);
-    if (c.message.empty()) {
-      EXPECT_TRUE(view.messages.empty());
-    } else {
-      ASSERT_EQ(view.messages.size(), 1u);
-      EXPECT_EQ(view.messages[0], editor::ErrorMessage(c.message));
-    }
-    EXPECT_EQ(edited.text, OutText(c.stored_a, ",B:+41000000000,C:,D:,E:,F:", c.stored_g));
-  }
-}
-
-// "Set Message" opens the screen editor of the format; its OK stores the
-// screen, which the sheet's OK then writes.
-TEST_F(MessagingPages, SetMessageOpensTheScreenEditorOfTheFormat) {
-  struct Case {
-    int type;
-    std::string text;
-    int format_item;  // -1: the page has no format list
-    int template_id;
-    size_t screen_at;  // in the record
-    std::string screen;
-  };
-  const Case cases[] = {
-      {kSmsOutput, kOutDefault, 0, 4720, 155, "41 42 20"},
-      {kSmsOutput, kOutDefault, 1, 4721, 155, "00 41 00 42"},
+      Limits(1, std::string(69, 'y') + "\x80z", 70, 70, "8C 00 79"),
+      Latin1(0, false, "Price 5\x80 and \x99", "This sign \x80\x99 can not be used!",
+             "1,0,1,0,8,0,0,0,0", "Hello"),
+      Latin1(0, true, "\x9f", "This sign \x9f can not be used!", "1,0,1,0,8,0,0,0,0", "Hello"),
+      Latin1(0, false, "Gr\xfc\xdf" "e", "", "1,0,1,0,8,0,0,0,0", "Gr\xfc\xdf" "e"),
+      Latin1(1, false, "5\x80", "", "1,3,1,0,8,0,0,0,0", "5\x80"),
+      SetMessage(kSmsOutput, kOutDefault, 0, 4720, 155, "41 42 20"),
+      SetMessage(kSmsOutput, kOutDefault, 1, 4721, 155, "00 41 00 42"),
       // a mail always goes out in TEXT format, whatever its text says
-      {kEmail, "A:1,3,3,1,0,8,0,B:,C:,D:,E:,F:,G:,,H:,,,,,,,", -1, 4720, 25 + 15, "41 42 20"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.template_id);
-    FakeView view;
-    view.dialog_scripts.push_back([&](editor::DialogModel& dialog) {
-      EXPECT_EQ(dialog.template_id(), c.template_id);
-      EXPECT_EQ(dialog.caption(), "message for parameters");
-      if (c.template_id == 4721) {
-        dialog.UserScreenInput(MessageParamsDialog::kScreen, ScreenInput::DoubleClick());
-        dialog.UserScreenInput(MessageParamsDialog::kScreen, ScreenInput::EditDone("AB"));
-      } else {
-        for (char ch : {'A', 'B'}) {
-          dialog.UserScreenInput(MessageParamsDialog::kScreen, ScreenInput::Char(ch));
-        }
-      }
-      dialog.UserClicks(editor::kIdOk);
-    });
-    view.sheet_script = [&](CPropertyBasic& sheet) {
-      PageModel& page = sheet.page(0);
-      if (c.format_item >= 0) page.UserSelects(Out::kFormat, c.format_item);
-      const int frame = c.type == kEmail ? Mail::kMessageFrame : Out::kMessageFrame;
-      PageModel* message = Child(page, frame);
-      for (int kind : {Msg::kParamsMessage, Msg::kTextMessage, Msg::kParamsMessage}) {
-        message->UserClicks(kind);
-        EXPECT_EQ(message->At(Msg::kSetMessage).enabled, kind == Msg::kParamsMessage);
-        EXPECT_EQ(message->At(Msg::kEditor).enabled, kind == Msg::kTextMessage);
-      }
-      message->UserClicks(Msg::kSetMessage);
-      sheet.ClickOk();
-    };
-    EditOutcome edited = EditThroughExport(c.type, c.text, view);
-    EXPECT_EQ(view.dialog_captions.size(), 1u);
-    std::vector<uint8_t> record = CodeAlone(c.type, edited.text);
-    EXPECT_EQ(HexAt(record, c.screen_at, c.template_id == 4721 ? 4 : 3), c.screen)
-        << edited.text;
-  }
-}
-
-TEST_F(MessagingPages, NumbersOutOfRangeKeepTheSheetOpen) {
-  struct Case {
-    int type;
-    std::string text;
-    int frame;  // 0: on the page itself
-    int id;
-    const char* typed;
-    const char* message;
-  };
-  const Case cases[] = {
-      {kSmsOutput, OutText("1,0,0,0,8,0,0,0,0", ",B:,C:,D:,E:,F:", ""), Out::kMessageFrame,
-       Vb::kVbStart, "2048", "Please enter an integer between 0 and 2047."},
-      {kSmsOutput, OutText("1,0,0,0,8,0,0,0,0", ",B:,C:,D:,E:,F:", ""), Out::kMessageFrame,
-       Vb::kVbMaxCount, "129", "Please enter an integer between 0 and 128."},
-      {kEmail, "A:1,0,0,0,0,8,0,B:,C:,D:,E:,F:,G:,,H:,,,,,,,", Mail::kMessageFrame,
-       Vb::kVbMaxCount, "-1", "Please enter an integer between 0 and 128."},
-      {kSmsInput, "A:0,8,0,B:,C:,D:,E:,F:", 0, In::kVbStart, "100000000",
-       "Please enter an integer between 0 and 99999999."},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.message);
-    FakeView view;
-    view.sheet_script = [&](CPropertyBasic& sheet) {
-      PageModel* page = c.frame ? Child(sheet.page(0), c.frame) : &sheet.page(0);
-      page->UserTypes(c.id, c.typed);
-      sheet.ClickOk();
-      EXPECT_FALSE(sheet.end_result());
-      ASSERT_EQ(view.messages.size(), 1u);
-      EXPECT_EQ(view.messages[0].text, c.message);
-      sheet.ClickCancel();
-    };
-    EditOutcome edited = EditThroughExport(c.type, c.text, view);
-    EXPECT_EQ(edited.result, 0);
-    EXPECT_EQ(edited.text, c.text);
-  }
-}
-
-TEST_F(MessagingPages, SmsInputStoresItsPageAndCodesIt) {
-  FakeView view;
-  view.sheet_script = [&](CPropertyBasic& sheet) {
-    PageModel& page = sheet.page(0);
-    EXPECT_FALSE(page.At(In::kFirstReceiver).enabled);
-    page.UserClicks(In::kIdentification);
-    EXPECT_TRUE(page.At(In::kFirstReceiver + 4).enabled);
-    page.UserSelects(In::kFirstReceiver + 4, 0);
-    page.UserTypes(In::kVbStart, "100");
-    page.UserTypes(In::kVbMaxCount, "50");
-    page.UserClicks(In::kIdentification);
-    EXPECT_FALSE(page.At(In::kFirstReceiver + 4).enabled);
-    page.UserClicks(In::kIdentification);
-    sheet.ClickOk();
-  };
-  EditOutcome edited = EditThroughExport(kSmsInput, "A:0,8,0,B:,C:,D:,E:,F:", view);
-  EXPECT_EQ(edited.text, "A:100,50,1,B:,C:,D:,E:,F:+41000000000");
-  std::vector<uint8_t> record = CodeAlone(kSmsInput, edited.text);
-  EXPECT_EQ(HexAt(record, 12, 6), "11 A0 00 64 00 32");
-  EXPECT_EQ(HexAt(record, 98, 20), Slot(kDefaultNumber));
-}
-
-TEST_F(MessagingPages, TheMailPageStoresTextFormatAndTheGsmChannel) {
-  FakeView view;
-  view.sheet_script = [&](CPropertyBasic& sheet) {
-    PageModel& page = sheet.page(0);
-    EXPECT_FALSE(page.At(Mail::kChannel).enabled);
-    PageModel* message = Child(page, Mail::kMessageFrame);
-    page.UserTypes(Mail::kFirstReceiver + 1, std::string(60, 'r'));
-    page.UserTypes(Mail::kSubject, "Tank 3");
-    // no character check for a mail
-    message->UserTypes(Msg::kEditor, "Level \x80");
-    sheet.ClickOk();
-  };
-  EditOutcome edited = EditThroughExport(
-      kEmail, "A:1,3,3,1,0,8,0,B:Old,C:ops@example.com,D:,E:,F:Hi,G:,,H:,,,,,,,", view);
-  EXPECT_TRUE(view.messages.empty());
-  EXPECT_EQ(edited.text, "A:1,0,0,1,0,8,0,B:Tank 3,C:ops@example.com,D:" + std::string(50, 'r') +
-                             ",E:,F:Level \x80,G:,,H:,,,,,,,");
-  std::vector<uint8_t> record = CodeAlone(kEmail, edited.text);
-  EXPECT_EQ(HexAt(record, 21 + 4, 8), "07 4C 65 76 65 6C 20 80");
-}
-
-TEST_F(MessagingPages, TheMailStyleShowsItsMessagePageAndIsStored) {
-  FakeView view;
-  view.sheet_script = [&](CPropertyBasic& sheet) {
-    PageModel& page = sheet.page(0);
-    EXPECT_EQ(page.At(Mail::kStyle).selection, 0);
-    page.UserSelects(Mail::kStyle, 1);
-    Child(page, Mail::kMessageFrame)->UserTypes(Vb::kVbStart, "100");
-    sheet.ClickOk();
-  };
-  EXPECT_EQ(EditThroughExport(kEmail, kMailDefault, view).text,
-            "A:1,0,0,0,100,8,0,B:,C:,D:,E:,F:,G:,,H:,,,,,,,");
+      SetMessage(kEmail, "A:1,3,3,1,0,8,0,B:,C:,D:,E:,F:,G:,,H:,,,,,,,", -1, 4720, 40, "41 42 20"),
+      OutOfRange(kSmsOutput, "A:1,0,0,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:,H:,", Out::kMessageFrame,
+                 Vb::kVbStart, "2048", 2047),
+      OutOfRange(kSmsOutput, "A:1,0,0,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:,H:,", Out::kMessageFrame,
+                 Vb::kVbMaxCount, "129", 128),
+      OutOfRange(kEmail, "A:1,0,0,0,0,8,0,B:,C:,D:,E:,F:,G:,,H:,,,,,,,", Mail::kMessageFrame,
+                 Vb::kVbMaxCount, "-1", 128),
+      OutOfRange(kSmsInput, kInDefault, 0, In::kVbStart, "100000000", 99999999),
+      {"SMS Input stores its page", kSmsInput, kInDefault,
+       {Enabled(In::kFirstReceiver, false), Click(In::kIdentification),
+        Enabled(In::kFirstReceiver + 4, true), Choose(In::kFirstReceiver + 4, 0),
+        Type(In::kVbStart, "100"), Type(In::kVbMaxCount, "50"), Click(In::kIdentification),
+        Enabled(In::kFirstReceiver + 4, false), Click(In::kIdentification), Ok()},
+       "A:100,50,1,B:,C:,D:,E:,F:+41000000000", 1,
+       {Record(12, "11 A0 00 64 00 32"), Record(98, Slot(kDefaultNumber))}},
+      // no character check for a mail; the receiver is cut to 50
+      {"the mail page stores TEXT format and the GSM channel", kEmail,
+       "A:1,3,3,1,0,8,0,B:Old,C:ops@example.com,D:,E:,F:Hi,G:,,H:,,,,,,,",
+       {Enabled(Mail::kChannel, false), Type(Mail::kFirstReceiver + 1, std::string(60, 'r')),
+        Type(Mail::kSubject, "Tank 3"), InChild(Mail::kMessageFrame),
+        Type(Msg::kEditor, "Level \x80"), Ok()},
+       "A:1,0,0,1,0,8,0,B:Tank 3,C:ops@example.com,D:" + std::string(50, 'r') +
+           ",E:,F:Level \x80,G:,,H:,,,,,,,",
+       1, {Said({}), Record(25, "07 4C 65 76 65 6C 20 80")}},
+      {"the mail style", kEmail, kMailDefault,
+       {Selection(Mail::kStyle, 0), Choose(Mail::kStyle, 1), InChild(Mail::kMessageFrame),
+        Type(Vb::kVbStart, "100"), Ok()},
+       "A:1,0,0,0,100,8,0,B:,C:,D:,E:,F:,G:,,H:,,,,,,,"},
+  });
+  Run({{"dial mode stores the call and no message", kSmsOutput,
+       OutText("0,3,1,0,8,0,0,0,0", ",B:,C:,D:,E:,F:", TextScreen({"AB"}),
+               "[0,-1,255,0,20,0,0][0,-1,255,0,20,0,0][0,-1,255,0,20,0,0]"),
+       {kMessage, Type(Msg::kEditor, "Typed meanwhile"), ShowPage(1), Click(Call::kDial),
+        Click(Call::kConfirmation), Type(Call::kWaiting, "15.5"), Type(Call::kLoops, "3"),
+        Choose(Call::kFirstReceiver + 1, 1), Pump(), Ok()},
+       OutText("1,0,1,0,8,1,1500,3,1", ",B:,C:+4930111,D:,E:,F:", ""), 1,
+       {Record(24, "05 00 01 14 0F 03"), Record(60, Slot("+4930111")),
+        Record(140, "00 20")}}},  // an empty Text Message
+      {{1, "+4930111"}});
 }
 
 // Attachment names are squeezed into the first slots, on opening and on
 // storing; a tab never shown keeps them as they were.
 TEST_F(MessagingPages, AttachmentsAreSqueezedIntoTheFirstSlots) {
-  SelectCpu("OSV-2410-4G");
   const std::string text = "A:1,0,0,1,0,8,0,B:,C:,D:,E:,F:,G:,,H:,,a.txt,,,b.txt,,";
-  FakeView view;
-  view.sheet_script = [&](CPropertyBasic& sheet) {
-    sheet.ShowPage(1);
-    PageModel& page = sheet.page(1);
-    EXPECT_EQ(page.At(Att::kFirstName + 1).text, "b.txt");
-    editor::FormModel* hint = page.ChildIn(Att::kHintFrame);
-    ASSERT_NE(hint, nullptr);
-    EXPECT_EQ(hint->At(CPropertyBlockHint::kHint).label,
-              "The CPU [OSV-2410-4G] with the firmware version must be >= V155 can support "
-              "email attachment\n");
-    page.UserTypes(Att::kFirstName, "");
-    page.UserTypes(Att::kFirstName + 1, "");
-    page.UserTypes(Att::kFirstName + 2, "LEVEL.CSV");
-    page.UserTypes(Att::kFirstName + 5, "a_name_too_long.txt");
-    sheet.ClickOk();
-  };
-  EditOutcome edited = EditThroughExport(kEmail, text, view);
-  EXPECT_EQ(edited.text, "A:1,0,0,1,0,8,0,B:,C:,D:,E:,F:,G:,,H:LEVEL.CSV,a_name_too_l,,,,,,");
-  std::vector<uint8_t> record = CodeAlone(kEmail, edited.text);
   const std::string names = "LEVEL.CSV" + std::string(1, '\0') + "a_name_too_l" + '\0';
-  const size_t list = record.size() - names.size() - 9;
-  EXPECT_EQ(HexAt(record, list, 9), "02 0A 0D 00 00 00 00 00 00");
-  EXPECT_EQ(HexAt(record, list + 9, names.size()), HexOf(names));
-
-  FakeView unseen;
-  unseen.sheet_script = [](CPropertyBasic& sheet) { sheet.ClickOk(); };
-  EXPECT_EQ(EditThroughExport(kEmail, text, unseen).text, text);
+  Run({{"attachments", kEmail, text,
+        {ShowPage(1), Text(Att::kFirstName + 1, "b.txt"), InChild(Att::kHintFrame),
+         Label(CPropertyBlockHint::kHint, "The CPU [OSV-2410-4G] with the firmware version must be "
+                                          ">= V155 can support email attachment\n"),
+         OnPage(1), Type(Att::kFirstName, ""), Type(Att::kFirstName + 1, ""),
+         Type(Att::kFirstName + 2, "LEVEL.CSV"), Type(Att::kFirstName + 5, "a_name_too_long.txt"),
+         Ok()},
+        "A:1,0,0,1,0,8,0,B:,C:,D:,E:,F:,G:,,H:LEVEL.CSV,a_name_too_l,,,,,,", 1,
+        {[names](PageRun& run) {
+          std::vector<uint8_t> record = CodeAlone(kEmail, run.outcome.text);
+          const size_t at = record.size() - names.size() - 9;
+          EXPECT_EQ(HexAt(record, at, 9), "02 0A 0D 00 00 00 00 00 00");
+          EXPECT_EQ(HexAt(record, at + 9, names.size()), HexOf(names));
+        }},
+        "OSV-2410-4G"},
+       {"an unseen tab keeps them", kEmail, text, {Ok()}, "", 1, {}, "OSV-2410-4G"}});
 }
 
 }  // namespace

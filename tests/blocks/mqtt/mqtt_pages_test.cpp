@@ -12,12 +12,13 @@
 #include "blocks/mqtt/mqtt_read_page.h"
 #include "blocks/mqtt/mqtt_test_support.h"
 #include "blocks/mqtt/mqtt_write_page.h"
-#include "support/edit_export.h"
+#include "support/page_table.h"
 
 namespace ostrevan::testing {
 namespace {
 
 using editor::LabelId;
+using editor::MessageAnswer;
 using editor::PageModel;
 using Connect = CPropertyMqttConnect;
 using Comm = CPropertyMqttComm;
@@ -28,240 +29,144 @@ using Item = CMqttWriteItemDialog;
 constexpr char kPublishText[] =
     "A:30,30,10,0,0,B:1,0,1,C:,D:,E:,F:t,G1:176,0,3,2,5,0,H1:in,I1:Inputs,"
     "G2:161,0,10,1,0,0,H2:lvl,I2:Level";
+constexpr char kConnect4G[] = "A:30,10,0,1884,1,0,0,0,1,B:,C:,D:,E:0.0.0.0,F:,G:,H:,I:";
+constexpr char kOnlyOne[] = "A:0,0,0,0,0,B:1,0,1,C:,D:,E:,F:,G1:177,0,2,1,2,0,H1:d,I1:c";
 
 std::string ConnectText(int tls, const char* ca, const char* certificate, const char* key) {
   return std::string("A:30,10,0,1884,1,") + std::to_string(tls) + ",0,0,0,B:,C:,D:,E:0.0.0.0,F:" +
          ca + ",G:" + certificate + ",H:" + key + ",I:";
 }
 
-// Edits `text` with tab `tab` shown: `script` acts on that page, then OK.
-EditOutcome EditOnPage(int type, const std::string& text, FakeView& view, size_t tab,
-                       std::function<void(PageModel&)> script) {
-  view.sheet_script = [tab, script](CPropertyBasic& sheet) {
-    sheet.ShowPage(tab);
-    script(sheet.page(tab));
-    sheet.ClickOk();
-  };
-  return EditThroughExport(type, text, view);
-}
-
 // On opening: the radio pair from the paths, the enabling from TLS and the
 // radio; OK clears the paths unless "Self signed certificates" is chosen.
-TEST(MqttConnectPage, CertificateChoiceDecidesEnablingAndWhatOkStores) {
-  struct Case {
-    const char* name;
-    std::string text;
-    bool self_signed, paths_enabled;
-    std::string stored;
-  };
-  const Case cases[] = {
-      {"only a key path", ConnectText(1, "", "", "k.key"), false, false, ConnectText(1, "", "", "")},
-      {"a CA file", ConnectText(1, "ca.pem", "", "k.key"), true, true,
-       ConnectText(1, "ca.pem", "", "k.key")},
-      {"TLS off, self signed", ConnectText(0, "", "c.crt", ""), true, false,
-       ConnectText(0, "", "c.crt", "")},
-      {"TLS off, CA signed", ConnectText(0, "", "", "k.key"), false, false,
-       ConnectText(0, "", "", "")},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    FakeView view;
-    EditOutcome edited = EditOnPage(kConnect, c.text, view, 0, [&c](PageModel& page) {
-      bool tls = page.At(Connect::kTls).checked;
-      EXPECT_EQ(page.At(Connect::kSelfSigned).checked, c.self_signed);
-      EXPECT_EQ(page.At(Connect::kCaSigned).checked, !c.self_signed);
-      EXPECT_EQ(page.At(Connect::kCaSigned).enabled, tls);
-      EXPECT_EQ(page.At(Connect::kSelfSigned).enabled, tls);
-      for (int id : {Connect::kCaFile, LabelId(Connect::kKeyFile), Connect::kBrowseKeyFile})
-        EXPECT_EQ(page.At(id).enabled, c.paths_enabled) << id;
-    });
-    EXPECT_EQ(edited.result, 1);
-    EXPECT_EQ(edited.text, c.stored);
-  }
+PageRow Certificates(const char* name, int tls, const char* ca, const char* certificate,
+                     const char* key, bool self_signed, bool paths, std::string stored) {
+  Acts acts = {Checked(Connect::kSelfSigned, self_signed),
+               Checked(Connect::kCaSigned, !self_signed),
+               Enabled(Connect::kCaSigned, tls), Enabled(Connect::kSelfSigned, tls)};
+  for (int id : {Connect::kCaFile, LabelId(Connect::kKeyFile), Connect::kBrowseKeyFile})
+    acts.push_back(Enabled(id, paths));
+  acts.push_back(Ok());
+  return {name, kConnect, ConnectText(tls, ca, certificate, key), acts, stored};
 }
 
-TEST(MqttConnectPage, DomainBrowseClientIdAndTimeoutAreStored) {
-  FakeView view;
-  view.file_choice = "C:\\certs\\ca.pem";
-  auto script = [&view](PageModel& page) {
-    page.UserClicks(Connect::kByDomain);
-    EXPECT_TRUE(page.At(Connect::kDomain).enabled);
-    EXPECT_FALSE(page.At(Connect::kIp).enabled);
-    page.UserTypes(Connect::kDomain, "broker.example.com");
-    page.UserClicks(Connect::kTls);
-    page.UserClicks(Connect::kSelfSigned);
-    page.UserClicks(Connect::kBrowseCaFile);
-    ASSERT_EQ(view.file_requests.size(), 1u);
-    EXPECT_EQ(view.file_requests[0].filter, "CA certificate files(*.pem)|*.pem|All file(*.*)|*.*||");
-    page.UserClicks(Connect::kNewClientId);
-    EXPECT_TRUE(std::regex_match(page.At(Connect::kClientId).text, std::regex("[0-9]{12,15}")));
-    page.UserTypes(Connect::kClientId, "plc7");
-    page.UserTypes(Connect::kConnectionTimeout, "5");  // accepted; the record codes it as 10
-    page.UserClicks(Connect::kCleanSession);
-  };
-  EXPECT_EQ(EditOnPage(kConnect, ConnectText(0, "", "", ""), view, 0, script).text,
-            "A:30,5,0,1884,0,1,1,0,0,B:plc7,C:,D:,E:0.0.0.0,F:C:\\certs\\ca.pem,G:,H:,"
-            "I:broker.example.com");
+// The network list: "4G" only for a model that supports it; a 4G record
+// without it shows no selection and is kept.
+PageRow Network(int type, int list, const char* text, bool has_4g) {
+  return {"the network list follows the CPU model", type, text,
+          {[list, has_4g](PageRun& run) {
+             EXPECT_EQ(run.form->At(list).items.size(), has_4g ? 2u : 1u);
+           },
+           Selection(list, has_4g ? 1 : -1), Ok()},
+          "", 1, {}, has_4g ? "OSV-2410-4G" : "OSV-2410"};
 }
 
-// The network list of the Connect and Comm pages: "4G" only for a model
-// that supports it; a 4G record without it shows no selection and is kept.
-TEST(MqttPages, NetworkListFollowsTheCpuModel) {
-  struct Block {
-    int type, list;
-    std::string text;
-  };
-  const Block blocks[] = {
-      {kConnect, Connect::kNetwork, "A:30,10,0,1884,1,0,0,0,1,B:,C:,D:,E:0.0.0.0,F:,G:,H:,I:"},
-      {kSubscribe, Comm::kNetwork, "A:30,30,10,0,160,0,0,1,0,B:1,0,1,C:,D:,E:,F:"},
-      {kPublish, Comm::kNetwork, "A:30,30,10,0,1,B:1,0,1,C:,D:,E:,F:"},
-  };
-  for (const Block& block : blocks) {
-    for (bool has_4g : {false, true}) {
-      SCOPED_TRACE(std::to_string(block.type) + (has_4g ? " with 4G" : " without 4G"));
-      SelectCpu(has_4g ? "OSV-2410-4G" : "OSV-2410");
-      FakeView view;
-      EditOutcome edited = EditOnPage(block.type, block.text, view, 0, [&](PageModel& page) {
-        EXPECT_EQ(page.At(block.list).items.size(), has_4g ? 2u : 1u);
-        EXPECT_EQ(page.At(block.list).selection, has_4g ? 1 : -1);
-      });
-      EXPECT_EQ(edited.text, block.text);
-    }
-  }
+// Delete on grid row `row` (-1: none focused), the message box and its
+// answer, the grid's rows (the header row included) after it.
+PageRow Delete(const char* text, int row, MessageAnswer answer, editor::MessageBox box,
+               int rows, std::string stored) {
+  return {"delete", kPublish, text,
+          {ShowPage(1), Answer(answer), FocusCell(Write::kGrid, row, 0), Click(Write::kDelete),
+           Said({box}),
+           [rows](PageRun& run) { EXPECT_EQ(run.form->At(Write::kGrid).grid.rows(), rows); },
+           Ok()},
+          stored};
 }
 
-TEST(MqttCommPage, FollowsItsBlockAndPassesTheHiddenFieldsThrough) {
-  struct Case {
-    int type;
-    std::string text, stored;
-    const char* interval_label;
-    bool publish;
-  };
-  const Case cases[] = {
-      {kSubscribe, "A:30,40,20,3,160,0,0,0,1,B:0,0,0,C:id,D:u,E:pw,F:in/t",
-       "A:0,40,20,3,160,0,0,0,0,B:1,0,0,C:id,D:u,E:pw,F:in/t", "Subscribe interval time", false},
-      {kPublish, "A:30,40,20,3,0,B:0,1,0,C:id,D:u,E:pw,F:out/t",
-       "A:0,40,20,3,0,B:1,0,0,C:id,D:u,E:pw,F:out/t", "Publish interval time", true},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.interval_label);
-    FakeView view;
-    EditOutcome edited = EditOnPage(c.type, c.text, view, 0, [&c](PageModel& page) {
-      EXPECT_EQ(page.At(Comm::kUseInterval).label, c.interval_label);
-      EXPECT_EQ(page.At(Comm::kRetained).visible, c.publish);
-      EXPECT_EQ(page.At(Comm::kAzureC2d).visible, !c.publish);
-      EXPECT_FALSE(page.At(Comm::kClientId).visible);
-      page.UserClicks(Comm::kUseInterval);  // off: interval 0
-      EXPECT_FALSE(page.At(Comm::kInterval).enabled);
-      page.UserClicks(Comm::kQos1);
-      page.UserClicks(c.publish ? Comm::kRetained : Comm::kAzureC2d);  // off
-    });
-    EXPECT_EQ(edited.text, c.stored);
-  }
-}
-
-TEST(MqttReadPage, CharCountZeroShowsOneAndTheListEnablesIt) {
-  SelectCpu("OSV-2410");
-  FakeView view;
-  auto script = [](PageModel& page) {
-    EXPECT_EQ(page.At(Read::kStartByte).tooltip, "VB0 ~ VB2047 <br>");
-    EXPECT_EQ(page.At(Read::kStartByte).range->max, 2047);
-    EXPECT_EQ(page.At(Read::kCharCount).text, "1");
-    EXPECT_FALSE(page.At(Read::kCharCount).enabled);  // "As Received"
-    page.UserSelects(Read::kReceiveNumber, 0);
-    EXPECT_TRUE(page.At(Read::kCharCount).enabled);
-    page.UserTypes(Read::kStartByte, "100");
-  };
-  EXPECT_EQ(EditOnPage(kSubscribe, "A:30,30,10,0,160,0,0,0,0,B:1,0,1,C:,D:,E:,F:", view, 1, script)
-                .text,
-            "A:30,30,10,0,160,100,1,0,0,B:1,1,1,C:,D:,E:,F:");
-}
-
-// --------------------------------------------------------------- Publish
-
-TEST(MqttWritePage, GridShowsTheItemsInSlotOrder) {
-  for (int scroll_bar : {17, 24}) {
-    FakeView view;
-    view.scroll_bar_height = scroll_bar;
-    EditOutcome edited = EditOnPage(kPublish, kPublishText, view, 1, [&](PageModel& page) {
-      const editor::Grid& grid = page.At(Write::kGrid).grid;
-      EXPECT_EQ(grid.cells, (std::vector<std::vector<std::string>>{
-                                {"Comment", "Register", "count", "Format", "Description"},
-                                {"Inputs", "I0.3", "2", "BOOL", "in"},
-                                {"Level", "VW10", "1", "INT", "lvl"}}));
-      EXPECT_EQ(grid.row_heights[1], scroll_bar == 17 ? 20 : 26);
-    });
-    EXPECT_EQ(edited.text, kPublishText);
-  }
-}
-
-// Add, then Edit by a double click: the register change refills the format
-// list; an operand that names nothing is stored with area 0.
-TEST(MqttWritePage, AddAndEditRunTheItemDialog) {
-  FakeView view;
-  view.dialog_scripts.push_back([](editor::DialogModel& dialog) {
-    EXPECT_EQ(dialog.caption(), "MQTT item");
-    EXPECT_EQ(dialog.At(Item::kRegister).text, "I0.0");
-    EXPECT_FALSE(dialog.At(Item::kFormat).enabled);
-    EXPECT_FALSE(dialog.At(Item::kLength).visible);
-    dialog.UserTypes(Item::kRegister, "VD4");
-    EXPECT_EQ(dialog.At(Item::kFormat).items,
-              (std::vector<std::string>{"DINT", "UDINT", "DWORD", "FLOAT"}));
-    EXPECT_TRUE(dialog.At(Item::kFormat).enabled);
-    dialog.UserSelects(Item::kFormat, 3);
-    dialog.UserSelects(Item::kCount, 3);
-    dialog.UserTypes(Item::kComment, "Flow");
-    dialog.UserClicks(editor::kIdOk);
-  });
-  view.dialog_scripts.push_back([](editor::DialogModel& dialog) {
-    EXPECT_EQ(dialog.At(Item::kFormat).SelectedText(), "INT");
-    dialog.UserTypes(Item::kRegister, "X5");
-    dialog.UserClicks(editor::kIdOk);
-  });
-  EditOutcome edited = EditOnPage(kPublish, kPublishText, view, 1, [](PageModel& page) {
-    page.UserClicks(Write::kAdd);
-    page.UserFocusesCell(Write::kGrid, 2, 1);
-    page.UserDoubleClicks(Write::kGrid);
-  });
-  EXPECT_EQ(edited.text,
-            "A:30,30,10,0,0,B:1,0,1,C:,D:,E:,F:t,G1:176,0,3,2,5,0,H1:in,I1:Inputs,"
-            "G2:0,0,5,1,0,0,H2:lvl,I2:Level,G3:162,0,4,4,4,0,H3:,I3:Flow");
-}
-
-TEST(MqttWritePage, DeleteAsksAndShiftsTheLaterSlotsUp) {
-  using editor::MessageAnswer;
+TEST(MqttPages, Table) {
   const editor::MessageBox question = editor::Confirmation("Delete [Inputs - BOOL] ?");
-  struct Case {
-    std::string text;
-    int row;  // -1: none selected
-    MessageAnswer answer;
-    editor::MessageBox message;
-    std::string stored;
-  };
-  const std::string only = "A:0,0,0,0,0,B:1,0,1,C:,D:,E:,F:";
-  const Case cases[] = {
-      {kPublishText, -1, MessageAnswer::kOk,
-       editor::ErrorMessage("Please select the recorder you want to delete."), kPublishText},
-      {kPublishText, 1, MessageAnswer::kNo, question, kPublishText},
-      {kPublishText, 1, MessageAnswer::kYes, question,
-       "A:30,30,10,0,0,B:1,0,1,C:,D:,E:,F:t,G1:161,0,10,1,0,0,H1:lvl,I1:Level"},
-      {only + ",G1:177,0,2,1,2,0,H1:d,I1:c", 1, MessageAnswer::kYes,
-       editor::Confirmation("Delete [c - BYTE] ?"), only},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.stored);
-    FakeView view;
-    view.answers.push_back(c.answer);
-    EditOutcome edited = EditOnPage(kPublish, c.text, view, 1, [&c](PageModel& page) {
-      page.UserFocusesCell(Write::kGrid, c.row, 0);
-      page.UserClicks(Write::kDelete);
-      if (c.text != kPublishText) {
-        EXPECT_EQ(page.At(Write::kGrid).grid.rows(), 1);
-      }
-    });
-    EXPECT_EQ(view.messages, std::vector<editor::MessageBox>{c.message});
-    EXPECT_EQ(edited.text, c.stored);
-  }
+  RunRows({
+      Certificates("only a key path", 1, "", "", "k.key", false, false, ConnectText(1, "", "", "")),
+      Certificates("a CA file", 1, "ca.pem", "", "k.key", true, true, ""),
+      Certificates("TLS off, self signed", 0, "", "c.crt", "", true, false, ""),
+      Certificates("TLS off, CA signed", 0, "", "", "k.key", false, false,
+                   ConnectText(0, "", "", "")),
+      {"domain, browse, client id and timeout are stored", kConnect, ConnectText(0, "", "", ""),
+       {Click(Connect::kByDomain), Enabled(Connect::kDomain, true), Enabled(Connect::kIp, false),
+        Type(Connect::kDomain, "broker.example.com"), Click(Connect::kTls),
+        Click(Connect::kSelfSigned),
+        [](PageRun& run) { run.view->file_choice = "C:\\certs\\ca.pem"; },
+        Click(Connect::kBrowseCaFile),
+        [](PageRun& run) {
+          ASSERT_EQ(run.view->file_requests.size(), 1u);
+          EXPECT_EQ(run.view->file_requests[0].filter,
+                    "CA certificate files(*.pem)|*.pem|All file(*.*)|*.*||");
+        },
+        Click(Connect::kNewClientId),
+        [](PageRun& run) {
+          EXPECT_TRUE(std::regex_match(run.form->At(Connect::kClientId).text,
+                                       std::regex("[0-9]{12,15}")));
+        },
+        Type(Connect::kClientId, "plc7"),
+        Type(Connect::kConnectionTimeout, "5"),  // accepted; the record codes it as 10
+        Click(Connect::kCleanSession), Ok()},
+       "A:30,5,0,1884,0,1,1,0,0,B:plc7,C:,D:,E:0.0.0.0,F:C:\\certs\\ca.pem,G:,H:,"
+       "I:broker.example.com"},
+      Network(kConnect, Connect::kNetwork, kConnect4G, false),
+      Network(kConnect, Connect::kNetwork, kConnect4G, true),
+      Network(kSubscribe, Comm::kNetwork, "A:30,30,10,0,160,0,0,1,0,B:1,0,1,C:,D:,E:,F:", false),
+      Network(kSubscribe, Comm::kNetwork, "A:30,30,10,0,160,0,0,1,0,B:1,0,1,C:,D:,E:,F:", true),
+      Network(kPublish, Comm::kNetwork, "A:30,30,10,0,1,B:1,0,1,C:,D:,E:,F:", false),
+      Network(kPublish, Comm::kNetwork, "A:30,30,10,0,1,B:1,0,1,C:,D:,E:,F:", true),
+      // the comm page follows its block and passes the hidden fields through
+      {"subscribe comm page", kSubscribe, "A:30,40,20,3,160,0,0,0,1,B:0,0,0,C:id,D:u,E:pw,F:in/t",
+       {Label(Comm::kUseInterval, "Subscribe interval time"), Expect(Comm::kRetained,
+        &editor::Control::visible, false), Expect(Comm::kAzureC2d, &editor::Control::visible, true),
+        Expect(Comm::kClientId, &editor::Control::visible, false), Click(Comm::kUseInterval),
+        Enabled(Comm::kInterval, false), Enabled(Comm::kIntervalUnit, false), Click(Comm::kQos1),
+        Click(Comm::kAzureC2d), Ok()},
+       "A:0,40,20,3,160,0,0,0,0,B:1,0,0,C:id,D:u,E:pw,F:in/t"},
+      {"publish comm page", kPublish, "A:30,40,20,3,0,B:0,1,0,C:id,D:u,E:pw,F:out/t",
+       {Label(Comm::kUseInterval, "Publish interval time"), Expect(Comm::kRetained,
+        &editor::Control::visible, true), Expect(Comm::kAzureC2d, &editor::Control::visible, false),
+        Click(Comm::kUseInterval), Enabled(Comm::kInterval, false),
+        Enabled(Comm::kIntervalUnit, false), Click(Comm::kQos1), Click(Comm::kRetained), Ok()},
+       "A:0,40,20,3,0,B:1,0,0,C:id,D:u,E:pw,F:out/t"},
+      // a count of 0 shows 1; "As Received" disables it
+      {"read page", kSubscribe, "A:30,30,10,0,160,0,0,0,0,B:1,0,1,C:,D:,E:,F:",
+       {ShowPage(1), Expect(Read::kStartByte, &editor::Control::tooltip, "VB0 ~ VB2047 <br>"),
+        Max(Read::kStartByte, 2047), Text(Read::kCharCount, "1"), Enabled(Read::kCharCount, false),
+        Choose(Read::kReceiveNumber, 0), Enabled(Read::kCharCount, true),
+        Type(Read::kStartByte, "100"), Ok()},
+       "A:30,30,10,0,160,100,1,0,0,B:1,1,1,C:,D:,E:,F:"},
+      {"the grid shows the items in slot order", kPublish, kPublishText,
+       {ShowPage(1),
+        [](PageRun& run) {
+          EXPECT_EQ(run.form->At(Write::kGrid).grid.cells,
+                    (std::vector<std::vector<std::string>>{
+                        {"Comment", "Register", "count", "Format", "Description"},
+                        {"Inputs", "I0.3", "2", "BOOL", "in"},
+                        {"Level", "VW10", "1", "INT", "lvl"}}));
+        },
+        Ok()}},
+      // Add, then Edit by a double click: the register change refills the
+      // format list; an operand that names nothing is stored with area 0.
+      {"add and edit run the item dialog", kPublish, kPublishText,
+       {ShowPage(1),
+        InDialog({Text(Item::kRegister, "I0.0"), Enabled(Item::kFormat, false),
+                  Expect(Item::kLength, &editor::Control::visible, false),
+                  Type(Item::kRegister, "VD4"),
+                  Items(Item::kFormat, {"DINT", "UDINT", "DWORD", "FLOAT"}),
+                  Enabled(Item::kFormat, true), Choose(Item::kFormat, 3), Choose(Item::kCount, 3),
+                  Type(Item::kComment, "Flow"), Ok()}),
+        InDialog({Shows(Item::kFormat, "INT"), Type(Item::kRegister, "X5"), Ok()}),
+        Click(Write::kAdd), FocusCell(Write::kGrid, 2, 1), DoubleClick(Write::kGrid), Ok()},
+       "A:30,30,10,0,0,B:1,0,1,C:,D:,E:,F:t,G1:176,0,3,2,5,0,H1:in,I1:Inputs,"
+       "G2:0,0,5,1,0,0,H2:lvl,I2:Level,G3:162,0,4,4,4,0,H3:,I3:Flow",
+       1, {[](PageRun& run) {
+         EXPECT_EQ(run.view->dialog_captions, std::vector<std::string>(2, "MQTT item"));
+       }}},
+      {"a double click on no item opens nothing", kPublish, kPublishText,
+       {ShowPage(1), FocusCell(Write::kGrid, -1, -1), DoubleClick(Write::kGrid), Ok()}, "", 1,
+       {[](PageRun& run) { EXPECT_TRUE(run.view->dialog_captions.empty()); }}},
+      Delete(kPublishText, -1, MessageAnswer::kOk,
+             editor::ErrorMessage("Please select the recorder you want to delete."), 3, ""),
+      Delete(kPublishText, 1, MessageAnswer::kNo, question, 3, ""),
+      Delete(kPublishText, 1, MessageAnswer::kYes, question, 2,
+             "A:30,30,10,0,0,B:1,0,1,C:,D:,E:,F:t,G1:161,0,10,1,0,0,H1:lvl,I1:Level"),
+      Delete(kOnlyOne, 1, MessageAnswer::kYes, editor::Confirmation("Delete [c - BYTE] ?"), 1,
+             "A:0,0,0,0,0,B:1,0,1,C:,D:,E:,F:"),
+  });
 }
 
 // Straight on the record: slots past the twelfth are shown too, and Add

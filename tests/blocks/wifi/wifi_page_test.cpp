@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "blocks/wifi/wifi_page.h"
-#include "support/edit_export.h"
+#include "support/page_table.h"
 
 namespace ostrevan::testing {
 namespace {
@@ -10,27 +10,15 @@ constexpr int kWifi = 11;
 constexpr int kList = CPropertyWifiMode::kModeList;
 
 TEST(WifiPage, ShowsTheModeAndTakesTheSelection) {
-  struct Case {
-    const char* text;
-    int shown;      // selection on opening
-    int chosen;     // -2: none chosen
-    const char* after_ok;
-  };
-  const Case cases[] = {
-      {"A:0", 0, 1, "A:1"}, {"A:1", 1, 0, "A:0"}, {"A:1", 1, -2, "A:1"},
-      {"A:5", -1, -2, "A:5"},  // no selection; OK keeps the mode
-      {"A:5", -1, 1, "A:1"},  {"", 0, -1, "A:0"},  // selecting nothing keeps it
-  };
-  for (const Case& c : cases) {
-    FakeView view;
-    view.sheet_script = [&c](CPropertyBasic& sheet) {
-      editor::PageModel& page = sheet.page(0);
-      EXPECT_EQ(page.At(kList).selection, c.shown);
-      if (c.chosen != -2) page.UserSelects(kList, c.chosen);
-      sheet.ClickOk();
-    };
-    EXPECT_EQ(EditThroughExport(kWifi, c.text, view).text, c.after_ok) << c.text;
-  }
+  RunRows({
+      {"mode 0 to 1", kWifi, "A:0", {Selection(kList, 0), Choose(kList, 1), Ok()}, "A:1"},
+      {"mode 1 to 0", kWifi, "A:1", {Selection(kList, 1), Choose(kList, 0), Ok()}, "A:0"},
+      {"mode 1 kept", kWifi, "A:1", {Ok()}},
+      {"an unknown mode shows none and is kept", kWifi, "A:5", {Selection(kList, -1), Ok()}},
+      {"an unknown mode, then a choice", kWifi, "A:5", {Choose(kList, 1), Ok()}, "A:1"},
+      {"selecting nothing keeps the mode", kWifi, "",
+       {Selection(kList, 0), Choose(kList, -1), Ok()}, "A:0"},
+  });
 }
 
 }  // namespace
