@@ -39,7 +39,7 @@ struct PageRow {
   int type;
   std::string before;
   Acts acts;          // on the sheet, from page 0
-  std::string after;  // empty: the text before, unchanged
+  std::string after = {};  // empty: the text before, unchanged
   int result = 1;
   Acts checks = {};   // after the edit
   const char* cpu = "OSV-2410";  // null: the areas already selected

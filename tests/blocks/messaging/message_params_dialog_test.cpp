@@ -280,9 +280,10 @@ TEST(MessageParamsDialog, DoubleByteTextIsEditedInPlace) {
     return [=](PageRun& run) {
       const auto& edit = run.form->At(Dlg::kScreen).screen.edit;
       ASSERT_EQ(bool(edit), open);
-      if (open) EXPECT_EQ(edit->row, 0);
-      if (open) EXPECT_EQ(edit->column, column);
-      if (open) EXPECT_EQ(edit->text, text);
+      if (!open) return;
+      EXPECT_EQ(edit->row, 0);
+      EXPECT_EQ(edit->column, column);
+      EXPECT_EQ(edit->text, text);
     };
   };
   RunRows({OnScreen("double-byte", Screen(true, "", "A,B,C,D,E,F,G,H,I,J,K,L,M,N,O,P,Q,R,S,T,"),
