@@ -129,10 +129,9 @@ bool HoldsLaterKey(std::string_view value, size_t from) {
   return false;
 }
 
-// The "A:" field of a text of the printer's shape.
-bool QuickReadHead(CanonicalText& text, MailParams& params) {
-  std::array<int32_t, 7> values;  // the last, the channel, is never read
-  if (!text.Key("A:") || !text.Ints(values)) return false;
+// The first six numbers of the "A:" field (a seventh, the channel, is never read).
+template <class Values>
+void AssignHead(MailParams& params, const Values& values) {
   MessageContent& message = params.message;
   message.text_message = values[0] != 0;
   message.format = static_cast<uint8_t>(values[1]);
@@ -140,6 +139,13 @@ bool QuickReadHead(CanonicalText& text, MailParams& params) {
   message.fbd_style = values[3] != 0;
   message.vb_start = values[4];
   message.vb_max_count = values[5];
+}
+
+// The "A:" field of a text of the printer's shape.
+bool QuickReadHead(CanonicalText& text, MailParams& params) {
+  std::array<int32_t, 7> values;  // the last, the channel, is never read
+  if (!text.Key("A:") || !text.Ints(values)) return false;
+  AssignHead(params, values);
   return true;
 }
 
@@ -240,13 +246,7 @@ MailParams ParseMailText(std::string_view whole) {
   MailParams params;
   MessageContent& message = params.message;
   if (auto span = FieldSpan(text, "A:", ",B:")) {
-    ScannedInts<6> values = ScanInts<6>(span->substr(0, kShortSpanMax));
-    message.text_message = values[0] != 0;
-    message.format = static_cast<uint8_t>(values[1]);
-    params.reserved_format = static_cast<uint8_t>(values[2]);
-    message.fbd_style = values[3] != 0;
-    message.vb_start = values[4];
-    message.vb_max_count = values[5];
+    AssignHead(params, ScanInts<6>(span->substr(0, kShortSpanMax)));
   }
   if (auto span = FieldSpan(text, ",B:", ",C:")) {
     AssignUnquoted(params.subject, span->substr(0, kMessageSpanMax));

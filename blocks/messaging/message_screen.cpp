@@ -128,19 +128,27 @@ void PutVariableGroups(Out& text, const MessageScreen& screen, bool ucs2) {
   }
 }
 
+namespace {
+
+// A slot's seven numbers, in the order its group in the text gives them.
+template <class Values>
+void AssignSlot(VariableSlot& slot, const Values& values) {
+  slot.kind = static_cast<uint8_t>(values[0]);
+  slot.index = values[1];
+  slot.free_marker = static_cast<uint8_t>(values[2]);
+  slot.column = static_cast<uint8_t>(values[3]);
+  slot.width = static_cast<uint8_t>(values[4]);
+  slot.decimals = static_cast<uint8_t>(values[5]);
+  slot.extra = static_cast<uint8_t>(values[6]);
+}
+
+}  // namespace
+
 void ReadVariableGroups(std::string_view span, bool ucs2, MessageScreen& screen) {
   std::array<std::string_view, kVariableSlots> groups;
   const size_t count = BracketGroups(span, groups);
   for (size_t i = 0; i < count && i < static_cast<size_t>(ScreenRows(ucs2)); ++i) {
-    ScannedInts<7> values = ScanInts<7>(groups[i]);
-    VariableSlot& slot = screen.slots[i];
-    slot.kind = static_cast<uint8_t>(values[0]);
-    slot.index = values[1];
-    slot.free_marker = static_cast<uint8_t>(values[2]);
-    slot.column = static_cast<uint8_t>(values[3]);
-    slot.width = static_cast<uint8_t>(values[4]);
-    slot.decimals = static_cast<uint8_t>(values[5]);
-    slot.extra = static_cast<uint8_t>(values[6]);
+    AssignSlot(screen.slots[i], ScanInts<7>(groups[i]));
   }
 }
 
@@ -148,14 +156,7 @@ bool QuickReadVariableGroups(CanonicalText& text, bool ucs2, MessageScreen& scre
   for (int i = 0; i < ScreenRows(ucs2); ++i) {
     std::array<int32_t, 7> values;
     if (!text.Char('[') || !text.Ints(values) || !text.Char(']')) return false;
-    VariableSlot& slot = screen.slots[i];
-    slot.kind = static_cast<uint8_t>(values[0]);
-    slot.index = values[1];
-    slot.free_marker = static_cast<uint8_t>(values[2]);
-    slot.column = static_cast<uint8_t>(values[3]);
-    slot.width = static_cast<uint8_t>(values[4]);
-    slot.decimals = static_cast<uint8_t>(values[5]);
-    slot.extra = static_cast<uint8_t>(values[6]);
+    AssignSlot(screen.slots[i], values);
   }
   return true;
 }
