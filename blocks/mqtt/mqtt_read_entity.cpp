@@ -54,16 +54,22 @@ void ReadFreeText(const KeyedText& text, Key key, std::string& field) {
   if (std::optional<std::string_view> value = Value(text, key)) field = RemoveQuotes(*value);
 }
 
+// The numbers of the "A:" field, in their order.
+constexpr size_t kNumberFields = 9;
+std::array<int*, kNumberFields> NumberFields(MqttSubscribeParams& params) {
+  return {&params.interval,     &params.ping_interval, &params.connection_timeout,
+          &params.remote_index, &params.buffer_area,   &params.buffer_start,
+          &params.char_count,   &params.network,       &params.azure_c2d};
+}
+
 }  // namespace
 
 MqttSubscribeParams ParseMqttSubscribeText(std::string_view whole) {
   const KeyedText text(whole);
   MqttSubscribeParams params;
   if (std::optional<std::string_view> numbers = Value(text, kA)) {
-    int* const fields[] = {&params.interval,     &params.ping_interval, &params.connection_timeout,
-                           &params.remote_index, &params.buffer_area,   &params.buffer_start,
-                           &params.char_count,   &params.network,       &params.azure_c2d};
-    TextPieces<std::size(fields)> items = SplitPieces<std::size(fields)>(*numbers, ',');
+    const std::array<int*, kNumberFields> fields = NumberFields(params);
+    TextPieces<kNumberFields> items = SplitPieces<kNumberFields>(*numbers, ',');
     for (size_t i = 0; i < items.size(); ++i) *fields[i] = LeadingInt(items[i]);
     params.azure_c2d = AsFlag(params.azure_c2d);
   }
@@ -82,7 +88,7 @@ MqttSubscribeParams ParseMqttSubscribeText(std::string_view whole) {
 
 bool MqttSubscribeCodec::QuickParse(std::string_view whole, Params& params) {
   CanonicalText text(whole);
-  std::array<int32_t, 9> numbers;
+  std::array<int32_t, kNumberFields> numbers;
   std::array<int32_t, 3> flags;
   if (!text.Key("A:") || !text.Ints(numbers) || !text.Key(",B:") || !text.Ints(flags) ||
       !text.Key(",C:"))
@@ -95,9 +101,7 @@ bool MqttSubscribeCodec::QuickParse(std::string_view whole, Params& params) {
     return false;
   const std::string_view topic = text.UpTo({});
 
-  int* const fields[] = {&params.interval,     &params.ping_interval, &params.connection_timeout,
-                         &params.remote_index, &params.buffer_area,   &params.buffer_start,
-                         &params.char_count,   &params.network,       &params.azure_c2d};
+  const std::array<int*, kNumberFields> fields = NumberFields(params);
   for (size_t i = 0; i < numbers.size(); ++i) *fields[i] = numbers[i];
   params.azure_c2d = AsFlag(params.azure_c2d);
   params.qos1 = AsFlag(flags[0]);

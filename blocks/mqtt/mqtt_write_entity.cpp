@@ -160,15 +160,21 @@ bool QuickItemKey(CanonicalText& text, const char (&key)[3], int32_t& number) {
          text.Char(':');
 }
 
+// The numbers of the "A:" field, in their order.
+constexpr size_t kNumberFields = 5;
+std::array<int*, kNumberFields> NumberFields(MqttPublishParams& params) {
+  return {&params.interval, &params.ping_interval, &params.connection_timeout,
+          &params.remote_index, &params.network};
+}
+
 }  // namespace
 
 MqttPublishParams ParseMqttPublishText(std::string_view whole) {
   const KeyedText text(whole);
   MqttPublishParams params;
   if (std::optional<std::string_view> numbers = FieldValue(text, "A:", ",B:", kMaxValue)) {
-    int* const fields[] = {&params.interval, &params.ping_interval, &params.connection_timeout,
-                           &params.remote_index, &params.network};
-    TextPieces<std::size(fields)> items = SplitPieces<std::size(fields)>(*numbers, ',');
+    const std::array<int*, kNumberFields> fields = NumberFields(params);
+    TextPieces<kNumberFields> items = SplitPieces<kNumberFields>(*numbers, ',');
     for (size_t i = 0; i < items.size(); ++i) *fields[i] = LeadingInt(items[i]);
   }
   if (std::optional<std::string_view> options = FieldValue(text, ",B:", ",C:", kMaxValue)) {
@@ -193,7 +199,7 @@ MqttPublishParams ParseMqttPublishText(std::string_view whole) {
 
 bool MqttPublishCodec::QuickParse(std::string_view whole, Params& params) {
   CanonicalText text(whole);
-  std::array<int32_t, 5> numbers;
+  std::array<int32_t, kNumberFields> numbers;
   std::array<int32_t, 3> flags;
   if (!text.Key("A:") || !text.Ints(numbers) || !text.Key(",B:") || !text.Ints(flags) ||
       !text.Key(",C:"))
@@ -208,11 +214,8 @@ bool MqttPublishCodec::QuickParse(std::string_view whole, Params& params) {
   const std::string_view topic = text.UpToKey(",G", holds_comma);
   if (holds_comma && MayHoldKey(topic, "HI")) return false;
 
-  params.interval = numbers[0];
-  params.ping_interval = numbers[1];
-  params.connection_timeout = numbers[2];
-  params.remote_index = numbers[3];
-  params.network = numbers[4];
+  const std::array<int*, kNumberFields> fields = NumberFields(params);
+  for (size_t i = 0; i < numbers.size(); ++i) *fields[i] = numbers[i];
   params.qos1 = AsFlag(flags[0]);
   params.retained = AsFlag(flags[1]);
   params.tls = AsFlag(flags[2]);
