@@ -6,13 +6,6 @@
 
 namespace ostrevan {
 
-void AssignUnquoted(std::string& target, std::string_view value) {
-  if (value.find('"') == std::string_view::npos)
-    target.assign(value);
-  else
-    target = RemoveQuotes(value);
-}
-
 template <class Out>
 void PutMessageField(Out& text, const MessageContent& message) {
   if (message.text_message) {

@@ -32,9 +32,6 @@ void PutMessageField(Out& text, const MessageContent& message);
 // Reads the span by the kind and format the message already has.
 void ReadMessageField(std::string_view span, MessageContent& message);
 
-// `target` becomes `value` without its double quotes.
-void AssignUnquoted(std::string& target, std::string_view value);
-
 // "," for a Text Message, else the variable groups.
 template <class Out>
 void PutVariableField(Out& text, const MessageContent& message);

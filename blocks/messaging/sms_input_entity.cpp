@@ -66,11 +66,7 @@ bool SmsInputCodec::QuickParse(std::string_view whole, Params& params) {
         if (number.find(kReceiverKeys[later]) != std::string_view::npos) return false;
       }
     }
-    const std::string_view cut = number.substr(0, kFieldSpanMax);
-    if (cut.find('"') == std::string_view::npos)
-      params.receivers[k].assign(cut);
-    else
-      params.receivers[k] = RemoveQuotes(cut);
+    AssignUnquoted(params.receivers[k], number.substr(0, kFieldSpanMax));
   }
   return true;
 }

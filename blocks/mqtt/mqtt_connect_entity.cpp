@@ -118,13 +118,13 @@ bool MqttConnectCodec::QuickParse(std::string_view whole, Params& params) {
   const std::string_view domain = text.UpTo({});
 
   AssignNumbers(numbers, params);
-  AssignWithoutQuotes(params.client_id, names[0].substr(0, kMaxValue));
-  AssignWithoutQuotes(params.user_name, names[1].substr(0, kMaxValue));
-  AssignWithoutQuotes(params.password, names[2].substr(0, kMaxValue));
+  AssignUnquoted(params.client_id, names[0].substr(0, kMaxValue));
+  AssignUnquoted(params.user_name, names[1].substr(0, kMaxValue));
+  AssignUnquoted(params.password, names[2].substr(0, kMaxValue));
   for (size_t i = 0; i < ip.size(); ++i) params.broker_ip[i] = LowByte(ip[i]);
   for (size_t k = 0; k < kCertificateFiles; ++k)
-    AssignWithoutQuotes(params.certificate_paths[k], paths[k].substr(0, kMaxValue));
-  AssignWithoutQuotes(params.domain_name, domain.substr(0, kMaxValue));
+    AssignUnquoted(params.certificate_paths[k], paths[k].substr(0, kMaxValue));
+  AssignUnquoted(params.domain_name, domain.substr(0, kMaxValue));
   return true;
 }
 

@@ -42,16 +42,6 @@ std::optional<std::string_view> FieldValue(const Text& text, std::string_view ke
   return span->substr(0, max_length);
 }
 
-// `value` without its double quotes into `field`; most values have none.
-inline void AssignWithoutQuotes(std::string& field, std::string_view value) {
-  if (value.empty())
-    field.clear();
-  else if (value.find('"') == std::string_view::npos)
-    field.assign(value);
-  else
-    field = RemoveQuotes(value);
-}
-
 // Whether a comma in `value` stands before one of `letters`, so that it may
 // hold a key the grammar searches for behind it: such a text is left to the
 // general parser, whose search would find that key inside the value.

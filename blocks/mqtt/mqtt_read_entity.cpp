@@ -107,10 +107,10 @@ bool MqttSubscribeCodec::QuickParse(std::string_view whole, Params& params) {
   params.qos1 = AsFlag(flags[0]);
   params.fixed_length = AsFlag(flags[1]);
   params.tls = AsFlag(flags[2]);
-  AssignWithoutQuotes(params.client_id, id.substr(0, kMaxValue));
-  AssignWithoutQuotes(params.user_name, user.substr(0, kMaxValue));
-  AssignWithoutQuotes(params.password, password.substr(0, kMaxValue));
-  AssignWithoutQuotes(params.topic, topic);
+  AssignUnquoted(params.client_id, id.substr(0, kMaxValue));
+  AssignUnquoted(params.user_name, user.substr(0, kMaxValue));
+  AssignUnquoted(params.password, password.substr(0, kMaxValue));
+  AssignUnquoted(params.topic, topic);
   return true;
 }
 
