@@ -135,20 +135,12 @@ class CanonicalText {
     return true;
   }
 
-  // Where `key` first stands from here, or the length of the rest. Keys
-  // are ",X:"-like and values may be full of commas (a screen): the
-  // character behind the comma is looked for.
+  // Where `key` first stands from here, or the length of the rest.
   size_t Find(std::string_view key) const {
-    const size_t rest = static_cast<size_t>(end_ - at_);
-    if (KeyAt(at_, key)) return 0;  // an empty value
-    const size_t anchor = key.size() > 1 && key[0] == ',' ? 1 : 0;
-    for (const char* p = at_ + anchor; p < end_; ++p) {
-      const size_t left = static_cast<size_t>(end_ - p);
-      p = static_cast<const char*>(std::memchr(p, key[anchor], left));
-      if (!p) break;
-      if (KeyAt(p - anchor, key)) return static_cast<size_t>(p - anchor - at_);
-    }
-    return rest;
+    if (KeyAt(at_, key)) return 0;  // an empty value, the usual one: no call
+    const std::string_view rest(at_, static_cast<size_t>(end_ - at_));
+    const size_t found = FindKey(rest, key);
+    return found == kNotFound ? rest.size() : found;
   }
 
   // Whether `key` stands at `p`: the NUL behind the text differs from every

@@ -184,13 +184,6 @@ std::string RemoveQuotes(std::string_view text) {
   return result;
 }
 
-void AssignUnquoted(std::string& target, std::string_view value) {
-  if (value.find('"') == std::string_view::npos)
-    target.assign(value);  // nearly always
-  else
-    target = RemoveQuotes(value);
-}
-
 void AppendDecimal(std::string& text, int32_t value) {
   char digits[12];  // "-2147483648"
   std::to_chars_result end = std::to_chars(std::begin(digits), std::end(digits), value);

@@ -215,8 +215,16 @@ int32_t LeadingInt(std::string_view text);
 
 // The text without any double-quote character.
 std::string RemoveQuotes(std::string_view text);
-// `target` becomes `value` without its double quotes, in place.
-void AssignUnquoted(std::string& target, std::string_view value);
+// `target` becomes `value` without its double quotes, in place. Most
+// values are empty or have no quotes: those take no call.
+inline void AssignUnquoted(std::string& target, std::string_view value) {
+  if (value.empty())
+    target.clear();
+  else if (value.find('"') == std::string_view::npos)
+    target.assign(value);
+  else
+    target = RemoveQuotes(value);
+}
 
 // printf into a std::string, for cold texts (vsnprintf). MinGW builds use
 // the C99 printf family, not the system's, so the checks are the GNU ones
