@@ -122,6 +122,8 @@ class CanonicalText {
   }
 
   bool AtEnd() const { return at_ == end_; }
+  // The text from here to its end.
+  std::string_view Rest() const { return {at_, static_cast<size_t>(end_ - at_)}; }
 
  private:
   bool NegativeInt(int32_t& value) {

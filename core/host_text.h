@@ -19,6 +19,7 @@ class HostText {
   HostText& operator=(const HostText&) = delete;
 
   HostText& Text(std::string_view piece) {
+    if (piece.empty()) return *this;  // most free texts
     const size_t room = Room();
     const size_t used = piece.size() < room ? piece.size() : room;
     if (used) std::memcpy(at_, piece.data(), used);

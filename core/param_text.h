@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/assign_text.h"
+
 namespace ostrevan {
 
 // Texts are at most this many characters; longer input is cut.
@@ -221,7 +223,7 @@ inline void AssignUnquoted(std::string& target, std::string_view value) {
   if (value.empty())
     target.clear();
   else if (value.find('"') == std::string_view::npos)
-    target.assign(value);
+    AssignText(target, value);
   else
     target = RemoveQuotes(value);
 }

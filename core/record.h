@@ -152,6 +152,10 @@ class RecordReader {
   // The same for a text written with its NUL in a field of `characters` + 1
   // bytes: the NUL's place is not looked at.
   std::string GetTerminatedText1To127(size_t characters, const FieldName& name = {});
+  // The same into a kept string, as the raw reader reads it.
+  void GetTerminatedText1To127(size_t characters, std::string& into, const FieldName& name = {}) {
+    into = GetTerminatedText1To127(characters, name);
+  }
 
  private:
   uint8_t At(size_t offset) const { return offset < length_ ? data_[offset] : 0; }

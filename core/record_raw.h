@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/assign_text.h"
 #include "core/record.h"
 
 namespace ostrevan {
@@ -39,7 +40,7 @@ class RawRecordWriter {
     at_ += 4;
   }
   void PutZeros(size_t count, const FieldName& = {}) {
-    for (size_t i = 0; i < count; ++i) at_[i] = 0;
+    std::memset(at_, 0, count);  // a few stores where the count is known
     at_ += count;
   }
   void PutBytes(const void* data, size_t count, const FieldName& = {}) {
@@ -106,11 +107,16 @@ class RawRecordReader {
     if (ZerosFrom(text, width)) return Take(text, width);
     return Inside(width).GetTextOfBytes1To127(width);
   }
-  // The usual one is all text up to its terminator's place.
-  std::string GetTerminatedText1To127(size_t characters, const FieldName& = {}) {
+  // Into a kept string, without a string of its own in between. The usual
+  // one is all text up to its terminator's place, and most are empty.
+  void GetTerminatedText1To127(size_t characters, std::string& into, const FieldName& = {}) {
     const size_t text = KeptRun(characters, [](uint8_t byte) { return byte >= 1 && byte <= 127; });
-    if (text == characters) return Take(text, characters + 1);
-    return Inside(characters + 1).GetTerminatedText1To127(characters);
+    if (text != characters) {
+      into = Inside(characters + 1).GetTerminatedText1To127(characters);
+      return;
+    }
+    AssignText(into, std::string_view(reinterpret_cast<const char*>(at_), text));
+    at_ += characters + 1;
   }
 
  private:

@@ -116,7 +116,33 @@ bool QuickParseModbusText(std::string_view whole, ModbusParams& params) {
   return true;
 }
 
+namespace {
+
+// ReadModbusTextForDecode for a text of the printer's shape up to the
+// fields it reads, in one pass; false for any other text. Up to there the
+// text holds no key but its own, so the keys the general search finds
+// first are the ones met here.
+bool QuickReadForDecode(std::string_view whole, ModbusParams& params) {
+  CanonicalText text(whole);
+  std::array<int32_t, 3> head;
+  if (!text.Key("A:") || !text.Ints(head) || !text.Key(",B:")) return false;
+  const bool network = IsNetworkPort(head[0]);
+  std::array<int32_t, 4> peer;
+  if (network && (!text.Ints(peer) || !text.Key(",C:"))) return false;
+  params.port = static_cast<uint32_t>(head[0]);
+  if (network) {
+    params.target_port = static_cast<uint32_t>(peer[0]);
+    params.remote_index = static_cast<uint32_t>(peer[1]);
+  }
+  if (auto span = FieldSpan(text.Rest(), ",E:", ""))
+    params.count_byte = static_cast<uint8_t>(ScanPlainInts<3>(*span)[2]);
+  return true;
+}
+
+}  // namespace
+
 void ReadModbusTextForDecode(std::string_view text, ModbusParams& params) {
+  if (QuickReadForDecode(text, params)) return;
   // As ParseModbusText reads these fields; a scan's first values do not
   // depend on the ones behind them.
   if (auto span = FieldSpan(text, "A:", ",B:"))

@@ -55,9 +55,11 @@ inline bool MayHoldKey(std::string_view value, std::string_view letters) {
 
 // A free text of a text of the printer's shape: up to `next_key`, which
 // must follow; false when the text may hold one of the keys of `later`.
+// Inline at every call, so that the cursor stays in a register: a text has
+// several in a row.
 template <size_t N>
-bool QuickFreeText(CanonicalText& text, const char (&next_key)[N], std::string_view later,
-                   std::string_view& value) {
+[[gnu::always_inline]] inline bool QuickFreeText(CanonicalText& text, const char (&next_key)[N],
+                                                 std::string_view later, std::string_view& value) {
   bool holds_comma;
   value = text.UpToKey(next_key, holds_comma);
   return text.Key(next_key) && !(holds_comma && MayHoldKey(value, later));

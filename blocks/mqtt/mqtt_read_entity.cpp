@@ -119,10 +119,9 @@ bool MqttSubscribeCodec::QuickParseForDecode(std::string_view whole, Params& par
   // The fourth and fifth numbers: pieces of the first field, which ends at
   // the first ",B:".
   std::array<int32_t, 5> numbers;
-  bool holds_comma;
-  if (!text.Key("A:") || !text.Ints(numbers) || text.Peek() != ',') return false;
-  text.UpToKey(",B:", holds_comma);
-  if (!text.Key(",B:")) return false;
+  if (!text.Key("A:") || !text.Ints(numbers) || text.Peek() != ',' ||
+      FindKey(text.Rest(), ",B:") == kNotFound)
+    return false;
   params.remote_index = numbers[3];
   params.buffer_area = numbers[4];
   return true;

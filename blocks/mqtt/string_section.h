@@ -95,7 +95,7 @@ void ReadStringSection(In& in, const SectionTarget* targets, size_t count) {
   }
   for (size_t i = 0; i < count; ++i) {
     size_t characters = slots[i] > 0 ? slots[i] - 1 : 0;
-    *targets[i].text = in.GetTerminatedText1To127(characters, targets[i].name);
+    in.GetTerminatedText1To127(characters, *targets[i].text, targets[i].name);
   }
 }
 
