@@ -48,6 +48,11 @@ struct BlockPlace {
 //     // as constructed (not Defaults(), which may cost more); false for any
 //     // other text (the parameters are then parsed anew).
 //     static bool QuickParse(std::string_view text, Params& params);
+//     // or into `QuickParams`, the same settings with views into the text
+//     // for its free texts, where copying them would cost the most; Write
+//     // is then a template over the settings too:
+//     using QuickParams = ...;
+//     static bool QuickParse(std::string_view text, QuickParams& params);
 //     // The same for Decode, which needs only the values the record lacks.
 //     static bool QuickParseForDecode(std::string_view text, Params& params);
 //     // or, when what a record lacks depends on the record (as Decode is
@@ -75,6 +80,18 @@ struct ParsesForRecord<Codec, std::void_t<decltype(Codec::QuickParseForDecode(
                                   std::string_view(), std::declval<typename Codec::Params&>(),
                                   static_cast<const uint8_t*>(nullptr), uint32_t{}))>>
     : std::true_type {};
+
+// What QuickParse reads a text into: the parameters themselves, or a
+// codec's `QuickParams`, the same settings with views for texts, which
+// Write takes as well.
+template <class Codec, class = void>
+struct QuickParamsOf {
+  using type = typename Codec::Params;
+};
+template <class Codec>
+struct QuickParamsOf<Codec, std::void_t<typename Codec::QuickParams>> {
+  using type = typename Codec::QuickParams;
+};
 
 template <class Codec, class = void>
 struct HasShortRecords : std::false_type {};
@@ -160,8 +177,20 @@ class CCodecEntity : public CBlockEntity<Type, ParamLength, CodeLength> {
   int QuickCode(const char* param, uint8_t* record, uint32_t* len) {
     static_assert(Codec::kLongestRecord <= RecordCapacity, "a record outgrew its buffer");
     const std::string_view text = ReadParamText(param);
-    Params params;
-    if (!Codec::QuickParse(text, params)) params = Codec::Parse(text);
+    using QuickSettings = typename QuickParamsOf<Codec>::type;
+    if constexpr (std::is_same_v<QuickSettings, Params>) {
+      Params params;
+      if (!Codec::QuickParse(text, params)) params = Codec::Parse(text);
+      return CodeRecord(params, record, len);
+    } else {
+      QuickSettings quick;
+      if (Codec::QuickParse(text, quick)) return CodeRecord(quick, record, len);
+      return CodeRecord(Codec::Parse(text), record, len);
+    }
+  }
+
+  template <class Settings>
+  int CodeRecord(const Settings& params, uint8_t* record, uint32_t* len) {
     if (!this->AdmitInstance()) return -2;
     const BlockPlace place{this->instance_index(), this->type_ordinal()};
     if (this->field_sink() || !record) {

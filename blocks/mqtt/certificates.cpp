@@ -35,12 +35,12 @@ std::optional<std::string> ReadCertificateFile(const std::string& path) {
   return content;
 }
 
-CertificateTexts CarriedCertificates(bool tls, const CertificateTexts& paths) {
+CertificateTexts CarriedCertificates(bool tls, const CertificatePaths& paths) {
   CertificateTexts contents;
   bool carried = tls && !(paths[0].empty() && paths[1].empty() && paths[2].empty());
   size_t total = 0;
   for (size_t k = 0; carried && k < kCertificateFiles; ++k) {
-    std::optional<std::string> content = ReadCertificateFile(paths[k]);
+    std::optional<std::string> content = ReadCertificateFile(std::string(paths[k]));
     if (!content)
       carried = false;
     else

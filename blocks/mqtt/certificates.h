@@ -32,20 +32,21 @@ constexpr const char* kCertificateFieldNames[kCertificateFiles] = {"CA file", "c
 
 // The contents the section carries for `paths`: all three, or none when TLS
 // is off, when no file gives any content, or when one of them is too long.
-CertificateTexts CarriedCertificates(bool tls, const CertificateTexts& paths);
+using CertificatePaths = std::array<std::string_view, kCertificateFiles>;
+CertificateTexts CarriedCertificates(bool tls, const CertificatePaths& paths);
 
 // The section behind the strings: three lengths (u16), two zero bytes, then
 // the contents back to back. Eight zero bytes when nothing is carried.
 // Templates over the record cursor, checked or raw.
-template <class Out>
-void PutCertificateSection(Out& out, bool tls, const CertificateTexts& paths) {
+template <class Out, class Paths>
+void PutCertificateSection(Out& out, bool tls, const Paths& paths) {
   if (!tls) {
     for (size_t k = 0; k < kCertificateFiles; ++k)
       out.PutU16BE(0, FieldName(kCertificateFieldNames[k], " length"));
     out.PutZeros(2, "reserved");
     return;
   }
-  const CertificateTexts contents = CarriedCertificates(tls, paths);
+  const CertificateTexts contents = CarriedCertificates(tls, {paths[0], paths[1], paths[2]});
   for (size_t k = 0; k < kCertificateFiles; ++k) {
     out.PutU16BE(static_cast<uint16_t>(contents[k].size()),
                  FieldName(kCertificateFieldNames[k], " length"));

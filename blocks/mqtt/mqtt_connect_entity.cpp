@@ -61,7 +61,8 @@ void ReadNumbers(const KeyedText& text, MqttConnectParams& params) {
     *flag = AsFlag(*flag);
 }
 
-void AssignNumbers(const std::array<int32_t, 9>& numbers, MqttConnectParams& params) {
+template <class Settings>
+void AssignNumbers(const std::array<int32_t, 9>& numbers, Settings& params) {
   params.ping_interval = numbers[0];
   params.connection_timeout = numbers[1];
   params.reserved_a3 = numbers[2];
@@ -102,7 +103,7 @@ MqttConnectParams ParseMqttConnectText(std::string_view whole) {
   return params;
 }
 
-bool MqttConnectCodec::QuickParse(std::string_view whole, Params& params) {
+bool MqttConnectCodec::QuickParse(std::string_view whole, QuickParams& params) {
   CanonicalText text(whole);
   std::array<int32_t, 9> numbers;
   std::array<int32_t, 4> ip;
@@ -117,14 +118,22 @@ bool MqttConnectCodec::QuickParse(std::string_view whole, Params& params) {
     return false;
   const std::string_view domain = text.UpTo({});
 
+  // The texts are taken as they stand: one with a quote to remove goes the
+  // general way.
+  const std::string_view texts[] = {names[0], names[1], names[2], paths[0],
+                                    paths[1], paths[2], domain};
+  for (std::string_view value : texts) {
+    if (value.find('"') != std::string_view::npos) return false;
+  }
+
   AssignNumbers(numbers, params);
-  AssignUnquoted(params.client_id, names[0].substr(0, kMaxValue));
-  AssignUnquoted(params.user_name, names[1].substr(0, kMaxValue));
-  AssignUnquoted(params.password, names[2].substr(0, kMaxValue));
+  params.client_id = names[0].substr(0, kMaxValue);
+  params.user_name = names[1].substr(0, kMaxValue);
+  params.password = names[2].substr(0, kMaxValue);
   for (size_t i = 0; i < ip.size(); ++i) params.broker_ip[i] = LowByte(ip[i]);
   for (size_t k = 0; k < kCertificateFiles; ++k)
-    AssignUnquoted(params.certificate_paths[k], paths[k].substr(0, kMaxValue));
-  AssignUnquoted(params.domain_name, domain.substr(0, kMaxValue));
+    params.certificate_paths[k] = paths[k].substr(0, kMaxValue);
+  params.domain_name = domain.substr(0, kMaxValue);
   return true;
 }
 
@@ -169,8 +178,8 @@ bool MqttConnectCodec::Edit(Params& params) {
   return editor::EditInActiveView(params, EditMqttConnect);
 }
 
-template <class Out>
-void MqttConnectCodec::Write(Out& out, const Params& params, const BlockPlace& place) {
+template <class Out, class Settings>
+void MqttConnectCodec::Write(Out& out, const Settings& params, const BlockPlace& place) {
   const bool by_ip = !params.by_domain_name;
 
   PutRecordHead(out, kHead, place.instance_index);
@@ -238,6 +247,8 @@ template void MqttConnectCodec::Print(TextBuilder&, const Params&);
 template void MqttConnectCodec::Print(HostText&, const Params&);
 template void MqttConnectCodec::Write(RecordWriter&, const Params&, const BlockPlace&);
 template void MqttConnectCodec::Write(RawRecordWriter&, const Params&, const BlockPlace&);
+template void MqttConnectCodec::Write(RecordWriter&, const QuickParams&, const BlockPlace&);
+template void MqttConnectCodec::Write(RawRecordWriter&, const QuickParams&, const BlockPlace&);
 template void MqttConnectCodec::Read(RecordReader&, Params&);
 template void MqttConnectCodec::Read(RawRecordReader&, Params&);
 

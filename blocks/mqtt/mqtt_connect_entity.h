@@ -14,10 +14,14 @@
 
 namespace ostrevan {
 
-struct MqttConnectParams {
-  std::string client_id;
-  std::string user_name;
-  std::string password;
+// The block's settings, their texts held as `Text`: std::string for the
+// editor and the general way, std::string_view into the host's text for
+// the quick way of Code, which then copies no text.
+template <class Text>
+struct BasicMqttConnectParams {
+  Text client_id;
+  Text user_name;
+  Text password;
   int ping_interval = 30;       // seconds; the record carries the low byte
   int connection_timeout = 10;  // seconds, 10 to 60
   int reserved_a3 = 0;          // kept in the text only
@@ -25,12 +29,13 @@ struct MqttConnectParams {
   int tls = 0;
   std::array<uint8_t, 4> broker_ip{};
   int port = 1884;
-  mqtt::CertificateTexts certificate_paths;  // CA file, client certificate, client key
-  int by_domain_name = 0;                    // 0: the broker is given by its IP address
-  std::string domain_name;
+  std::array<Text, mqtt::kCertificateFiles> certificate_paths;  // CA file, certificate, key
+  int by_domain_name = 0;  // 0: the broker is given by its IP address
+  Text domain_name;
   int reserved_a8 = 0;  // kept in the text only
   int network = 0;      // 0 Ethernet, 1 4G
 };
+using MqttConnectParams = BasicMqttConnectParams<std::string>;
 
 MqttConnectParams ParseMqttConnectText(std::string_view text);
 std::string MqttConnectText(const MqttConnectParams& params);
@@ -44,7 +49,8 @@ struct MqttConnectCodec {
       kStringsAt + 257 + 8 + mqtt::kCertificateFiles * mqtt::kMaxCertificateBytes;
   static Params Defaults() { return {}; }
   static Params Parse(std::string_view text) { return ParseMqttConnectText(text); }
-  static bool QuickParse(std::string_view text, Params& params);
+  using QuickParams = BasicMqttConnectParams<std::string_view>;
+  static bool QuickParse(std::string_view text, QuickParams& params);
   // The record lacks only the two numbers kept in the text.
   static bool QuickParseForDecode(std::string_view text, Params& params);
   static bool HoldsRecord(const uint8_t* record, uint32_t length);
@@ -52,8 +58,8 @@ struct MqttConnectCodec {
   static void Print(Out& text, const Params& params);
   static std::string Text(const Params& params) { return MqttConnectText(params); }
   static bool Edit(Params& params);
-  template <class Out>
-  static void Write(Out& out, const Params& params, const BlockPlace& place);
+  template <class Out, class Settings>
+  static void Write(Out& out, const Settings& params, const BlockPlace& place);
   template <class In>
   static void Read(In& in, Params& params);
 };
