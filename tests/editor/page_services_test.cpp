@@ -1,6 +1,6 @@
 // What the editor layer does for its pages: changes while open reach the
 // view, the number ranges checked by the sheet's OK, the caret after a
-// rewrite, private messages and the page notification between pages.
+// rewrite and private messages.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,7 +15,6 @@
 namespace ostrevan::testing {
 namespace {
 
-using editor::DialogResult;
 using Probe = ProbePage;
 
 bool Reported(const FakeView& view, int id) {
@@ -37,6 +36,8 @@ struct TwoPages {
   Probe& page(size_t index) { return dynamic_cast<Probe&>(sheet.page(index)); }
 };
 
+// A handler's changes (range, label, limit, text, caret, visibility) reach
+// the view; a private message is handled after the event that posted it.
 TEST(PageServices, ChangesWhileOpenReachTheView) {
   TwoPages s;
   Probe& page = s.page(0);
@@ -53,48 +54,54 @@ TEST(PageServices, ChangesWhileOpenReachTheView) {
   page.UserClicks(Probe::kHideCount);
   EXPECT_FALSE(page.At(Probe::kCount).visible);
   EXPECT_FALSE(page.At(Probe::kSize).enabled);
-  for (int id : {Probe::kCount, Probe::kSizeLabel, Probe::kNotes, Probe::kSize})
+  // the caret goes to the end of a rewritten text only
+  EXPECT_EQ(page.At(Probe::kName).caret, -1);
+  page.UserTypes(Probe::kName, "abc");
+  EXPECT_EQ(page.At(Probe::kName).text, "ABC");
+  EXPECT_EQ(page.At(Probe::kName).caret, 3);
+  page.UserTypes(Probe::kNumber, "7");
+  EXPECT_EQ(page.At(Probe::kNumber).caret, -1) << "the user's caret is left alone";
+  page.UserTypes(Probe::kParsed, "VW10");
+  EXPECT_EQ(page.At(Probe::kParsedEcho).label, "") << "posted, not sent";
+  s.view.Pump();
+  EXPECT_EQ(page.At(Probe::kParsedEcho).label, "parsed VW10");
+  for (int id : {Probe::kCount, Probe::kSizeLabel, Probe::kNotes, Probe::kSize, Probe::kName,
+                 Probe::kParsedEcho})
     EXPECT_TRUE(Reported(s.view, id)) << id;
 }
 
+// A refused number names its range, focuses its control and brings its page
+// to the front; `max` 0: accepted.
 TEST(PageServices, OkChecksTheNumberRangesOfEveryCreatedPage) {
   struct Case {
-    const char* name;
-    size_t page;         // where the text goes
+    size_t page;  // where the text goes
     int id;
     const char* text;
-    bool closes;
-    const char* message;  // "" when none
+    long max;
   };
   const Case cases[] = {
-      {"in range", 0, Probe::kNumber, "100", true, ""},
-      {"with blanks and a sign", 0, Probe::kNumber, " +7 ", true, ""},
-      {"below", 0, Probe::kNumber, "0", false, "Please enter an integer between 1 and 100."},
-      {"above", 0, Probe::kNumber, "101", false, "Please enter an integer between 1 and 100."},
-      {"not a number", 0, Probe::kNumber, "5x", false,
-       "Please enter an integer between 1 and 100."},
-      {"empty", 0, Probe::kNumber, "", false, "Please enter an integer between 1 and 100."},
-      {"huge", 0, Probe::kNumber, "99999999999", false,
-       "Please enter an integer between 1 and 100."},
-      {"a range changed while open", 0, Probe::kCount, "33", false,
-       "Please enter an integer between 1 and 32."},
-      {"on the page behind", 1, Probe::kCount, "0", false,
-       "Please enter an integer between 1 and 32."},
+      {0, Probe::kNumber, "100", 0},         {0, Probe::kNumber, " +7 ", 0},
+      {0, Probe::kNumber, "0", 100},         {0, Probe::kNumber, "101", 100},
+      {0, Probe::kNumber, "5x", 100},        {0, Probe::kNumber, "", 100},
+      {0, Probe::kNumber, "99999999999", 100},
+      {0, Probe::kCount, "33", 32},  // a range changed while open
+      {1, Probe::kCount, "0", 32},   // on the page behind
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(c.text);
     TwoPages s;
     s.sheet.ShowPage(1);
     s.sheet.ShowPage(0);
     s.page(c.page).UserTypes(c.id, c.text);
     s.sheet.ClickOk();
-    EXPECT_EQ(s.sheet.end_result().has_value(), c.closes);
-    if (c.closes) {
+    EXPECT_EQ(s.sheet.end_result().has_value(), c.max == 0);
+    if (c.max == 0) {
       EXPECT_TRUE(s.view.messages.empty());
       continue;
     }
     ASSERT_EQ(s.view.messages.size(), 1u);
-    EXPECT_EQ(s.view.messages[0].text, c.message);
+    EXPECT_EQ(s.view.messages[0].text,
+              "Please enter an integer between 1 and " + std::to_string(c.max) + ".");
     EXPECT_EQ(s.view.messages[0].caption, editor::kApplicationName);
     EXPECT_EQ(s.view.focused, std::vector<int>{c.id});
     EXPECT_EQ(s.sheet.active_page(), c.page) << "the failing page comes to the front";
@@ -106,44 +113,6 @@ TEST(PageServices, APageNeverShownIsNotChecked) {
   dynamic_cast<Probe&>(s.sheet.page(1)).SetText(Probe::kNumber, "0");
   s.sheet.ClickOk();
   EXPECT_TRUE(s.sheet.end_result().has_value());
-}
-
-TEST(PageServices, TheCaretGoesToTheEndOfARewrittenTextOnly) {
-  TwoPages s;
-  Probe& page = s.page(0);
-  EXPECT_EQ(page.At(Probe::kName).caret, -1);
-  page.UserTypes(Probe::kName, "abc");
-  EXPECT_EQ(page.At(Probe::kName).text, "ABC");
-  EXPECT_EQ(page.At(Probe::kName).caret, 3);
-  page.UserTypes(Probe::kNotes, "x");
-  page.UserTypes(Probe::kNumber, "7");
-  EXPECT_EQ(page.At(Probe::kNumber).caret, -1) << "the user's caret is left alone";
-  EXPECT_TRUE(page.At(Probe::kNotes).multi_line);
-}
-
-TEST(PageServices, APrivateMessageIsHandledAfterTheEvent) {
-  TwoPages s;
-  Probe& page = s.page(0);
-  page.UserTypes(Probe::kParsed, "VW10");
-  EXPECT_EQ(page.At(Probe::kParsedEcho).label, "") << "posted, not sent";
-  s.view.refreshed.clear();
-  s.view.Pump();
-  EXPECT_EQ(page.At(Probe::kParsedEcho).label, "parsed VW10");
-  EXPECT_TRUE(Reported(s.view, Probe::kParsedEcho));
-}
-
-TEST(PageServices, APageNotifiesEveryCreatedPageThroughTheSheet) {
-  TwoPages s;
-  s.page(0).UserClicks(Probe::kNotify);
-  s.view.Pump();
-  EXPECT_EQ(s.page(0).At(Probe::kNotifyEcho).label, "notified 5,-6");
-  EXPECT_EQ(s.page(1).At(Probe::kNotifyEcho).label, "") << "not created: not notified";
-  s.sheet.ShowPage(1);
-  s.view.refreshed.clear();
-  s.page(1).UserClicks(Probe::kNotify);
-  s.view.Pump();
-  EXPECT_EQ(s.page(1).At(Probe::kNotifyEcho).label, "notified 5,-6");
-  EXPECT_TRUE(Reported(s.view, Probe::kNotifyEcho));
 }
 
 }  // namespace

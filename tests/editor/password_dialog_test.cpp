@@ -6,24 +6,32 @@
 namespace ostrevan::testing {
 namespace {
 
-using editor::CPasswordStringDlg;
 using editor::DialogResult;
-using Dlg = CPasswordStringDlg;
+using Dlg = editor::CPasswordStringDlg;
 
-TEST(PasswordDialog, OpensWithAnEmptyFieldAndTheEnablingOfItsFlag) {
+// The dialog opens with an empty field; its "Disable" box is locked while a
+// password is in force, until the old password is typed. OK checks the typed
+// text against the old password unless protection is off.
+TEST(PasswordDialog, OpensLockedAndOkRefusesAWrongPasswordWhileEnabled) {
   struct Case {
     const char* old_password;
     bool disabled;
-    bool check_enabled;
-    bool edit_enabled;
+    bool check_enabled, edit_enabled;  // on opening
+    bool toggle;                       // click "Disable" before typing
+    const char* typed;
+    bool accepted;
   };
   const Case cases[] = {
-      {"", true, true, false},
-      {"", false, true, true},
-      {"secret", true, true, false},
-      {"secret", false, false, true},
+      {"", true, true, false, true, "abc", true},
+      {"", false, true, true, false, "new one", true},  // no old password: anything goes
+      {"", false, true, true, false, "", true},
+      {"secret", true, true, false, false, "whatever", true},  // disabled: not checked
+      {"secret", false, false, true, false, "secret", true},
+      {"secret", false, false, true, false, "Secret", false},  // case counts
+      {"secret", false, false, true, false, "", false},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.old_password) + "/" + c.typed);
     FakeView view;
     Dlg dialog;
     dialog.Attach(&view);
@@ -35,47 +43,18 @@ TEST(PasswordDialog, OpensWithAnEmptyFieldAndTheEnablingOfItsFlag) {
       EXPECT_EQ(d.At(Dlg::kPassword).text, "");
       EXPECT_EQ(d.At(Dlg::kPassword).text_limit, 20);
       EXPECT_EQ(d.At(Dlg::kDisable).checked, c.disabled);
-      EXPECT_EQ(d.At(Dlg::kDisable).enabled, c.check_enabled) << c.old_password << c.disabled;
+      EXPECT_EQ(d.At(Dlg::kDisable).enabled, c.check_enabled);
       EXPECT_EQ(d.At(Dlg::kPassword).enabled, c.edit_enabled);
-      // typing the old password unlocks the check box
-      d.UserTypes(Dlg::kPassword, "secret");
-      EXPECT_EQ(d.At(Dlg::kDisable).enabled, c.check_enabled || c.old_password[0] != '\0');
-    });
-    view.RunDialog(dialog);
-  }
-}
-
-TEST(PasswordDialog, OkRefusesAWrongPasswordWhileEnabled) {
-  struct Case {
-    const char* old_password;
-    bool disabled;
-    const char* typed;
-    bool toggle;      // click "Disable" before typing
-    bool accepted;
-  };
-  const Case cases[] = {
-      {"", false, "", false, true},          // no old password: anything goes
-      {"", false, "new one", false, true},
-      {"secret", false, "secret", false, true},
-      {"secret", false, "Secret", false, false},  // case counts
-      {"secret", false, "", false, false},
-      {"secret", true, "whatever", false, true},  // disabled: not checked
-      {"", true, "abc", true, true},
-  };
-  for (const Case& c : cases) {
-    FakeView view;
-    Dlg dialog;
-    dialog.Attach(&view);
-    dialog.set_password(c.old_password);
-    dialog.set_disabled(c.disabled);
-    view.dialog_scripts.push_back([&c](editor::DialogModel& d) {
       if (c.toggle) d.UserClicks(Dlg::kDisable);
+      EXPECT_EQ(d.At(Dlg::kPassword).enabled, c.edit_enabled != c.toggle);
       d.UserTypes(Dlg::kPassword, c.typed);
+      // the old password unlocks the box
+      EXPECT_EQ(d.At(Dlg::kDisable).enabled,
+                c.check_enabled || std::string(c.typed) == c.old_password);
       d.UserClicks(editor::kIdOk);
       if (!d.end_result()) d.UserClicks(editor::kIdCancel);
     });
-    DialogResult result = view.RunDialog(dialog);
-    EXPECT_EQ(result == DialogResult::kOk, c.accepted) << c.old_password << "/" << c.typed;
+    EXPECT_EQ(view.RunDialog(dialog) == DialogResult::kOk, c.accepted);
     if (c.accepted) {
       EXPECT_TRUE(view.messages.empty());
       EXPECT_EQ(dialog.password(), c.typed);
@@ -86,21 +65,6 @@ TEST(PasswordDialog, OkRefusesAWrongPasswordWhileEnabled) {
       EXPECT_EQ(view.messages[0].icon, editor::MessageIcon::kError);
     }
   }
-}
-
-TEST(PasswordDialog, DisableTogglesTheField) {
-  FakeView view;
-  Dlg dialog;
-  dialog.Attach(&view);
-  view.dialog_scripts.push_back([](editor::DialogModel& d) {
-    d.UserClicks(Dlg::kDisable);
-    EXPECT_TRUE(d.At(Dlg::kPassword).enabled);
-    d.UserClicks(Dlg::kDisable);
-    EXPECT_FALSE(d.At(Dlg::kPassword).enabled);
-    d.UserClicks(editor::kIdOk);
-  });
-  EXPECT_EQ(view.RunDialog(dialog), DialogResult::kOk);
-  EXPECT_TRUE(dialog.disabled());
 }
 
 }  // namespace

@@ -47,99 +47,60 @@ TEST(PhoneBookDialog, GridShowsTheFirstFiftyEntries) {
   EXPECT_EQ(grid.cells[4], (std::vector<std::string>{"04", ""}));
 }
 
-TEST(PhoneBookDialog, AddFillsTheFirstFreeEntry) {
+// Add fills the first free entry, Edit (or a double click) the focused row,
+// Delete empties it after asking. `preset`: what the item dialog opens with,
+// null when none opens; then entry `entry` holds `address`.
+TEST(PhoneBookDialog, AddEditAndDeleteChangeTheEntries) {
   struct Case {
-    int used;
+    const char* name;
+    int used, row;  // row -1: none focused
+    int button;     // Book::kGrid: a double click
     const char* typed;
-    bool ok;
-    int filled;  // entry that gets the text, -1 none
-    const char* message;
+    bool ok;  // of the item dialog, or the answer to the question
+    std::vector<editor::MessageBox> messages;
+    const char* preset;
+    int entry;
+    const char* address;
   };
+  const auto question = editor::Confirmation("Delete [02],[+41001] ?");
   const Case cases[] = {
-      {3, "+4977", true, 3, nullptr},
-      {3, "", true, -1, nullptr},        // an empty text adds nothing
-      {3, "+4977", false, -1, nullptr},  // Cancel
-      {50, "+4977", true, -1, "Out of range!"},  // entries behind 50 do not count
+      {"add", 3, -1, Book::kAdd, "+4977", true, {}, "", 3, "+4977"},
+      {"add an empty text", 3, -1, Book::kAdd, "", true, {}, "", 3, ""},
+      {"add cancelled", 3, -1, Book::kAdd, "+4977", false, {}, "", 3, ""},
+      // entries behind 50 do not count
+      {"add to 50", 50, -1, Book::kAdd, "+4977", true, {editor::ErrorMessage("Out of range!")},
+       nullptr, 50, ""},
+      {"edit", 3, 2, Book::kEdit, "+4988", true, {}, "+41001", 1, "+4988"},
+      {"double click", 3, 2, Book::kGrid, "+4988", true, {}, "+41001", 1, "+4988"},
+      {"empty the only entry", 1, 1, Book::kEdit, "", true, {}, "+41000", 0, ""},
+      {"an empty row", 3, 10, Book::kGrid, "x@y.z", true, {}, "", 9, "x@y.z"},
+      {"the header row", 3, 0, Book::kEdit, "+4988", true, {}, nullptr, 0, "+41000"},
+      {"nothing focused", 3, -1, Book::kGrid, "+4988", true, {}, nullptr, 0, "+41000"},
+      {"delete", 3, 2, Book::kDelete, "", true, {question}, nullptr, 1, ""},
+      {"delete refused", 3, 2, Book::kDelete, "", false, {question}, nullptr, 1, "+41001"},
+      {"delete the last", 1, 1, Book::kDelete, "", true, {editor::ErrorMessage(kAtLeastOne)},
+       nullptr, 0, "+41000"},
+      {"delete nothing", 3, -1, Book::kDelete, "", true,
+       {editor::ErrorMessage("Must select one record")}, nullptr, 0, "+41000"},
   };
   for (const Case& c : cases) {
-    Fixture f(c.used);
-    f.view.dialog_scripts.push_back(ItemAnswer(c.typed, c.ok));
-    f.dialog.UserClicks(Book::kAdd);
-    if (c.message) {
-      ASSERT_EQ(f.view.messages.size(), 1u);
-      EXPECT_EQ(f.view.messages[0], editor::ErrorMessage(c.message));
-      EXPECT_EQ(f.view.dialog_captions.size(), 1u);  // no item dialog
-      continue;
-    }
-    EXPECT_TRUE(f.view.messages.empty());
-    if (c.filled >= 0) {
-      EXPECT_EQ(f.dialog.entries()[c.filled], (PhoneBookEntry{"", c.typed, ""}));
-      EXPECT_EQ(f.grid().cells[c.filled + 1][1], c.typed);
-    } else {
-      EXPECT_EQ(f.dialog.entries()[c.used].address, "");
-    }
-  }
-}
-
-TEST(PhoneBookDialog, EditChangesTheFocusedRow) {
-  struct Case {
-    int used;
-    int row;
-    const char* typed;
-    bool double_click;
-    bool opens;
-  };
-  const Case cases[] = {
-      {3, 2, "+4988", false, true}, {3, 2, "+4988", true, true},
-      {1, 1, "", false, true},       // empties the only entry
-      {3, 10, "x@y.z", true, true},  // an empty row
-      {3, 0, "+4988", false, false},  // header row
-      {3, -1, "+4988", true, false},  // nothing focused
-  };
-  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
     Fixture f(c.used);
     f.dialog.entries()[1].label = "old label";
     f.dialog.UserFocusesCell(Book::kGrid, c.row, 1);
+    f.view.answers.push_back(c.ok ? MessageAnswer::kYes : MessageAnswer::kNo);
     std::string preset = "?";
-    f.view.dialog_scripts.push_back(ItemAnswer(c.typed, true, &preset));
-    if (c.double_click) {
-      f.dialog.UserDoubleClicks(Book::kGrid);
-    } else {
-      f.dialog.UserClicks(Book::kEdit);
-    }
-    EXPECT_EQ(f.view.dialog_captions.size(), c.opens ? 2u : 1u) << c.row;
-    if (!c.opens) continue;
-    EXPECT_EQ(preset, c.row <= c.used ? "+4100" + std::to_string(c.row - 1) : "");
-    EXPECT_EQ(f.dialog.entries()[c.row - 1], (PhoneBookEntry{"", c.typed, ""}));
-    EXPECT_EQ(f.grid().cells[c.row][1], c.typed);
-  }
-}
-
-TEST(PhoneBookDialog, DeleteAsksAndEmptiesTheEntry) {
-  struct Case {
-    int used;
-    int row;
-    MessageAnswer answer;
-    std::vector<editor::MessageBox> messages;
-    bool deleted;
-  };
-  const std::string question = "Delete [02],[+41001] ?";
-  const Case cases[] = {
-      {3, 2, MessageAnswer::kYes, {editor::Confirmation(question)}, true},
-      {3, 2, MessageAnswer::kNo, {editor::Confirmation(question)}, false},
-      {1, 1, MessageAnswer::kYes, {editor::ErrorMessage(kAtLeastOne)}, false},
-      {3, -1, MessageAnswer::kYes, {editor::ErrorMessage("Must select one record")}, false},
-  };
-  for (const Case& c : cases) {
-    Fixture f(c.used);
-    f.dialog.UserFocusesCell(Book::kGrid, c.row, 0);
-    f.view.answers.push_back(c.answer);
-    f.dialog.UserClicks(Book::kDelete);
-    EXPECT_EQ(f.view.messages, c.messages) << c.row;
-    if (c.row >= 1) {
-      EXPECT_EQ(f.dialog.entries()[c.row - 1].address.empty(), c.deleted);
-      EXPECT_EQ(f.grid().cells[c.row][1].empty(), c.deleted);
-    }
+    f.view.dialog_scripts.push_back(ItemAnswer(c.typed, c.ok, &preset));
+    c.button == Book::kGrid ? f.dialog.UserDoubleClicks(Book::kGrid)
+                            : f.dialog.UserClicks(c.button);
+    EXPECT_EQ(f.view.messages, c.messages);
+    ASSERT_EQ(f.view.dialog_captions.size(), c.preset ? 2u : 1u);
+    if (c.preset) EXPECT_EQ(preset, c.preset);
+    // an edited or deleted entry is replaced whole
+    const bool kept_label = c.entry == 1 && std::string(c.address) == "+41001";
+    EXPECT_EQ(f.dialog.entries()[c.entry],
+              (PhoneBookEntry{kept_label ? "old label" : "", c.address, ""}));
+    if (c.entry < 50) EXPECT_EQ(f.grid().cells[c.entry + 1][1], c.address);
   }
 }
 
