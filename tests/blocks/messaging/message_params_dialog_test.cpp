@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 
 #include "blocks/messaging/mail_page.h"
@@ -20,12 +19,6 @@ using editor::ScreenKey;
 using Dlg = MessageParamsDialog;
 
 constexpr char kFree[] = "[0,-1,255,0,20,0,0]";
-
-// SMS Output on a params message: screen `rows`, variables `groups`.
-std::string SmsText(const std::string& format, const std::string& rows = "",
-                    const std::string& groups = "") {
-  return "A:0," + format + ",1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:" + rows + ",H:" + groups;
-}
 
 // The acts of a row on the dialog, and what they find there.
 const Dlg& Dialog(PageRun& run) { return dynamic_cast<const Dlg&>(*run.form); }
@@ -68,9 +61,11 @@ Act Drawn(int row, std::string text) {
   return [=](PageRun& run) { EXPECT_EQ(run.form->At(Dlg::kScreen).screen.RowText(row), text); };
 }
 
-// Format 3 is the double-byte one.
+// SMS Output on a params message: screen `rows`, variables `groups`; format
+// 3 is the double-byte one.
 std::string Screen(bool double_byte, const std::string& groups = "", const std::string& rows = "") {
-  return SmsText(double_byte ? "3" : "0", rows, groups);
+  return std::string("A:0,") + (double_byte ? "3" : "0") + ",1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:" +
+         rows + ",H:" + groups;
 }
 
 // The sheet of `type` on a params message: "Set Message" opens the dialog
@@ -148,7 +143,15 @@ TEST(MessageParamsDialog, InsertPlacesAVariableWhereItsFieldFits) {
 TEST(MessageParamsDialog, Table) {
   const char* const kRefused = "Cannot insert selected object at the current position!";
   FixedClock clock({2026, 3, 4, 5, 6, 7, 0});
+  // Only a bit area takes a count of more than one.
+  Acts count_box = {Text(Dlg::kCount, "1"), Checked(Dlg::kSourceRegister, true)};
+  for (auto [text, enabled] : {std::pair{"M0.1", true}, {"VW10", false}, {"sm3", true},
+                               {"Q", true}, {"VB", false}, {"", false}}) {
+    count_box.insert(count_box.end(), {Type(Dlg::kRegister, text), Enabled(Dlg::kCount, enabled),
+                                       Label(Dlg::kCountMax, enabled ? "Max: 20" : "Max: 1")});
+  }
   RunRows({
+      OnScreen("the register text drives the count box", Screen(false), count_box),
       OnScreen("insert into a row with a variable changes nothing",
                Screen(false, std::string(kFree) + "[161,10,0,12,7,2,9]"),
                {CaretTo(1, 0), Insert("VB1"), Said({editor::ErrorMessage(kRefused)}),
@@ -206,43 +209,15 @@ TEST(MessageParamsDialog, Table) {
                {RecordSize(310),
                 Record(140, "23 00 00 FF A1 FF FF FF FF 80 0A FF FF FF FF 41 42 20"),
                 Record(295, "00 14 05 07 00 14 00 14"), Record(306, "00 A1 00 00")}),
-      // mail part at 21: length 66 + 1 + 4 + 1, Q0.3 in slot 3 as area 0xB4, bit 3
+      // mail part at 21: length 66 + 1 + 4 + 1, Q0.3 in slot 3 as area 0xB4, bit 3;
+      // a mail always goes out in TEXT format, whatever its text says
       OnScreen("OK stores a record the EMAIL block codes",
-               "A:0,0,0,1,0,8,0,B:,C:,D:,E:,F:,G:[0,-1,255,0,20,0,0],H:,,,,,,,",
+               "A:0,3,3,1,0,8,0,B:,C:,D:,E:,F:,G:[0,-1,255,0,20,0,0],H:,,,,,,,",
                {CaretTo(3, 0), Char('T'), Insert("Q0.3", "4"), Ok()},
                {Record(25, "48 00 00 FF FF FF B4 FF FF FF FF FF FF 00 03"),
                 Record(40 + 66, "54 20 20"), Record(40 + 140, "00 14 00 14 00 14 01 04")},
                kEmail),
   });
-}
-
-TEST(MessageParamsDialog, RegisterTextDrivesTheCountBox) {
-  Acts acts = {
-      [](PageRun& run) {
-        const editor::Control& hint = run.form->At(Dlg::kRegister);
-        EXPECT_EQ(hint.tooltip.rfind(
-                      ">>>>>>>>>>>>>>>>>>BIT<<<<<<<<<<<<<<<<<<< <br> <br>V0.0 ~ V2047.7", 0),
-                  0u);
-        EXPECT_NE(hint.tooltip.find("WORD<<<<<<<<<<<<<<<<<< <br>VW0 ~ VW2046"), std::string::npos);
-        EXPECT_EQ(hint.tooltip_ms, 30000);
-      },
-      Text(Dlg::kCount, "1"), Checked(Dlg::kSourceRegister, true)};
-  const struct {
-    const char* text;
-    bool count_enabled;
-  } cases[] = {{"M0.1", true}, {"VW10", false}, {"sm3", true},
-               {"Q", true},    {"VB", false},   {"", false}};
-  for (const auto& c : cases) {
-    acts.insert(acts.end(), {Type(Dlg::kRegister, c.text), Enabled(Dlg::kCount, c.count_enabled),
-                             Label(Dlg::kCountMax, c.count_enabled ? "Max: 20" : "Max: 1")});
-  }
-  AreaSize areas[OSTREVAN_AREA_COUNT] = {};  // V only
-  std::strcpy(areas[0].name, "V");
-  areas[0].size = 2048;
-  Variable_Init("OSV-2410", areas);
-  PageRow row = OnScreen("register text", Screen(false), acts);
-  row.cpu = nullptr;
-  RunRows({row});
 }
 
 // A variable pressed on its field (row 1, columns 5 to 11) and dropped on a
@@ -319,30 +294,6 @@ TEST(MessageParamsDialog, OkStoresADoubleByteScreenAndCancelStoresNothing) {
                     {RecordSize(310), Record(140, "80 00 02 FF FF 01 FF"),
                      Record(199, "00 48 00 E9 00 20"),
                      Record(295, "00 28 00 28 00 28 00 28")})});
-}
-
-TEST(MessageParamsDialog, SetMessageOpensTheDialogOfTheFormat) {
-  for (auto [format, ok] : {std::pair{'0', true}, std::pair{'3', true}, std::pair{'3', false}}) {
-    SmsOutputParams sms = ParseSmsOutputText(SmsText(std::string(1, format), "", ""));
-    MailParams mail = ParseMailText(std::string("A:0,") + format + ",0,1,0,8,0,B:,C:,D:,E:,F:,G:");
-    FakeView view;
-    for (int run = 0; run < 2; ++run) {
-      view.dialog_scripts.push_back([format = format, ok = ok](editor::DialogModel& d) {
-        auto& dialog = dynamic_cast<Dlg&>(d);
-        EXPECT_EQ(dialog.screen().rows(), format == '3' ? 3 : 4);
-        EXPECT_EQ(dialog.Find(Dlg::DecimalsId(3)) != nullptr, format != '3');
-        dialog.UserScreenInput(Dlg::kScreen, ScreenInput::Char(' '));
-        dialog.UserClicks(ok ? editor::kIdOk : editor::kIdCancel);
-      });
-    }
-    EXPECT_EQ(EditMessageScreen(sms, view), ok);
-    EXPECT_EQ(EditMessageScreen(mail, view), ok);
-    EXPECT_EQ(view.dialog_captions, std::vector<std::string>(2, "message for parameters"));
-    // A typed space turns the fresh (0x20, 0x20) cell into (0, 0x20) on OK only.
-    const bool stored = ok && format == '3';
-    EXPECT_EQ(sms.message.screen.double_rows[0][0].lead == 0, stored);
-    EXPECT_EQ(mail.message.screen.double_rows[0][0].lead == 0, stored);
-  }
 }
 
 // Whatever a broken screen holds, it opens, takes every kind of input and codes.

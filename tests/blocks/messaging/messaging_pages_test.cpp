@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "blocks/messaging/mail_page.h"
-#include "blocks/messaging/message_params_dialog.h"
 #include "blocks/messaging/messaging_support.h"
 #include "blocks/messaging/sms_input_page.h"
 #include "blocks/messaging/sms_output_page.h"
@@ -19,7 +18,6 @@
 namespace ostrevan::testing {
 namespace {
 
-using editor::ScreenInput;
 using Out = CPropertySmsOut;
 using Call = CPropertyProgramSms_In_Dial;
 using Msg = CPropertyMessage;
@@ -77,48 +75,22 @@ PageRow Limits(int format, const std::string& typed, size_t kept, long vb_max, c
           1, {Record(140, head)}};
 }
 
-// TEXT messages refuse characters beyond 0xFF: the message is not stored
-// (text and kind stay), the rest of the sheet is.
-PageRow Latin1(int format, bool params_kind, const std::string& typed, const std::string& said,
-               const char* stored_a, const std::string& stored_g) {
+// TEXT messages refuse characters beyond 0xFF (`refused`): the message is
+// not stored (text and kind stay), the rest of the sheet is.
+PageRow Latin1(int format, bool params_kind, const std::string& typed, const std::string& refused) {
   Acts acts = {Choose(Out::kFormat, format), Choose(Out::kFirstReceiver, 0), kMessage,
                Type(Msg::kEditor, typed)};
   if (params_kind) acts.push_back(Click(Msg::kParamsMessage));
   acts.push_back(Ok());
+  std::vector<editor::MessageBox> said;
+  if (!refused.empty()) {
+    said.push_back(editor::ErrorMessage("This sign " + refused + " can not be used!"));
+  }
   return {"characters of a TEXT message", kSmsOutput,
           OutText("1,0,1,0,8,0,0,0,0", ",B:,C:,D:,E:,F:", "Hello"), acts,
-          OutText(stored_a, ",B:+41000000000,C:,D:,E:,F:", stored_g), 1,
-          {Said(said.empty() ? std::vector<editor::MessageBox>{}
-                             : std::vector<editor::MessageBox>{editor::ErrorMessage(said)})}};
-}
-
-// "Set Message" opens the screen editor of the format; its OK stores the
-// screen, which the sheet's OK then writes. The radios decide what is enabled.
-PageRow SetMessage(int type, const char* text, int format, int template_id, size_t at,
-                   const char* screen) {
-  auto input = [](ScreenInput in) -> Act {
-    return [in](PageRun& run) { run.form->UserScreenInput(MessageParamsDialog::kScreen, in); };
-  };
-  // the double-byte editor takes text through its edit box
-  const Acts typing = {IsForm(template_id),
-                       template_id == 4721 ? input(ScreenInput::DoubleClick())
-                                           : input(ScreenInput::Char('A')),
-                       input(template_id == 4721 ? ScreenInput::EditDone("AB")
-                                                 : ScreenInput::Char('B')),
-                       Ok()};
-  Acts acts = {InDialog(typing)};
-  if (format >= 0) acts.push_back(Choose(Out::kFormat, format));
-  acts.push_back(InChild(type == kEmail ? Mail::kMessageFrame : Out::kMessageFrame));
-  for (int kind : {Msg::kParamsMessage, Msg::kTextMessage, Msg::kParamsMessage}) {
-    acts.insert(acts.end(), {Click(kind), Enabled(Msg::kSetMessage, kind == Msg::kParamsMessage),
-                             Enabled(Msg::kEditor, kind == Msg::kTextMessage)});
-  }
-  acts.insert(acts.end(), {Click(Msg::kSetMessage), Ok()});
-  return {"set message", type, text, acts, kAnyText, 1,
-          {Record(at, screen), [](PageRun& run) {
-             EXPECT_EQ(run.view->dialog_captions,
-                       std::vector<std::string>{"message for parameters"});
-           }}};
+          OutText(format ? "1,3,1,0,8,0,0,0,0" : "1,0,1,0,8,0,0,0,0", ",B:+41000000000,C:,D:,E:,F:",
+                  refused.empty() ? typed : "Hello"),
+          1, {Said(said)}};
 }
 
 // A number outside its range keeps the sheet open with the standard message.
@@ -235,19 +207,16 @@ TEST_F(MessagingPages, Table) {
       Limits(1, std::string(75, 'y'), 70, 70, "8C 00 79"),
       // one byte of the code page, one UTF-16 character
       Limits(1, std::string(69, 'y') + "\x80z", 70, 70, "8C 00 79"),
-      Latin1(0, false, "Price 5\x80 and \x99", "This sign \x80\x99 can not be used!",
-             "1,0,1,0,8,0,0,0,0", "Hello"),
-      Latin1(0, true, "\x9f", "This sign \x9f can not be used!", "1,0,1,0,8,0,0,0,0", "Hello"),
-      Latin1(0, false, "Gr\xfc\xdf" "e", "", "1,0,1,0,8,0,0,0,0", "Gr\xfc\xdf" "e"),
-      Latin1(1, false, "5\x80", "", "1,3,1,0,8,0,0,0,0", "5\x80"),
-      SetMessage(kSmsOutput, kOutDefault, 0, 4720, 155, "41 42 20"),
-      SetMessage(kSmsOutput, kOutDefault, 1, 4721, 155, "00 41 00 42"),
-      // a mail always goes out in TEXT format, whatever its text says
-      SetMessage(kEmail, "A:1,3,3,1,0,8,0,B:,C:,D:,E:,F:,G:,,H:,,,,,,,", -1, 4720, 40, "41 42 20"),
+      Latin1(0, false, "Price 5\x80 and \x99", "\x80\x99"), Latin1(0, true, "\x9f", "\x9f"),
+      Latin1(0, false, "Gr\xfc\xdf" "e", ""), Latin1(1, false, "5\x80", ""),
+      // the message kind enables "Set Message" or the editor
+      {"message kinds", kSmsOutput, kOutDefault,
+       {kMessage, Click(Msg::kParamsMessage), Enabled(Msg::kSetMessage, true),
+        Enabled(Msg::kEditor, false), Click(Msg::kTextMessage), Enabled(Msg::kSetMessage, false),
+        Enabled(Msg::kEditor, true), Cancel()},
+       "", 0},
       OutOfRange(kSmsOutput, "A:1,0,0,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:,H:,", Out::kMessageFrame,
                  Vb::kVbStart, "2048", 2047),
-      OutOfRange(kSmsOutput, "A:1,0,0,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:,H:,", Out::kMessageFrame,
-                 Vb::kVbMaxCount, "129", 128),
       OutOfRange(kEmail, "A:1,0,0,0,0,8,0,B:,C:,D:,E:,F:,G:,,H:,,,,,,,", Mail::kMessageFrame,
                  Vb::kVbMaxCount, "-1", 128),
       OutOfRange(kSmsInput, kInDefault, 0, In::kVbStart, "100000000", 99999999),

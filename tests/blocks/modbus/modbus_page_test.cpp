@@ -55,12 +55,6 @@ PageRow Refused(int command, const char* address) {
 
 TEST(ModbusPage, Table) {
   std::vector<PageRow> rows = {
-      {"opens with the parameters shown", kModbus, kDefaultText,
-       {Shows(Page::kPortList, "COM0(RS232/PRO-RS485)"), Shows(Page::kCommand, "01 Read Coils(0x)"),
-        Shows(Page::kOrder, "High Low"), Text(Page::kDataAddress, "I0.0"),
-        Expect(Page::kDataAddress, &editor::Control::tooltip, "I0.0 ~ I15.7 <br>V0.0 ~ V2047.7"),
-        kLink, IsForm(Serial::kTemplateId), Shows(Serial::kBaudRate, "9600"),
-        Text(Serial::kTimeout, "5"), Ok()}},
       // the serial child's protocol goes with it; the timeout is the loaded one
       {"a network port swaps the child", kModbus, kDefaultText,
        {kLink, Choose(Serial::kProtocol, 2), Type(Serial::kTimeout, "9"), kMain,

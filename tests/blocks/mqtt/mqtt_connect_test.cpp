@@ -183,21 +183,6 @@ TEST_F(MqttConnectFiles, WrongLengthsStayInsideTheRecordAndTheNewDirectory) {
   EXPECT_EQ(ReadWhole(dir + "3.key"), std::string(2, '\0'));
 }
 
-#if !defined(_WIN32)  // Windows paths stop at 260 characters: no such directory
-TEST_F(MqttConnectFiles, ATextLongerThanItsBufferIsCut) {
-  // A module directory this long makes the three paths overflow 1023 characters.
-  std::string deep = files.path() + std::string(200, 'd') + "/" + std::string(200, 'e') + "/";
-  std::filesystem::create_directories(deep);
-  ModuleDirectoryAt at(deep);
-  FixedClock clock({2024, 1, 1, 0, 0, 0, 0});
-  std::vector<uint8_t> record = CodeAlone(
-      kConnect, TlsText(files.Write("a", "1"), files.Write("b", "2"), files.Write("c", "3")));
-  std::string text = DecodeBlock(kConnect, "", record);
-  EXPECT_EQ(text.size(), 1023u);
-  EXPECT_EQ(text.substr(0, 40), TlsText("", "", "").substr(0, 40));
-}
-#endif
-
 struct DecodeCase {
   const char* record;  // bytes 11 to 22, then the strings
   const char* text;

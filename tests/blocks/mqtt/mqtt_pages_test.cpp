@@ -129,16 +129,6 @@ TEST(MqttPages, Table) {
         Choose(Read::kReceiveNumber, 0), Enabled(Read::kCharCount, true),
         Type(Read::kStartByte, "100"), Ok()},
        "A:30,30,10,0,160,100,1,0,0,B:1,1,1,C:,D:,E:,F:"},
-      {"the grid shows the items in slot order", kPublish, kPublishText,
-       {ShowPage(1),
-        [](PageRun& run) {
-          EXPECT_EQ(run.form->At(Write::kGrid).grid.cells,
-                    (std::vector<std::vector<std::string>>{
-                        {"Comment", "Register", "count", "Format", "Description"},
-                        {"Inputs", "I0.3", "2", "BOOL", "in"},
-                        {"Level", "VW10", "1", "INT", "lvl"}}));
-        },
-        Ok()}},
       // Add, then Edit by a double click: the register change refills the
       // format list; an operand that names nothing is stored with area 0.
       {"add and edit run the item dialog", kPublish, kPublishText,
