@@ -15,13 +15,9 @@ TEST(MqttSubscribe, CodesTheDefaultRecord) {
             kHead + " 00 2D 00 " + Repeat("00", 7) + " 00 03 14 1E A0 00 00 " + kPinsAndNoStrings);
 }
 
-struct CodeCase {
-  const char* text;
-  const char* body;  // bytes 13 to 29
-};
-
+// Bytes 13 to 29.
 TEST(MqttSubscribe, CodesItsOptions) {
-  const CodeCase cases[] = {
+  ExpectBytesAt(kSubscribe, 13, {
       // Chars to receive, QoS 0, 4G, Azure C2D, interval 300, buffer at VB1000.
       {"A:300,99,99,5,161,1000,250,1,7,B:0,1,1,C:,D:,E:,F:",
        "FA 25 20 00 00 00 00 00 00 00 01 03 14 2C A0 03 E8"},
@@ -30,9 +26,7 @@ TEST(MqttSubscribe, CodesItsOptions) {
        "00 0D 20 00 00 00 00 00 00 00 00 03 14 1E A0 00 00"},
       // B values the scan does not reach read as 0; missing A values keep defaults.
       {"A:12,B:1,C:,D:,E:,F:", "00 0D 00 00 00 00 00 00 00 00 00 03 14 0C A0 00 00"},
-  };
-  for (const CodeCase& c : cases)
-    EXPECT_EQ(HexAt(CodeAlone(kSubscribe, c.text), 13, 17), c.body) << c.text;
+  });
 
   // Quotes go; a key inside a value is found first (D is "u,D:").
   std::vector<uint8_t> strings =
@@ -40,29 +34,20 @@ TEST(MqttSubscribe, CodesItsOptions) {
   EXPECT_EQ(HexAt(strings, 42, 20), "03 05 01 04 69 64 00 75 2C 44 3A 00 00 61 2F 62 00");
 }
 
-struct DecodeCase {
-  const char* body;  // bytes 13 to 29
-  const char* text;
-};
-
+// Bytes 13 to 29 between the head and the strings.
 TEST(MqttSubscribe, DecodesItsOptions) {
+  const std::string old = "A:1,1,1,9,160,1,1,1,1,B:1,1,1,C:x,D:y,E:z,F:old";
   const std::string tail =
       " 00 00 00 00 00 00 00 00 00 00 07 0D 02 01 01 04 41 00 00 00 74 2F 23 00";
-  const DecodeCase cases[] = {
-      {"00 2D 00 00 00 00 00 00 00 00 00 03 14 1E A0 00 00",
+  ExpectDecoded(kSubscribe, {
+      {old, kHead + " 00 2D 00 00 00 00 00 00 00 00 00 03 14 1E A0 00 00" + tail,
        "A:30,20,10,9,160,0,0,0,0,B:1,0,1,C:A,D:,E:,F:t/#"},
-      {"FA 25 20 00 00 00 00 00 00 00 0F 3C 05 FF A0 01 00",
+      {old, kHead + " FA 25 20 00 00 00 00 00 00 00 0F 3C 05 FF A0 01 00" + tail,
        "A:255,10,60,9,160,256,250,1,1,B:0,1,1,C:A,D:,E:,F:t/#"},
       // Without TLS the link byte is the remote index too; 0x10 is no Azure C2D.
-      {"05 05 03 00 00 00 00 00 00 00 10 0B 0B 00 A0 00 00",
+      {old, kHead + " 05 05 03 00 00 00 00 00 00 00 10 0B 0B 00 A0 00 00" + tail,
        "A:0,11,11,3,160,0,5,1,0,B:0,1,0,C:A,D:,E:,F:t/#"},
-  };
-  for (const DecodeCase& c : cases) {
-    EXPECT_EQ(DecodeBlock(kSubscribe, "A:1,1,1,9,160,1,1,1,1,B:1,1,1,C:x,D:y,E:z,F:old",
-                          Bytes(kHead + " " + c.body + tail)),
-              c.text)
-        << c.body;
-  }
+  });
 }
 
 TEST(MqttSubscribe, RoundTripsWhatItCarries) {
