@@ -108,12 +108,5 @@ TEST(PageServices, OkChecksTheNumberRangesOfEveryCreatedPage) {
   }
 }
 
-TEST(PageServices, APageNeverShownIsNotChecked) {
-  TwoPages s;
-  dynamic_cast<Probe&>(s.sheet.page(1)).SetText(Probe::kNumber, "0");
-  s.sheet.ClickOk();
-  EXPECT_TRUE(s.sheet.end_result().has_value());
-}
-
 }  // namespace
 }  // namespace ostrevan::testing

@@ -95,12 +95,16 @@ TEST(PhoneBookDialog, AddEditAndDeleteChangeTheEntries) {
                             : f.dialog.UserClicks(c.button);
     EXPECT_EQ(f.view.messages, c.messages);
     ASSERT_EQ(f.view.dialog_captions.size(), c.preset ? 2u : 1u);
-    if (c.preset) EXPECT_EQ(preset, c.preset);
+    if (c.preset) {
+      EXPECT_EQ(preset, c.preset);
+    }
     // an edited or deleted entry is replaced whole
     const bool kept_label = c.entry == 1 && std::string(c.address) == "+41001";
     EXPECT_EQ(f.dialog.entries()[c.entry],
               (PhoneBookEntry{kept_label ? "old label" : "", c.address, ""}));
-    if (c.entry < 50) EXPECT_EQ(f.grid().cells[c.entry + 1][1], c.address);
+    if (c.entry < 50) {
+      EXPECT_EQ(f.grid().cells[c.entry + 1][1], c.address);
+    }
   }
 }
 
@@ -117,14 +121,6 @@ TEST(PhoneBookDialog, OnlyTheFirstFiftyComeBackAfterOk) {
   EXPECT_EQ(book.entries()[0].address, "+41000000000");
   EXPECT_EQ(book.entries()[1].address, "+4911");
   EXPECT_EQ(book.entries()[70].address, "kept");
-
-  view.dialog_scripts.push_back([](DialogModel& d) {
-    d.UserClicks(Book::kAdd);
-    d.UserClicks(editor::kIdCancel);
-  });
-  view.dialog_scripts.push_back(ItemAnswer("+4922"));
-  EXPECT_FALSE(editor::EditPhoneBook(book, view));
-  EXPECT_EQ(book.entries()[2].address, "");
 }
 
 }  // namespace

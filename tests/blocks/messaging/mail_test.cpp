@@ -82,20 +82,5 @@ TEST(EmailBlock, DecodesWhatItCoded) {
   EXPECT_EQ(DecodeBlock(kEmail, with_files, CodeAlone(kEmail, DefaultText(kEmail))), with_files);
 }
 
-TEST(EmailBlock, DecodedTextsLongerThanTheAnnouncedBufferAreCut) {
-  // A record from elsewhere may list eight names of 200 bytes.
-  std::vector<uint8_t> record = CodeAlone(kEmail, DefaultText(kEmail));
-  record[24] = 0x30;
-  record.push_back(8);
-  for (int k = 0; k < 8; ++k) record.push_back(201);
-  for (int k = 0; k < 8; ++k) {
-    record.insert(record.end(), 200, static_cast<uint8_t>('a' + k));
-    record.push_back(0);
-  }
-  std::string text = DecodeBlock(kEmail, DefaultText(kEmail), record);
-  EXPECT_EQ(text.size(), 511u);
-  EXPECT_EQ(text.substr(0, 47), "A:1,0,0,1,0,8,0,B:,C:,D:,E:,F:,G:,,H:aaaaaaaaaa");
-}
-
 }  // namespace
 }  // namespace ostrevan::testing

@@ -264,13 +264,7 @@ TEST(MessageParamsDialog, DoubleByteTextIsEditedInPlace) {
   RunRows({OnScreen("double-byte", Screen(true, "", "A,B,C,D,E,F,G,H,I,J,K,L,M,N,O,P,Q,R,S,T,"),
                   {CaretTo(0, 15), Input(ScreenInput::DoubleClick()), edit_box(true, 15, "PQRST"),
                    Input(ScreenInput::EditDone("\xe9\x80xyz+")), edit_box(false),
-                   Drawn(0, "ABCDEFGHIJKLMNO\xe9\x80xyz"),
-                   [](PageRun& run) {
-                     EXPECT_EQ(Dialog(run).screen().cell(0, 15), 0xE9);
-                     EXPECT_EQ(Dialog(run).screen().cell(0, 16), 0x80);
-                     EXPECT_EQ(Dialog(run).screen().cell(0, 19), 'z');
-                   },
-                   CaretTo(0, 5), Input(ScreenInput::DoubleClick()),
+                   Drawn(0, "ABCDEFGHIJKLMNO\xe9\x80xyz"), CaretTo(0, 5), Input(ScreenInput::DoubleClick()),
                    Input(ScreenInput::EditCancelled()), Drawn(0, "ABCDEFGHIJKLMNO\xe9\x80xyz"),
                    Input(ScreenInput::DoubleClick()), Input(ScreenInput::EditDone("")),
                    Drawn(0, "ABCDE               ")})});

@@ -105,17 +105,5 @@ TEST(ModbusBlock, DecodesRecordsOverTheCurrentText) {
   });
 }
 
-TEST(ModbusBlock, RecordsSurviveARoundTrip) {
-  const char* texts[] = {
-      kDefaultText,
-      "A:11,2,3,B:502,3,1,1,C:10.0.0.7,D:17,3,10,1000,E:161,20,10,0",
-      "A:18,0,255,B:0,7,0,0,C:255.255.255.255,D:255,15,255,65535,E:159,16383,255,1",
-      "A:5,1,5,B:14400,6,0,M,C:,D:1,16,64,0,E:161,100,64,1",
-  };
-  for (const char* text : texts) {
-    EXPECT_EQ(DecodeBlock(kModbus, text, CodeAlone(kModbus, text)), text);
-  }
-}
-
 }  // namespace
 }  // namespace ostrevan::testing
