@@ -37,16 +37,6 @@ struct Fixture {
   const editor::Grid& grid() const { return dialog.At(Book::kGrid).grid; }
 };
 
-TEST(PhoneBookDialog, GridShowsTheFirstFiftyEntries) {
-  Fixture f(3);
-  f.dialog.entries()[60].address = "beyond";
-  const editor::Grid& grid = f.grid();
-  ASSERT_EQ(grid.rows(), 51);
-  EXPECT_EQ(grid.cells[1], (std::vector<std::string>{"01", "+41000"}));
-  EXPECT_EQ(grid.cells[3], (std::vector<std::string>{"03", "+41002"}));
-  EXPECT_EQ(grid.cells[4], (std::vector<std::string>{"04", ""}));
-}
-
 // Add fills the first free entry, Edit (or a double click) the focused row,
 // Delete empties it after asking. `preset`: what the item dialog opens with,
 // null when none opens; then entry `entry` holds `address`.
