@@ -247,10 +247,7 @@ TEST_F(MessagingPages, AttachmentsAreSqueezedIntoTheFirstSlots) {
   const std::string text = "A:1,0,0,1,0,8,0,B:,C:,D:,E:,F:,G:,,H:,,a.txt,,,b.txt,,";
   const std::string names = "LEVEL.CSV" + std::string(1, '\0') + "a_name_too_l" + '\0';
   Run({{"attachments", kEmail, text,
-        {ShowPage(1), Text(Att::kFirstName + 1, "b.txt"), InChild(Att::kHintFrame),
-         Label(CPropertyBlockHint::kHint, "The CPU [OSV-2410-4G] with the firmware version must be "
-                                          ">= V155 can support email attachment\n"),
-         OnPage(1), Type(Att::kFirstName, ""), Type(Att::kFirstName + 1, ""),
+        {ShowPage(1), Text(Att::kFirstName + 1, "b.txt"), Type(Att::kFirstName, ""), Type(Att::kFirstName + 1, ""),
          Type(Att::kFirstName + 2, "LEVEL.CSV"), Type(Att::kFirstName + 5, "a_name_too_long.txt"),
          Ok()},
         "A:1,0,0,1,0,8,0,B:,C:,D:,E:,F:,G:,,H:LEVEL.CSV,a_name_too_l,,,,,,", 1,

@@ -104,9 +104,8 @@ TEST(MqttPages, Table) {
        "I:broker.example.com"},
       Network(kConnect, Connect::kNetwork, kConnect4G, false),
       Network(kConnect, Connect::kNetwork, kConnect4G, true),
+      // the comm page of both blocks
       Network(kSubscribe, Comm::kNetwork, "A:30,30,10,0,160,0,0,1,0,B:1,0,1,C:,D:,E:,F:", false),
-      Network(kSubscribe, Comm::kNetwork, "A:30,30,10,0,160,0,0,1,0,B:1,0,1,C:,D:,E:,F:", true),
-      Network(kPublish, Comm::kNetwork, "A:30,30,10,0,1,B:1,0,1,C:,D:,E:,F:", false),
       Network(kPublish, Comm::kNetwork, "A:30,30,10,0,1,B:1,0,1,C:,D:,E:,F:", true),
       // the comm page follows its block and passes the hidden fields through
       {"subscribe comm page", kSubscribe, "A:30,40,20,3,160,0,0,0,1,B:0,0,0,C:id,D:u,E:pw,F:in/t",
