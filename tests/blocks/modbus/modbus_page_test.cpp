@@ -83,13 +83,6 @@ TEST(ModbusPage, Table) {
         Choose(Serial::kStopBits, 2), Choose(Serial::kProtocol, 1), Type(Serial::kTimeout, "12"),
         kMain, Choose(Page::kOrder, 1), Ok()},
        "A:0,2,12,B:19200,5,2,N,C:,D:1,1,1,0,E:176,0,1,0"},
-      {"long values are cut to the announced text", kModbus, kDefaultText,
-       {Choose(Page::kPortList, 12), Type(Page::kSlaveAddress, "-2147483648"),
-        Type(Page::kSlaveRegister, "-2147483648"), Type(Page::kCount, "-2147483648"),
-        Type(Page::kDataAddress, "I268435455.7"), kLink, Type(Net::kTargetPort, "-2147483648"),
-        Type(Net::kTargetIp, "255.255.255.255"), Ok()},
-       "A:18,1,5,B:-2147483648,0,1,0,C:255.255.255.255,D:-2147483648,1,-2147483648,"
-       "-2147483648,E:176,214748"},
       NetRole(0, 0, true, false, false), NetRole(0, 1, true, false, false),
       NetRole(1, 0, false, true, false), NetRole(1, 1, false, true, true),
       Refused(2, nullptr),  // I0.0 under a register command

@@ -147,16 +147,6 @@ TEST_F(MqttConnectFiles, DecodeWritesThemBackIntoATimeStampedDirectory) {
   EXPECT_EQ(std::distance(std::filesystem::recursive_directory_iterator(module.path()), {}), 4);
 }
 
-// (and quotes never reach the record)
-TEST_F(MqttConnectFiles, AFileThatCannotBeWrittenLeavesOnlyItsPathEmpty) {
-  ModuleDirectoryAt at(files.path() + "no/such/place/");
-  std::vector<uint8_t> record = CodeAlone(
-      kConnect, "A:30,10,0,1884,1,1,1,0,0,B:\"id\",C:,D:,E:0.0.0.0,F:" + files.Write("a", "A") +
-                    ",G:,H:,I:broker.example");
-  EXPECT_EQ(DecodeBlock(kConnect, "", record),
-            "A:30,10,0,1884,1,1,1,0,0,B:id,C:,D:,E:0.0.0.0,F:,G:,H:,I:broker.example");
-}
-
 // Bytes 11 to 22, the pins, then the strings.
 TEST(MqttConnect, DecodesTheBrokerAndSession) {
   const std::string old = "A:1,1,0,1,1,1,1,0,0,B:old,C:old,D:old,E:9.9.9.9,F:,G:,H:,I:old";
