@@ -26,9 +26,6 @@ class JournalPage : public PageModel {
     return !refuses_;
   }
   void Store() override { journal_.push_back("store " + name_); }
-  void OnPageNotify(uintptr_t wparam, intptr_t lparam) override {
-    journal_.push_back(name_ + " notified " + std::to_string(wparam) + "," + std::to_string(lparam));
-  }
 
  protected:
   void OnInit() override { journal_.push_back("init " + name_); }
@@ -84,32 +81,10 @@ TEST(PropertySheet, OkChecksThenStoresOnlyCreatedPagesInPageOrder) {
   }
 }
 
-TEST(PropertySheet, RelaysPageNotificationsToCreatedPagesByPosting) {
-  std::vector<std::string> journal;
-  FakeView view;
-  CPropertyBasic sheet(&view);
-  sheet.Load(Pages(journal));
-  sheet.AddPages();
-  sheet.Open();
-  journal.clear();
-  sheet.OnMessage(kPageNotifyMessage, 7, -3);
-  sheet.OnMessage(kPageNotifyMessage + 1, 1, 1);  // other messages are not relayed
-  EXPECT_TRUE(journal.empty());  // posted, not sent
-  view.Pump();
-  EXPECT_EQ(journal, (std::vector<std::string>{"one notified 7,-3"}));
-
-  sheet.ShowPage(1);
-  journal.clear();
-  sheet.OnMessage(0x461, 1, 2);
-  view.Pump();
-  EXPECT_EQ(journal, (std::vector<std::string>{"one notified 1,2", "two notified 1,2"}));
-}
-
-using Probe = ProbePage;
-
 // What the editor layer does for its pages: changes while open reach the
 // view, the number ranges checked by the sheet's OK, the caret after a
 // rewrite and private messages.
+using Probe = ProbePage;
 
 bool Reported(const FakeView& view, int id) {
   return std::find(view.refreshed.begin(), view.refreshed.end(), id) != view.refreshed.end();

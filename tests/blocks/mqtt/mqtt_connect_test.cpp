@@ -217,19 +217,5 @@ TEST(MqttStringSection, SharesTheBudgetAndStaysReadable) {
   }
 }
 
-TEST(MqttStringSection, WrongSlotBytesNeverReadPastTheRecord) {
-  std::vector<uint8_t> record = CodeAlone(kConnect, DomainModeText({"id", "user", "pw", "host"}));
-  // Slot lengths far beyond the bytes that follow, and a record cut short.
-  record[34] = 0xFF;
-  record[35] = 0xFF;
-  // The client ID takes every byte of the other strings (their NULs dropped);
-  // the strings behind it lie past the end and read as empty.
-  EXPECT_EQ(DecodeBlock(kConnect, DefaultText(kConnect), record),
-            "A:30,10,0,1884,1,0,1,0,0,B:iduserpwhost,C:,D:,E:0.0.0.0,F:,G:,H:,I:");
-  record.resize(36);
-  EXPECT_EQ(DecodeBlock(kConnect, DefaultText(kConnect), record),
-            "A:30,10,0,1884,1,0,1,0,0,B:,C:,D:,E:0.0.0.0,F:,G:,H:,I:");
-}
-
 }  // namespace
 }  // namespace ostrevan::testing

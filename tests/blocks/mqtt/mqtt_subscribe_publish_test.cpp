@@ -50,12 +50,6 @@ TEST(MqttSubscribe, DecodesItsOptions) {
   });
 }
 
-TEST(MqttSubscribe, RoundTripsWhatItCarries) {
-  const std::string text =
-      "A:200,20,10,0,160,77,16,1,1,B:0,1,1,C:id-1,D:user,E:secret,F:plant/line1/#";
-  EXPECT_EQ(DecodeBlock(kSubscribe, DefaultText(kSubscribe), CodeAlone(kSubscribe, text)), text);
-}
-
 const std::string kFreeItem = "00 00 FF FF 00 00 05 " + Repeat("00", 12);
 const std::string kDefaultText = "A:30,30,10,0,0,B:1,0,1,C:,D:,E:,F:";
 constexpr size_t kItemsAt = 27;
