@@ -93,16 +93,6 @@ TEST(MemoryWriteBlock, CodesTextsToFiftySixByteRecords) {
   });
 }
 
-TEST(MemoryWriteBlock, SeparatorsSurviveTheirOwnText) {
-  for (const char* separator : {" ", ",", ";", "'", "*", "#", "%"}) {
-    std::vector<uint8_t> bytes = Bytes(kWriteHead + Zeros(34) + kTail);
-    bytes[42] = static_cast<uint8_t>(separator[0]);
-    std::string text = DecodeBlock(kMemoryWrite, "", bytes);
-    EXPECT_NE(text.find(std::string(",B:") + separator + ",C:"), std::string::npos) << text;
-    EXPECT_EQ(CodeAlone(kMemoryWrite, text).at(42), bytes[42]) << text;
-  }
-}
-
 TEST(MemoryWriteBlock, DecodesEveryFieldFromTheRecord) {
   ExpectDecoded(kMemoryWrite, {
       {"A:1,0,0,0,1,0,1,1,0,B: ,C:0,176,0,1,D:X,E:",
@@ -150,17 +140,13 @@ TEST(MemoryPages, Table) {
   RunRows({
       {"the first format can be chosen", kMemoryRead, kReadText, {Choose(Read::kFormat, 0), Ok()},
        "A:1,2,0,0,0,1,0,B:;,C:12,161,100,4,D:0,4,E:TANKLOG,F:Level"},
-      // file names: only the first 8 typed are looked at, upper case, caret behind
+      // file names: only the first 8 typed are looked at, letters, digits and
+      // underscores, upper case, caret behind
       {"a file name is cleaned", kMemoryRead, kReadText,
-       {Type(Read::kFileName, "ab-c d1234567"), Text(Read::kFileName, "ABCD12"),
-        Expect(Read::kFileName, &editor::Control::caret, 6), Formats(kWordFormats, "UINT", true),
+       {Type(Read::kFileName, "ab-c_d1234567"), Text(Read::kFileName, "ABC_D12"),
+        Expect(Read::kFileName, &editor::Control::caret, 7), Formats(kWordFormats, "UINT", true),
         Ok()},
-       "A:1,2,0,0,0,1,0,B:;,C:12,161,100,4,D:1,4,E:ABCD12,F:Level"},
-      {"underscores stay", kMemoryWrite, kWriteText,
-       {Type(Write::kFileName, "log_2026x"), Text(Write::kFileName, "LOG_2026"),
-        Expect(Write::kFileName, &editor::Control::caret, 8),
-        Formats(kWordFormats, "UINT", true), Ok()},
-       "A:1,1,1,2,1,0,1,0,1,B:;,C:5,161,200,8,D:LOG_2026,E:Tank level"},
+       "A:1,2,0,0,0,1,0,B:;,C:12,161,100,4,D:1,4,E:ABC_D12,F:Level"},
       {"a bit register allows BOOL only", kMemoryRead, kReadText,
        {Type(Read::kRegister, "V3.2"), Formats({"BOOL"}, "BOOL", false), Ok()},
        "A:1,2,0,0,0,1,0,B:;,C:12,159,26,4,D:5,4,E:TANKLOG,F:Level"},
