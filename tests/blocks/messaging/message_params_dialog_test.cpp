@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 #include "blocks/messaging/mail_page.h"
 #include "blocks/messaging/message_pages.h"
 #include "blocks/messaging/messaging_support.h"
 #include "blocks/messaging/sms_output_page.h"
-#include "core/operand.h"
 #include "support/page_table.h"
 
 namespace ostrevan::testing {
@@ -111,32 +111,29 @@ TEST(MessageParamsDialog, KeysMoveTheCaretAndEditTheCells) {
   });
 }
 
-// A variable inserted at column `column` of row 2 gets a field `width` wide,
-// or (width 0) is refused. No operand: the current date/time.
-PageRow Inserted(const char* operand, const char* count, int column, int width) {
+// A variable inserted at `column` of row 2 takes `slot` there, or (null) is
+// refused. No operand: the current date/time.
+PageRow Inserted(const char* operand, const char* count, int column, const char* slot) {
   Acts acts = {CaretTo(2, column)};
   if (!operand) acts.push_back(Click(Dlg::kSourceDateTime));
-  acts.push_back(Insert(operand ? operand : "", count));
-  const Operand parsed = ParseOperand(operand ? operand : "");
-  const std::string slot = "[" + std::to_string(operand ? parsed.area : kDateTimeVariable) + "," +
-                           std::to_string(operand ? parsed.index : -1) + ",0," +
-                           std::to_string(column) + "," + std::to_string(width) + ",0,0]";
-  if (width == 0) {
-    acts.insert(acts.end(), {Said({editor::ErrorMessage(Dlg::kRefusal)}), SlotIs(2, kFree)});
-  } else {
-    acts.insert(acts.end(), {Said({}), SlotIs(2, slot)});
-  }
+  std::vector<editor::MessageBox> said;
+  if (!slot) said.push_back(editor::ErrorMessage(Dlg::kRefusal));
+  acts.insert(acts.end(), {Insert(operand ? operand : "", count), Said(said),
+                           SlotIs(2, slot ? slot : kFree)});
   return OnScreen(operand ? operand : "date/time", Screen(false), acts);
 }
 
 TEST(MessageParamsDialog, InsertPlacesAVariableWhereItsFieldFits) {
   RunRows({
-      Inserted(nullptr, "1", 1, 0), Inserted(nullptr, "1", 0, 20),  // date/time: the whole row
-      Inserted("VW10", "1", 13, 7), Inserted("vw10", "1", 14, 0),   // a word needs 7 cells
-      Inserted("V0.0", "20", 0, 20), Inserted("V0.0", "20", 1, 0),  // bits: the count
-      Inserted("M2.1", "0", 0, 0), Inserted("M2.1", "21", 0, 0), Inserted("VB3", "9", 15, 5),
-      Inserted("AQD4", "1", 8, 12), Inserted("AQD4", "1", 9, 0),
-      Inserted("X5", "1", 0, 0), Inserted("", "1", 0, 0),  // no area: refused
+      Inserted(nullptr, "1", 1, nullptr),  // date/time: the whole row
+      Inserted(nullptr, "1", 0, "[3,-1,0,0,20,0,0]"),
+      Inserted("VW10", "1", 13, "[161,10,0,13,7,0,0]"),  // a word needs 7 cells
+      Inserted("vw10", "1", 14, nullptr),
+      Inserted("V0.0", "20", 0, "[159,0,0,0,20,0,0]"),  // bits: the count
+      Inserted("V0.0", "20", 1, nullptr), Inserted("M2.1", "0", 0, nullptr),
+      Inserted("M2.1", "21", 0, nullptr), Inserted("VB3", "9", 15, "[160,3,0,15,5,0,0]"),
+      Inserted("AQD4", "1", 8, "[191,4,0,8,12,0,0]"), Inserted("AQD4", "1", 9, nullptr),
+      Inserted("X5", "1", 0, nullptr), Inserted("", "1", 0, nullptr),  // no area: refused
   });
 }
 
@@ -243,30 +240,10 @@ TEST(MessageParamsDialog, DraggingMovesAVariableToAFreeRow) {
 }
 
 // The double-byte editor edits a stretch of a row in an edit box; what does
-// not fit is dropped, an empty text blanks the stretch, a cancel changes nothing.
-TEST(MessageParamsDialog, DoubleByteTextIsEditedInPlace) {
-  auto edit_box = [](bool open, int column = 0, const char* text = "") {
-    return [=](PageRun& run) {
-      const auto& edit = run.form->At(Dlg::kScreen).screen.edit;
-      ASSERT_EQ(bool(edit), open);
-      if (!open) return;
-      EXPECT_EQ(edit->row, 0);
-      EXPECT_EQ(edit->column, column);
-      EXPECT_EQ(edit->text, text);
-    };
-  };
-  RunRows({OnScreen("double-byte", Screen(true, "", "A,B,C,D,E,F,G,H,I,J,K,L,M,N,O,P,Q,R,S,T,"),
-                  {CaretTo(0, 15), Input(ScreenInput::DoubleClick()), edit_box(true, 15, "PQRST"),
-                   Input(ScreenInput::EditDone("\xe9\x80xyz+")), edit_box(false),
-                   Drawn(0, "ABCDEFGHIJKLMNO\xe9\x80xyz"), CaretTo(0, 5), Input(ScreenInput::DoubleClick()),
-                   Input(ScreenInput::EditCancelled()), Drawn(0, "ABCDEFGHIJKLMNO\xe9\x80xyz"),
-                   Input(ScreenInput::DoubleClick()), Input(ScreenInput::EditDone("")),
-                   Drawn(0, "ABCDE               ")})});
-}
-
-// Cancel stores nothing; OK stores the double-byte screen. Length: the
-// date/time field of row 2 ends at 88 + 40 bytes; slot 2 flags 0x02.
-TEST(MessageParamsDialog, OkStoresADoubleByteScreenAndCancelStoresNothing) {
+// not fit is dropped, an empty text blanks the stretch, a cancel changes
+// nothing. The dialog's Cancel stores nothing; its OK stores the screen
+// (length: the date/time field of row 2 ends at 88 + 40 bytes; slot 2 flags 0x02).
+TEST(MessageParamsDialog, DoubleByteTextIsEditedInPlaceAndStoredOnOk) {
   const Acts edit = {Input(ScreenInput::Press(1, 0)), Input(ScreenInput::DoubleClick()),
                      Input(ScreenInput::EditDone("H\xe9")), Click(Dlg::kSourceDateTime),
                      CaretTo(0, 1), Click(Dlg::kInsert),  // not at column 0
@@ -275,7 +252,21 @@ TEST(MessageParamsDialog, OkStoresADoubleByteScreenAndCancelStoresNothing) {
   Acts ok = edit, cancel = edit;
   ok.push_back(Ok());
   cancel.push_back(Cancel());
-  RunRows({OnScreen("cancel", Screen(true), cancel, {[](PageRun& run) {
+  RunRows({OnScreen("in place", Screen(true, "", "A,B,C,D,E,F,G,H,I,J,K,L,M,N,O,P,Q,R,S,T,"),
+                    {CaretTo(0, 15), Input(ScreenInput::DoubleClick()),
+                     [](PageRun& run) {
+                       const auto& box = run.form->At(Dlg::kScreen).screen.edit;
+                       ASSERT_TRUE(box);
+                       EXPECT_EQ(std::tuple(box->row, box->column, box->text),
+                                 std::tuple(0, 15, std::string("PQRST")));
+                     },
+                     Input(ScreenInput::EditDone("\xe9\x80xyz+")),
+                     [](PageRun& run) { EXPECT_FALSE(run.form->At(Dlg::kScreen).screen.edit); },
+                     Drawn(0, "ABCDEFGHIJKLMNO\xe9\x80xyz"), CaretTo(0, 5),
+                     Input(ScreenInput::DoubleClick()), Input(ScreenInput::EditCancelled()),
+                     Drawn(0, "ABCDEFGHIJKLMNO\xe9\x80xyz"), Input(ScreenInput::DoubleClick()),
+                     Input(ScreenInput::EditDone("")), Drawn(0, "ABCDE               ")}),
+           OnScreen("cancel", Screen(true), cancel, {[](PageRun& run) {
                       EXPECT_EQ(run.outcome.text, SmsOutputText(ParseSmsOutputText(Screen(true))));
                     }}),
            OnScreen("ok", Screen(true), ok,
