@@ -93,14 +93,6 @@ PageRow Latin1(int format, bool params_kind, const std::string& typed, const std
           1, {Said(said)}};
 }
 
-// A number outside its range keeps the sheet open with the standard message.
-PageRow OutOfRange(int type, const char* text, int frame, int id, const char* typed, long max) {
-  return {"out of range", type, text,
-          {frame ? InChild(frame) : OnPage(0), Type(id, typed), Ok(), StillOpen(),
-           Said({editor::RangeMessage(0, max)}), Cancel()},
-          "", 0};
-}
-
 class MessagingPages : public ::testing::Test {
  protected:
   void TearDown() override { TheBook().Reset(); }
@@ -186,7 +178,8 @@ TEST_F(MessagingPages, Table) {
       // the message page is replaced on every style change; each stores into the same message
       {"switching the style there and back", kSmsOutput, kOutDefault,
        {kMessage, Type(Msg::kEditor, "Pump 2 off"), OnPage(0), Choose(Out::kStyle, 1), kMessage,
-        Text(Vb::kVbMaxCount, "8"), Type(Vb::kVbStart, "100"), Type(Vb::kVbMaxCount, "50"),
+        Text(Vb::kVbMaxCount, "8"), Min(Vb::kVbStart, 0), Max(Vb::kVbStart, 2047),
+        Type(Vb::kVbStart, "100"), Type(Vb::kVbMaxCount, "50"),
         OnPage(0), Choose(Out::kStyle, 0), kMessage, Text(Msg::kEditor, "Pump 2 off"), OnPage(0),
         Choose(Out::kStyle, 1), kMessage, Text(Vb::kVbStart, "100"), Ok()},
        OutText("1,0,0,100,50,0,0,0,0", ",B:,C:,D:,E:,F:", "Pump 2 off"), 1,
@@ -203,13 +196,9 @@ TEST_F(MessagingPages, Table) {
         Enabled(Msg::kEditor, false), Click(Msg::kTextMessage), Enabled(Msg::kSetMessage, false),
         Enabled(Msg::kEditor, true), Cancel()},
        "", 0},
-      OutOfRange(kSmsOutput, "A:1,0,0,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:,H:,", Out::kMessageFrame,
-                 Vb::kVbStart, "2048", 2047),
-      OutOfRange(kEmail, "A:1,0,0,0,0,8,0,B:,C:,D:,E:,F:,G:,,H:,,,,,,,", Mail::kMessageFrame,
-                 Vb::kVbMaxCount, "-1", 128),
-      OutOfRange(kSmsInput, kInDefault, 0, In::kVbStart, "100000000", 99999999),
       {"SMS Input stores its page", kSmsInput, kInDefault,
-       {Enabled(In::kFirstReceiver, false), Click(In::kIdentification),
+       {Min(In::kVbStart, 0), Max(In::kVbStart, 99999999), Enabled(In::kFirstReceiver, false),
+        Click(In::kIdentification),
         Enabled(In::kFirstReceiver + 4, true), Choose(In::kFirstReceiver + 4, 0),
         Type(In::kVbStart, "100"), Type(In::kVbMaxCount, "50"), Click(In::kIdentification),
         Enabled(In::kFirstReceiver + 4, false), Click(In::kIdentification), Ok()},
@@ -226,7 +215,7 @@ TEST_F(MessagingPages, Table) {
        1, {Said({}), Record(25, "07 4C 65 76 65 6C 20 80")}},
       {"the mail style", kEmail, kMailDefault,
        {Selection(Mail::kStyle, 0), Choose(Mail::kStyle, 1), InChild(Mail::kMessageFrame),
-        Type(Vb::kVbStart, "100"), Ok()},
+        Min(Vb::kVbMaxCount, 0), Max(Vb::kVbMaxCount, 128), Type(Vb::kVbStart, "100"), Ok()},
        "A:1,0,0,0,100,8,0,B:,C:,D:,E:,F:,G:,,H:,,,,,,,"},
   });
   Run({{"dial mode stores the call and no message", kSmsOutput,
