@@ -156,20 +156,5 @@ TEST(PhoneBookDialog, AddEditAndDeleteChangeTheEntries) {
   }
 }
 
-TEST(PhoneBookDialog, OnlyTheFirstFiftyComeBackAfterOk) {
-  PhoneBook book;
-  book.entries()[70].address = "kept";
-  FakeView view;
-  view.dialog_scripts.push_back([](DialogModel& d) {
-    d.UserClicks(Book::kAdd);
-    d.UserClicks(editor::kIdOk);
-  });
-  view.dialog_scripts.push_back(ItemAnswer("+4911"));
-  EXPECT_TRUE(editor::EditPhoneBook(book, view));
-  EXPECT_EQ(book.entries()[0].address, "+41000000000");
-  EXPECT_EQ(book.entries()[1].address, "+4911");
-  EXPECT_EQ(book.entries()[70].address, "kept");
-}
-
 }  // namespace
 }  // namespace ostrevan::testing
