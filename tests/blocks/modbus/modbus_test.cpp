@@ -119,11 +119,6 @@ constexpr char kNetworkText[] = "A:12,2,3,B:502,3,1,0,C:10.0.0.7,D:1,3,10,0,E:16
 const Act kLink = InChild(Page::kLinkFrame);
 const Act kMain = OnPage(0);
 
-std::string Counted(int command, int count) {
-  return "A:0,1,5,B:9600,8,1,N,C:,D:1," + std::to_string(command) + "," + std::to_string(count) +
-         ",0,E:176,0,1,1";
-}
-
 // Client or server, TCP or UDP: what the network child enables, and what it stores.
 PageRow NetRole(int role, int transport, bool remote, bool ip, bool port) {
   Acts acts = {kLink, Choose(Net::kLocalCpu, role), Choose(Net::kTransport, transport)};
@@ -199,8 +194,10 @@ TEST(ModbusPage, Table) {
     Acts acts;
     for (int item : c.chosen) acts.push_back(Choose(Page::kCommand, item));
     acts.push_back(Text(Page::kCount, c.shown));
-    rows.push_back({"the command limits the count", kModbus, Counted(c.command, c.count), acts, "",
-                    0});
+    rows.push_back({"the command limits the count", kModbus,
+                    "A:0,1,5,B:9600,8,1,N,C:,D:1," + std::to_string(c.command) + "," +
+                        std::to_string(c.count) + ",0,E:176,0,1,1",
+                    acts, "", 0});
   }
   // Suitable addresses are stored.
   const struct {

@@ -64,19 +64,14 @@ TEST(MqttConnect, CodesTheBrokerAndSession) {
   });
 }
 
-// Certificate files are read from a directory of the test's own.
-class MqttConnectFiles : public ::testing::Test {
- protected:
-  TempDir files;
-};
-
 struct SectionCase {
   const char* name;
   std::string text;
   std::string section;  // behind the strings of TlsText (offset 45)
 };
 
-TEST_F(MqttConnectFiles, CarryCertificateContents) {
+TEST(MqttConnectFiles, CarryCertificateContents) {
+  TempDir files;  // the certificates, in a directory of the test's own
   const std::string ca = "-----BEGIN CERTIFICATE-----\r\nMIIB\r\n-----END CERTIFICATE-----\r\n";
   const std::string crt = "crt\n";
   const std::string key = "k";
@@ -118,8 +113,8 @@ TEST_F(MqttConnectFiles, CarryCertificateContents) {
   }
 }
 
-TEST_F(MqttConnectFiles, DecodeWritesThemBackIntoATimeStampedDirectory) {
-  TempDir module;
+TEST(MqttConnectFiles, DecodeWritesThemBackIntoATimeStampedDirectory) {
+  TempDir files, module;
   ModuleDirectoryAt at(module.path());
   FixedClock clock({2024, 5, 6, 7, 8, 9, 0});
   const std::string ca = PemOfSize(3072, 'C'), crt = PemOfSize(1500, 'R'), key = "K\r\n";
