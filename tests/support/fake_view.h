@@ -23,9 +23,7 @@ class FakeView : public editor::EditorView {
   std::deque<std::function<void(editor::DialogModel&)>> dialog_scripts;
   // Answers of message boxes; when empty, the first button (OK or Yes).
   std::deque<editor::MessageAnswer> answers;
-  std::optional<std::string> file_choice;
-  std::vector<editor::FileOpenRequest> file_requests;
-  int scroll_bar_height = 17;
+  std::optional<std::string> file_choice;  // what the file-open dialog gives
 
   std::vector<editor::MessageBox> messages;
   std::vector<std::string> dialog_captions;
@@ -52,8 +50,7 @@ class FakeView : public editor::EditorView {
     Pump();
     return dialog.end_result().value_or(editor::DialogResult::kCancel);
   }
-  std::optional<std::string> ChooseFileToOpen(const editor::FileOpenRequest& request) override {
-    file_requests.push_back(request);
+  std::optional<std::string> ChooseFileToOpen(const editor::FileOpenRequest&) override {
     return file_choice;
   }
   editor::MessageAnswer ShowMessage(const editor::MessageBox& box) override {
@@ -66,7 +63,7 @@ class FakeView : public editor::EditorView {
     answers.pop_front();
     return answer;
   }
-  int HorizontalScrollBarHeight() const override { return scroll_bar_height; }
+  int HorizontalScrollBarHeight() const override { return 17; }
   void Refresh(editor::FormModel&, const std::vector<int>& control_ids) override {
     refreshed.insert(refreshed.end(), control_ids.begin(), control_ids.end());
   }

@@ -237,9 +237,9 @@ TEST_F(MessagingPages, AttachmentsAreSqueezedIntoTheFirstSlots) {
   const std::string text = "A:1,0,0,1,0,8,0,B:,C:,D:,E:,F:,G:,,H:,,a.txt,,,b.txt,,";
   const std::string names = "LEVEL.CSV" + std::string(1, '\0') + "a_name_too_l" + '\0';
   Run({{"attachments", kEmail, text,
-        {ShowPage(1), Text(Att::kFirstName + 1, "b.txt"), Type(Att::kFirstName, ""), Type(Att::kFirstName + 1, ""),
-         Type(Att::kFirstName + 2, "LEVEL.CSV"), Type(Att::kFirstName + 5, "a_name_too_long.txt"),
-         Ok()},
+        {ShowPage(1), Text(Att::kFirstName + 1, "b.txt"), Type(Att::kFirstName, ""),
+         Type(Att::kFirstName + 1, ""), Type(Att::kFirstName + 2, "LEVEL.CSV"),
+         Type(Att::kFirstName + 5, "a_name_too_long.txt"), Ok()},
         "A:1,0,0,1,0,8,0,B:,C:,D:,E:,F:,G:,,H:LEVEL.CSV,a_name_too_l,,,,,,", 1,
         {[names](PageRun& run) {
           std::vector<uint8_t> record = CodeAlone(kEmail, run.outcome.text);
