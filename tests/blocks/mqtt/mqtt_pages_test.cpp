@@ -138,6 +138,9 @@ TEST(MqttPages, Table) {
        1, {[](PageRun& run) {
          EXPECT_EQ(run.view->dialog_captions, std::vector<std::string>(2, "MQTT item"));
        }}},
+      {"a double click on no item opens nothing", kPublish, kPublishText,
+       {ShowPage(1), FocusCell(Write::kGrid, -1, -1), DoubleClick(Write::kGrid), Ok()}, "", 1,
+       {[](PageRun& run) { EXPECT_TRUE(run.view->dialog_captions.empty()); }}},
       Delete(kPublishText, -1, MessageAnswer::kOk,
              editor::ErrorMessage("Please select the recorder you want to delete."), 3, ""),
       Delete(kPublishText, 1, MessageAnswer::kNo, question, 3, ""),
