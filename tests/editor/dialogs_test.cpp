@@ -39,7 +39,6 @@ TEST(PasswordDialog, OpensLockedAndOkRefusesAWrongPasswordWhileEnabled) {
     dialog.set_disabled(c.disabled);
     view.dialog_scripts.push_back([&c](editor::DialogModel& d) {
       EXPECT_EQ(d.At(Password::kPassword).text, "");
-      EXPECT_EQ(d.At(Password::kPassword).text_limit, 20);
       EXPECT_EQ(d.At(Password::kDisable).checked, c.disabled);
       EXPECT_EQ(d.At(Password::kDisable).enabled, c.check_enabled);
       EXPECT_EQ(d.At(Password::kPassword).enabled, c.edit_enabled);

@@ -12,7 +12,8 @@ const std::string kPinsAndNoStrings = Repeat("00", 8) + " 00 00 07 0D 01 01 01 0
 
 TEST(MqttSubscribe, CodesTheDefaultRecord) {
   EXPECT_EQ(Hex(CodeAlone(kSubscribe, DefaultText(kSubscribe))),
-            kSubscribeHead + " 00 2D 00 " + Repeat("00", 7) + " 00 03 14 1E A0 00 00 " + kPinsAndNoStrings);
+            kSubscribeHead + " 00 2D 00 " + Repeat("00", 7) + " 00 03 14 1E A0 00 00 " +
+                kPinsAndNoStrings);
 }
 
 // Bytes 13 to 29.
