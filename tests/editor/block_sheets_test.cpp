@@ -57,7 +57,7 @@ TEST(BlockSheets, ATypicalTextComesBackUnchangedThroughOk) {
   SelectCpu("OSV-2410-4G");
   for (const SampleText& sample : kTypicalTexts) {
     // Memory Write's text names the external card with a record index: no
-    // model shows both (memory_pages_test).
+    // model shows both (memory_test).
     if (sample.type == 3) continue;
     SCOPED_TRACE(sample.type);
     FakeView view;

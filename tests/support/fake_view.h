@@ -23,9 +23,7 @@ class FakeView : public editor::EditorView {
   std::deque<std::function<void(editor::DialogModel&)>> dialog_scripts;
   // Answers of message boxes; when empty, the first button (OK or Yes).
   std::deque<editor::MessageAnswer> answers;
-  std::optional<std::string> file_choice;
-  std::vector<editor::FileOpenRequest> file_requests;
-  int scroll_bar_height = 17;
+  std::optional<std::string> file_choice;  // what the file-open dialog gives
 
   std::vector<editor::MessageBox> messages;
   std::vector<std::string> dialog_captions;
@@ -33,17 +31,53 @@ class FakeView : public editor::EditorView {
   std::vector<int> focused;    // control ids, in the order focused
   int sheets_run = 0;
 
-  editor::DialogResult RunSheet(CPropertyBasic& sheet) override;
-  editor::DialogResult RunDialog(editor::DialogModel& dialog) override;
-  std::optional<std::string> ChooseFileToOpen(const editor::FileOpenRequest& request) override;
-  editor::MessageAnswer ShowMessage(const editor::MessageBox& box) override;
-  int HorizontalScrollBarHeight() const override { return scroll_bar_height; }
-  void Refresh(editor::FormModel& form, const std::vector<int>& control_ids) override;
-  void Post(std::function<void()> task) override;
-  void Focus(editor::FormModel& form, int control_id) override;
+  editor::DialogResult RunSheet(CPropertyBasic& sheet) override {
+    ++sheets_run;
+    sheet.Open();
+    Pump();
+    if (sheet_script) sheet_script(sheet);
+    Pump();
+    return sheet.end_result().value_or(editor::DialogResult::kCancel);
+  }
+  editor::DialogResult RunDialog(editor::DialogModel& dialog) override {
+    dialog_captions.push_back(dialog.caption());
+    dialog.Open();
+    if (!dialog_scripts.empty()) {
+      auto script = std::move(dialog_scripts.front());
+      dialog_scripts.pop_front();
+      script(dialog);
+    }
+    Pump();
+    return dialog.end_result().value_or(editor::DialogResult::kCancel);
+  }
+  std::optional<std::string> ChooseFileToOpen(const editor::FileOpenRequest&) override {
+    return file_choice;
+  }
+  editor::MessageAnswer ShowMessage(const editor::MessageBox& box) override {
+    messages.push_back(box);
+    if (answers.empty()) {
+      return box.buttons == editor::MessageButtons::kYesNo ? editor::MessageAnswer::kYes
+                                                           : editor::MessageAnswer::kOk;
+    }
+    editor::MessageAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  int HorizontalScrollBarHeight() const override { return 17; }
+  void Refresh(editor::FormModel&, const std::vector<int>& control_ids) override {
+    refreshed.insert(refreshed.end(), control_ids.begin(), control_ids.end());
+  }
+  void Post(std::function<void()> task) override { posted_.push_back(std::move(task)); }
+  void Focus(editor::FormModel&, int control_id) override { focused.push_back(control_id); }
 
   // Runs the posted tasks, as the message loop would.
-  void Pump();
+  void Pump() {
+    while (!posted_.empty()) {
+      auto task = std::move(posted_.front());
+      posted_.pop_front();
+      task();
+    }
+  }
 
  private:
   std::deque<std::function<void()>> posted_;

@@ -55,11 +55,6 @@ class ProbePage : public editor::PageModel {
     number.range = editor::NumberRange{1, 100};
   }
 
-  // The model's own changes, as a page's handlers make them.
-  using FormModel::MoveCaretToEnd;
-  using FormModel::SetRange;
-  using FormModel::SetText;
-
  protected:
   void OnInit() override {
     SetText(kNumber, "50");

@@ -2,14 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
+#include <tuple>
 
 #include "blocks/messaging/mail_page.h"
 #include "blocks/messaging/message_pages.h"
 #include "blocks/messaging/messaging_support.h"
 #include "blocks/messaging/sms_output_page.h"
-#include "core/operand.h"
 #include "support/page_table.h"
 
 namespace ostrevan::testing {
@@ -20,12 +19,6 @@ using editor::ScreenKey;
 using Dlg = MessageParamsDialog;
 
 constexpr char kFree[] = "[0,-1,255,0,20,0,0]";
-
-// SMS Output on a params message: screen `rows`, variables `groups`.
-std::string SmsText(const std::string& format, const std::string& rows = "",
-                    const std::string& groups = "") {
-  return "A:0," + format + ",1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:" + rows + ",H:" + groups;
-}
 
 // The acts of a row on the dialog, and what they find there.
 const Dlg& Dialog(PageRun& run) { return dynamic_cast<const Dlg&>(*run.form); }
@@ -68,9 +61,11 @@ Act Drawn(int row, std::string text) {
   return [=](PageRun& run) { EXPECT_EQ(run.form->At(Dlg::kScreen).screen.RowText(row), text); };
 }
 
-// Format 3 is the double-byte one.
+// SMS Output on a params message: screen `rows`, variables `groups`; format
+// 3 is the double-byte one.
 std::string Screen(bool double_byte, const std::string& groups = "", const std::string& rows = "") {
-  return SmsText(double_byte ? "3" : "0", rows, groups);
+  return std::string("A:0,") + (double_byte ? "3" : "0") + ",1,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:" +
+         rows + ",H:" + groups;
 }
 
 // The sheet of `type` on a params message: "Set Message" opens the dialog
@@ -116,39 +111,44 @@ TEST(MessageParamsDialog, KeysMoveTheCaretAndEditTheCells) {
   });
 }
 
-// A variable inserted at column `column` of row 2 gets a field `width` wide,
-// or (width 0) is refused. No operand: the current date/time.
-PageRow Inserted(const char* operand, const char* count, int column, int width) {
+// A variable inserted at `column` of row 2 takes `slot` there, or (null) is
+// refused. No operand: the current date/time.
+PageRow Inserted(const char* operand, const char* count, int column, const char* slot) {
   Acts acts = {CaretTo(2, column)};
   if (!operand) acts.push_back(Click(Dlg::kSourceDateTime));
-  acts.push_back(Insert(operand ? operand : "", count));
-  const Operand parsed = ParseOperand(operand ? operand : "");
-  const std::string slot = "[" + std::to_string(operand ? parsed.area : kDateTimeVariable) + "," +
-                           std::to_string(operand ? parsed.index : -1) + ",0," +
-                           std::to_string(column) + "," + std::to_string(width) + ",0,0]";
-  if (width == 0) {
-    acts.insert(acts.end(), {Said({editor::ErrorMessage(Dlg::kRefusal)}), SlotIs(2, kFree)});
-  } else {
-    acts.insert(acts.end(), {Said({}), SlotIs(2, slot)});
-  }
+  std::vector<editor::MessageBox> said;
+  if (!slot) said.push_back(editor::ErrorMessage(Dlg::kRefusal));
+  acts.insert(acts.end(), {Insert(operand ? operand : "", count), Said(said),
+                           SlotIs(2, slot ? slot : kFree)});
   return OnScreen(operand ? operand : "date/time", Screen(false), acts);
 }
 
 TEST(MessageParamsDialog, InsertPlacesAVariableWhereItsFieldFits) {
   RunRows({
-      Inserted(nullptr, "1", 1, 0), Inserted(nullptr, "1", 0, 20),  // date/time: the whole row
-      Inserted("VW10", "1", 13, 7), Inserted("vw10", "1", 14, 0),   // a word needs 7 cells
-      Inserted("V0.0", "20", 0, 20), Inserted("V0.0", "20", 1, 0),  // bits: the count
-      Inserted("M2.1", "0", 0, 0), Inserted("M2.1", "21", 0, 0), Inserted("VB3", "9", 15, 5),
-      Inserted("AQD4", "1", 8, 12), Inserted("AQD4", "1", 9, 0),
-      Inserted("X5", "1", 0, 0), Inserted("", "1", 0, 0),  // no area: refused
+      Inserted(nullptr, "1", 1, nullptr),  // date/time: the whole row
+      Inserted(nullptr, "1", 0, "[3,-1,0,0,20,0,0]"),
+      Inserted("VW10", "1", 13, "[161,10,0,13,7,0,0]"),  // a word needs 7 cells
+      Inserted("vw10", "1", 14, nullptr),
+      Inserted("V0.0", "20", 0, "[159,0,0,0,20,0,0]"),  // bits: the count
+      Inserted("V0.0", "20", 1, nullptr), Inserted("M2.1", "0", 0, nullptr),
+      Inserted("M2.1", "21", 0, nullptr), Inserted("VB3", "9", 15, "[160,3,0,15,5,0,0]"),
+      Inserted("AQD4", "1", 8, "[191,4,0,8,12,0,0]"), Inserted("AQD4", "1", 9, nullptr),
+      Inserted("X5", "1", 0, nullptr), Inserted("", "1", 0, nullptr),  // no area: refused
   });
 }
 
 TEST(MessageParamsDialog, Table) {
   const char* const kRefused = "Cannot insert selected object at the current position!";
   FixedClock clock({2026, 3, 4, 5, 6, 7, 0});
+  // Only a bit area takes a count of more than one.
+  Acts count_box = {Text(Dlg::kCount, "1"), Checked(Dlg::kSourceRegister, true)};
+  for (auto [text, enabled] : {std::pair{"M0.1", true}, {"VW10", false}, {"sm3", true},
+                               {"Q", true}, {"VB", false}, {"", false}}) {
+    count_box.insert(count_box.end(), {Type(Dlg::kRegister, text), Enabled(Dlg::kCount, enabled),
+                                       Label(Dlg::kCountMax, enabled ? "Max: 20" : "Max: 1")});
+  }
   RunRows({
+      OnScreen("the register text drives the count box", Screen(false), count_box),
       OnScreen("insert into a row with a variable changes nothing",
                Screen(false, std::string(kFree) + "[161,10,0,12,7,2,9]"),
                {CaretTo(1, 0), Insert("VB1"), Said({editor::ErrorMessage(kRefused)}),
@@ -183,18 +183,12 @@ TEST(MessageParamsDialog, Table) {
               "Hi,,,,\x01\x80~"),
        {Drawn(0, "HiM1.5\x01 ~           "), Drawn(1, "2026/03/04 05:06:07 "),
         Drawn(3, " AIW4               "),
+        CaretTo(0, 3),
         [](PageRun& run) {
           const editor::ScreenSurface& shown = run.form->At(Dlg::kScreen).screen;
-          EXPECT_EQ(shown.rows, 4);
           EXPECT_TRUE(shown.InField(3, 7));
           EXPECT_FALSE(shown.InField(3, 8));
-        },
-        CaretTo(0, 2), CaretTo(0, 3),
-        [](PageRun& run) {
-          const editor::ScreenSurface& shown = run.form->At(Dlg::kScreen).screen;
-          EXPECT_EQ(shown.Cell(0, 2), "M");
-          EXPECT_EQ(shown.caret_row, 0);
-          EXPECT_EQ(shown.caret_column, 3);
+          EXPECT_EQ(std::pair(shown.caret_row, shown.caret_column), std::pair(0, 3));
         }}),
       OnScreen("the single-byte editor opens no edit box", Screen(false),
                {Input(ScreenInput::DoubleClick()),
@@ -206,43 +200,15 @@ TEST(MessageParamsDialog, Table) {
                {RecordSize(310),
                 Record(140, "23 00 00 FF A1 FF FF FF FF 80 0A FF FF FF FF 41 42 20"),
                 Record(295, "00 14 05 07 00 14 00 14"), Record(306, "00 A1 00 00")}),
-      // mail part at 21: length 66 + 1 + 4 + 1, Q0.3 in slot 3 as area 0xB4, bit 3
+      // mail part at 21: length 66 + 1 + 4 + 1, Q0.3 in slot 3 as area 0xB4, bit 3;
+      // a mail always goes out in TEXT format, whatever its text says
       OnScreen("OK stores a record the EMAIL block codes",
-               "A:0,0,0,1,0,8,0,B:,C:,D:,E:,F:,G:[0,-1,255,0,20,0,0],H:,,,,,,,",
+               "A:0,3,3,1,0,8,0,B:,C:,D:,E:,F:,G:[0,-1,255,0,20,0,0],H:,,,,,,,",
                {CaretTo(3, 0), Char('T'), Insert("Q0.3", "4"), Ok()},
                {Record(25, "48 00 00 FF FF FF B4 FF FF FF FF FF FF 00 03"),
                 Record(40 + 66, "54 20 20"), Record(40 + 140, "00 14 00 14 00 14 01 04")},
                kEmail),
   });
-}
-
-TEST(MessageParamsDialog, RegisterTextDrivesTheCountBox) {
-  Acts acts = {
-      [](PageRun& run) {
-        const editor::Control& hint = run.form->At(Dlg::kRegister);
-        EXPECT_EQ(hint.tooltip.rfind(
-                      ">>>>>>>>>>>>>>>>>>BIT<<<<<<<<<<<<<<<<<<< <br> <br>V0.0 ~ V2047.7", 0),
-                  0u);
-        EXPECT_NE(hint.tooltip.find("WORD<<<<<<<<<<<<<<<<<< <br>VW0 ~ VW2046"), std::string::npos);
-        EXPECT_EQ(hint.tooltip_ms, 30000);
-      },
-      Text(Dlg::kCount, "1"), Checked(Dlg::kSourceRegister, true)};
-  const struct {
-    const char* text;
-    bool count_enabled;
-  } cases[] = {{"M0.1", true}, {"VW10", false}, {"sm3", true},
-               {"Q", true},    {"VB", false},   {"", false}};
-  for (const auto& c : cases) {
-    acts.insert(acts.end(), {Type(Dlg::kRegister, c.text), Enabled(Dlg::kCount, c.count_enabled),
-                             Label(Dlg::kCountMax, c.count_enabled ? "Max: 20" : "Max: 1")});
-  }
-  AreaSize areas[OSTREVAN_AREA_COUNT] = {};  // V only
-  std::strcpy(areas[0].name, "V");
-  areas[0].size = 2048;
-  Variable_Init("OSV-2410", areas);
-  PageRow row = OnScreen("register text", Screen(false), acts);
-  row.cpu = nullptr;
-  RunRows({row});
 }
 
 // A variable pressed on its field (row 1, columns 5 to 11) and dropped on a
@@ -274,36 +240,10 @@ TEST(MessageParamsDialog, DraggingMovesAVariableToAFreeRow) {
 }
 
 // The double-byte editor edits a stretch of a row in an edit box; what does
-// not fit is dropped, an empty text blanks the stretch, a cancel changes nothing.
-TEST(MessageParamsDialog, DoubleByteTextIsEditedInPlace) {
-  auto edit_box = [](bool open, int column = 0, const char* text = "") {
-    return [=](PageRun& run) {
-      const auto& edit = run.form->At(Dlg::kScreen).screen.edit;
-      ASSERT_EQ(bool(edit), open);
-      if (!open) return;
-      EXPECT_EQ(edit->row, 0);
-      EXPECT_EQ(edit->column, column);
-      EXPECT_EQ(edit->text, text);
-    };
-  };
-  RunRows({OnScreen("double-byte", Screen(true, "", "A,B,C,D,E,F,G,H,I,J,K,L,M,N,O,P,Q,R,S,T,"),
-                  {CaretTo(0, 15), Input(ScreenInput::DoubleClick()), edit_box(true, 15, "PQRST"),
-                   Input(ScreenInput::EditDone("\xe9\x80xyz+")), edit_box(false),
-                   Drawn(0, "ABCDEFGHIJKLMNO\xe9\x80xyz"),
-                   [](PageRun& run) {
-                     EXPECT_EQ(Dialog(run).screen().cell(0, 15), 0xE9);
-                     EXPECT_EQ(Dialog(run).screen().cell(0, 16), 0x80);
-                     EXPECT_EQ(Dialog(run).screen().cell(0, 19), 'z');
-                   },
-                   CaretTo(0, 5), Input(ScreenInput::DoubleClick()),
-                   Input(ScreenInput::EditCancelled()), Drawn(0, "ABCDEFGHIJKLMNO\xe9\x80xyz"),
-                   Input(ScreenInput::DoubleClick()), Input(ScreenInput::EditDone("")),
-                   Drawn(0, "ABCDE               ")})});
-}
-
-// Cancel stores nothing; OK stores the double-byte screen. Length: the
-// date/time field of row 2 ends at 88 + 40 bytes; slot 2 flags 0x02.
-TEST(MessageParamsDialog, OkStoresADoubleByteScreenAndCancelStoresNothing) {
+// not fit is dropped, an empty text blanks the stretch, a cancel changes
+// nothing. The dialog's Cancel stores nothing; its OK stores the screen
+// (length: the date/time field of row 2 ends at 88 + 40 bytes; slot 2 flags 0x02).
+TEST(MessageParamsDialog, DoubleByteTextIsEditedInPlaceAndStoredOnOk) {
   const Acts edit = {Input(ScreenInput::Press(1, 0)), Input(ScreenInput::DoubleClick()),
                      Input(ScreenInput::EditDone("H\xe9")), Click(Dlg::kSourceDateTime),
                      CaretTo(0, 1), Click(Dlg::kInsert),  // not at column 0
@@ -312,37 +252,27 @@ TEST(MessageParamsDialog, OkStoresADoubleByteScreenAndCancelStoresNothing) {
   Acts ok = edit, cancel = edit;
   ok.push_back(Ok());
   cancel.push_back(Cancel());
-  RunRows({OnScreen("cancel", Screen(true), cancel, {[](PageRun& run) {
+  RunRows({OnScreen("in place", Screen(true, "", "A,B,C,D,E,F,G,H,I,J,K,L,M,N,O,P,Q,R,S,T,"),
+                    {CaretTo(0, 15), Input(ScreenInput::DoubleClick()),
+                     [](PageRun& run) {
+                       const auto& box = run.form->At(Dlg::kScreen).screen.edit;
+                       ASSERT_TRUE(box);
+                       EXPECT_EQ(std::tuple(box->row, box->column, box->text),
+                                 std::tuple(0, 15, std::string("PQRST")));
+                     },
+                     Input(ScreenInput::EditDone("\xe9\x80xyz+")),
+                     [](PageRun& run) { EXPECT_FALSE(run.form->At(Dlg::kScreen).screen.edit); },
+                     Drawn(0, "ABCDEFGHIJKLMNO\xe9\x80xyz"), CaretTo(0, 5),
+                     Input(ScreenInput::DoubleClick()), Input(ScreenInput::EditCancelled()),
+                     Drawn(0, "ABCDEFGHIJKLMNO\xe9\x80xyz"), Input(ScreenInput::DoubleClick()),
+                     Input(ScreenInput::EditDone("")), Drawn(0, "ABCDE               ")}),
+           OnScreen("cancel", Screen(true), cancel, {[](PageRun& run) {
                       EXPECT_EQ(run.outcome.text, SmsOutputText(ParseSmsOutputText(Screen(true))));
                     }}),
            OnScreen("ok", Screen(true), ok,
                     {RecordSize(310), Record(140, "80 00 02 FF FF 01 FF"),
                      Record(199, "00 48 00 E9 00 20"),
                      Record(295, "00 28 00 28 00 28 00 28")})});
-}
-
-TEST(MessageParamsDialog, SetMessageOpensTheDialogOfTheFormat) {
-  for (auto [format, ok] : {std::pair{'0', true}, std::pair{'3', true}, std::pair{'3', false}}) {
-    SmsOutputParams sms = ParseSmsOutputText(SmsText(std::string(1, format), "", ""));
-    MailParams mail = ParseMailText(std::string("A:0,") + format + ",0,1,0,8,0,B:,C:,D:,E:,F:,G:");
-    FakeView view;
-    for (int run = 0; run < 2; ++run) {
-      view.dialog_scripts.push_back([format = format, ok = ok](editor::DialogModel& d) {
-        auto& dialog = dynamic_cast<Dlg&>(d);
-        EXPECT_EQ(dialog.screen().rows(), format == '3' ? 3 : 4);
-        EXPECT_EQ(dialog.Find(Dlg::DecimalsId(3)) != nullptr, format != '3');
-        dialog.UserScreenInput(Dlg::kScreen, ScreenInput::Char(' '));
-        dialog.UserClicks(ok ? editor::kIdOk : editor::kIdCancel);
-      });
-    }
-    EXPECT_EQ(EditMessageScreen(sms, view), ok);
-    EXPECT_EQ(EditMessageScreen(mail, view), ok);
-    EXPECT_EQ(view.dialog_captions, std::vector<std::string>(2, "message for parameters"));
-    // A typed space turns the fresh (0x20, 0x20) cell into (0, 0x20) on OK only.
-    const bool stored = ok && format == '3';
-    EXPECT_EQ(sms.message.screen.double_rows[0][0].lead == 0, stored);
-    EXPECT_EQ(mail.message.screen.double_rows[0][0].lead == 0, stored);
-  }
 }
 
 // Whatever a broken screen holds, it opens, takes every kind of input and codes.

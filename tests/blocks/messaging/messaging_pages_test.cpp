@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "blocks/messaging/mail_page.h"
-#include "blocks/messaging/message_params_dialog.h"
 #include "blocks/messaging/messaging_support.h"
 #include "blocks/messaging/sms_input_page.h"
 #include "blocks/messaging/sms_output_page.h"
@@ -19,7 +18,6 @@
 namespace ostrevan::testing {
 namespace {
 
-using editor::ScreenInput;
 using Out = CPropertySmsOut;
 using Call = CPropertyProgramSms_In_Dial;
 using Msg = CPropertyMessage;
@@ -77,56 +75,22 @@ PageRow Limits(int format, const std::string& typed, size_t kept, long vb_max, c
           1, {Record(140, head)}};
 }
 
-// TEXT messages refuse characters beyond 0xFF: the message is not stored
-// (text and kind stay), the rest of the sheet is.
-PageRow Latin1(int format, bool params_kind, const std::string& typed, const std::string& said,
-               const char* stored_a, const std::string& stored_g) {
+// TEXT messages refuse characters beyond 0xFF (`refused`): the message is
+// not stored (text and kind stay), the rest of the sheet is.
+PageRow Latin1(int format, bool params_kind, const std::string& typed, const std::string& refused) {
   Acts acts = {Choose(Out::kFormat, format), Choose(Out::kFirstReceiver, 0), kMessage,
                Type(Msg::kEditor, typed)};
   if (params_kind) acts.push_back(Click(Msg::kParamsMessage));
   acts.push_back(Ok());
+  std::vector<editor::MessageBox> said;
+  if (!refused.empty()) {
+    said.push_back(editor::ErrorMessage("This sign " + refused + " can not be used!"));
+  }
   return {"characters of a TEXT message", kSmsOutput,
           OutText("1,0,1,0,8,0,0,0,0", ",B:,C:,D:,E:,F:", "Hello"), acts,
-          OutText(stored_a, ",B:+41000000000,C:,D:,E:,F:", stored_g), 1,
-          {Said(said.empty() ? std::vector<editor::MessageBox>{}
-                             : std::vector<editor::MessageBox>{editor::ErrorMessage(said)})}};
-}
-
-// "Set Message" opens the screen editor of the format; its OK stores the
-// screen, which the sheet's OK then writes. The radios decide what is enabled.
-PageRow SetMessage(int type, const char* text, int format, int template_id, size_t at,
-                   const char* screen) {
-  auto input = [](ScreenInput in) -> Act {
-    return [in](PageRun& run) { run.form->UserScreenInput(MessageParamsDialog::kScreen, in); };
-  };
-  // the double-byte editor takes text through its edit box
-  const Acts typing = {IsForm(template_id),
-                       template_id == 4721 ? input(ScreenInput::DoubleClick())
-                                           : input(ScreenInput::Char('A')),
-                       input(template_id == 4721 ? ScreenInput::EditDone("AB")
-                                                 : ScreenInput::Char('B')),
-                       Ok()};
-  Acts acts = {InDialog(typing)};
-  if (format >= 0) acts.push_back(Choose(Out::kFormat, format));
-  acts.push_back(InChild(type == kEmail ? Mail::kMessageFrame : Out::kMessageFrame));
-  for (int kind : {Msg::kParamsMessage, Msg::kTextMessage, Msg::kParamsMessage}) {
-    acts.insert(acts.end(), {Click(kind), Enabled(Msg::kSetMessage, kind == Msg::kParamsMessage),
-                             Enabled(Msg::kEditor, kind == Msg::kTextMessage)});
-  }
-  acts.insert(acts.end(), {Click(Msg::kSetMessage), Ok()});
-  return {"set message", type, text, acts, kAnyText, 1,
-          {Record(at, screen), [](PageRun& run) {
-             EXPECT_EQ(run.view->dialog_captions,
-                       std::vector<std::string>{"message for parameters"});
-           }}};
-}
-
-// A number outside its range keeps the sheet open with the standard message.
-PageRow OutOfRange(int type, const char* text, int frame, int id, const char* typed, long max) {
-  return {"out of range", type, text,
-          {frame ? InChild(frame) : OnPage(0), Type(id, typed), Ok(), StillOpen(),
-           Said({editor::RangeMessage(0, max)}), Cancel()},
-          "", 0};
+          OutText(format ? "1,3,1,0,8,0,0,0,0" : "1,0,1,0,8,0,0,0,0", ",B:+41000000000,C:,D:,E:,F:",
+                  refused.empty() ? typed : "Hello"),
+          1, {Said(said)}};
 }
 
 class MessagingPages : public ::testing::Test {
@@ -158,27 +122,15 @@ TEST_F(MessagingPages, Receivers) {
         {Items(In::kFirstReceiver, items), Selection(In::kFirstReceiver, 4), Ok()}, "", 1,
         {Record(18, Slot("+4930111"))}}},
       {{1, "+1"}, {2, "+2"}, {3, "+3"}, {5, "+5"}});
-  std::vector<std::pair<size_t, std::string>> full;
-  for (size_t i = 0; i < kPhoneBookSize; ++i) full.emplace_back(i, "+" + std::to_string(100 + i));
-  Run({{"a full book cannot take it", kSmsOutput,
-        OutText("1,0,1,0,8,0,0,0,0", ",B:+77,C:+100,D:,E:,F:", ""),
-        {InBook("+77", false), Selection(Out::kFirstReceiver, -1),
-         Selection(Out::kFirstReceiver + 1, 0),
-         [](PageRun& run) {
-           EXPECT_EQ(run.form->At(Out::kFirstReceiver).items.size(), kPhoneBookSize + 1);
-         },
-         Ok()}}},
-      full);
-  // A picked item goes through the lookup: case-insensitive, the first entry
-  // that matches gives the address; nothing behind the comma finds nothing.
+  // A picked item goes through the book's lookup (the first entry that
+  // matches without case); the empty item clears the receiver.
   const char* in = "A:0,8,1,B:,C:,D:+41000000000,E:,F:";
   std::vector<PageRow> picks;
-  for (auto [item, stored] : std::vector<std::pair<int, std::string>>{
-           {0, kDefaultNumber}, {4, ""}, {2, "ops,north"}, {3, ""}}) {
+  for (auto [item, stored] : std::vector<std::pair<int, std::string>>{{3, ""}, {2, "ops,north"}}) {
     picks.push_back({"a picked item", kSmsInput, in, {Choose(In::kFirstReceiver + 2, item), Ok()},
                      "A:0,8,1,B:,C:,D:" + stored + ",E:,F:"});
   }
-  Run(picks, {{1, "ops,north"}, {2, "OPS,NORTH"}, {3, "tail,"}});
+  Run(picks, {{1, "ops,north"}, {2, "OPS,NORTH"}});
 }
 
 // The "Phonebook" button: after the dialog's OK the lists are filled anew
@@ -186,25 +138,26 @@ TEST_F(MessagingPages, Receivers) {
 // keeps the dialog's changes whether the sheet is confirmed or cancelled.
 TEST_F(MessagingPages, ThePhoneBookButtonRefillsTheLists) {
   const std::string text = OutText("1,0,1,0,8,0,0,0,0", ",B:+4930111,C:+41000000000,D:,E:,F:", "");
-  Acts acts = {InDialog({[](PageRun& run) { EXPECT_EQ(run.dialog->caption(), "Phonebook"); },
-                         [](PageRun& run) {
+  Acts acts = {InDialog({[](PageRun& run) {
                            EXPECT_EQ(run.form->At(Book::kGrid).grid.cells[2][1], "+4930111");
                          },
                          FocusCell(Book::kGrid, 2, 1), Click(Book::kDelete), Ok()}),
                ShowPage(1), OnPage(0), Click(Out::kPhonebook), Pump()};
   for (size_t page : {0u, 1u}) {
     const int first = page == 0 ? Out::kFirstReceiver : Call::kFirstReceiver;
-    acts.insert(acts.end(), {OnPage(page), Items(first, {kDefaultNumber, ""}), Selection(first, 1),
-                             Selection(first + 1, 0)});
+    acts.insert(acts.end(), {OnPage(page), Items(first, {kDefaultNumber, "+70", ""}),
+                             Selection(first, 2), Selection(first + 1, 0)});
   }
-  const Acts checks = {InBook("+4930111", false),
+  // the dialog shows the first fifty entries; those behind it stay
+  const Acts checks = {InBook("+4930111", false), InBook("+70", true),
                        [](PageRun& run) { EXPECT_EQ(run.view->messages.size(), 1u); }};
   Acts ok = acts, cancel = acts;
   ok.push_back(Ok());
   cancel.push_back(Cancel());
   Run({{"sheet OK", kSmsOutput, text, ok,
         OutText("1,0,1,0,8,0,0,0,0", ",B:,C:+41000000000,D:,E:,F:", ""), 1, checks},
-       {"sheet Cancel", kSmsOutput, text, cancel, "", 0, checks}});
+       {"sheet Cancel", kSmsOutput, text, cancel, "", 0, checks}},
+      {{70, "+70"}});
 }
 
 TEST_F(MessagingPages, Table) {
@@ -226,7 +179,8 @@ TEST_F(MessagingPages, Table) {
       // the message page is replaced on every style change; each stores into the same message
       {"switching the style there and back", kSmsOutput, kOutDefault,
        {kMessage, Type(Msg::kEditor, "Pump 2 off"), OnPage(0), Choose(Out::kStyle, 1), kMessage,
-        Text(Vb::kVbMaxCount, "8"), Type(Vb::kVbStart, "100"), Type(Vb::kVbMaxCount, "50"),
+        Text(Vb::kVbMaxCount, "8"), Min(Vb::kVbStart, 0), Max(Vb::kVbStart, 2047),
+        Type(Vb::kVbStart, "100"), Type(Vb::kVbMaxCount, "50"),
         OnPage(0), Choose(Out::kStyle, 0), kMessage, Text(Msg::kEditor, "Pump 2 off"), OnPage(0),
         Choose(Out::kStyle, 1), kMessage, Text(Vb::kVbStart, "100"), Ok()},
        OutText("1,0,0,100,50,0,0,0,0", ",B:,C:,D:,E:,F:", "Pump 2 off"), 1,
@@ -235,24 +189,17 @@ TEST_F(MessagingPages, Table) {
       Limits(1, std::string(75, 'y'), 70, 70, "8C 00 79"),
       // one byte of the code page, one UTF-16 character
       Limits(1, std::string(69, 'y') + "\x80z", 70, 70, "8C 00 79"),
-      Latin1(0, false, "Price 5\x80 and \x99", "This sign \x80\x99 can not be used!",
-             "1,0,1,0,8,0,0,0,0", "Hello"),
-      Latin1(0, true, "\x9f", "This sign \x9f can not be used!", "1,0,1,0,8,0,0,0,0", "Hello"),
-      Latin1(0, false, "Gr\xfc\xdf" "e", "", "1,0,1,0,8,0,0,0,0", "Gr\xfc\xdf" "e"),
-      Latin1(1, false, "5\x80", "", "1,3,1,0,8,0,0,0,0", "5\x80"),
-      SetMessage(kSmsOutput, kOutDefault, 0, 4720, 155, "41 42 20"),
-      SetMessage(kSmsOutput, kOutDefault, 1, 4721, 155, "00 41 00 42"),
-      // a mail always goes out in TEXT format, whatever its text says
-      SetMessage(kEmail, "A:1,3,3,1,0,8,0,B:,C:,D:,E:,F:,G:,,H:,,,,,,,", -1, 4720, 40, "41 42 20"),
-      OutOfRange(kSmsOutput, "A:1,0,0,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:,H:,", Out::kMessageFrame,
-                 Vb::kVbStart, "2048", 2047),
-      OutOfRange(kSmsOutput, "A:1,0,0,0,8,0,0,0,0,B:,C:,D:,E:,F:,G:,H:,", Out::kMessageFrame,
-                 Vb::kVbMaxCount, "129", 128),
-      OutOfRange(kEmail, "A:1,0,0,0,0,8,0,B:,C:,D:,E:,F:,G:,,H:,,,,,,,", Mail::kMessageFrame,
-                 Vb::kVbMaxCount, "-1", 128),
-      OutOfRange(kSmsInput, kInDefault, 0, In::kVbStart, "100000000", 99999999),
+      Latin1(0, false, "Price 5\x80 and \x99", "\x80\x99"), Latin1(0, true, "\x9f", "\x9f"),
+      Latin1(0, false, "Gr\xfc\xdf" "e", ""), Latin1(1, false, "5\x80", ""),
+      // the message kind enables "Set Message" or the editor
+      {"message kinds", kSmsOutput, kOutDefault,
+       {kMessage, Click(Msg::kParamsMessage), Enabled(Msg::kSetMessage, true),
+        Enabled(Msg::kEditor, false), Click(Msg::kTextMessage), Enabled(Msg::kSetMessage, false),
+        Enabled(Msg::kEditor, true), Cancel()},
+       "", 0},
       {"SMS Input stores its page", kSmsInput, kInDefault,
-       {Enabled(In::kFirstReceiver, false), Click(In::kIdentification),
+       {Min(In::kVbStart, 0), Max(In::kVbStart, 99999999), Enabled(In::kFirstReceiver, false),
+        Click(In::kIdentification),
         Enabled(In::kFirstReceiver + 4, true), Choose(In::kFirstReceiver + 4, 0),
         Type(In::kVbStart, "100"), Type(In::kVbMaxCount, "50"), Click(In::kIdentification),
         Enabled(In::kFirstReceiver + 4, false), Click(In::kIdentification), Ok()},
@@ -269,7 +216,7 @@ TEST_F(MessagingPages, Table) {
        1, {Said({}), Record(25, "07 4C 65 76 65 6C 20 80")}},
       {"the mail style", kEmail, kMailDefault,
        {Selection(Mail::kStyle, 0), Choose(Mail::kStyle, 1), InChild(Mail::kMessageFrame),
-        Type(Vb::kVbStart, "100"), Ok()},
+        Min(Vb::kVbMaxCount, 0), Max(Vb::kVbMaxCount, 128), Type(Vb::kVbStart, "100"), Ok()},
        "A:1,0,0,0,100,8,0,B:,C:,D:,E:,F:,G:,,H:,,,,,,,"},
   });
   Run({{"dial mode stores the call and no message", kSmsOutput,
@@ -290,12 +237,9 @@ TEST_F(MessagingPages, AttachmentsAreSqueezedIntoTheFirstSlots) {
   const std::string text = "A:1,0,0,1,0,8,0,B:,C:,D:,E:,F:,G:,,H:,,a.txt,,,b.txt,,";
   const std::string names = "LEVEL.CSV" + std::string(1, '\0') + "a_name_too_l" + '\0';
   Run({{"attachments", kEmail, text,
-        {ShowPage(1), Text(Att::kFirstName + 1, "b.txt"), InChild(Att::kHintFrame),
-         Label(CPropertyBlockHint::kHint, "The CPU [OSV-2410-4G] with the firmware version must be "
-                                          ">= V155 can support email attachment\n"),
-         OnPage(1), Type(Att::kFirstName, ""), Type(Att::kFirstName + 1, ""),
-         Type(Att::kFirstName + 2, "LEVEL.CSV"), Type(Att::kFirstName + 5, "a_name_too_long.txt"),
-         Ok()},
+        {ShowPage(1), Text(Att::kFirstName + 1, "b.txt"), Type(Att::kFirstName, ""),
+         Type(Att::kFirstName + 1, ""), Type(Att::kFirstName + 2, "LEVEL.CSV"),
+         Type(Att::kFirstName + 5, "a_name_too_long.txt"), Ok()},
         "A:1,0,0,1,0,8,0,B:,C:,D:,E:,F:,G:,,H:LEVEL.CSV,a_name_too_l,,,,,,", 1,
         {[names](PageRun& run) {
           std::vector<uint8_t> record = CodeAlone(kEmail, run.outcome.text);

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
-#include "mqtt_test_support.h"
+#include "blocks/mqtt/mqtt_test_support.h"
 #include "ostrevan/plugin.h"
 #include "support/plugin_fixture.h"
 
@@ -42,13 +44,9 @@ TEST(MqttConnect, EmptyAndDefaultTextsCodeTheDefaultRecord) {
   EXPECT_EQ(Hex(CodeAlone(kConnect, "")), kDefaultRecord);
 }
 
-struct HeadCase {
-  const char* text;
-  const char* head;  // bytes 11 to 22
-};
-
+// Bytes 11 to 22.
 TEST(MqttConnect, CodesTheBrokerAndSession) {
-  const HeadCase cases[] = {
+  ExpectBytesAt(kConnect, 11, {
       {"A:5,5,0,1883,0,0,0,0,1,B:,C:,D:,E:192.168.1.20,F:,G:,H:,I:",
        "20 05 07 5B C0 A8 01 14 00 00 0A 05"},
       {"A:300,61,0,70000,1,0,0,0,2,B:,C:,D:,E:300.1.2,F:,G:,H:,I:",
@@ -63,16 +61,8 @@ TEST(MqttConnect, CodesTheBrokerAndSession) {
        "0B 85 07 5C 01 02 03 04 00 00 0A 1E"},
       // Missing values of A keep their defaults.
       {"A:45,B:,C:,D:,E:1.2.3.4,F:,G:,H:,I:", "0B 85 07 5C 01 02 03 04 00 00 0A 2D"},
-  };
-  for (const HeadCase& c : cases)
-    EXPECT_EQ(HexAt(CodeAlone(kConnect, c.text), 11, 12), c.head) << c.text;
+  });
 }
-
-// Certificate files are read from a directory of the test's own.
-class MqttConnectFiles : public ::testing::Test {
- protected:
-  TempDir files;
-};
 
 struct SectionCase {
   const char* name;
@@ -80,7 +70,8 @@ struct SectionCase {
   std::string section;  // behind the strings of TlsText (offset 45)
 };
 
-TEST_F(MqttConnectFiles, CarryCertificateContents) {
+TEST(MqttConnectFiles, CarryCertificateContents) {
+  TempDir files;  // the certificates, in a directory of the test's own
   const std::string ca = "-----BEGIN CERTIFICATE-----\r\nMIIB\r\n-----END CERTIFICATE-----\r\n";
   const std::string crt = "crt\n";
   const std::string key = "k";
@@ -122,8 +113,8 @@ TEST_F(MqttConnectFiles, CarryCertificateContents) {
   }
 }
 
-TEST_F(MqttConnectFiles, DecodeWritesThemBackIntoATimeStampedDirectory) {
-  TempDir module;
+TEST(MqttConnectFiles, DecodeWritesThemBackIntoATimeStampedDirectory) {
+  TempDir files, module;
   ModuleDirectoryAt at(module.path());
   FixedClock clock({2024, 5, 6, 7, 8, 9, 0});
   const std::string ca = PemOfSize(3072, 'C'), crt = PemOfSize(1500, 'R'), key = "K\r\n";
@@ -147,80 +138,77 @@ TEST_F(MqttConnectFiles, DecodeWritesThemBackIntoATimeStampedDirectory) {
   std::vector<uint8_t> off = CodeAlone(kConnect, TlsText("", "", "", 0));
   EXPECT_EQ(DecodeBlock(kConnect, TlsText("x", "y", "z", 0), off), TlsText("", "", "", 0));
 
-  size_t entries = 0;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(module.path())) {
-    (void)entry;
-    ++entries;
-  }
-  EXPECT_EQ(entries, 4u);  // the directory and its three files, nothing else
+  // the directory and its three files, nothing else
+  EXPECT_EQ(std::distance(std::filesystem::recursive_directory_iterator(module.path()), {}), 4);
 }
 
-// (and quotes never reach the record)
-TEST_F(MqttConnectFiles, AFileThatCannotBeWrittenLeavesOnlyItsPathEmpty) {
-  ModuleDirectoryAt at(files.path() + "no/such/place/");
-  std::vector<uint8_t> record = CodeAlone(
-      kConnect, "A:30,10,0,1884,1,1,1,0,0,B:\"id\",C:,D:,E:0.0.0.0,F:" + files.Write("a", "A") +
-                    ",G:,H:,I:broker.example");
-  EXPECT_EQ(DecodeBlock(kConnect, "", record),
-            "A:30,10,0,1884,1,1,1,0,0,B:id,C:,D:,E:0.0.0.0,F:,G:,H:,I:broker.example");
-}
-
-TEST_F(MqttConnectFiles, WrongLengthsStayInsideTheRecordAndTheNewDirectory) {
-  TempDir module;
-  ModuleDirectoryAt at(module.path());
-  FixedClock clock({2030, 1, 2, 3, 4, 5, 0});
-  std::vector<uint8_t> record = CodeAlone(kConnect, TlsText(files.Write("a", "abc"), "", ""));
-  // Lengths: CA 3072 (past the end of the record), certificate above the
-  // limit (counts as 0), key 2.
-  const std::vector<uint8_t> lengths = Bytes("0C 00 FF FF 00 02");
-  ASSERT_EQ(record.size(), 45u + 8 + 3);
-  std::copy(lengths.begin(), lengths.end(), record.begin() + 45);
-  const std::string dir = module.path() + "2030_01_02_03_04_05" + platform::PathSeparator();
-  EXPECT_EQ(DecodeBlock(kConnect, "", record), TlsText(dir + "1.pem", "", dir + "3.key"));
-  std::string ca = ReadWhole(dir + "1.pem");
-  ASSERT_EQ(ca.size(), 3072u);
-  EXPECT_EQ(ca.substr(0, 4), std::string("abc\0", 4));  // bytes past the record read as 0
-  EXPECT_EQ(ReadWhole(dir + "3.key"), std::string(2, '\0'));
-}
-
-#if !defined(_WIN32)  // Windows paths stop at 260 characters: no such directory
-TEST_F(MqttConnectFiles, ATextLongerThanItsBufferIsCut) {
-  // A module directory this long makes the three paths overflow 1023 characters.
-  std::string deep = files.path() + std::string(200, 'd') + "/" + std::string(200, 'e') + "/";
-  std::filesystem::create_directories(deep);
-  ModuleDirectoryAt at(deep);
-  FixedClock clock({2024, 1, 1, 0, 0, 0, 0});
-  std::vector<uint8_t> record = CodeAlone(
-      kConnect, TlsText(files.Write("a", "1"), files.Write("b", "2"), files.Write("c", "3")));
-  std::string text = DecodeBlock(kConnect, "", record);
-  EXPECT_EQ(text.size(), 1023u);
-  EXPECT_EQ(text.substr(0, 40), TlsText("", "", "").substr(0, 40));
-}
-#endif
-
-struct DecodeCase {
-  const char* record;  // bytes 11 to 22, then the strings
-  const char* text;
-};
-
+// Bytes 11 to 22, the pins, then the strings.
 TEST(MqttConnect, DecodesTheBrokerAndSession) {
+  const std::string old = "A:1,1,0,1,1,1,1,0,0,B:old,C:old,D:old,E:9.9.9.9,F:,G:,H:,I:old";
   const std::string head = "00 00 8B 00 00 00 00 00 00 01 00 ";
   const std::string pins = " 00 00 00 00 00 00 00 00 00 07 0D ";
-  const DecodeCase cases[] = {
-      {"20 85 07 5C 0A 00 00 01 00 00 05 2C|03 01 01 00 69 64 00 00 00",
+  ExpectDecoded(kConnect, {
+      {old, head + "20 85 07 5C 0A 00 00 01 00 00 05 2C" + pins + "03 01 01 00 69 64 00 00 00",
        "A:44,5,0,1884,1,0,0,0,1,B:id,C:,D:,E:10.0.0.1,F:,G:,H:,I:"},
-      {"21 00 00 50 0A 00 00 01 00 00 3D 00|01 01 01 04 00 00 00 61 62 63 00",
+      {old, head + "21 00 00 50 0A 00 00 01 00 00 3D 00" + pins + "01 01 01 04 00 00 00 61 62 63 00",
        "A:0,61,0,80,0,0,1,0,0,B:,C:,D:,E:0.0.0.0,F:,G:,H:,I:abc"},
+  });
+}
+
+// The strings at the end of the MQTT records share a 250-byte budget; these
+// cases run it out at every position, through the Connect block in
+// domain-name mode (four strings).
+struct BudgetCase {
+  std::array<size_t, 4> lengths;  // client ID, user name, password, domain name
+  std::array<int, 4> slots;       // the slot length bytes worked out by hand
+};
+
+std::string DomainModeText(const std::array<std::string, 4>& s) {
+  return "A:30,10,0,1884,1,0,1,0,0,B:" + s[0] + ",C:" + s[1] + ",D:" + s[2] +
+         ",E:0.0.0.0,F:,G:,H:,I:" + s[3];
+}
+
+TEST(MqttStringSection, SharesTheBudgetAndStaysReadable) {
+  const BudgetCase cases[] = {
+      {{0, 0, 0, 0}, {1, 1, 1, 1}},
+      {{0, 3, 0, 0}, {1, 4, 1, 1}},
+      {{249, 5, 5, 5}, {250, 0, 0, 0}},           // the first string spends it all
+      {{250, 5, 5, 5}, {250, 0, 0, 0}},           // and is cut to 249 characters
+      {{100, 148, 5, 5}, {101, 149, 0, 0}},       // spent by the second
+      {{100, 100, 100, 100}, {101, 101, 48, 0}},  // the third is cut
+      {{0, 0, 0, 251}, {1, 1, 1, 247}},           // the last is cut to 246
+      {{10, 10, 228, 5}, {11, 11, 228, 0}},       // spent by the third, exactly
+      // Spent exactly, then an empty string: it still takes its lone NUL
+      // (slot 1), and the budget stays spent for the strings behind it.
+      {{249, 0, 5, 5}, {250, 1, 0, 0}},
+      {{248, 0, 5, 5}, {249, 1, 0, 0}},
+      {{249, 0, 0, 0}, {250, 1, 1, 1}},
   };
-  for (const DecodeCase& c : cases) {
-    const std::string bytes = c.record;
-    const size_t bar = bytes.find('|');
-    std::string record = head + bytes.substr(0, bar) + pins + bytes.substr(bar + 1);
-    EXPECT_EQ(
-        DecodeBlock(kConnect, "A:1,1,0,1,1,1,1,0,0,B:old,C:old,D:old,E:9.9.9.9,F:,G:,H:,I:old",
-                    Bytes(record)),
-        c.text)
-        << c.record;
+  for (const BudgetCase& c : cases) {
+    std::array<std::string, 4> strings;
+    for (size_t i = 0; i < 4; ++i)
+      strings[i] = std::string(c.lengths[i], static_cast<char>('a' + i));
+    std::vector<uint8_t> record = CodeAlone(kConnect, DomainModeText(strings));
+    const std::string label = std::to_string(c.lengths[0]) + "," + std::to_string(c.lengths[1]) +
+                              "," + std::to_string(c.lengths[2]) + "," +
+                              std::to_string(c.lengths[3]);
+
+    std::array<size_t, 4> kept{};
+    size_t section = 0;
+    for (size_t i = 0; i < 4; ++i) {
+      EXPECT_EQ(record.at(34 + i), c.slots[i]) << label << " slot " << i;
+      kept[i] = c.slots[i] > 0 ? static_cast<size_t>(c.slots[i]) - 1 : 0;
+      section += kept[i] + 1;
+      EXPECT_EQ(record.at(38 + section - 1), 0) << label << " terminator " << i;
+    }
+    EXPECT_LE(section, 253u);
+    // TLS is off: the certificate section is eight zero bytes behind the strings.
+    ASSERT_EQ(record.size(), 38 + section + 8) << label;
+    EXPECT_EQ(HexAt(record, 38 + section, 8), Repeat("00", 8)) << label;
+
+    std::array<std::string, 4> cut;
+    for (size_t i = 0; i < 4; ++i) cut[i] = strings[i].substr(0, kept[i]);
+    EXPECT_EQ(DecodeBlock(kConnect, DefaultText(kConnect), record), DomainModeText(cut)) << label;
   }
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "blocks/wifi/wifi_page.h"
 #include "ostrevan/plugin.h"
+#include "support/page_table.h"
 #include "support/plugin_fixture.h"
 
 namespace ostrevan::testing {
@@ -33,6 +35,19 @@ TEST(WifiBlock, ModeTextsLongerThanTheAnnouncedBufferAreCut) {
   // Modes of three digits need "A:255" and a NUL: six bytes in a buffer of five.
   EXPECT_EQ(DecodeBlock(kWifi, "A:0", Bytes("00 00 00 00 00 00 00 00 00 FF")), "A:25");
   EXPECT_EQ(DecodeBlock(kWifi, "A:0", Bytes("00 00 00 00 00 00 00 00 00 64")), "A:10");
+}
+
+constexpr int kList = CPropertyWifiMode::kModeList;
+
+TEST(WifiPage, ShowsTheModeAndTakesTheSelection) {
+  RunRows({
+      {"mode 0 to 1", kWifi, "A:0", {Selection(kList, 0), Choose(kList, 1), Ok()}, "A:1"},
+      {"mode 1 to 0", kWifi, "A:1", {Selection(kList, 1), Choose(kList, 0), Ok()}, "A:0"},
+      {"an unknown mode shows none and is kept", kWifi, "A:5", {Selection(kList, -1), Ok()}},
+      {"an unknown mode, then a choice", kWifi, "A:5", {Choose(kList, 1), Ok()}, "A:1"},
+      {"selecting nothing keeps the mode", kWifi, "",
+       {Selection(kList, 0), Choose(kList, -1), Ok()}, "A:0"},
+  });
 }
 
 }  // namespace
