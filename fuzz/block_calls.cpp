@@ -18,37 +18,26 @@ constexpr uint32_t kUnsetLength = 0xFFFFFFFFu;
 // directory, holding nothing but the numbered certificate files.
 class FileWatch {
  public:
-  explicit FileWatch(int type)
-      : active_(WritesFiles(type)),
-        module_(App().module_directory()),
-        stamp_(module_ + FixedStampDirectoryName()) {
-    if (!active_) return;
-    module_before_ = DirectoryEntries(module_);
-    cwd_before_ = DirectoryEntries(".");
+  explicit FileWatch(int type) : active_(WritesFiles(type)), stamp_(FixedStampDirectoryName()) {
+    for (size_t i = 0; active_ && i < 2; ++i) before_[i] = DirectoryEntries(Watched(i));
   }
 
   void Check() const {
     if (!active_) return;
-    for (const std::string& name : DirectoryEntries(module_)) {
-      fuzz::Check(module_before_.count(name) || name == FixedStampDirectoryName(),
-                  "Decode wrote outside its time-stamped directory");
-    }
-    for (const std::string& name : DirectoryEntries(".")) {
-      fuzz::Check(cwd_before_.count(name) || name == FixedStampDirectoryName(),
-                  "Decode wrote into the working directory");
+    for (size_t i = 0; i < 2; ++i) {
+      for (const std::string& name : DirectoryEntries(Watched(i)))
+        fuzz::Check(before_[i].count(name) || name == stamp_, "Decode wrote outside its directory");
     }
     const std::set<std::string> allowed = {"1.pem", "2.crt", "3.key"};
-    for (const std::string& name : DirectoryEntries(stamp_)) {
+    for (const std::string& name : DirectoryEntries(App().module_directory() + stamp_))
       fuzz::Check(allowed.count(name) == 1, "Decode wrote a file of an unexpected name");
-    }
   }
 
  private:
+  static std::string Watched(size_t i) { return i == 0 ? App().module_directory() : "."; }
   bool active_;
-  std::string module_;
   std::string stamp_;
-  std::set<std::string> module_before_;
-  std::set<std::string> cwd_before_;
+  std::set<std::string> before_[2];
 };
 
 }  // namespace

@@ -41,6 +41,7 @@ const std::string& ScratchDirectory() {
 void SetUpPlugin() {
   static const bool done = [] {
     platform::SetClockSource(&FixedTime);
+    platform::SetModuleDirectoryOverride(ScratchDirectory());
     std::string path = ScratchDirectory() + "limits.ini";
     std::ofstream(path) << testing::LimitsIni(1000000);
     Check(Function_Config(path.c_str()) == 1, "the limits file was not read");

@@ -35,8 +35,9 @@ struct Announced {
 };
 Announced AnnouncedSizes(int type);
 
-// Called once per process: fixes the clock, points the plug-in at a limits
-// file that allows plenty of blocks of every type.
+// Called once per process: fixes the clock, has the plug-in write its files
+// into the scratch directory, points it at a limits file that allows plenty
+// of blocks of every type.
 void SetUpPlugin();
 
 // A scratch directory for the run, removed at exit (with a separator at

@@ -8,7 +8,6 @@
 #include <cstring>
 #include <filesystem>
 
-#include "core/factory.h"
 #include "ostrevan/plugin.h"
 #include "support/plugin_fixture.h"
 
@@ -22,13 +21,9 @@ int IndexOf(const Coded& coded) {
   return coded.record.size() < 2 ? -1 : coded.record[0] | coded.record[1] << 8;
 }
 
-int ConfigFile(const TempDir& dir, const std::string& ini) {
-  return Function_Config(dir.Write("limits.ini", ini).c_str());
-}
-
-TEST(CodeGeneration, TypesWithoutALimitAreCodedButNeverCounted) {
+TEST(CodeGeneration, TypesWithoutALimitAreCodedButRefused) {
   TempDir dir;
-  ASSERT_EQ(ConfigFile(dir, "[DEFAULT]\nTotal=10\n"), 1);
+  ASSERT_EQ(Function_Config(dir.Write("limits.ini", "[DEFAULT]\nTotal=10\n").c_str()), 1);
   Function_CodeStart(0);
   uint8_t record[20] = {};
   uint32_t length = 0;
@@ -53,58 +48,65 @@ TEST(CodeGeneration, LimitPerTypeAndUnknownTypesTakeAnIndex) {
   EXPECT_EQ(CodeBlock(kWifi, "A:0").result, 0);  // the total is reached: not even counted
   EXPECT_EQ(App().instance_counter(), 10);
 
-  Function_CodeStart(0);  // counts start again, limits stay
+  App().phone_book().Add("+4400");
+  Function_CodeStart(0);  // counts and the phone book start again, limits stay
   EXPECT_EQ(IndexOf(CodeBlock(kWifi, "A:0")), 0);
   EXPECT_EQ(App().block_types().back().count, 1);
   EXPECT_EQ(App().block_types().back().limit, 2);
+  EXPECT_FALSE(App().phone_book().Contains("+4400"));
+  EXPECT_TRUE(App().phone_book().Contains("+41000000000"));
 }
 
-TEST(CodeGeneration, ConfigurationErrors) {
-  Configure(10, {{"WIFI", 2}});
-  EXPECT_EQ(Function_Config(nullptr), -1);
-  EXPECT_EQ(App().instance_total(), 0);
-  Configure(10, {{"WIFI", 2}});
-  TempDir dir;
-  EXPECT_EQ(Function_Config((dir.path() + "none.ini").c_str()), -1);
-  EXPECT_EQ(App().instance_total(), 0);
-  EXPECT_EQ(Function_Config(dir.path().c_str()), -1);  // a directory is no file
-  EXPECT_EQ(CodeBlock(kWifi, "A:1").result, 0);
-
-  // Unreadable numbers read as 0; sections beyond TypeCount are not read.
-  ASSERT_EQ(ConfigFile(dir, "[DEFAULT]\nTotal=abc\nTypeCount=1\n[Type_2]\nName=WIFI\nMax=3\n"), 1);
-  EXPECT_EQ(App().instance_total(), 0);
-  EXPECT_EQ(App().block_types().back().limit, 0);
-}
-
-TEST(CodeGeneration, TypeSectionsAreReadInOrderUpToTypeCount) {
-  TempDir dir;
-  ASSERT_EQ(ConfigFile(dir, "[DEFAULT]\nTotal=9\nTypeCount=3\n"
-                            "[TYPE_3]\nName=WIFI\nMax=7\n"       // read last: it wins
-                            "[Type_1]\nName=WIFI\nMax=4\n"
-                            "[Type_01]\nName=Modbus\nMax=2\n"    // not how 1 is written
-                            "[Type_4]\nName=EMAIL\nMax=2\n"      // beyond TypeCount
-                            "[Type_2]\nName=sms input\nMax=5\n"),
-            1);
-  const auto& rows = App().block_types();
-  EXPECT_EQ(rows[11].limit, 7);  // WIFI
-  EXPECT_EQ(rows[0].limit, 0);   // Modbus
-  EXPECT_EQ(rows[10].limit, 0);  // EMAIL
-  EXPECT_EQ(rows[8].limit, 5);   // SMS Input
-}
-
-TEST(CodeGeneration, AHugeTypeCountDoesNotKeepTheHostBusy) {
-  TempDir dir;
+std::string HugeTypeCount() {
   std::string ini = "[DEFAULT]\nTotal=5\nTypeCount=2000000000\n";
   for (int n = 1; n <= 2000; ++n) ini += "[Type_" + std::to_string(n) + "]\nName=x\nMax=1\n";
-  ini += "[Type_1999999999]\nName=WIFI\nMax=3\n";
-  auto start = std::chrono::steady_clock::now();
-  ASSERT_EQ(ConfigFile(dir, ini), 1);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
-  EXPECT_EQ(App().block_types()[11].limit, 3);
+  return ini + "[Type_1999999999]\nName=WIFI\nMax=3\n";
 }
 
-TEST(CodeGeneration, RelativeConfigPathsAreReadBesideTheHostExecutable) {
-  // The file is looked for as given and read from the host's directory.
+TEST(CodeGeneration, ReadsTheTotalAndTheTypeSectionsInOrderUpToTypeCount) {
+  const struct {
+    const char* what;
+    std::string ini;
+    int total, modbus, sms_input, email, wifi;
+  } cases[] = {
+      {"sections in the order of their numbers",
+       "[DEFAULT]\nTotal=9\nTypeCount=3\n"
+       "[TYPE_3]\nName=WIFI\nMax=7\n"       // read last: it wins
+       "[Type_1]\nName=WIFI\nMax=4\n"
+       "[Type_01]\nName=Modbus\nMax=2\n"    // not how 1 is written
+       "[Type_4]\nName=EMAIL\nMax=2\n"      // beyond TypeCount
+       "[Type_2]\nName=sms input\nMax=5\n",
+       9, 0, 5, 0, 7},
+      {"unreadable numbers read as 0",
+       "[DEFAULT]\nTotal=abc\nTypeCount=1\n[Type_2]\nName=WIFI\nMax=3\n", 0, 0, 0, 0, 0},
+      {"a huge TypeCount", HugeTypeCount(), 5, 0, 0, 0, 3},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir dir;
+    auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(Function_Config(dir.Write("limits.ini", c.ini).c_str()), 1);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    const auto& rows = App().block_types();
+    EXPECT_EQ(App().instance_total(), c.total);
+    EXPECT_EQ(std::vector<int>({rows[0].limit, rows[8].limit, rows[10].limit, rows[11].limit}),
+              std::vector<int>({c.modbus, c.sms_input, c.email, c.wifi}));
+  }
+}
+
+TEST(CodeGeneration, ConfigNeedsExactlyTheNamedFileAndForgetsTheLimitsWithoutOne) {
+  TempDir dir;
+  std::string limits = dir.Write("wx.ini", "[DEFAULT]\nTotal=5\n");
+  for (std::string wrong : {std::string(), dir.path() + "none.ini", dir.path(),
+                            dir.path() + "w?.ini", dir.path() + "*.ini"}) {
+    Configure(10, {{"WIFI", 2}});
+    EXPECT_EQ(Function_Config(wrong.empty() ? nullptr : wrong.c_str()), -1) << wrong;
+    EXPECT_EQ(App().instance_total(), 0) << wrong;
+    EXPECT_EQ(CodeBlock(kWifi, "A:1").result, 0) << wrong;
+  }
+  EXPECT_EQ(Function_Config(limits.c_str()), 1);
+
+  // A relative path is read from the host's directory.
   std::string directory = platform::HostExecutableDirectory();
   std::string name = "ostrevan-relative-limits.ini";
   ASSERT_TRUE(platform::WriteFileBytes(directory + name, "[DEFAULT]\nTotal=17\n"));
@@ -115,13 +117,6 @@ TEST(CodeGeneration, RelativeConfigPathsAreReadBesideTheHostExecutable) {
   std::filesystem::remove(directory + name);
   EXPECT_EQ(App().instance_total(), 17);
   EXPECT_EQ(Function_Config(name.c_str()), -1);
-}
-
-TEST(CodeGeneration, CodeStartResetsThePhoneBook) {
-  App().phone_book().Add("+4400");
-  Function_CodeStart(0);
-  EXPECT_FALSE(App().phone_book().Contains("+4400"));
-  EXPECT_TRUE(App().phone_book().Contains("+41000000000"));
 }
 
 TEST(VariableInit, KeepsTheModelAndTheAreaTable) {
@@ -147,8 +142,6 @@ TEST(Exports, UnknownTypesAndNullPointers) {
     uint32_t length = 77;
     char text[8] = "keep";
     uint8_t record[4] = {};
-    EntitySlot slot;
-    EXPECT_EQ(CreateEntity(type, slot), nullptr);
     EXPECT_EQ(Function_ParamLength(type, &length), 0);
     EXPECT_EQ(Function_CodeLength(type, &length), 0);
     EXPECT_EQ(length, 77u);
@@ -159,29 +152,12 @@ TEST(Exports, UnknownTypesAndNullPointers) {
   }
   EXPECT_EQ(Function_CodeStart(12345), 1);
   EXPECT_EQ(Function_Decode(kWifi, nullptr, nullptr, 0), 1);
-}
-
-TEST(Factory, EachTypeBuildsItsOwnEntityAndASlotHoldsOneAtATime) {
-  EntitySlot slot;
-  for (int type = 1; type <= 12; ++type) {
-    CFbdEntity* entity = CreateEntity(type, slot);
-    ASSERT_NE(entity, nullptr) << type;
-    EXPECT_EQ(entity->GetType(), type);
-    EXPECT_EQ(slot.get(), entity);
-  }
-  EXPECT_EQ(CreateEntity(13, slot), nullptr);
-  EXPECT_EQ(slot.get()->GetType(), 12) << "an unknown type leaves the slot as it was";
-}
-
-// The Windows build has a real view: its Edit opens the sheet, which
-// tests/windows/editor_test.cpp drives.
-#if !defined(_WIN32)
-TEST(Exports, EditWithoutAViewLeavesTheTextAlone) {
+#if !defined(_WIN32)  // without a view, Edit leaves the text alone
   char text[5] = "A:1";
   EXPECT_EQ(Function_Edit(kWifi, text), 0);
   EXPECT_STREQ(text, "A:1");
-}
 #endif
+}
 
 }  // namespace
 }  // namespace ostrevan::testing

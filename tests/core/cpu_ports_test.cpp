@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "core/cpu_models.h"
 #include "core/ports.h"
@@ -33,44 +34,28 @@ TEST(CpuModels, AnswerTheCapabilityQuestions) {
   }
 }
 
-TEST(Ports, EntriesAndCodes) {
-  std::vector<std::string> entries = PortListEntries();
-  EXPECT_EQ(entries[0], "COM0(RS232/PRO-RS485)");
-  EXPECT_EQ(entries[2], "COM2(Built-in RS485)");
-  EXPECT_EQ(entries[4], "COM4(WIFI)");
-  EXPECT_EQ(entries.at(12), "Ethernet: Socket 8");
-  EXPECT_TRUE(IsNetworkPort(10));
-  EXPECT_TRUE(IsNetworkPort(18));
-  EXPECT_FALSE(IsNetworkPort(19));
-  EXPECT_FALSE(IsNetworkPort(5));
-}
-
-struct SelectCase {
-  int code;
-  int selection;  // -1: none
-};
-
-TEST(Ports, ListSelectsTheEntryOfItsCode) {
-  const SelectCase cases[] = {{0, 0},  {2, 1},  {3, 2},  {5, 4},   {14, 8},  {11, 5},
-                              {18, 12}, {1, -1}, {6, -1}, {9, -1}, {10, -1}, {-3, -1}};
-  for (const SelectCase& c : cases) {
+// Each code selects its entry, and picking that entry gives the code back;
+// a code without an entry selects none.
+TEST(Ports, ListSelectsTheEntryOfItsCodeAndPickingAnEntryYieldsItsCode) {
+  const std::pair<int, int> cases[] = {{0, 0},  {2, 1},   {3, 2},  {5, 4},  {14, 8},  {11, 5},
+                                       {18, 12}, {1, -1}, {6, -1}, {9, -1}, {10, -1}, {-3, -1}};
+  for (auto [code, selection] : cases) {
     PortList list;
-    list.Init(c.code);
-    EXPECT_EQ(list.selection(), c.selection) << c.code;
-    EXPECT_EQ(list.code(), c.code);
+    list.Init(code);
+    EXPECT_EQ(list.selection(), selection) << code;
+    EXPECT_EQ(list.code(), code);
+    EXPECT_EQ(list.OnSelectionChanged(99), code) << "no such entry: the code stays";
+    EXPECT_EQ(list.OnSelectionChanged(-1), code) << "nothing picked: the code stays";
+    if (selection >= 0) {
+      PortList other;
+      other.Init(1);
+      EXPECT_EQ(other.OnSelectionChanged(selection), code);
+    }
   }
-}
-
-TEST(Ports, PickingAnEntryYieldsItsCode) {
-  PortList list;
-  list.Init(1);
-  EXPECT_EQ(list.OnSelectionChanged(-1), 1);  // nothing picked: the code stays
-  EXPECT_EQ(list.OnSelectionChanged(2), 3);
-  EXPECT_EQ(list.OnSelectionChanged(1), 2);
-  EXPECT_EQ(list.OnSelectionChanged(8), 14);
-  EXPECT_EQ(list.OnSelectionChanged(99), 14);
+  EXPECT_EQ(PortListEntries().at(2), "COM2(Built-in RS485)");
   EXPECT_EQ(PortCodeFromEntry("Ethernet", 4), 10);
   EXPECT_EQ(PortCodeFromEntry("COM9(x)", 4), 4);
+  EXPECT_TRUE(IsNetworkPort(10) && IsNetworkPort(18) && !IsNetworkPort(19) && !IsNetworkPort(9));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace ostrevan {
 namespace {
@@ -34,7 +36,7 @@ TEST(Operand, ParsesAndFormats) {
   EXPECT_EQ(FormatOperand(167, -9), "M-1.-1");  // as "%s%d.%d" writes it
 }
 
-TEST(Operand, AreasAndWidths) {
+TEST(Operand, AreasAndTheTypeNamesOfTheirWidths) {
   EXPECT_EQ(AreaName(163), "SMB");
   EXPECT_EQ(AreaName(184), "");
   EXPECT_EQ(AreaCodeFromName("aqw"), 190);
@@ -46,30 +48,8 @@ TEST(Operand, AreasAndWidths) {
   }
   EXPECT_EQ(bits, 6);
   EXPECT_EQ(words, 8);
-  EXPECT_EQ(ValueTextWidth(160, 3), 5);
-  EXPECT_EQ(ValueTextWidth(161, 3), 7);
-  EXPECT_EQ(ValueTextWidth(162, 3), 12);
-  EXPECT_EQ(ValueTextWidth(159, 3), 3);
-  EXPECT_EQ(ValueTextWidth(188, 3), 0);
-}
-
-TEST(Operand, TypeNamesPerAreaWidth) {
-  EXPECT_EQ(TypeNameFor(160, 1), "USINT");
-  EXPECT_EQ(TypeNameFor(162, 4), "FLOAT");
-  EXPECT_EQ(TypeNameFor(159, 0), "");
-  EXPECT_EQ(TypeNameFor(159, 5), "BOOL");
-  EXPECT_EQ(TypeNameFor(0, 3), "ASCII");
-  EXPECT_EQ(TypeNameFor(161, 2), "WORD");
-  EXPECT_EQ(TypeNameFor(161, 6), "");
-  EXPECT_EQ(TypeCodeFromName("UDINT"), 1);
-  EXPECT_EQ(TypeCodeFromName("BOOL"), 5);
-  EXPECT_EQ(TypeCodeFromName("int"), 0);
-  EXPECT_EQ(TypeCodeFromName("DWORD"), 2);
-
   std::vector<std::string> names;
-  TypeNamesForArea(170, names);
-  TypeNamesForArea(0, names);
-  TypeNamesForArea(176, names);
+  for (int area : {170, 0, 176}) TypeNamesForArea(area, names);
   EXPECT_EQ(names, (std::vector<std::string>{"DINT", "UDINT", "DWORD", "FLOAT", "BOOL"}));
 }
 

@@ -8,16 +8,10 @@
 #include <vector>
 
 #include "support/plugin_fixture.h"
-#include "core/catalogue.h"
 #include "support/sample_texts.h"
 
 namespace ostrevan::testing {
 namespace {
-
-TEST(TypicalTexts, EveryTypeHasOne) {
-  for (const BlockEntry& block : BlockCatalogue())
-    EXPECT_FALSE(TypicalText(block.type).empty()) << block.name;
-}
 
 TEST(TypicalTexts, ComeBackThroughTheirRecords) {
   for (const SampleText& sample : kTypicalTexts) {

@@ -26,10 +26,7 @@ GuardedRegion::GuardedRegion(size_t size, GuardSide side) : size_(size) {
 GuardedRegion::~GuardedRegion() { munmap(mapping_, mapped_); }
 
 void GuardedRegion::SetText(std::string_view text) {
-  if (size_ == 0) return;
-  size_t used = std::min(text.size(), size_ - 1);
-  std::memcpy(data_, text.data(), used);
-  std::memset(data_ + used, 0, size_ - used);
+  if (size_ > 0) SetBytes(text.data(), std::min(text.size(), size_ - 1));
 }
 
 void GuardedRegion::SetBytes(const void* bytes, size_t count) {
