@@ -4,8 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "fuzz/block_calls.h"
-#include "fuzz/block_properties.h"
+#include "fuzz/fuzz_support.h"
 
 using namespace ostrevan::fuzz;
 

@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "fuzz/block_calls.h"
-#include "fuzz/block_properties.h"
+#include "fuzz/fuzz_support.h"
 #include "ostrevan/plugin.h"
 
 using namespace ostrevan::fuzz;

@@ -1,11 +1,14 @@
 // What every fuzz target shares: a failed invariant aborts (so libFuzzer and
-// the replay runner both report it), the tests' exact-size host buffers, and
-// a plug-in configured once for the whole run.
+// the replay runner both report it), the tests' exact-size host buffers, a
+// plug-in configured once for the whole run, and the block exports as the
+// host calls them, with the checks that hold for every block type: results
+// in range, nothing written past the announced sizes, texts NUL-terminated
+// inside their buffers, reported lengths within the announced record size,
+// files written only where they belong.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,13 +31,6 @@ class HostBuffer : public testing::ExactBuffer {
   }
 };
 
-// The sizes a block type announces; 0 for a type that is not built.
-struct Announced {
-  uint32_t param = 0;
-  uint32_t code = 0;
-};
-Announced AnnouncedSizes(int type);
-
 // Called once per process: fixes the clock, has the plug-in write its files
 // into the scratch directory, points it at a limits file that allows plenty
 // of blocks of every type.
@@ -44,10 +40,48 @@ void SetUpPlugin();
 // its end).
 const std::string& ScratchDirectory();
 
-// The names of the entries of a directory (none when it does not exist).
-std::set<std::string> DirectoryEntries(const std::string& path);
+// What the targets may assume of a block type beyond the rules that hold
+// for all of them.
+//
+// Round trip: coding a text, decoding the record and coding the decoded text
+// again gives the same bytes. Only a block whose text carries every field of
+// its record belongs here; the check is skipped when the decoded text fills
+// its whole buffer, as it may then have been cut. The others keep some field
+// only in part (tests/core/typical_texts_test.cpp shows Modbus's port, Memory
+// Read's format and Memory Write's mode), keep strings to the bytes 1..127
+// or cut at 255 (GPRS, MQTT, SMS), find a later key inside a string (MQTT,
+// SMS), code what their text has no group for (Publish: free item slots;
+// Connect: certificate contents, named by file in the text) or pack
+// attachment names into the first slots (EMAIL).
+constexpr bool RoundTrips(int type) { return type == 11; }  // WIFI
+// Decode writes certificate files, only into the time-stamped directory
+// below the plug-in's directory.
+constexpr bool WritesFiles(int type) { return type == 7; }  // Connect to MQTT Server
+// The highest id the targets try; ids above 12 must be refused.
+constexpr int kHighestTypeTried = 15;
 
-// The directory name the plug-in gives files it writes at the fixed clock.
-std::string FixedStampDirectoryName();
+// The sizes a block type announces; 0 for a type that is not built.
+struct Announced {
+  uint32_t param = 0;
+  uint32_t code = 0;
+};
+Announced AnnouncedSizes(int type);
+
+struct CodeResult {
+  int result = 0;
+  std::vector<uint8_t> record;  // the reported length's bytes when result is 1
+};
+
+// Function_CodeStart, then one Function_Code of `text` (cut to the announced
+// text size) into a record buffer of the announced size.
+CodeResult CodeChecked(int type, const Announced& sizes, std::string_view text);
+
+// Function_Decode of exactly `record` into a text buffer of the announced
+// size that holds `text` beforehand; returns the text it leaves there.
+std::string DecodeChecked(int type, const Announced& sizes, std::string_view text,
+                          const std::vector<uint8_t>& record);
+
+// A type the plug-in does not build answers 0 everywhere and writes nothing.
+void CheckRefused(int type);
 
 }  // namespace ostrevan::fuzz

@@ -1,5 +1,5 @@
-// A code generation as the host drives it: limits, counting, instance
-// indexes, and the CPU the host selects.
+// A code generation as the host drives it: the block catalogue, limits,
+// counting, instance indexes, and the CPU the host selects.
 #include "core/app.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,10 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <string>
+#include <vector>
 
+#include "core/factory.h"
 #include "ostrevan/plugin.h"
 #include "support/plugin_fixture.h"
 
@@ -117,6 +120,36 @@ TEST(CodeGeneration, ConfigNeedsExactlyTheNamedFileAndForgetsTheLimitsWithoutOne
   std::filesystem::remove(directory + name);
   EXPECT_EQ(App().instance_total(), 17);
   EXPECT_EQ(Function_Config(name.c_str()), -1);
+}
+
+// The host knows the block types by these ids and the limits file by these
+// names: neither may move. A slot holds one entity at a time.
+TEST(BlockCatalogue, HoldsTheHostsIdsAndNamesInFactoryOrder) {
+  const std::pair<int, std::string> expected[] = {
+      {1, "Modbus"},       {2, "Memory Read"},         {3, "Memory Write"},
+      {4, "GPRS Connect"}, {12, "GPRS Data Send"},     {7, "Connect to MQTT Server"},
+      {5, "Subscribe with MQTT"}, {6, "Publish with MQTT"}, {8, "SMS Input"},
+      {9, "SMS Output"},   {10, "EMAIL"},              {11, "WIFI"},
+  };
+  ASSERT_EQ(BlockCatalogue().size(), std::size(expected));
+  EntitySlot slot;
+  for (size_t i = 0; i < std::size(expected); ++i) {
+    const BlockEntry& entry = BlockCatalogue()[i];
+    EXPECT_EQ(entry.type, expected[i].first);
+    EXPECT_EQ(entry.name, expected[i].second);
+    EXPECT_EQ(FindBlock(entry.type), &entry);
+    EXPECT_EQ(BlockTypeName(entry.type), expected[i].second);
+    CFbdEntity* entity = CreateEntity(entry.type, slot);
+    ASSERT_NE(entity, nullptr) << entry.name;
+    EXPECT_EQ(entity->GetType(), entry.type) << entry.name;
+    EXPECT_EQ(slot.get(), entity);
+  }
+  for (int type : {0, 13, -1}) {
+    EXPECT_EQ(FindBlock(type), nullptr);
+    EXPECT_EQ(BlockTypeName(type), nullptr);
+    EXPECT_EQ(CreateEntity(type, slot), nullptr);
+  }
+  EXPECT_EQ(slot.get()->GetType(), 11) << "an unknown type leaves the slot as it was";
 }
 
 TEST(VariableInit, KeepsTheModelAndTheAreaTable) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "core/data_index.h"
 #include "core/record_header.h"
 #include "support/plugin_fixture.h"
 
@@ -176,6 +177,32 @@ TEST(RecordHeader, HeadAndPinAreaForSeveralShapes) {
                       " | " + Hex(std::vector<uint8_t>(buffer.begin() + head_end, buffer.end()));
     EXPECT_EQ(hex, c.bytes) << "index " << c.index;
   }
+}
+
+struct IndexCase {
+  uint32_t index;
+  bool high_low;
+  uint8_t low;
+  uint8_t high_and_order;
+  uint16_t back;
+};
+
+TEST(DataIndex, PacksFourteenBitsBesideTheOrderFlag) {
+  const IndexCase cases[] = {
+      {0, true, 0x00, 0x00, 0},
+      {0, false, 0x00, 0x01, 0},
+      {0x1234, true, 0x34, 0x48, 0x1234},
+      {16383, false, 0xFF, 0xFD, 16383},
+      {16384, true, 0x00, 0x00, 0},  // bit 14 does not travel
+      {0xFFFFFFFF, true, 0xFF, 0xFC, 16383},
+  };
+  for (const IndexCase& c : cases) {
+    SCOPED_TRACE(c.index);
+    EXPECT_EQ(DataIndexLowByte(c.index), c.low);
+    EXPECT_EQ(DataIndexHighAndOrder(c.index, c.high_low), c.high_and_order);
+    EXPECT_EQ(DataIndexFromBytes(c.low, c.high_and_order), c.back);
+  }
+  EXPECT_EQ(DataIndexFromBytes(0x01, 0x03), 1);  // bits 0 and 1 are not index bits
 }
 
 }  // namespace
