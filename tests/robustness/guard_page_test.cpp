@@ -12,7 +12,6 @@
 
 #include "ostrevan/plugin.h"
 #include "core/catalogue.h"
-#include "robustness/guarded_region.h"
 #include "support/corpus.h"
 #include "support/plugin_fixture.h"
 #include "support/sample_texts.h"
@@ -42,16 +41,16 @@ class GuardPage : public ::testing::TestWithParam<Case> {
   GuardSide side() const { return GetParam().side; }
 
   std::string Default() {
-    GuardedRegion text(param_size_, side());
+    ExactBuffer text(param_size_, {}, side());
     EXPECT_EQ(Function_Default(type(), text.text()), 1);
-    return std::string(text.TerminatedText());
+    EXPECT_TRUE(text.Terminated());
+    return text.Text();
   }
 
   // One Function_Code; the record's bytes when it answered 1.
   std::vector<uint8_t> Code(const std::string& source) {
-    GuardedRegion text(param_size_, side());
-    text.SetText(source);
-    GuardedRegion record(code_size_, side());
+    ExactBuffer text(param_size_, source, side());
+    ExactBuffer record(code_size_, {}, side());
     uint32_t length = 0xFFFFFFFFu;
     Function_CodeStart(0);
     int result = Function_Code(type(), text.text(), record.bytes(), &length);
@@ -64,13 +63,12 @@ class GuardPage : public ::testing::TestWithParam<Case> {
 
   // One Function_Decode of `record` cut to `length`, over `source`.
   void Decode(const std::string& source, const std::vector<uint8_t>& record, size_t length) {
-    GuardedRegion text(param_size_, side());
-    text.SetText(source);
-    GuardedRegion bytes(length, side());
+    ExactBuffer text(param_size_, source, side());
+    ExactBuffer bytes(length, {}, side());
     bytes.SetBytes(record.data(), std::min(length, record.size()));
     int result = Function_Decode(type(), text.text(), bytes.bytes(), static_cast<uint32_t>(length));
     EXPECT_GE(result, 0);
-    text.TerminatedText();
+    EXPECT_TRUE(text.Terminated()) << "no NUL inside the text buffer";
   }
 
   // Every cut of a record for small records; for large ones the short cuts,

