@@ -16,10 +16,9 @@ using namespace ostrevan::fuzz;
 namespace {
 
 std::string DefaultText(int type, const Announced& sizes) {
-  HostBuffer param(sizes.param);
+  ExactBuffer param(sizes.param);
   Check(Function_Default(type, param.text()) == 1, "Function_Default did not answer 1");
-  param.CheckNothingWrittenPast("Function_Default wrote past the announced text size");
-  return param.CheckedText("Function_Default left no NUL inside the text buffer");
+  return CheckedText(param, "Function_Default left no NUL inside the text buffer");
 }
 
 }  // namespace

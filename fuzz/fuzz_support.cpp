@@ -73,6 +73,11 @@ void Check(bool holds, const char* what) {
   std::abort();
 }
 
+std::string CheckedText(const ExactBuffer& buffer, const char* what) {
+  Check(buffer.Terminated(), what);
+  return buffer.Text();
+}
+
 Announced AnnouncedSizes(int type) {
   Announced sizes;
   Function_ParamLength(type, &sizes.param);
@@ -98,15 +103,12 @@ void SetUpPlugin() {
 }
 
 CodeResult CodeChecked(int type, const Announced& sizes, std::string_view text) {
-  HostBuffer param(sizes.param);
-  param.SetText(text);
-  HostBuffer record(sizes.code);
+  ExactBuffer param(sizes.param, text);
+  ExactBuffer record(sizes.code);
   uint32_t length = kUnsetLength;
   Check(Function_CodeStart(0) == 1, "Function_CodeStart did not answer 1");
   CodeResult coded;
   coded.result = Function_Code(type, param.text(), record.bytes(), &length);
-  record.CheckNothingWrittenPast("Function_Code wrote past the announced record size");
-  param.CheckNothingWrittenPast("Function_Code wrote into the parameter text");
   Check(coded.result == 0 || coded.result == 1, "Function_Code answered neither 0 nor 1");
   if (coded.result == 1) {
     Check(length <= sizes.code, "Function_Code reported a length above the announced size");
@@ -117,17 +119,14 @@ CodeResult CodeChecked(int type, const Announced& sizes, std::string_view text) 
 
 std::string DecodeChecked(int type, const Announced& sizes, std::string_view text,
                           const std::vector<uint8_t>& record) {
-  HostBuffer param(sizes.param);
-  param.SetText(text);
-  // Exactly the record's bytes, so that any read past them is seen.
-  HostBuffer bytes(record.size());
-  if (!record.empty()) std::memcpy(bytes.bytes(), record.data(), record.size());
+  ExactBuffer param(sizes.param, text);
+  ExactBuffer bytes(record.size());  // exactly the record's bytes: a read past them faults
+  bytes.SetBytes(record.data(), record.size());
   FileWatch watch(type);
   int result = Function_Decode(type, param.text(), bytes.bytes(), static_cast<uint32_t>(record.size()));
   watch.Check();
-  param.CheckNothingWrittenPast("Function_Decode wrote past the announced text size");
   Check(result >= 0, "Function_Decode answered a negative result");
-  return param.CheckedText("Function_Decode left no NUL inside the text buffer");
+  return CheckedText(param, "Function_Decode left no NUL inside the text buffer");
 }
 
 void CheckRefused(int type) {

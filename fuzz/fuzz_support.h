@@ -1,5 +1,5 @@
 // What every fuzz target shares: a failed invariant aborts (so libFuzzer and
-// the replay runner both report it), the tests' exact-size host buffers, a
+// the replay runner both report it), the tests' guarded host buffers, a
 // plug-in configured once for the whole run, and the block exports as the
 // host calls them, with the checks that hold for every block type: results
 // in range, nothing written past the announced sizes, texts NUL-terminated
@@ -20,16 +20,10 @@ namespace ostrevan::fuzz {
 // Prints `what` and aborts when `holds` is false.
 void Check(bool holds, const char* what);
 
-// An exact-size host buffer whose checks abort.
-class HostBuffer : public testing::ExactBuffer {
- public:
-  explicit HostBuffer(size_t size) : ExactBuffer(size) {}
-  void CheckNothingWrittenPast(const char* what) const { Check(NothingWrittenPast(), what); }
-  std::string CheckedText(const char* what) const {
-    Check(Terminated(), what);
-    return Text();
-  }
-};
+// Host buffers are the tests' ExactBuffer: an access past one faults.
+using testing::ExactBuffer;
+// The text in `buffer`; aborts with `what` when no NUL stands inside it.
+std::string CheckedText(const ExactBuffer& buffer, const char* what);
 
 // Called once per process: fixes the clock, has the plug-in write its files
 // into the scratch directory, points it at a limits file that allows plenty

@@ -91,10 +91,9 @@ void Texts(std::string_view text) {
         "a parameter text read is not the start of the text");
 
   for (uint32_t capacity : {1u, 5u, 100u}) {
-    HostBuffer buffer(capacity);
+    ExactBuffer buffer(capacity);
     WriteParamText(buffer.text(), text, capacity);
-    buffer.CheckNothingWrittenPast("WriteParamText wrote past its capacity");
-    buffer.CheckedText("WriteParamText left no NUL inside its capacity");
+    CheckedText(buffer, "WriteParamText left no NUL inside its capacity");
   }
 }
 
