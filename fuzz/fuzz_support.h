@@ -34,19 +34,12 @@ void SetUpPlugin();
 // its end).
 const std::string& ScratchDirectory();
 
-// What the targets may assume of a block type beyond the rules that hold
-// for all of them.
-//
 // Round trip: coding a text, decoding the record and coding the decoded text
-// again gives the same bytes. Only a block whose text carries every field of
-// its record belongs here; the check is skipped when the decoded text fills
-// its whole buffer, as it may then have been cut. The others keep some field
-// only in part (tests/core/typical_texts_test.cpp shows Modbus's port, Memory
-// Read's format and Memory Write's mode), keep strings to the bytes 1..127
-// or cut at 255 (GPRS, MQTT, SMS), find a later key inside a string (MQTT,
-// SMS), code what their text has no group for (Publish: free item slots;
-// Connect: certificate contents, named by file in the text) or pack
-// attachment names into the first slots (EMAIL).
+// again gives the same bytes (unless the decoded text fills its buffer and
+// may have been cut). Only WIFI's text carries every field of its record;
+// the others keep some field in part (tests/core/typical_texts_test.cpp),
+// keep strings to the bytes 1..127 or cut them at 255, find a later key
+// inside a string, or code what their text has no group for.
 constexpr bool RoundTrips(int type) { return type == 11; }  // WIFI
 // Decode writes certificate files, only into the time-stamped directory
 // below the plug-in's directory.

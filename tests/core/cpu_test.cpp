@@ -41,23 +41,6 @@ TEST(Operand, ParsesAndFormats) {
   EXPECT_EQ(FormatOperand(167, -9), "M-1.-1");  // as "%s%d.%d" writes it
 }
 
-TEST(Operand, AreasAndTheTypeNamesOfTheirWidths) {
-  EXPECT_EQ(AreaName(163), "SMB");
-  EXPECT_EQ(AreaName(184), "");
-  EXPECT_EQ(AreaCodeFromName("aqw"), 190);
-  EXPECT_EQ(AreaCodeFromName("VX"), 0);
-  int bits = 0, words = 0;
-  for (int code = 0; code < 256; ++code) {
-    bits += IsBitArea(code);
-    words += IsWordArea(code);
-  }
-  EXPECT_EQ(bits, 6);
-  EXPECT_EQ(words, 8);
-  std::vector<std::string> names;
-  for (int area : {170, 0, 176}) TypeNamesForArea(area, names);
-  EXPECT_EQ(names, (std::vector<std::string>{"DINT", "UDINT", "DWORD", "FLOAT", "BOOL"}));
-}
-
 AreaTable Table(std::initializer_list<std::pair<const char*, int>> records) {
   AreaTable table;
   size_t i = 0;

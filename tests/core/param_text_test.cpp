@@ -178,27 +178,5 @@ TEST(FindKey, FindsWhatStringViewFindFinds) {
   }
 }
 
-TEST(KeyedText, NumberedKeysAreFoundWhereFindFindsThem) {
-  // Item-like texts with near misses: leading zeros, numbers past the count,
-  // missing colons, repeated keys; and a letter the index leaves out.
-  std::mt19937 random(11);
-  const char* const pieces[] = {",G1:", ",G2:", ",G12:", ",G13:", ",G01:", ",G1", ",G", "1:",
-                                ",H2:", ",G9:", ",G99999999999:", "x", ",", ":", ",\xC4" "1:"};
-  for (int round = 0; round < 5000; ++round) {
-    std::string text;
-    for (size_t n = random() % 12; n > 0; --n) text += pieces[random() % std::size(pieces)];
-    for (const std::string& tested : {text, text + std::string(kMaxParamText, 'y')}) {
-      for (char letter : {'G', '\xC4'}) {
-        size_t first[13];
-        KeyedText(tested).FindNumberedKeys(letter, first, std::size(first));
-        for (size_t n = 1; n <= std::size(first); ++n) {
-          const std::string key = std::string(",") + letter + std::to_string(n) + ":";
-          ASSERT_EQ(first[n - 1], std::string_view(tested).find(key)) << tested << " " << key;
-        }
-      }
-    }
-  }
-}
-
 }  // namespace
 }  // namespace ostrevan
