@@ -78,13 +78,6 @@ std::string CheckedText(const ExactBuffer& buffer, const char* what) {
   return buffer.Text();
 }
 
-Announced AnnouncedSizes(int type) {
-  Announced sizes;
-  Function_ParamLength(type, &sizes.param);
-  Function_CodeLength(type, &sizes.code);
-  return sizes;
-}
-
 const std::string& ScratchDirectory() {
   static const testing::TempDir scratch;
   return scratch.path();

@@ -21,6 +21,8 @@ namespace ostrevan::fuzz {
 void Check(bool holds, const char* what);
 
 // Host buffers are the tests' ExactBuffer: an access past one faults.
+using testing::Announced;
+using testing::AnnouncedSizes;
 using testing::ExactBuffer;
 // The text in `buffer`; aborts with `what` when no NUL stands inside it.
 std::string CheckedText(const ExactBuffer& buffer, const char* what);
@@ -46,13 +48,6 @@ constexpr bool RoundTrips(int type) { return type == 11; }  // WIFI
 constexpr bool WritesFiles(int type) { return type == 7; }  // Connect to MQTT Server
 // The highest id the targets try; ids above 12 must be refused.
 constexpr int kHighestTypeTried = 15;
-
-// The sizes a block type announces; 0 for a type that is not built.
-struct Announced {
-  uint32_t param = 0;
-  uint32_t code = 0;
-};
-Announced AnnouncedSizes(int type);
 
 struct CodeResult {
   int result = 0;

@@ -10,6 +10,7 @@
 
 #include "core/catalogue.h"
 #include "core/platform/platform.h"
+#include "ostrevan/plugin.h"
 
 #if !defined(_WIN32)
 #include <sys/mman.h>
@@ -22,6 +23,13 @@ namespace {
 constexpr uint8_t kCanary = 0xA5;
 constexpr size_t kCanaryBytes = 64;
 }  // namespace
+
+Announced AnnouncedSizes(int type) {
+  Announced sizes;
+  Function_ParamLength(type, &sizes.param);
+  Function_CodeLength(type, &sizes.code);
+  return sizes;
+}
 
 #if defined(_WIN32)
 ExactBuffer::ExactBuffer(size_t size, std::string_view text, GuardSide)

@@ -12,6 +12,13 @@
 
 namespace ostrevan::testing {
 
+// The text and record sizes a block type announces; 0 for a type not built.
+struct Announced {
+  uint32_t param = 0;
+  uint32_t code = 0;
+};
+Announced AnnouncedSizes(int type);
+
 enum class GuardSide { kBehind, kInFront };
 
 // A buffer of exactly `size` bytes as the host passes it, with a no-access

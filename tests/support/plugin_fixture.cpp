@@ -15,12 +15,6 @@ namespace {
 platform::LocalTime g_fixed_time;
 platform::LocalTime FixedTime() { return g_fixed_time; }
 
-uint32_t Announced(int (*query)(int, uint32_t*), int type) {
-  uint32_t length = 0;
-  query(type, &length);
-  return length;
-}
-
 }  // namespace
 
 std::vector<uint8_t> Bytes(const std::string& hex) {
@@ -45,8 +39,7 @@ void Configure(int total, const Limits& limits) {
 }
 
 Coded CodeBlock(int type, const std::string& text) {
-  uint32_t param_size = Announced(Function_ParamLength, type);
-  uint32_t code_size = Announced(Function_CodeLength, type);
+  const auto [param_size, code_size] = AnnouncedSizes(type);
   ExactBuffer param(std::max<uint32_t>(param_size, 1024), text);
   ExactBuffer record(code_size);
   uint32_t length = 0;
@@ -68,7 +61,7 @@ std::vector<uint8_t> CodeAlone(int type, const std::string& text) {
 
 std::string DecodeBlock(int type, const std::string& text, const std::vector<uint8_t>& record,
                         int* result) {
-  uint32_t param_size = Announced(Function_ParamLength, type);
+  const uint32_t param_size = AnnouncedSizes(type).param;
   ExactBuffer param(param_size, text);
   ExactBuffer bytes(record.size());  // any read past the record faults
   bytes.SetBytes(record.data(), record.size());
@@ -79,7 +72,7 @@ std::string DecodeBlock(int type, const std::string& text, const std::vector<uin
 }
 
 std::string DefaultText(int type) {
-  uint32_t param_size = Announced(Function_ParamLength, type);
+  const uint32_t param_size = AnnouncedSizes(type).param;
   ExactBuffer param(param_size);
   EXPECT_EQ(Function_Default(type, param.text()), 1);
   EXPECT_TRUE(param.NothingWrittenPast()) << "default text written past " << param_size;
