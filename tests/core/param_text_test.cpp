@@ -1,13 +1,12 @@
 // The parameter-text grammar: fields, pieces and numbers as the library
-// calls the plug-in replaces would read and write them, and the quick paths
-// giving exactly what those calls give.
+// calls the plug-in replaces would read and write them. (That the quick key
+// search finds what find finds is the grammar fuzz target's to show.)
 #include "core/param_text.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -153,29 +152,6 @@ TEST(TextBuilder, KeepsTextsLongerThanItsBuffer) {
     expected.push_back(static_cast<char>('a' + i % 26));
   }
   EXPECT_EQ(chars.view(), expected);
-}
-
-TEST(FindKey, FindsWhatStringViewFindFinds) {
-  // Texts and keys of the grammar's own characters, where near misses abound,
-  // characters that the comma index leaves out, one of them a comma with its
-  // top bit set; short texts and texts past the indexed length.
-  std::mt19937 random(7);
-  const std::string alphabet = ",,,G1:A2\xC4\xAC";
-  auto draw = [&](size_t length) {
-    std::string text;
-    for (size_t i = 0; i < length; ++i) text.push_back(alphabet[random() % alphabet.size()]);
-    return text;
-  };
-  for (int round = 0; round < 20000; ++round) {
-    const size_t length = round % 50 ? random() % 40 : kMaxParamText - 2 + round % 2000;
-    const std::string text = draw(length), key = draw(random() % 5);
-    const size_t from = random() % (length + 3);
-    const size_t expected = std::string_view(text).find(key, from);
-    ASSERT_EQ(FindKey(text, key, from), expected)
-        << "text \"" << text << "\" key \"" << key << "\" from " << from;
-    ASSERT_EQ(KeyedText(text).Find(key, from), expected)
-        << "indexed text \"" << text << "\" key \"" << key << "\" from " << from;
-  }
 }
 
 }  // namespace
