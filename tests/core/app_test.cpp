@@ -24,28 +24,19 @@ int IndexOf(const Coded& coded) {
   return coded.record.size() < 2 ? -1 : coded.record[0] | coded.record[1] << 8;
 }
 
-TEST(CodeGeneration, TypesWithoutALimitAreCodedButRefused) {
-  TempDir dir;
-  ASSERT_EQ(Function_Config(dir.Write("limits.ini", "[DEFAULT]\nTotal=10\n").c_str()), 1);
-  Function_CodeStart(0);
-  uint8_t record[20] = {};
-  uint32_t length = 0;
-  EXPECT_EQ(Function_Code(kWifi, "A:1", record, &length), 0);
-  EXPECT_EQ(length, 20u);  // the record was written all the same
-  EXPECT_EQ(record[9], 1);
-  EXPECT_EQ(Function_Code(kWifi, "A:1", record, &length), 0);
-  EXPECT_EQ(App().instance_counter(), 2);
-  EXPECT_EQ(record[0], 1);
-}
-
-TEST(CodeGeneration, LimitPerTypeAndUnknownTypesTakeAnIndex) {
+TEST(CodeGeneration, LimitPerTypeTotalAndUnknownTypesTakeAnIndex) {
   Configure(10, {{"WIFI", 2}, {"Nonsense", 4}});
   EXPECT_EQ(IndexOf(CodeBlock(kWifi, "A:0")), 0);
   EXPECT_EQ(CodeBlock(99, "A:0").result, 0);  // unknown: index 1 is used up
   Coded second = CodeBlock(kWifi, "A:0");
   EXPECT_EQ(second.result, 1);
   EXPECT_EQ(IndexOf(second), 2);
-  EXPECT_EQ(CodeBlock(kWifi, "A:0").result, 0);  // over the WIFI limit
+  uint8_t record[20] = {};
+  uint32_t length = 0;
+  EXPECT_EQ(Function_Code(kWifi, "A:1", record, &length), 0);  // over the WIFI limit, but
+  EXPECT_EQ(length, 20u);                                      // the record is written all the same
+  EXPECT_EQ(record[0], 3);
+  EXPECT_EQ(record[9], 1);
   EXPECT_EQ(App().instance_counter(), 4);
   for (int i = 4; i < 10; ++i) CodeBlock(kWifi, "A:0");
   EXPECT_EQ(CodeBlock(kWifi, "A:0").result, 0);  // the total is reached: not even counted
