@@ -94,12 +94,10 @@ TEST(CpuModels, AnswerTheCapabilityQuestions) {
       {"osv-2410-4G", true, true, true},     // lists compare without case...
       {"OSV-2410-4g", true, true, false},    // ...the marker with case
       {"OSV-1100", false, true, false},
-      {"OSV-2410", true, true, false},       // listed for cards, no 4G
       {"OSN-110-4G", false, false, true},    // the other list
       {"OSN-900", false, false, false},      // listed, but without the marker
       {"OSV-4410-4G", false, true, true},
       {"OSV-9999-4G", false, false, false},
-      {"", false, false, false},
   };
   for (const ModelCase& c : cases) {
     EXPECT_EQ(HasInternalCard(c.model), c.card) << c.model;
