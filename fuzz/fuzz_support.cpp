@@ -17,6 +17,7 @@ namespace ostrevan::fuzz {
 namespace {
 
 constexpr platform::LocalTime kFixedTime{2001, 2, 3, 4, 5, 6, 7};
+constexpr const char* kFixedStamp = "2001_02_03_04_05_06";  // the directory named at that time
 platform::LocalTime FixedTime() { return kFixedTime; }
 
 std::set<std::string> DirectoryEntries(const std::string& path) {
@@ -27,14 +28,6 @@ std::set<std::string> DirectoryEntries(const std::string& path) {
   return names;
 }
 
-std::string FixedStampDirectoryName() {
-  char name[32];
-  std::snprintf(name, sizeof name, "%04d_%02d_%02d_%02d_%02d_%02d", kFixedTime.year,
-                kFixedTime.month, kFixedTime.day, kFixedTime.hour, kFixedTime.minute,
-                kFixedTime.second);
-  return name;
-}
-
 constexpr uint32_t kUnsetLength = 0xFFFFFFFFu;
 
 // Watches the plug-in's directory and the working directory across one
@@ -42,7 +35,7 @@ constexpr uint32_t kUnsetLength = 0xFFFFFFFFu;
 // directory, holding nothing but the numbered certificate files.
 class FileWatch {
  public:
-  explicit FileWatch(int type) : active_(WritesFiles(type)), stamp_(FixedStampDirectoryName()) {
+  explicit FileWatch(int type) : active_(WritesFiles(type)), stamp_(kFixedStamp) {
     for (size_t i = 0; active_ && i < 2; ++i) before_[i] = DirectoryEntries(Watched(i));
   }
 
