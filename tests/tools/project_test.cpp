@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/ostrevan-host/hex.h"
-
 namespace ostrevan::host {
 namespace {
 
@@ -88,18 +86,6 @@ TEST(ProjectFile, ReadsWhatIsWrittenAndNamesTheLineOfEachMistake) {
   EXPECT_EQ(LimitsIni(ParseProject(cases[0].text, "f")),
             "[DEFAULT]\nTotal=8\nTypeCount=2\n[Type_1]\nName=WIFI\nMax=2\n"
             "[Type_2]\nName=GPRS Data Send\nMax=1\n");
-}
-
-TEST(ProjectFile, BlockTypeNamesAndHexText) {
-  EXPECT_EQ(BlockTypeFromName("connect to mqtt server"), 7);
-  EXPECT_EQ(BlockTypeFromName("12"), 12);
-  EXPECT_EQ(BlockTypeFromName("0"), 0);
-  EXPECT_EQ(BlockTypeFromName("WIFI "), 0);
-  EXPECT_EQ(ParseHex("00 0a:FF-10\n"), (std::vector<uint8_t>{0x00, 0x0A, 0xFF, 0x10}));
-  EXPECT_EQ(ParseHex(""), std::vector<uint8_t>{});
-  for (const char* bad : {"0", "0 0", "zz"}) EXPECT_FALSE(ParseHex(bad).has_value()) << bad;
-  const uint8_t bytes[] = {0x76, 0x01};
-  EXPECT_EQ(ToHex(bytes, 2), "76 01");
 }
 
 }  // namespace
