@@ -14,15 +14,13 @@
 namespace ostrevan {
 namespace {
 
-struct ParseCase {
-  const char* text;
-  int area;
-  int index;
-  const char* formatted;
-};
-
 TEST(Operand, ParsesAndFormats) {
-  const ParseCase cases[] = {
+  const struct {
+    const char* text;
+    int area;
+    int index;
+    const char* formatted;
+  } cases[] = {
       {"V100.3", 159, 803, "V100.3"}, {"vw10", 161, 10, "VW10"},   {"AIW4", 186, 4, "AIW4"},
       {"X5", 0, 5, ""},               {"M0.7", 167, 7, "M0.7"},    {"VB", 160, 0, "VB0"},
       {"V1.2.3", 159, 10, "V1.2"},    {"sm0.1", 166, 1, "SM0.1"},  {"Q.5", 180, 5, "Q0.5"},
@@ -30,7 +28,7 @@ TEST(Operand, ParsesAndFormats) {
       {"I 3", 0, 3, ""},  // a blank is not a letter of any area
       {"SMD2147483647", 165, 2147483647, "SMD2147483647"},
   };
-  for (const ParseCase& c : cases) {
+  for (const auto& c : cases) {
     Operand op = ParseOperand(c.text);
     EXPECT_EQ(op.area, c.area) << c.text;
     EXPECT_EQ(op.index, c.index) << c.text;
@@ -83,13 +81,11 @@ TEST(Operand, RangeHintsJoinLinesWithBreaks) {
             " <br>>>>>>>>>>>>>>>>>>>DWORD<<<<<<<<<<<<<<<<< <br> <br>VD0 ~ VD12 <br>MD0 ~ MD4");
 }
 
-struct ModelCase {
-  const char* model;
-  bool card, family, mqtt4g;
-};
-
 TEST(CpuModels, AnswerTheCapabilityQuestions) {
-  const ModelCase cases[] = {
+  const struct {
+    const char* model;
+    bool card, family, mqtt4g;
+  } cases[] = {
       {"OSV-2410-4G", true, true, true},
       {"osv-2410-4G", true, true, true},     // lists compare without case...
       {"OSV-2410-4g", true, true, false},    // ...the marker with case
@@ -99,7 +95,7 @@ TEST(CpuModels, AnswerTheCapabilityQuestions) {
       {"OSV-4410-4G", false, true, true},
       {"OSV-9999-4G", false, false, false},
   };
-  for (const ModelCase& c : cases) {
+  for (const auto& c : cases) {
     EXPECT_EQ(HasInternalCard(c.model), c.card) << c.model;
     EXPECT_EQ(InModelFamily(c.model), c.family) << c.model;
     EXPECT_EQ(SupportsMqtt4G(c.model), c.mqtt4g) << c.model;

@@ -24,18 +24,16 @@ TEST(PhoneBook, AddsToTheFirstFreeEntryUntilFullAndResetsToTheDefaultEntry) {
   EXPECT_EQ(book.entries()[1], PhoneBookEntry{});
 }
 
-struct LookupCase {
-  const char* text;
-  const char* label;
-  const char* address;
-  int index;
-};
-
 TEST(PhoneBook, LookupOfPickedItems) {
   PhoneBook book;
   book.Add("Max,+4912");
   book.entries()[1].label = "max";
-  const LookupCase cases[] = {
+  const struct {
+    const char* text;
+    const char* label;
+    const char* address;
+    int index;
+  } cases[] = {
       {"", "", "", -1},
       {"+4912", "", "+4912", 77},         // no comma: the text itself, index untouched
       {",+4912", "", ",+4912", 77},       // a comma first: likewise
@@ -43,7 +41,7 @@ TEST(PhoneBook, LookupOfPickedItems) {
       {"Max,", "", "", 77},               // nothing behind the comma
       {"Other,+1", "", "", 77},           // no entry
   };
-  for (const LookupCase& c : cases) {
+  for (const auto& c : cases) {
     PhoneBookMatch match;
     match.index = 77;
     book.Lookup(c.text, match);

@@ -14,15 +14,13 @@
 namespace ostrevan::testing {
 namespace {
 
-struct PutCase {
-  const char* name;
-  size_t width;
-  std::function<void(RecordWriter&)> put;
-  const char* bytes;
-};
-
-std::vector<PutCase> Puts() {
-  return {
+TEST(RecordWriter, EachPutFitsExactlyOrWritesNothing) {
+  const struct {
+    const char* name;
+    size_t width;
+    std::function<void(RecordWriter&)> put;
+    const char* bytes;
+  } cases[] = {
       {"u8", 1, [](RecordWriter& w) { w.PutU8(0xAB); }, "AB"},
       {"u16 LE", 2, [](RecordWriter& w) { w.PutU16LE(0x1234); }, "34 12"},
       {"u16 BE", 2, [](RecordWriter& w) { w.PutU16BE(0x1234); }, "12 34"},
@@ -32,10 +30,7 @@ std::vector<PutCase> Puts() {
       {"text cut", 3, [](RecordWriter& w) { w.PutFixedText("abcdef", 3); }, "61 62 63"},
       {"text padded", 4, [](RecordWriter& w) { w.PutFixedText("ab", 4); }, "61 62 00 00"},
   };
-}
-
-TEST(RecordWriter, EachPutFitsExactlyOrWritesNothing) {
-  for (const PutCase& c : Puts()) {
+  for (const auto& c : cases) {
     for (size_t capacity : {c.width - 1, c.width}) {
       std::vector<uint8_t> buffer(capacity + 4, 0xEE);
       RecordWriter writer(buffer.data(), capacity);
@@ -43,9 +38,9 @@ TEST(RecordWriter, EachPutFitsExactlyOrWritesNothing) {
       bool fits = capacity == c.width;
       EXPECT_EQ(writer.ok(), fits) << c.name;
       EXPECT_EQ(writer.position(), fits ? c.width : 0u) << c.name;
-      std::vector<uint8_t> written(buffer.begin(), buffer.begin() + static_cast<long>(capacity));
       if (fits) {
-        EXPECT_EQ(Hex(written), c.bytes) << c.name;
+        EXPECT_EQ(Hex(std::vector<uint8_t>(buffer.begin(), buffer.begin() + c.width)), c.bytes)
+            << c.name;
       }
       for (size_t i = fits ? c.width : 0; i < buffer.size(); ++i)
         EXPECT_EQ(buffer[i], 0xEE) << c.name << " wrote byte " << i;
@@ -153,20 +148,18 @@ TEST(RecordHeader, FlagsAndReferences) {
   EXPECT_EQ(std::vector<int>({high, low}), std::vector<int>({0x68, 0x05}));
 }
 
-struct HeadCase {
-  RecordHead head;
-  int index;
-  const char* bytes;
-};
-
 TEST(RecordHeader, HeadAndPinAreaForSeveralShapes) {
-  const HeadCase cases[] = {
+  const struct {
+    RecordHead head;
+    int index;
+    const char* bytes;
+  } cases[] = {
       {{0x76, 1, 1, 0x01}, 0, "00 00 76 00 00 00 00 01 00 | 00 07"},
       {{0x81, 2, 1, 0x00}, 1025, "01 04 81 00 00 00 00 00 01 00 00 | 00 00 07"},
       {{0x84, 2, 2, 0x03}, 1023, "FF 03 84 00 00 00 00 03 FF 03 FF 03 00 | 00 00 07 0D"},
       {{0x8B, 1, 2, 0x01}, 70000, "70 11 8B 00 00 01 70 01 70 01 00 | 00 07 0D"},
   };
-  for (const HeadCase& c : cases) {
+  for (const auto& c : cases) {
     std::vector<uint8_t> buffer(32);
     RecordWriter out(buffer.data(), buffer.size());
     PutRecordHead(out, c.head, c.index);
@@ -179,16 +172,14 @@ TEST(RecordHeader, HeadAndPinAreaForSeveralShapes) {
   }
 }
 
-struct IndexCase {
-  uint32_t index;
-  bool high_low;
-  uint8_t low;
-  uint8_t high_and_order;
-  uint16_t back;
-};
-
 TEST(DataIndex, PacksFourteenBitsBesideTheOrderFlag) {
-  const IndexCase cases[] = {
+  const struct {
+    uint32_t index;
+    bool high_low;
+    uint8_t low;
+    uint8_t high_and_order;
+    uint16_t back;
+  } cases[] = {
       {0, true, 0x00, 0x00, 0},
       {0, false, 0x00, 0x01, 0},
       {0x1234, true, 0x34, 0x48, 0x1234},
@@ -196,7 +187,7 @@ TEST(DataIndex, PacksFourteenBitsBesideTheOrderFlag) {
       {16384, true, 0x00, 0x00, 0},  // bit 14 does not travel
       {0xFFFFFFFF, true, 0xFF, 0xFC, 16383},
   };
-  for (const IndexCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.index);
     EXPECT_EQ(DataIndexLowByte(c.index), c.low);
     EXPECT_EQ(DataIndexHighAndOrder(c.index, c.high_low), c.high_and_order);

@@ -22,24 +22,22 @@ std::array<int, BuildLimits::kTypes> Limits(std::initializer_list<std::pair<int,
   return limits;
 }
 
-struct RefusalCase {
-  int total;
-  std::array<int, BuildLimits::kTypes> limits;
-  std::vector<int> blocks;
-  std::vector<std::string> reasons;  // one a block; empty when it is counted
-};
-
 // The usual refusals and their advice are the tool's own test; here the
 // numbers in the reasons and the names in the advice.
 TEST(BuildLimits, SaysWhyEachBlockIsRefused) {
-  const RefusalCase cases[] = {
+  const struct {
+    int total;
+    std::array<int, BuildLimits::kTypes> limits;
+    std::vector<int> blocks;
+    std::vector<std::string> reasons;  // one a block; empty when it is counted
+  } cases[] = {
       // a block without a limit still takes its place in the total
       {1, Limits({}), {kWifi, kWifi}, {"the limits allow no WIFI block", "the program total of 1 block is reached"}},
       {9, Limits({{kWifi, 2}}), {kWifi, kWifi, kWifi}, {"", "", "the limit of 2 WIFI blocks is reached"}},
       {9, Limits({{kWifi, -1}}), {kWifi}, {"the limits allow no WIFI block"}},
       {0, Limits({{kWifi, 2}}), {kWifi}, {"the program total of 0 blocks is reached"}},
   };
-  for (const RefusalCase& c : cases) {
+  for (const auto& c : cases) {
     BuildLimits limits(c.total, c.limits, LimitsOrigin{});
     for (size_t i = 0; i < c.blocks.size(); ++i) {
       std::optional<Refusal> refusal = limits.WhyRefused(c.blocks[i]);
