@@ -88,12 +88,12 @@ void SetUpPlugin() {
   (void)done;
 }
 
-CodeResult CodeChecked(int type, const Announced& sizes, std::string_view text) {
+Coded CodeChecked(int type, const Announced& sizes, std::string_view text) {
   ExactBuffer param(sizes.param, text);
   ExactBuffer record(sizes.code);
   uint32_t length = kUnsetLength;
   Check(Function_CodeStart(0) == 1, "Function_CodeStart did not answer 1");
-  CodeResult coded;
+  Coded coded;
   coded.result = Function_Code(type, param.text(), record.bytes(), &length);
   Check(coded.result == 0 || coded.result == 1, "Function_Code answered neither 0 nor 1");
   if (coded.result == 1) {

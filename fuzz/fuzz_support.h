@@ -23,6 +23,7 @@ void Check(bool holds, const char* what);
 // Host buffers are the tests' ExactBuffer: an access past one faults.
 using testing::Announced;
 using testing::AnnouncedSizes;
+using testing::Coded;
 using testing::ExactBuffer;
 // The text in `buffer`; aborts with `what` when no NUL stands inside it.
 std::string CheckedText(const ExactBuffer& buffer, const char* what);
@@ -49,14 +50,9 @@ constexpr bool WritesFiles(int type) { return type == 7; }  // Connect to MQTT S
 // The highest id the targets try; ids above 12 must be refused.
 constexpr int kHighestTypeTried = 15;
 
-struct CodeResult {
-  int result = 0;
-  std::vector<uint8_t> record;  // the reported length's bytes when result is 1
-};
-
 // Function_CodeStart, then one Function_Code of `text` (cut to the announced
 // text size) into a record buffer of the announced size.
-CodeResult CodeChecked(int type, const Announced& sizes, std::string_view text);
+Coded CodeChecked(int type, const Announced& sizes, std::string_view text);
 
 // Function_Decode of exactly `record` into a text buffer of the announced
 // size that holds `text` beforehand; returns the text it leaves there.

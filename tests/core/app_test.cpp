@@ -71,8 +71,6 @@ TEST(CodeGeneration, ReadsTheTotalAndTheTypeSectionsInOrderUpToTypeCount) {
        "[Type_4]\nName=EMAIL\nMax=2\n"      // beyond TypeCount
        "[Type_2]\nName=sms input\nMax=5\n",
        9, 0, 5, 0, 7},
-      {"unreadable numbers read as 0",
-       "[DEFAULT]\nTotal=abc\nTypeCount=1\n[Type_2]\nName=WIFI\nMax=3\n", 0, 0, 0, 0, 0},
       {"a huge TypeCount", HugeTypeCount(), 5, 0, 0, 0, 3},
   };
   for (const auto& c : cases) {

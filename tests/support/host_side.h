@@ -19,6 +19,13 @@ struct Announced {
 };
 Announced AnnouncedSizes(int type);
 
+// What Function_Code answered, and the bytes of the length it reported
+// when it answered 1.
+struct Coded {
+  int result = 0;
+  std::vector<uint8_t> record;
+};
+
 enum class GuardSide { kBehind, kInFront };
 
 // A buffer of exactly `size` bytes as the host passes it, with a no-access

@@ -26,11 +26,6 @@ class FixedClock {
   ~FixedClock();
 };
 
-struct Coded {
-  int result = 0;
-  std::vector<uint8_t> record;  // the bytes the length reported
-};
-
 // Writes a limits file and hands it to Function_Config, then starts a code
 // generation; by default every type may take the whole total.
 void Configure(int total = 100, const Limits& limits = {});
