@@ -28,7 +28,9 @@ std::string_view TakeLine(std::string_view& text) {
 
 std::string SwapCase(std::string_view text) {
   std::string swapped(text);
-  for (char& c : swapped) c = std::isalpha(static_cast<unsigned char>(c)) ? static_cast<char>(c ^ 0x20) : c;
+  for (char& c : swapped) {
+    if (std::isalpha(static_cast<unsigned char>(c))) c = static_cast<char>(c ^ 0x20);
+  }
   return swapped;
 }
 

@@ -25,8 +25,9 @@ int main(int argc, char** argv) {
   }
   for (const fs::path& path : inputs) {
     std::ifstream in(path, std::ios::binary);
-    const std::vector<uint8_t> read((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const std::vector<uint8_t> exact(read);  // of exactly the input's length, as libFuzzer hands it over
+    const std::vector<uint8_t> read((std::istreambuf_iterator<char>(in)),
+                                    std::istreambuf_iterator<char>());
+    const std::vector<uint8_t> exact(read);  // exactly the input's length, as libFuzzer gives it
     LLVMFuzzerTestOneInput(exact.data(), exact.size());
   }
   std::printf("replayed %zu inputs\n", inputs.size());

@@ -33,7 +33,8 @@ std::vector<Trip> Trips() {
       {3, "A:1,0,0,0,1,0,1,2,0,B: ,C:0,176,0,1,D:LOG,E:",
        "A:1,0,0,0,1,0,1,0,0,B: ,C:0,176,0,1,D:LOG,E:"},
   };
-  for (const SampleText& sample : kTypicalTexts) trips.push_back({sample.type, std::string(sample.text), nullptr});
+  for (const SampleText& sample : kTypicalTexts)
+    trips.push_back({sample.type, std::string(sample.text), nullptr});
   return trips;
 }
 

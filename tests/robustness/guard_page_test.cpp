@@ -88,21 +88,20 @@ TEST_P(GuardPage, DecodesEveryRecordWithinItsBuffers) {
   // through the middle and the long cuts.
   for (const std::vector<uint8_t>& record : records) {
     for (size_t length = 0; length <= code_size_; ++length) {
-      const bool cut = code_size_ <= 600 || length < 80 || length + 80 > code_size_ || length % 97 == 0;
-      if (!cut || (length > record.size() && length != code_size_)) continue;
+      const bool cut = code_size_ <= 600 || length < 80 || length + 80 > code_size_;
+      if (!(cut || length % 97 == 0) || (length > record.size() && length != code_size_)) continue;
       for (const std::string& text : texts) Decode(text, record, length);
     }
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllBlockTypes, GuardPage,
-                         ::testing::Combine(::testing::Range(1, 13),
-                                            ::testing::Values(GuardSide::kBehind, GuardSide::kInFront)),
-                         [](const auto& info) {
-                           return "type" + std::to_string(std::get<0>(info.param)) +
-                                  (std::get<1>(info.param) == GuardSide::kBehind ? "_guard_behind"
-                                                                                 : "_guard_in_front");
-                         });
+constexpr GuardSide kSides[] = {GuardSide::kBehind, GuardSide::kInFront};
+INSTANTIATE_TEST_SUITE_P(
+    AllBlockTypes, GuardPage, ::testing::Combine(::testing::Range(1, 13), ::testing::ValuesIn(kSides)),
+    [](const auto& info) {
+      return "type" + std::to_string(std::get<0>(info.param)) +
+             (std::get<1>(info.param) == GuardSide::kBehind ? "_guard_behind" : "_guard_in_front");
+    });
 
 }  // namespace
 }  // namespace ostrevan::testing

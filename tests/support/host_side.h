@@ -33,7 +33,8 @@ enum class GuardSide { kBehind, kInFront };
 // faults at once. The Windows build has a canary run behind it instead.
 class ExactBuffer {
  public:
-  explicit ExactBuffer(size_t size, std::string_view text = {}, GuardSide side = GuardSide::kBehind);
+  explicit ExactBuffer(size_t size, std::string_view text = {},
+                       GuardSide side = GuardSide::kBehind);
   ~ExactBuffer();
   ExactBuffer(const ExactBuffer&) = delete;
   ExactBuffer& operator=(const ExactBuffer&) = delete;

@@ -32,8 +32,10 @@ TEST(BuildLimits, SaysWhyEachBlockIsRefused) {
     std::vector<std::string> reasons;  // one a block; empty when it is counted
   } cases[] = {
       // a block without a limit still takes its place in the total
-      {1, Limits({}), {kWifi, kWifi}, {"the limits allow no WIFI block", "the program total of 1 block is reached"}},
-      {9, Limits({{kWifi, 2}}), {kWifi, kWifi, kWifi}, {"", "", "the limit of 2 WIFI blocks is reached"}},
+      {1, Limits({}), {kWifi, kWifi},
+       {"the limits allow no WIFI block", "the program total of 1 block is reached"}},
+      {9, Limits({{kWifi, 2}}), {kWifi, kWifi, kWifi},
+       {"", "", "the limit of 2 WIFI blocks is reached"}},
       {9, Limits({{kWifi, -1}}), {kWifi}, {"the limits allow no WIFI block"}},
       {0, Limits({{kWifi, 2}}), {kWifi}, {"the program total of 0 blocks is reached"}},
   };

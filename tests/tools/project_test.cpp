@@ -12,11 +12,13 @@ std::string Read(const std::string& text, const std::string& file = "f") {
   try {
     const Project project = ParseProject(text, file);
     std::string read = project.cpu_model + "|";
-    for (const AreaSize& area : project.areas) read += area.name + (" " + std::to_string(area.size)) + ",";
+    for (const AreaSize& area : project.areas)
+      read += area.name + (" " + std::to_string(area.size)) + ",";
     read += "|" + (project.total ? std::to_string(*project.total) : "-") + "|";
     for (const auto& [name, max] : project.limits) read += name + "=" + std::to_string(max) + ",";
     read += "|";
-    for (const ProjectBlock& block : project.blocks) read += std::to_string(block.type) + ":" + block.text + ",";
+    for (const ProjectBlock& block : project.blocks)
+      read += std::to_string(block.type) + ":" + block.text + ",";
     return read + "|";
   } catch (const ProjectError& error) {
     return error.what();
