@@ -1,6 +1,5 @@
 #include "fuzz/fuzz_support.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

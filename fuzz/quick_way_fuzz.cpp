@@ -33,9 +33,7 @@ using ostrevan::fuzz::Check;
 namespace {
 
 struct Instance {
-  int index;
-  int total;
-  int ordinal;
+  int index, total, ordinal;
 };
 
 struct Coded {
@@ -95,18 +93,12 @@ using Comparison = void (*)(const std::string&, const std::vector<uint8_t>&, con
 
 // The blocks that take the quick way.
 constexpr Comparison kBlocks[] = {
-    CompareWays<CWifiModeEntity>,
-    CompareWays<CModbusEntity>,
-    CompareWays<CGprsConnectEntity>,
-    CompareWays<CGprsDataSendEntity>,
-    CompareWays<CMemoryReadEntity>,
-    CompareWays<CMemoryWriteEntity>,
-    CompareWays<CSmsMessageInputEntity>,
-    CompareWays<CMqttWriteEntity>,
-    CompareWays<CMqttReadEntity>,
-    CompareWays<CMqttConnectEntity>,
-    CompareWays<CSmsMessageOutputEntity>,
-    CompareWays<CMailEntity>,
+    CompareWays<CWifiModeEntity>,        CompareWays<CModbusEntity>,
+    CompareWays<CGprsConnectEntity>,     CompareWays<CGprsDataSendEntity>,
+    CompareWays<CMemoryReadEntity>,      CompareWays<CMemoryWriteEntity>,
+    CompareWays<CSmsMessageInputEntity>, CompareWays<CMqttWriteEntity>,
+    CompareWays<CMqttReadEntity>,        CompareWays<CMqttConnectEntity>,
+    CompareWays<CSmsMessageOutputEntity>, CompareWays<CMailEntity>,
 };
 
 // OSTREVAN_QUICK_WAY_BLOCK=<n> keeps a run on the n-th block of kBlocks.

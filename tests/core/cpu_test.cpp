@@ -120,7 +120,6 @@ TEST(Ports, ListSelectsTheEntryOfItsCodeAndPickingAnEntryYieldsItsCode) {
       EXPECT_EQ(other.OnSelectionChanged(selection), code);
     }
   }
-  EXPECT_EQ(PortListEntries().at(2), "COM2(Built-in RS485)");
   EXPECT_EQ(PortCodeFromEntry("Ethernet", 4), 10);
   EXPECT_EQ(PortCodeFromEntry("COM9(x)", 4), 4);
   EXPECT_TRUE(IsNetworkPort(10) && IsNetworkPort(18) && !IsNetworkPort(19) && !IsNetworkPort(9));

@@ -49,7 +49,6 @@ std::string LargeFile() {
 const std::vector<ProfileRow>& Rows() {
   static const std::vector<ProfileRow> rows = {
       // Encodings and line ends.
-      {"UTF-8 byte-order mark", "\xEF\xBB\xBF[S]\nK=5\n", "S", "K", "5", 5},
       {"UTF-16 LE", Utf16("[S]\r\nK=7\r\n", false), "S", "K", "7", 7},
       {"UTF-16 BE", Utf16("[S]\r\nK=8\r\n", true), "S", "K", "8", 8},
       {"UTF-8 text in the code page", "\xEF\xBB\xBF[S]\nK=caf\xC3\xA9\n", "S", "K", "caf\xE9", 0},

@@ -1,7 +1,6 @@
 #include "support/plugin_fixture.h"
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 
 #include "ostrevan/plugin.h"

@@ -48,7 +48,6 @@ TEST(ProjectFile, ReadsWhatIsWrittenAndNamesTheLineOfEachMistake) {
       {Commented("OSV-2410-4G        ; the CPU model name"), "OSV-2410-4G||4|WIFI=2,|11:A:1,|"},
       {Commented("OSV-2410\t# a tab before"), "OSV-2410|"},
       {Commented("OSV;2410#4G"), "OSV;2410#4G|"},
-      {Commented(";"), "|"},
       {Commented("\"OSV ; 2410 # 4G\"   ; quoted"), "OSV ; 2410 # 4G|"},
       {Commented("\"a \\\" ; b\" #c"), "a \" ; b|"},
       {Commented("\"C:\\\\dir\\\\\" ; a backslash at the end"), "C:\\dir\\|"},
