@@ -19,11 +19,6 @@
 
 namespace ostrevan::testing {
 
-namespace {
-constexpr uint8_t kCanary = 0xA5;
-constexpr size_t kCanaryBytes = 64;
-}  // namespace
-
 Announced AnnouncedSizes(int type) {
   Announced sizes;
   Function_ParamLength(type, &sizes.param);
@@ -32,6 +27,11 @@ Announced AnnouncedSizes(int type) {
 }
 
 #if defined(_WIN32)
+namespace {
+constexpr uint8_t kCanary = 0xA5;
+constexpr size_t kCanaryBytes = 64;
+}  // namespace
+
 ExactBuffer::ExactBuffer(size_t size, std::string_view text, GuardSide)
     : size_(size), mapped_(size + kCanaryBytes), data_(new uint8_t[mapped_]) {
   std::memset(data_ + size_, kCanary, kCanaryBytes);
