@@ -4,8 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "fuzz/block_calls.h"
-#include "fuzz/block_properties.h"
+#include "fuzz/fuzz_support.h"
 
 using namespace ostrevan::fuzz;
 
@@ -20,11 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckRefused(type);
     return 0;
   }
-  CodeResult first = CodeChecked(type, sizes, text);
+  Coded first = CodeChecked(type, sizes, text);
   if (first.result != 1) return 0;
 
   std::string decoded = DecodeChecked(type, sizes, text, first.record);
-  CodeResult second = CodeChecked(type, sizes, decoded);
+  Coded second = CodeChecked(type, sizes, decoded);
 
   if (RoundTrips(type) && decoded.size() + 1 < sizes.param) {
     Check(second.result == 1, "the decoded text of a record did not code");

@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "fuzz/block_calls.h"
-#include "fuzz/block_properties.h"
+#include "fuzz/fuzz_support.h"
 #include "ostrevan/plugin.h"
 
 using namespace ostrevan::fuzz;
@@ -17,10 +16,9 @@ using namespace ostrevan::fuzz;
 namespace {
 
 std::string DefaultText(int type, const Announced& sizes) {
-  HostBuffer param(sizes.param);
+  ExactBuffer param(sizes.param);
   Check(Function_Default(type, param.text()) == 1, "Function_Default did not answer 1");
-  param.CheckNothingWrittenPast("Function_Default wrote past the announced text size");
-  return param.CheckedText("Function_Default left no NUL inside the text buffer");
+  return CheckedText(param, "Function_Default left no NUL inside the text buffer");
 }
 
 }  // namespace

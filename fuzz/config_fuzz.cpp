@@ -29,9 +29,7 @@ std::string_view TakeLine(std::string_view& text) {
 std::string SwapCase(std::string_view text) {
   std::string swapped(text);
   for (char& c : swapped) {
-    unsigned char u = static_cast<unsigned char>(c);
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(std::toupper(u));
-    else if (c >= 'A' && c <= 'Z') c = static_cast<char>(std::tolower(u));
+    if (std::isalpha(static_cast<unsigned char>(c))) c = static_cast<char>(c ^ 0x20);
   }
   return swapped;
 }

@@ -25,7 +25,6 @@
 #include "blocks/mqtt/mqtt_read_entity.h"
 #include "blocks/mqtt/mqtt_write_entity.h"
 #include "blocks/wifi/wifi_entity.h"
-#include "core/platform/platform.h"
 #include "fuzz/fuzz_support.h"
 
 using namespace ostrevan;
@@ -34,9 +33,7 @@ using ostrevan::fuzz::Check;
 namespace {
 
 struct Instance {
-  int index;
-  int total;
-  int ordinal;
+  int index, total, ordinal;
 };
 
 struct Coded {
@@ -96,18 +93,12 @@ using Comparison = void (*)(const std::string&, const std::vector<uint8_t>&, con
 
 // The blocks that take the quick way.
 constexpr Comparison kBlocks[] = {
-    CompareWays<CWifiModeEntity>,
-    CompareWays<CModbusEntity>,
-    CompareWays<CGprsConnectEntity>,
-    CompareWays<CGprsDataSendEntity>,
-    CompareWays<CMemoryReadEntity>,
-    CompareWays<CMemoryWriteEntity>,
-    CompareWays<CSmsMessageInputEntity>,
-    CompareWays<CMqttWriteEntity>,
-    CompareWays<CMqttReadEntity>,
-    CompareWays<CMqttConnectEntity>,
-    CompareWays<CSmsMessageOutputEntity>,
-    CompareWays<CMailEntity>,
+    CompareWays<CWifiModeEntity>,        CompareWays<CModbusEntity>,
+    CompareWays<CGprsConnectEntity>,     CompareWays<CGprsDataSendEntity>,
+    CompareWays<CMemoryReadEntity>,      CompareWays<CMemoryWriteEntity>,
+    CompareWays<CSmsMessageInputEntity>, CompareWays<CMqttWriteEntity>,
+    CompareWays<CMqttReadEntity>,        CompareWays<CMqttConnectEntity>,
+    CompareWays<CSmsMessageOutputEntity>, CompareWays<CMailEntity>,
 };
 
 // OSTREVAN_QUICK_WAY_BLOCK=<n> keeps a run on the n-th block of kBlocks.
@@ -116,24 +107,11 @@ size_t ChosenBlock(uint8_t byte) {
   return (chosen ? static_cast<size_t>(std::atoi(chosen)) : byte) % std::size(kBlocks);
 }
 
-// Connect writes the certificates a record carries into a directory named
-// after the clock: both ways see the same clock, and write into scratch.
-platform::LocalTime FixedClock() { return {2001, 2, 3, 4, 5, 6, 7}; }
-
-void SetUpOnce() {
-  static const bool done = [] {
-    platform::SetClockSource(&FixedClock);
-    platform::SetModuleDirectoryOverride(fuzz::ScratchDirectory());
-    return true;
-  }();
-  (void)done;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 4) return 0;
-  SetUpOnce();
+  fuzz::SetUpPlugin();  // Connect writes the certificates a record carries
   const Comparison compare = kBlocks[ChosenBlock(data[0])];
   // Indexes from -1664 to 1651 against a total of 1500: negative, beyond
   // the status reference's 10 bits, and refused.

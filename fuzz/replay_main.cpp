@@ -10,38 +10,26 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
-namespace {
-
-void ReplayFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  // A copy of exactly the input's length, as libFuzzer hands it over.
-  std::vector<uint8_t> exact(bytes);
-  LLVMFuzzerTestOneInput(exact.data(), exact.size());
-}
-
-// Notes kept beside the inputs, not inputs themselves.
-bool IsNote(const std::filesystem::path& path) {
-  return path.extension() == ".md" || path.filename().string().front() == '.';
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-  size_t replayed = 0;
+  namespace fs = std::filesystem;
+  std::vector<fs::path> inputs;
   for (int i = 1; i < argc; ++i) {
-    std::filesystem::path path = argv[i];
-    if (std::filesystem::is_directory(path)) {
-      for (const auto& entry : std::filesystem::recursive_directory_iterator(path)) {
-        if (!entry.is_regular_file() || IsNote(entry.path())) continue;
-        ReplayFile(entry.path());
-        ++replayed;
-      }
-    } else if (std::filesystem::is_regular_file(path)) {
-      ReplayFile(path);
-      ++replayed;
+    if (fs::is_regular_file(argv[i])) inputs.emplace_back(argv[i]);
+    if (!fs::is_directory(argv[i])) continue;
+    for (const auto& entry : fs::recursive_directory_iterator(argv[i])) {
+      // Notes kept beside the inputs are no inputs.
+      const std::string name = entry.path().filename().string();
+      if (entry.is_regular_file() && entry.path().extension() != ".md" && name.front() != '.')
+        inputs.push_back(entry.path());
     }
   }
-  std::printf("replayed %zu inputs\n", replayed);
-  return replayed > 0 ? 0 : 1;
+  for (const fs::path& path : inputs) {
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<uint8_t> read((std::istreambuf_iterator<char>(in)),
+                                    std::istreambuf_iterator<char>());
+    const std::vector<uint8_t> exact(read);  // exactly the input's length, as libFuzzer gives it
+    LLVMFuzzerTestOneInput(exact.data(), exact.size());
+  }
+  std::printf("replayed %zu inputs\n", inputs.size());
+  return inputs.empty() ? 1 : 0;
 }

@@ -7,21 +7,20 @@
 #include <functional>
 #include <vector>
 
+#include "core/data_index.h"
 #include "core/record_header.h"
 #include "support/plugin_fixture.h"
 
 namespace ostrevan::testing {
 namespace {
 
-struct PutCase {
-  const char* name;
-  size_t width;
-  std::function<void(RecordWriter&)> put;
-  const char* bytes;
-};
-
-std::vector<PutCase> Puts() {
-  return {
+TEST(RecordWriter, EachPutFitsExactlyOrWritesNothing) {
+  const struct {
+    const char* name;
+    size_t width;
+    std::function<void(RecordWriter&)> put;
+    const char* bytes;
+  } cases[] = {
       {"u8", 1, [](RecordWriter& w) { w.PutU8(0xAB); }, "AB"},
       {"u16 LE", 2, [](RecordWriter& w) { w.PutU16LE(0x1234); }, "34 12"},
       {"u16 BE", 2, [](RecordWriter& w) { w.PutU16BE(0x1234); }, "12 34"},
@@ -31,10 +30,7 @@ std::vector<PutCase> Puts() {
       {"text cut", 3, [](RecordWriter& w) { w.PutFixedText("abcdef", 3); }, "61 62 63"},
       {"text padded", 4, [](RecordWriter& w) { w.PutFixedText("ab", 4); }, "61 62 00 00"},
   };
-}
-
-TEST(RecordWriter, EachPutFitsExactlyOrWritesNothing) {
-  for (const PutCase& c : Puts()) {
+  for (const auto& c : cases) {
     for (size_t capacity : {c.width - 1, c.width}) {
       std::vector<uint8_t> buffer(capacity + 4, 0xEE);
       RecordWriter writer(buffer.data(), capacity);
@@ -42,9 +38,9 @@ TEST(RecordWriter, EachPutFitsExactlyOrWritesNothing) {
       bool fits = capacity == c.width;
       EXPECT_EQ(writer.ok(), fits) << c.name;
       EXPECT_EQ(writer.position(), fits ? c.width : 0u) << c.name;
-      std::vector<uint8_t> written(buffer.begin(), buffer.begin() + static_cast<long>(capacity));
       if (fits) {
-        EXPECT_EQ(Hex(written), c.bytes) << c.name;
+        EXPECT_EQ(Hex(std::vector<uint8_t>(buffer.begin(), buffer.begin() + c.width)), c.bytes)
+            << c.name;
       }
       for (size_t i = fits ? c.width : 0; i < buffer.size(); ++i)
         EXPECT_EQ(buffer[i], 0xEE) << c.name << " wrote byte " << i;
@@ -76,21 +72,17 @@ TEST(RecordWriter, FailsForGoodAfterAPutThatDidNotFitAndPatchesOnlyWhatIsWritten
   EXPECT_EQ(none.capacity(), 0u);
 }
 
-struct Noted {
-  std::string name;
-  FieldKind kind;
-  size_t offset, width;
-};
-
+// "name kind@offset+width" of each field the sink heard of.
 class NoteSink : public FieldSink {
  public:
   void OnField(std::string_view name, FieldKind kind, size_t offset, size_t width) override {
-    notes.push_back({std::string(name), kind, offset, width});
+    notes += std::string(name) + " " + std::to_string(static_cast<int>(kind)) + "@" +
+             std::to_string(offset) + "+" + std::to_string(width) + ";";
   }
-  std::vector<Noted> notes;
+  std::string notes;
 };
 
-TEST(RecordWriter, TellsTheSinkAboutNamedFieldsOnly) {
+TEST(RecordWriter, TellsTheSinkAboutNamedFieldsThatFit) {
   std::vector<uint8_t> buffer(16);
   NoteSink sink;
   RecordWriter out(buffer.data(), buffer.size(), &sink);
@@ -98,16 +90,9 @@ TEST(RecordWriter, TellsTheSinkAboutNamedFieldsOnly) {
   out.PutU8(2);
   out.PutFixedText("ab", 5, "name");
   out.PutU32BE(3, "count");
-  out.PutU8(4, "too far");  // fits
+  out.PutU8(4, FieldName("item ", 7, " end"));
   out.PutU32BE(5, "does not fit");
-  ASSERT_EQ(sink.notes.size(), 4u);
-  EXPECT_EQ(sink.notes[0].name, "index");
-  EXPECT_EQ(sink.notes[0].kind, FieldKind::kU16LE);
-  EXPECT_EQ(sink.notes[1].offset, 3u);
-  EXPECT_EQ(sink.notes[1].width, 5u);
-  EXPECT_EQ(sink.notes[1].kind, FieldKind::kText);
-  EXPECT_EQ(sink.notes[2].offset, 8u);
-  EXPECT_EQ(sink.notes[3].offset, 12u);
+  EXPECT_EQ(sink.notes, "index 1@0+2;name 4@3+5;count 3@8+4;item 7 end 0@12+1;");
 }
 
 TEST(RecordReader, ReadsZeroPastItsLengthAndSkipsBytesInTexts) {
@@ -120,7 +105,6 @@ TEST(RecordReader, ReadsZeroPastItsLengthAndSkipsBytesInTexts) {
   in.Skip(static_cast<size_t>(-1));  // a length from a hostile record
   EXPECT_EQ(in.GetU32BE(), 0u);
   EXPECT_EQ(RecordReader(bytes.data(), 5).GetU32BE(), 0x12345678u);
-  EXPECT_EQ(RecordReader(nullptr, 50).GetU8(), 0);
   uint8_t copied[4] = {9, 9, 9, 9};
   RecordReader(bytes.data() + 2, 2).GetBytes(copied, 4);
   EXPECT_EQ(Hex(std::vector<uint8_t>(copied, copied + 4)), "56 78 00 00");
@@ -150,10 +134,9 @@ TEST(RecordReader, ReadsZeroPastItsLengthAndSkipsBytesInTexts) {
 }
 
 TEST(RecordHeader, FlagsAndReferences) {
-  EXPECT_EQ(MakeFlagsByte(0, 0), 0x00);
-  EXPECT_EQ(MakeFlagsByte(5, 0), 0x80);
-  EXPECT_EQ(MakeFlagsByte(0, -1), 0x40);
-  EXPECT_EQ(MakeFlagsByte(1, 1), 0xC0);
+  EXPECT_EQ(std::vector<int>({MakeFlagsByte(0, 0), MakeFlagsByte(5, 0), MakeFlagsByte(0, -1),
+                              MakeFlagsByte(1, 1)}),
+            std::vector<int>({0x00, 0x80, 0x40, 0xC0}));
 
   uint8_t high = 0, low = 0, area = 0;
   PackReference({7, 1025}, &high, &low, &area);
@@ -164,20 +147,18 @@ TEST(RecordHeader, FlagsAndReferences) {
   EXPECT_EQ(std::vector<int>({high, low}), std::vector<int>({0x68, 0x05}));
 }
 
-struct HeadCase {
-  RecordHead head;
-  int index;
-  const char* bytes;
-};
-
 TEST(RecordHeader, HeadAndPinAreaForSeveralShapes) {
-  const HeadCase cases[] = {
+  const struct {
+    RecordHead head;
+    int index;
+    const char* bytes;
+  } cases[] = {
       {{0x76, 1, 1, 0x01}, 0, "00 00 76 00 00 00 00 01 00 | 00 07"},
       {{0x81, 2, 1, 0x00}, 1025, "01 04 81 00 00 00 00 00 01 00 00 | 00 00 07"},
       {{0x84, 2, 2, 0x03}, 1023, "FF 03 84 00 00 00 00 03 FF 03 FF 03 00 | 00 00 07 0D"},
       {{0x8B, 1, 2, 0x01}, 70000, "70 11 8B 00 00 01 70 01 70 01 00 | 00 07 0D"},
   };
-  for (const HeadCase& c : cases) {
+  for (const auto& c : cases) {
     std::vector<uint8_t> buffer(32);
     RecordWriter out(buffer.data(), buffer.size());
     PutRecordHead(out, c.head, c.index);
@@ -188,6 +169,30 @@ TEST(RecordHeader, HeadAndPinAreaForSeveralShapes) {
                       " | " + Hex(std::vector<uint8_t>(buffer.begin() + head_end, buffer.end()));
     EXPECT_EQ(hex, c.bytes) << "index " << c.index;
   }
+}
+
+TEST(DataIndex, PacksFourteenBitsBesideTheOrderFlag) {
+  const struct {
+    uint32_t index;
+    bool high_low;
+    uint8_t low;
+    uint8_t high_and_order;
+    uint16_t back;
+  } cases[] = {
+      {0, true, 0x00, 0x00, 0},
+      {0, false, 0x00, 0x01, 0},
+      {0x1234, true, 0x34, 0x48, 0x1234},
+      {16383, false, 0xFF, 0xFD, 16383},
+      {16384, true, 0x00, 0x00, 0},  // bit 14 does not travel
+      {0xFFFFFFFF, true, 0xFF, 0xFC, 16383},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.index);
+    EXPECT_EQ(DataIndexLowByte(c.index), c.low);
+    EXPECT_EQ(DataIndexHighAndOrder(c.index, c.high_low), c.high_and_order);
+    EXPECT_EQ(DataIndexFromBytes(c.low, c.high_and_order), c.back);
+  }
+  EXPECT_EQ(DataIndexFromBytes(0x01, 0x03), 1);  // bits 0 and 1 are not index bits
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The inputs of a fuzz target's corpus (fuzz/corpus/<target>), for tests
-// that replay them in their own way.
+// The parameter texts of the block_codec fuzz corpus (fuzz/corpus/block_codec),
+// for tests that replay them in their own way.
 #pragma once
 
 #include <string>
@@ -7,17 +7,9 @@
 
 namespace ostrevan::testing {
 
-struct CorpusFile {
-  std::string name;
-  std::string bytes;
-};
-
-// Sorted by name; empty when the directory is missing.
-std::vector<CorpusFile> ReadCorpus(const std::string& target);
-
-// The parameter texts of the block_codec corpus: each file without its
-// first byte (the type). `prefix` keeps only the files named with it, such
-// as "hostile_" for the texts written to hurt.
+// Each file without its first byte (the type), in the order of the file
+// names; `prefix` keeps only the files named with it, such as "hostile_"
+// for the texts written to hurt. Empty when the directory is missing.
 std::vector<std::string> BlockCodecTexts(const std::string& prefix = "");
 
 }  // namespace ostrevan::testing

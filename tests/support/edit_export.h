@@ -1,5 +1,5 @@
 // Function_Edit of a block through a scripted view, on a buffer of exactly
-// the announced parameter length with a guard byte behind it.
+// the announced parameter length.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,11 +7,11 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "editor/editor_view.h"
 #include "ostrevan/plugin.h"
 #include "support/fake_view.h"
+#include "support/host_side.h"
 
 namespace ostrevan::testing {
 
@@ -24,12 +24,10 @@ inline EditOutcome EditThroughExport(int type, const std::string& text, FakeView
   editor::ScopedView installed(&view);
   uint32_t length = 0;
   EXPECT_GT(Function_ParamLength(type, &length), 0);
-  std::vector<char> buffer(length + 1, '#');
-  size_t copied = text.copy(buffer.data(), length - 1);
-  buffer[copied] = '\0';
-  int result = Function_Edit(type, buffer.data());
-  EXPECT_EQ(buffer[length], '#') << "written past the announced length";
-  return {result, std::string(buffer.data(), strnlen(buffer.data(), length))};
+  ExactBuffer buffer(length, text);  // a write past its end faults
+  int result = Function_Edit(type, buffer.text());
+  EXPECT_TRUE(buffer.NothingWrittenPast()) << "written past the announced length";
+  return {result, buffer.Text()};
 }
 
 // Selects the CPU model and a small area table: I (16 bytes), V (2048).

@@ -6,55 +6,77 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 
 #include "core/catalogue.h"
 #include "core/platform/platform.h"
+#include "ostrevan/plugin.h"
 
-#if defined(__SANITIZE_ADDRESS__)
-#define OSTREVAN_TEST_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define OSTREVAN_TEST_ASAN 1
-#endif
+#if !defined(_WIN32)
+#include <sys/mman.h>
+#include <unistd.h>
 #endif
 
 namespace ostrevan::testing {
 
-namespace {
-constexpr uint8_t kCanary = 0xA5;
-size_t CanaryBytes() { return UnderAddressSanitizer() ? 0 : 64; }
-}  // namespace
-
-bool UnderAddressSanitizer() {
-#ifdef OSTREVAN_TEST_ASAN
-  return true;
-#else
-  return false;
-#endif
+Announced AnnouncedSizes(int type) {
+  Announced sizes;
+  Function_ParamLength(type, &sizes.param);
+  Function_CodeLength(type, &sizes.code);
+  return sizes;
 }
 
-ExactBuffer::ExactBuffer(size_t size, std::string_view text)
-    : size_(size), canary_(CanaryBytes()), data_(new uint8_t[std::max<size_t>(1, size + canary_)]) {
-  std::memset(data_.get() + size_, kCanary, canary_);
+#if defined(_WIN32)
+namespace {
+constexpr uint8_t kCanary = 0xA5;
+constexpr size_t kCanaryBytes = 64;
+}  // namespace
+
+ExactBuffer::ExactBuffer(size_t size, std::string_view text, GuardSide)
+    : size_(size), mapped_(size + kCanaryBytes), data_(new uint8_t[mapped_]) {
+  std::memset(data_ + size_, kCanary, kCanaryBytes);
   SetText(text);
 }
 
-void ExactBuffer::SetText(std::string_view text) {
-  std::memset(data_.get(), 0, size_);
-  if (size_ && !text.empty())
-    std::memcpy(data_.get(), text.data(), std::min(text.size(), size_ - 1));
-}
-
-bool ExactBuffer::Terminated() const { return std::memchr(data_.get(), 0, size_) != nullptr; }
-
-std::string ExactBuffer::Text() const {
-  const char* chars = reinterpret_cast<const char*>(data_.get());
-  return std::string(chars, strnlen(chars, size_));
-}
+ExactBuffer::~ExactBuffer() { delete[] data_; }
 
 bool ExactBuffer::NothingWrittenPast() const {
-  const uint8_t* behind = data_.get() + size_;
-  return std::all_of(behind, behind + canary_, [](uint8_t byte) { return byte == kCanary; });
+  return std::all_of(data_ + size_, data_ + mapped_, [](uint8_t byte) { return byte == kCanary; });
+}
+#else
+ExactBuffer::ExactBuffer(size_t size, std::string_view text, GuardSide side) : size_(size) {
+  const size_t page = static_cast<size_t>(sysconf(_SC_PAGESIZE));
+  const size_t data_pages = std::max<size_t>(1, (size + page - 1) / page);
+  mapped_ = (data_pages + 1) * page;
+  mapping_ = mmap(nullptr, mapped_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (mapping_ == MAP_FAILED) throw std::runtime_error("mmap failed");
+  auto* base = static_cast<uint8_t*>(mapping_);
+  uint8_t* guard = side == GuardSide::kBehind ? base + data_pages * page : base;
+  if (mprotect(guard, page, PROT_NONE) != 0) throw std::runtime_error("mprotect failed");
+  data_ = side == GuardSide::kBehind ? guard - size : guard + page;
+  SetText(text);
+}
+
+ExactBuffer::~ExactBuffer() { munmap(mapping_, mapped_); }
+
+bool ExactBuffer::NothingWrittenPast() const { return true; }  // the guard page faults first
+#endif
+
+void ExactBuffer::SetText(std::string_view text) {
+  SetBytes(text.data(), size_ ? std::min(text.size(), size_ - 1) : 0);
+}
+
+void ExactBuffer::SetBytes(const void* bytes, size_t count) {
+  const size_t used = std::min(count, size_);
+  if (used) std::memcpy(data_, bytes, used);
+  std::memset(data_ + used, 0, size_ - used);
+}
+
+bool ExactBuffer::Terminated() const { return std::memchr(data_, 0, size_) != nullptr; }
+
+std::string ExactBuffer::Text() const {
+  const char* chars = reinterpret_cast<const char*>(data_);
+  return std::string(chars, strnlen(chars, size_));
 }
 
 TempDir::TempDir() {

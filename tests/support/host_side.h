@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -13,22 +12,41 @@
 
 namespace ostrevan::testing {
 
-// True when the build runs under AddressSanitizer, which then watches the
-// bytes around every exact-size buffer itself.
-bool UnderAddressSanitizer();
+// The text and record sizes a block type announces; 0 for a type not built.
+struct Announced {
+  uint32_t param = 0;
+  uint32_t code = 0;
+};
+Announced AnnouncedSizes(int type);
 
-// A heap buffer of exactly `size` bytes as the host passes it. Without
-// AddressSanitizer a canary run behind it stands in for the sanitizer.
+// What Function_Code answered, and the bytes of the length it reported
+// when it answered 1.
+struct Coded {
+  int result = 0;
+  std::vector<uint8_t> record;
+};
+
+enum class GuardSide { kBehind, kInFront };
+
+// A buffer of exactly `size` bytes as the host passes it, with a no-access
+// page right behind it (or in front of it), so that any access past that end
+// faults at once. The Windows build has a canary run behind it instead.
 class ExactBuffer {
  public:
-  explicit ExactBuffer(size_t size, std::string_view text = {});
+  explicit ExactBuffer(size_t size, std::string_view text = {},
+                       GuardSide side = GuardSide::kBehind);
+  ~ExactBuffer();
+  ExactBuffer(const ExactBuffer&) = delete;
+  ExactBuffer& operator=(const ExactBuffer&) = delete;
 
-  uint8_t* bytes() { return data_.get(); }
-  char* text() { return reinterpret_cast<char*>(data_.get()); }
+  uint8_t* bytes() { return data_; }
+  char* text() { return reinterpret_cast<char*>(data_); }
   size_t size() const { return size_; }
 
   // Copies `text` cut to size - 1 characters, then NULs to the end.
   void SetText(std::string_view text);
+  // Copies `bytes` cut to the size, then NULs to the end.
+  void SetBytes(const void* bytes, size_t count);
   // Whether a NUL stands inside the buffer, and the text before it (the
   // whole buffer when there is none).
   bool Terminated() const;
@@ -38,8 +56,9 @@ class ExactBuffer {
 
  private:
   size_t size_;
-  size_t canary_;
-  std::unique_ptr<uint8_t[]> data_;  // never null, even for 0 bytes
+  size_t mapped_ = 0;
+  void* mapping_ = nullptr;
+  uint8_t* data_ = nullptr;
 };
 
 // A directory under the system's temporary directory, removed afterwards.

@@ -1,7 +1,6 @@
 #include "support/plugin_fixture.h"
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 
 #include "ostrevan/plugin.h"
@@ -14,12 +13,6 @@ namespace {
 
 platform::LocalTime g_fixed_time;
 platform::LocalTime FixedTime() { return g_fixed_time; }
-
-uint32_t Announced(int (*query)(int, uint32_t*), int type) {
-  uint32_t length = 0;
-  query(type, &length);
-  return length;
-}
 
 }  // namespace
 
@@ -45,8 +38,7 @@ void Configure(int total, const Limits& limits) {
 }
 
 Coded CodeBlock(int type, const std::string& text) {
-  uint32_t param_size = Announced(Function_ParamLength, type);
-  uint32_t code_size = Announced(Function_CodeLength, type);
+  const auto [param_size, code_size] = AnnouncedSizes(type);
   ExactBuffer param(std::max<uint32_t>(param_size, 1024), text);
   ExactBuffer record(code_size);
   uint32_t length = 0;
@@ -68,18 +60,18 @@ std::vector<uint8_t> CodeAlone(int type, const std::string& text) {
 
 std::string DecodeBlock(int type, const std::string& text, const std::vector<uint8_t>& record,
                         int* result) {
-  uint32_t param_size = Announced(Function_ParamLength, type);
+  const uint32_t param_size = AnnouncedSizes(type).param;
   ExactBuffer param(param_size, text);
-  // Exactly the given bytes, so that a sanitizer sees any read past them.
-  std::vector<uint8_t> bytes(record);
-  int status = Function_Decode(type, param.text(), bytes.data(), static_cast<uint32_t>(record.size()));
+  ExactBuffer bytes(record.size());  // any read past the record faults
+  bytes.SetBytes(record.data(), record.size());
+  int status = Function_Decode(type, param.text(), bytes.bytes(), static_cast<uint32_t>(record.size()));
   if (result) *result = status;
   EXPECT_TRUE(param.NothingWrittenPast()) << "parameter text written past " << param_size;
   return param.Text();
 }
 
 std::string DefaultText(int type) {
-  uint32_t param_size = Announced(Function_ParamLength, type);
+  const uint32_t param_size = AnnouncedSizes(type).param;
   ExactBuffer param(param_size);
   EXPECT_EQ(Function_Default(type, param.text()), 1);
   EXPECT_TRUE(param.NothingWrittenPast()) << "default text written past " << param_size;

@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <initializer_list>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "core/platform/platform.h"
@@ -24,11 +22,6 @@ class FixedClock {
  public:
   explicit FixedClock(platform::LocalTime time);
   ~FixedClock();
-};
-
-struct Coded {
-  int result = 0;
-  std::vector<uint8_t> record;  // the bytes the length reported
 };
 
 // Writes a limits file and hands it to Function_Config, then starts a code

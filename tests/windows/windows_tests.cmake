@@ -32,8 +32,7 @@ add_test(NAME ostrevan_windows_tests COMMAND ostrevan_windows_tests --gtest_brie
 # Win32 view linked in statically, not reached through the DLL.
 # "--show password|phonebook|message|wmessage|mqtt-item" only opens one (for the
 # screenshots).
-add_executable(ostrevan_dialog_tests windows/dialogs/main.cpp windows/dialogs/dialog_test.cpp
-               windows/dialogs/page_services_test.cpp
+add_executable(ostrevan_dialog_tests windows/dialogs/main.cpp windows/dialogs/page_services_test.cpp
                windows/dialogs/message_dialog_test.cpp
                windows/ui_script.cpp)
 target_include_directories(ostrevan_dialog_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})

@@ -1,5 +1,6 @@
 // The editor layer's services in real windows: a sheet with the probe page,
-// run modally by the Win32 view while a timer acts as the user.
+// run modally by the Win32 view while a timer acts as the user; and the
+// password dialog.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "editor/editor_view.h"
+#include "editor/password_dialog.h"
 #include "editor/sheet.h"
 #include "support/probe_page.h"
 #include "windows/ui_script.h"
@@ -107,6 +109,40 @@ TEST(PageServices, AFailingHandlerClosesTheSheetAndItsErrorComesOut) {
     EXPECT_STREQ(failure.what(), "page failed");
   }
   EXPECT_EQ(FindDialog(nullptr), nullptr);
+}
+
+// The password dialog (which no page opens), its rules proven headless: the
+// edit's limit on real keys, the message box with its icon over the modal
+// dialog, and the results after it.
+using editor::CPasswordStringDlg;
+
+// The icon a message box shows.
+HICON IconOf(HWND box) {
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+      return reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+  }
+  return nullptr;
+}
+
+TEST(PasswordDialog, KeysAreCutToTheLimitAndAWrongPasswordShowsTheErrorBox) {
+  const int field = CPasswordStringDlg::kPassword;
+  UiScript script;
+  script.Then({Wait("Input Password"), Keys(field, std::string(25, 'x')),
+               Text(field, std::string(20, 'x')), Click(IDOK), Wait("ERR"),
+               Text(kMessageText, "The Password is Error!"),
+               Check([](HWND box) { EXPECT_EQ(IconOf(box), LoadIconA(nullptr, IDI_ERROR)); }),
+               Click(IDOK), Gone("ERR"), TypeIn(field, "secret"),
+               Click(CPasswordStringDlg::kDisable), Click(IDOK)});
+  CPasswordStringDlg password;
+  password.Attach(editor::PlatformView());  // its messages go through the view
+  password.set_password("secret");
+  password.set_disabled(false);
+  EXPECT_EQ(script.Run([&] {
+    return editor::PlatformView()->RunDialog(password) == editor::DialogResult::kOk;
+  }), 1);
+  EXPECT_EQ(password.password(), "secret");
+  EXPECT_TRUE(password.disabled());
 }
 
 }  // namespace

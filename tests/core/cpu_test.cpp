@@ -1,21 +1,26 @@
-#include "core/operand.h"
-
+// What the plug-in knows of the CPUs: operands and the ranges of their
+// areas, the models and what they can do, the communication ports.
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/cpu_models.h"
+#include "core/operand.h"
+#include "core/ports.h"
 
 namespace ostrevan {
 namespace {
 
-struct ParseCase {
-  const char* text;
-  int area;
-  int index;
-  const char* formatted;
-};
-
 TEST(Operand, ParsesAndFormats) {
-  const ParseCase cases[] = {
+  const struct {
+    const char* text;
+    int area;
+    int index;
+    const char* formatted;
+  } cases[] = {
       {"V100.3", 159, 803, "V100.3"}, {"vw10", 161, 10, "VW10"},   {"AIW4", 186, 4, "AIW4"},
       {"X5", 0, 5, ""},               {"M0.7", 167, 7, "M0.7"},    {"VB", 160, 0, "VB0"},
       {"V1.2.3", 159, 10, "V1.2"},    {"sm0.1", 166, 1, "SM0.1"},  {"Q.5", 180, 5, "Q0.5"},
@@ -23,7 +28,7 @@ TEST(Operand, ParsesAndFormats) {
       {"I 3", 0, 3, ""},  // a blank is not a letter of any area
       {"SMD2147483647", 165, 2147483647, "SMD2147483647"},
   };
-  for (const ParseCase& c : cases) {
+  for (const auto& c : cases) {
     Operand op = ParseOperand(c.text);
     EXPECT_EQ(op.area, c.area) << c.text;
     EXPECT_EQ(op.index, c.index) << c.text;
@@ -32,45 +37,6 @@ TEST(Operand, ParsesAndFormats) {
   EXPECT_EQ(FormatOperand(167, 8), "M1.0");
   EXPECT_EQ(FormatOperand(175, 8), "");
   EXPECT_EQ(FormatOperand(167, -9), "M-1.-1");  // as "%s%d.%d" writes it
-}
-
-TEST(Operand, AreasAndWidths) {
-  EXPECT_EQ(AreaName(163), "SMB");
-  EXPECT_EQ(AreaName(184), "");
-  EXPECT_EQ(AreaCodeFromName("aqw"), 190);
-  EXPECT_EQ(AreaCodeFromName("VX"), 0);
-  int bits = 0, words = 0;
-  for (int code = 0; code < 256; ++code) {
-    bits += IsBitArea(code);
-    words += IsWordArea(code);
-  }
-  EXPECT_EQ(bits, 6);
-  EXPECT_EQ(words, 8);
-  EXPECT_EQ(ValueTextWidth(160, 3), 5);
-  EXPECT_EQ(ValueTextWidth(161, 3), 7);
-  EXPECT_EQ(ValueTextWidth(162, 3), 12);
-  EXPECT_EQ(ValueTextWidth(159, 3), 3);
-  EXPECT_EQ(ValueTextWidth(188, 3), 0);
-}
-
-TEST(Operand, TypeNamesPerAreaWidth) {
-  EXPECT_EQ(TypeNameFor(160, 1), "USINT");
-  EXPECT_EQ(TypeNameFor(162, 4), "FLOAT");
-  EXPECT_EQ(TypeNameFor(159, 0), "");
-  EXPECT_EQ(TypeNameFor(159, 5), "BOOL");
-  EXPECT_EQ(TypeNameFor(0, 3), "ASCII");
-  EXPECT_EQ(TypeNameFor(161, 2), "WORD");
-  EXPECT_EQ(TypeNameFor(161, 6), "");
-  EXPECT_EQ(TypeCodeFromName("UDINT"), 1);
-  EXPECT_EQ(TypeCodeFromName("BOOL"), 5);
-  EXPECT_EQ(TypeCodeFromName("int"), 0);
-  EXPECT_EQ(TypeCodeFromName("DWORD"), 2);
-
-  std::vector<std::string> names;
-  TypeNamesForArea(170, names);
-  TypeNamesForArea(0, names);
-  TypeNamesForArea(176, names);
-  EXPECT_EQ(names, (std::vector<std::string>{"DINT", "UDINT", "DWORD", "FLOAT", "BOOL"}));
 }
 
 AreaTable Table(std::initializer_list<std::pair<const char*, int>> records) {
@@ -113,6 +79,50 @@ TEST(Operand, RangeHintsJoinLinesWithBreaks) {
             " <br>>>>>>>>>>>>>>>>>>>BYTE<<<<<<<<<<<<<<<<<< <br>VB0 ~ VB15 <br>MB0 ~ MB7"
             " <br>>>>>>>>>>>>>>>>>>>WORD<<<<<<<<<<<<<<<<<< <br>VW0 ~ VW14 <br>MW0 ~ MW6"
             " <br>>>>>>>>>>>>>>>>>>>DWORD<<<<<<<<<<<<<<<<< <br> <br>VD0 ~ VD12 <br>MD0 ~ MD4");
+}
+
+TEST(CpuModels, AnswerTheCapabilityQuestions) {
+  const struct {
+    const char* model;
+    bool card, family, mqtt4g;
+  } cases[] = {
+      {"OSV-2410-4G", true, true, true},
+      {"osv-2410-4G", true, true, true},     // lists compare without case...
+      {"OSV-2410-4g", true, true, false},    // ...the marker with case
+      {"OSV-1100", false, true, false},
+      {"OSN-110-4G", false, false, true},    // the other list
+      {"OSN-900", false, false, false},      // listed, but without the marker
+      {"OSV-4410-4G", false, true, true},
+      {"OSV-9999-4G", false, false, false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(HasInternalCard(c.model), c.card) << c.model;
+    EXPECT_EQ(InModelFamily(c.model), c.family) << c.model;
+    EXPECT_EQ(SupportsMqtt4G(c.model), c.mqtt4g) << c.model;
+  }
+}
+
+// Each code selects its entry, and picking that entry gives the code back;
+// a code without an entry selects none.
+TEST(Ports, ListSelectsTheEntryOfItsCodeAndPickingAnEntryYieldsItsCode) {
+  const std::pair<int, int> cases[] = {{0, 0},  {2, 1},   {3, 2},  {5, 4},  {14, 8},  {11, 5},
+                                       {18, 12}, {1, -1}, {6, -1}, {9, -1}, {10, -1}, {-3, -1}};
+  for (auto [code, selection] : cases) {
+    PortList list;
+    list.Init(code);
+    EXPECT_EQ(list.selection(), selection) << code;
+    EXPECT_EQ(list.code(), code);
+    EXPECT_EQ(list.OnSelectionChanged(99), code) << "no such entry: the code stays";
+    EXPECT_EQ(list.OnSelectionChanged(-1), code) << "nothing picked: the code stays";
+    if (selection >= 0) {
+      PortList other;
+      other.Init(1);
+      EXPECT_EQ(other.OnSelectionChanged(selection), code);
+    }
+  }
+  EXPECT_EQ(PortCodeFromEntry("Ethernet", 4), 10);
+  EXPECT_EQ(PortCodeFromEntry("COM9(x)", 4), 4);
+  EXPECT_TRUE(IsNetworkPort(10) && IsNetworkPort(18) && !IsNetworkPort(19) && !IsNetworkPort(9));
 }
 
 }  // namespace
