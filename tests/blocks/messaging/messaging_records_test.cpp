@@ -22,6 +22,9 @@ TEST(SmsInputBlock, CodesTheBufferAndTheAcceptedNumbers) {
        "30 30 34 39 20 33 30 20 31 32 33 34 2C 78 00 00 00 00 00 00 00 00"},
       {"A:0,8,1,B:,C:123456789012345678901234", 128, 38,
        "31 32 33 34 35 36 37 38 39 30 31 32 33 34 35 36 37 38 39 30 00"},
+      // Each key is searched from the start: receiver 3 is the "1" inside
+      // receiver 1, not the "9" behind ",D:" in its own place.
+      {"A:0,8,1,B:7,D:1,E:2,F:3,G:,C:,D:9,E:,F:", 128, 58, "31 00"},
   });
 }
 
