@@ -1,6 +1,7 @@
 // Values that the three MQTT blocks code and read the same way.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -63,6 +64,34 @@ template <size_t N>
   bool holds_comma;
   value = text.UpToKey(next_key, holds_comma);
   return text.Key(next_key) && !(holds_comma && MayHoldKey(value, later));
+}
+
+// The head Subscribe and Publish share, in a text of the printer's shape:
+// the first field's numbers, the three flags of ",B:", then the client's
+// identity, user name and password, up to ",F:", which must follow.
+// `later` names the letters of the keys behind ",D:" that the general
+// grammar searches for ("EF", or "EFGHI" where items follow the topic): a
+// free text that may hold one of them is refused.
+struct ClientTexts {
+  std::string_view id, user, password;
+};
+template <size_t N>
+inline bool QuickClientHead(CanonicalText& text, std::array<int32_t, N>& numbers,
+                            std::array<int32_t, 3>& flags, std::string_view later,
+                            ClientTexts& texts) {
+  return text.Key("A:") && text.Ints(numbers) && text.Key(",B:") && text.Ints(flags) &&
+         text.Key(",C:") && QuickFreeText(text, ",D:", later, texts.id) &&
+         QuickFreeText(text, ",E:", later.substr(1), texts.user) &&
+         QuickFreeText(text, ",F:", later.substr(2), texts.password);
+}
+
+// The three texts into the parameters, each cut to `max_length` before its
+// quotes go. Inline: most are empty, and a call costs more than clearing.
+template <class Params>
+[[gnu::always_inline]] inline void AssignClientTexts(const ClientTexts& texts, size_t max_length, Params& params) {
+  AssignUnquoted(params.client_id, texts.id.substr(0, max_length));
+  AssignUnquoted(params.user_name, texts.user.substr(0, max_length));
+  AssignUnquoted(params.password, texts.password.substr(0, max_length));
 }
 
 }  // namespace ostrevan::mqtt

@@ -90,16 +90,9 @@ bool MqttSubscribeCodec::QuickParse(std::string_view whole, Params& params) {
   CanonicalText text(whole);
   std::array<int32_t, kNumberFields> numbers;
   std::array<int32_t, 3> flags;
-  if (!text.Key("A:") || !text.Ints(numbers) || !text.Key(",B:") || !text.Ints(flags) ||
-      !text.Key(",C:"))
-    return false;
-  // The free texts run to the next key; none may hold a key searched for
-  // behind it. The topic runs to the end of the text.
-  std::string_view id, user, password;
-  if (!QuickFreeText(text, ",D:", "EF", id) || !QuickFreeText(text, ",E:", "F", user) ||
-      !QuickFreeText(text, ",F:", "", password))
-    return false;
-  const std::string_view topic = text.UpTo({});
+  ClientTexts texts;
+  if (!QuickClientHead(text, numbers, flags, "EF", texts)) return false;
+  const std::string_view topic = text.UpTo({});  // to the end of the text
 
   const std::array<int*, kNumberFields> fields = NumberFields(params);
   for (size_t i = 0; i < numbers.size(); ++i) *fields[i] = numbers[i];
@@ -107,9 +100,7 @@ bool MqttSubscribeCodec::QuickParse(std::string_view whole, Params& params) {
   params.qos1 = AsFlag(flags[0]);
   params.fixed_length = AsFlag(flags[1]);
   params.tls = AsFlag(flags[2]);
-  AssignUnquoted(params.client_id, id.substr(0, kMaxValue));
-  AssignUnquoted(params.user_name, user.substr(0, kMaxValue));
-  AssignUnquoted(params.password, password.substr(0, kMaxValue));
+  AssignClientTexts(texts, kMaxValue, params);
   AssignUnquoted(params.topic, topic);
   return true;
 }
@@ -128,8 +119,7 @@ bool MqttSubscribeCodec::QuickParseForDecode(std::string_view whole, Params& par
 }
 
 bool MqttSubscribeCodec::HoldsRecord(const uint8_t* record, uint32_t length) {
-  return length >= kStringsAt + kStringSlots &&
-         kStringsAt + StringSectionLength(record + kStringsAt, kStringSlots) <= length;
+  return HoldsStringSection(record, length, kStringsAt);
 }
 
 std::string MqttSubscribeText(const MqttSubscribeParams& params) {

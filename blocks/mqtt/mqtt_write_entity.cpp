@@ -201,15 +201,9 @@ bool MqttPublishCodec::QuickParse(std::string_view whole, Params& params) {
   CanonicalText text(whole);
   std::array<int32_t, kNumberFields> numbers;
   std::array<int32_t, 3> flags;
-  if (!text.Key("A:") || !text.Ints(numbers) || !text.Key(",B:") || !text.Ints(flags) ||
-      !text.Key(",C:"))
-    return false;
-  // The free texts run to the next key; none may hold a key searched for
-  // behind it (the topic ends at the first ",G" whatever follows).
-  std::string_view id, user, password;
-  if (!QuickFreeText(text, ",D:", "EFGHI", id) || !QuickFreeText(text, ",E:", "FGHI", user) ||
-      !QuickFreeText(text, ",F:", "GHI", password))
-    return false;
+  ClientTexts texts;
+  if (!QuickClientHead(text, numbers, flags, "EFGHI", texts)) return false;
+  // The topic ends at the first ",G" whatever follows.
   bool holds_comma;
   const std::string_view topic = text.UpToKey(",G", holds_comma);
   if (holds_comma && MayHoldKey(topic, "HI")) return false;
@@ -219,9 +213,7 @@ bool MqttPublishCodec::QuickParse(std::string_view whole, Params& params) {
   params.qos1 = AsFlag(flags[0]);
   params.retained = AsFlag(flags[1]);
   params.tls = AsFlag(flags[2]);
-  AssignUnquoted(params.client_id, id.substr(0, kMaxValue));
-  AssignUnquoted(params.user_name, user.substr(0, kMaxValue));
-  AssignUnquoted(params.password, password.substr(0, kMaxValue));
+  AssignClientTexts(texts, kMaxValue, params);
   AssignUnquoted(params.topic, topic);
 
   // Items in rising order. A comment runs to the key of the next item
@@ -271,8 +263,7 @@ bool MqttPublishCodec::QuickParseForDecode(std::string_view whole, Params& param
 }
 
 bool MqttPublishCodec::HoldsRecord(const uint8_t* record, uint32_t length) {
-  return length >= kStringsAt + kStringSlots &&
-         kStringsAt + StringSectionLength(record + kStringsAt, kStringSlots) <= length;
+  return HoldsStringSection(record, length, kStringsAt);
 }
 
 std::string MqttPublishText(const MqttPublishParams& params) {

@@ -107,6 +107,13 @@ inline size_t StringSectionLength(const uint8_t* section, size_t count) {
   return length;
 }
 
+// Whether a record of `length` bytes holds the whole section of four
+// strings that starts at `strings_at`.
+inline bool HoldsStringSection(const uint8_t* record, uint32_t length, size_t strings_at) {
+  return length >= strings_at + kStringSlots &&
+         strings_at + StringSectionLength(record + strings_at, kStringSlots) <= length;
+}
+
 // The four strings Subscribe and Publish both end their records with.
 template <class Out, class Params>
 void PutClientStrings(Out& out, const Params& params) {
