@@ -13,6 +13,7 @@
 #include <cstring>
 #include <initializer_list>
 #include <string_view>
+#include <utility>
 
 #include "core/param_text.h"
 
@@ -26,6 +27,10 @@ class CanonicalText {
   // right behind it, which ends each step below without a check of the end.
   explicit CanonicalText(std::string_view text)
       : at_(Quick(text) ? text.data() : ""), end_(Quick(text) ? at_ + text.size() : at_) {}
+  // The same text, read from its character `from` on (at most its length).
+  CanonicalText(std::string_view text, size_t from) : CanonicalText(text) {
+    if (end_ != at_) at_ += from;
+  }
 
   // The key's characters, exactly here.
   template <size_t N>
@@ -70,25 +75,17 @@ class CanonicalText {
   // A plain number: an optional '-' and one to nine digits, so that the
   // value never wraps (blanks, '+' and longer numbers go the general way).
   bool Int(int32_t& value) {
-    uint32_t magnitude = Digit(*at_);
-    if (magnitude > 9) return NegativeInt(value);
-    const char* p = at_;
-    // Most numbers are a digit or two.
-    for (uint32_t digit; (digit = Digit(*++p)) <= 9;) magnitude = magnitude * 10u + digit;
-    if (p - at_ > 9) return false;
-    value = static_cast<int32_t>(magnitude);
-    at_ = p;
+    const char* const end = IntAt(at_, value);
+    if (!end) return false;
+    at_ = end;
     return true;
   }
 
-  // N numbers, `separator` between them.
+  // N numbers, `separator` between them: unrolled, a text has a few such
+  // lists and the loop's own steps cost as much as a short number.
   template <size_t N>
   bool Ints(std::array<int32_t, N>& values, char separator = ',') {
-    if (!Int(values[0])) return false;
-    for (size_t i = 1; i < N; ++i) {
-      if (!Char(separator) || !Int(values[i])) return false;
-    }
-    return true;
+    return Int(values[0]) && IntsBehind(values, separator, std::make_index_sequence<N - 1>());
   }
 
   // Everything up to the first `key` from here (which stays unread), or up
@@ -121,20 +118,51 @@ class CanonicalText {
     return value;
   }
 
+  // UpToKey, then past the key; false when the value ran to the end
+  // instead (the walk stops only at the key's comma or at the NUL).
+  template <size_t N>
+  bool ThroughKey(const char (&key)[N], std::string_view& value, bool& holds_comma) {
+    value = UpToKey(key, holds_comma);
+    if (*at_ == '\0') return false;
+    at_ += N - 1;
+    return true;
+  }
+
   bool AtEnd() const { return at_ == end_; }
   // The text from here to its end.
   std::string_view Rest() const { return {at_, static_cast<size_t>(end_ - at_)}; }
 
  private:
-  bool NegativeInt(int32_t& value) {
-    if (*at_ != '-' || Digit(at_[1]) > 9) return false;
-    ++at_;
-    if (!Int(value)) {
-      --at_;
-      return false;
-    }
-    value = static_cast<int32_t>(0u - static_cast<uint32_t>(value));
-    return true;
+  template <size_t N, size_t... I>
+  bool IntsBehind(std::array<int32_t, N>& values, char separator, std::index_sequence<I...>) {
+    return ((Char(separator) && Int(values[I + 1])) && ...);
+  }
+
+  // Int's number at `p`: where it ends, or null. Static, so that the cursor
+  // of a text read in one function stays in a register.
+  static const char* IntAt(const char* p, int32_t& value) {
+    uint32_t magnitude = Digit(*p);
+    if (magnitude > 9) return NegativeIntAt(p, value);
+    const char* const end = DigitsBehind(p, magnitude);
+    if (end) value = static_cast<int32_t>(magnitude);
+    return end;
+  }
+
+  static const char* NegativeIntAt(const char* p, int32_t& value) {
+    uint32_t magnitude;
+    if (*p != '-' || (magnitude = Digit(p[1])) > 9) return nullptr;
+    const char* const end = DigitsBehind(p + 1, magnitude);
+    if (end) value = static_cast<int32_t>(0u - magnitude);
+    return end;
+  }
+
+  // The digits behind the one at `first`, whose value `magnitude` holds:
+  // behind the last of them, or null past nine digits.
+  static const char* DigitsBehind(const char* first, uint32_t& magnitude) {
+    const char* p = first;
+    // Most numbers are a digit or two.
+    for (uint32_t digit; (digit = Digit(*++p)) <= 9;) magnitude = magnitude * 10u + digit;
+    return p - first > 9 ? nullptr : p;
   }
 
   // Where `key` first stands from here, or the length of the rest.

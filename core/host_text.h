@@ -36,6 +36,19 @@ class HostText {
     at_ = at + kSize;
     return *this;
   }
+  // Pieces in a row, keys and free texts, as Text after Text; with room
+  // for all of them, through a local cursor and without a check per piece.
+  template <typename... Pieces>
+  HostText& Texts(const Pieces&... pieces) {
+    if (Room() < (PieceSize(pieces) + ...)) {
+      (Text(pieces), ...);
+      return *this;
+    }
+    char* at = at_;
+    ((at = Put(at, pieces)), ...);
+    at_ = at;
+    return *this;
+  }
   HostText& Char(char c) {
     char* at = at_;
     if (at != limit_) {
@@ -75,6 +88,19 @@ class HostText {
   static constexpr size_t kLongestInt = 11;  // "-2147483648"
 
   size_t Room() const { return static_cast<size_t>(limit_ - at_); }
+
+  template <size_t N>
+  static constexpr size_t PieceSize(const char (&)[N]) { return N - 1; }
+  static size_t PieceSize(std::string_view piece) { return piece.size(); }
+  template <size_t N>
+  static char* Put(char* at, const char (&piece)[N]) {
+    for (size_t i = 0; i + 1 < N; ++i) at[i] = piece[i];
+    return at + (N - 1);
+  }
+  static char* Put(char* at, std::string_view piece) {
+    if (!piece.empty()) std::memcpy(at, piece.data(), piece.size());
+    return at + piece.size();
+  }
 
   // `value` at `at`, which has room for kLongestInt characters.
   static char* PutInt(char* at, int32_t value) {

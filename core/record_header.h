@@ -56,11 +56,13 @@ constexpr const char* StatusAreaName(int ref) {
 }
 
 // The writers and readers are templates over the record cursor: the checked
-// one of core/record.h or the raw one of core/record_raw.h.
+// one of core/record.h or the raw one of core/record_raw.h. They are inline
+// at every call, where the block's head is a constant: the raw cursor then
+// writes a head in a dozen stores.
 
 // Writes the head for `instance_index` (already admitted, so not negative).
 template <class Out>
-void PutRecordHead(Out& out, const RecordHead& head, int instance_index) {
+[[gnu::always_inline]] inline void PutRecordHead(Out& out, const RecordHead& head, int instance_index) {
   out.PutU16LE(static_cast<uint16_t>(instance_index), "instance index");
   out.PutU8(head.opcode, "opcode");
   out.PutZeros(2 * static_cast<size_t>(head.input_slots), "input slots");
@@ -76,7 +78,7 @@ void PutRecordHead(Out& out, const RecordHead& head, int instance_index) {
 
 // One zero byte per input slot, then the status area of each status reference.
 template <class Out>
-void PutPinArea(Out& out, const RecordHead& head) {
+[[gnu::always_inline]] inline void PutPinArea(Out& out, const RecordHead& head) {
   out.PutZeros(static_cast<size_t>(head.input_slots), "input pin areas");
   for (int ref = 0; ref < head.status_refs; ++ref) out.PutU8(StatusAreaOf(ref), StatusAreaName(ref));
 }
@@ -90,7 +92,7 @@ void PutReservedRun(Out& out) {
 // The same three read back: the head and the pin area are skipped by name;
 // the head's flags byte is returned, since some blocks keep a setting there.
 template <class In>
-uint8_t ReadRecordHead(In& in, const RecordHead& head) {
+[[gnu::always_inline]] inline uint8_t ReadRecordHead(In& in, const RecordHead& head) {
   in.GetU16LE("instance index");
   in.GetU8("opcode");
   in.Skip(2 * static_cast<size_t>(head.input_slots), "input slots");
@@ -101,7 +103,7 @@ uint8_t ReadRecordHead(In& in, const RecordHead& head) {
 }
 
 template <class In>
-void SkipPinArea(In& in, const RecordHead& head) {
+[[gnu::always_inline]] inline void SkipPinArea(In& in, const RecordHead& head) {
   in.Skip(static_cast<size_t>(head.input_slots), "input pin areas");
   for (int ref = 0; ref < head.status_refs; ++ref) in.GetU8(StatusAreaName(ref));
 }

@@ -24,39 +24,52 @@ class RawRecordWriter {
   size_t position() const { return static_cast<size_t>(at_ - begin_); }
   bool ok() const { return true; }
 
-  void PutU8(uint8_t value, const FieldName& = {}) { *at_++ = value; }
+  // Each step takes the cursor into a local first: a byte stored through it
+  // may, for the compiler, change the cursor itself, which would be read
+  // anew after every byte.
+  void PutU8(uint8_t value, const FieldName& = {}) {
+    uint8_t* const at = at_;
+    *at = value;
+    at_ = at + 1;
+  }
   void PutU16LE(uint16_t value, const FieldName& = {}) {
-    at_[0] = static_cast<uint8_t>(value);
-    at_[1] = static_cast<uint8_t>(value >> 8);
-    at_ += 2;
+    uint8_t* const at = at_;
+    at[0] = static_cast<uint8_t>(value);
+    at[1] = static_cast<uint8_t>(value >> 8);
+    at_ = at + 2;
   }
   void PutU16BE(uint16_t value, const FieldName& = {}) {
-    at_[0] = static_cast<uint8_t>(value >> 8);
-    at_[1] = static_cast<uint8_t>(value);
-    at_ += 2;
+    uint8_t* const at = at_;
+    at[0] = static_cast<uint8_t>(value >> 8);
+    at[1] = static_cast<uint8_t>(value);
+    at_ = at + 2;
   }
   void PutU32BE(uint32_t value, const FieldName& = {}) {
-    for (int i = 0; i < 4; ++i) at_[i] = static_cast<uint8_t>(value >> (24 - 8 * i));
-    at_ += 4;
+    uint8_t* const at = at_;
+    for (int i = 0; i < 4; ++i) at[i] = static_cast<uint8_t>(value >> (24 - 8 * i));
+    at_ = at + 4;
   }
   void PutZeros(size_t count, const FieldName& = {}) {
-    std::memset(at_, 0, count);  // a few stores where the count is known
-    at_ += count;
+    uint8_t* const at = at_;
+    std::memset(at, 0, count);  // a few stores where the count is known
+    at_ = at + count;
   }
   void PutBytes(const void* data, size_t count, const FieldName& = {}) {
-    if (count) std::memcpy(at_, data, count);
-    at_ += count;
+    uint8_t* const at = at_;
+    if (count) std::memcpy(at, data, count);
+    at_ = at + count;
   }
   void PutFixedText(std::string_view text, size_t width, const FieldName& = {}) {
+    uint8_t* const at = at_;
     const size_t used = text.size() < width ? text.size() : width;
-    if (used) std::memcpy(at_, text.data(), used);
+    if (used) std::memcpy(at, text.data(), used);
     // Most pads are a byte or a few (a string's NUL): cheaper inline.
     if (width - used <= kShortPad) {
-      for (size_t i = used; i < width; ++i) at_[i] = 0;
+      for (size_t i = used; i < width; ++i) at[i] = 0;
     } else {
-      std::memset(at_ + used, 0, width - used);
+      std::memset(at + used, 0, width - used);
     }
-    at_ += width;
+    at_ = at + width;
   }
   void PatchU8(size_t offset, uint8_t value, const FieldName& = {}) { begin_[offset] = value; }
 

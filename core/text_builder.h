@@ -26,6 +26,11 @@ class TextBuilder {
     size_ += piece.size();
     return *this;
   }
+  template <typename... Pieces>
+  TextBuilder& Texts(const Pieces&... pieces) {
+    (Text(pieces), ...);
+    return *this;
+  }
   TextBuilder& Char(char c) {
     if (size_ == kCapacity) return Spill({&c, 1});
     buffer_[size_++] = c;

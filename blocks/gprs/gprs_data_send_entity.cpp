@@ -54,7 +54,22 @@ GprsDataSendParams ParseGprsDataSendText(std::string_view whole) {
 }
 
 bool GprsDataSendCodec::QuickParseForDecode(std::string_view text, Params& params) {
-  // A scan's first values do not depend on the ones behind them.
+  // The usual text ends with the two lists, plain numbers from the first
+  // ",D:" on: one walk reads both. The general way finds the same spans
+  // when no ",E:" stands before that ",D:" (the lists hold no key).
+  const size_t remote_at = FindKey(text, ",D:");
+  if (remote_at != kNotFound) {
+    CanonicalText lists(text, remote_at);
+    std::array<int32_t, 4> remote;
+    std::array<int32_t, 5> local;
+    if (lists.Key(",D:") && lists.Ints(remote) && lists.Key(",E:") && lists.Ints(local) &&
+        lists.AtEnd() && FindKey(text.substr(0, remote_at), ",E:") == kNotFound) {
+      params.spare = static_cast<uint8_t>(remote[1]);
+      params.count_byte = static_cast<uint8_t>(local[3]);
+      return true;
+    }
+  }
+  // Any other text: a scan's first values do not depend on the ones behind them.
   if (auto span = FieldSpan(text, ",D:", ",E:"))
     params.spare = static_cast<uint8_t>(ScanPlainInts<2>(*span)[1]);
   if (auto span = FieldSpan(text, ",E:", ""))

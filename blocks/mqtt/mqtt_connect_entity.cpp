@@ -1,5 +1,6 @@
 #include "blocks/mqtt/mqtt_connect_entity.h"
 
+#include <algorithm>
 #include <array>
 
 #include "blocks/mqtt/mqtt_connect_page.h"
@@ -42,6 +43,11 @@ std::optional<std::string_view> Value(const KeyedText& text, Key key,
                                       size_t max_length = kMaxValue) {
   const std::string_view next = key == kI ? std::string_view() : kKeys[key + 1];
   return FieldValue(text, kKeys[key], next, max_length);
+}
+
+// A value cut to kMaxValue characters, as the general way cuts it.
+std::string_view Cut(std::string_view value) {
+  return {value.data(), std::min(value.size(), kMaxValue)};
 }
 
 void ReadFreeText(const KeyedText& text, Key key, std::string& field) {
@@ -127,13 +133,13 @@ bool MqttConnectCodec::QuickParse(std::string_view whole, QuickParams& params) {
   }
 
   AssignNumbers(numbers, params);
-  params.client_id = names[0].substr(0, kMaxValue);
-  params.user_name = names[1].substr(0, kMaxValue);
-  params.password = names[2].substr(0, kMaxValue);
+  params.client_id = Cut(names[0]);
+  params.user_name = Cut(names[1]);
+  params.password = Cut(names[2]);
   for (size_t i = 0; i < ip.size(); ++i) params.broker_ip[i] = LowByte(ip[i]);
   for (size_t k = 0; k < kCertificateFiles; ++k)
-    params.certificate_paths[k] = paths[k].substr(0, kMaxValue);
-  params.domain_name = domain.substr(0, kMaxValue);
+    params.certificate_paths[k] = Cut(paths[k]);
+  params.domain_name = Cut(domain);
   return true;
 }
 
@@ -166,11 +172,10 @@ void MqttConnectCodec::Print(Out& text, const Params& p) {
   text.Text("A:").Ints(p.ping_interval, p.connection_timeout, p.reserved_a3, p.port,
                        AsFlag(p.clean_session), AsFlag(p.tls), AsFlag(p.by_domain_name),
                        AsFlag(p.reserved_a8), p.network);
-  text.Text(",B:").Text(p.client_id).Text(",C:").Text(p.user_name).Text(",D:").Text(p.password);
-  text.Text(",E:");
+  text.Texts(",B:", p.client_id, ",C:", p.user_name, ",D:", p.password, ",E:");
   PutIpv4(text, p.broker_ip);
-  text.Text(",F:").Text(p.certificate_paths[0]).Text(",G:").Text(p.certificate_paths[1]);
-  text.Text(",H:").Text(p.certificate_paths[2]).Text(",I:");
+  text.Texts(",F:", p.certificate_paths[0], ",G:", p.certificate_paths[1], ",H:",
+             p.certificate_paths[2], ",I:");
   if (p.by_domain_name) text.Text(p.domain_name);
 }
 

@@ -62,8 +62,8 @@ template <size_t N>
 [[gnu::always_inline]] inline bool QuickFreeText(CanonicalText& text, const char (&next_key)[N],
                                                  std::string_view later, std::string_view& value) {
   bool holds_comma;
-  value = text.UpToKey(next_key, holds_comma);
-  return text.Key(next_key) && !(holds_comma && MayHoldKey(value, later));
+  return text.ThroughKey(next_key, value, holds_comma) &&
+         !(holds_comma && MayHoldKey(value, later));
 }
 
 // The head Subscribe and Publish share, in a text of the printer's shape:
@@ -71,14 +71,16 @@ template <size_t N>
 // identity, user name and password, up to ",F:", which must follow.
 // `later` names the letters of the keys behind ",D:" that the general
 // grammar searches for ("EF", or "EFGHI" where items follow the topic): a
-// free text that may hold one of them is refused.
+// free text that may hold one of them is refused. Inline, like
+// QuickFreeText, so that the cursor stays in a register.
 struct ClientTexts {
   std::string_view id, user, password;
 };
 template <size_t N>
-inline bool QuickClientHead(CanonicalText& text, std::array<int32_t, N>& numbers,
-                            std::array<int32_t, 3>& flags, std::string_view later,
-                            ClientTexts& texts) {
+[[gnu::always_inline]] inline bool QuickClientHead(CanonicalText& text,
+                                                   std::array<int32_t, N>& numbers,
+                                                   std::array<int32_t, 3>& flags,
+                                                   std::string_view later, ClientTexts& texts) {
   return text.Key("A:") && text.Ints(numbers) && text.Key(",B:") && text.Ints(flags) &&
          text.Key(",C:") && QuickFreeText(text, ",D:", later, texts.id) &&
          QuickFreeText(text, ",E:", later.substr(1), texts.user) &&

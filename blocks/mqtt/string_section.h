@@ -103,7 +103,11 @@ void ReadStringSection(In& in, const SectionTarget* targets, size_t count) {
 // slot length bytes at `section`.
 inline size_t StringSectionLength(const uint8_t* section, size_t count) {
   size_t length = kStringSlots;
-  for (size_t i = 0; i < count && i < kStringSlots; ++i) length += section[i] ? section[i] : 1;
+  // Four steps without a branch: a slot length of 0 walks one byte.
+  for (size_t i = 0; i < kStringSlots; ++i) {
+    const size_t walked = section[i] + (section[i] == 0);
+    length += i < count ? walked : 0;
+  }
   return length;
 }
 

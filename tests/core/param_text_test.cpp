@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/host_text.h"
 #include "core/text_builder.h"
 
 namespace ostrevan {
@@ -116,6 +117,27 @@ TEST(ParamText, HostTextsAreReadAndWrittenWithinTheirBuffers) {
   EXPECT_EQ(WriteParamText(buffer, "x", 0), 1);  // nothing fits, nothing written
   EXPECT_EQ(buffer[0], 'A');
   EXPECT_EQ(WriteParamText(nullptr, "x", 5), 1);
+}
+
+// Printed straight into the host's buffer, a text is cut where
+// WriteParamText cuts it, whether its pieces find room for all of them at
+// once or not.
+TEST(HostText, CutsWhereWriteParamTextCuts) {
+  const std::string free_text(30, 'f');
+  const auto print = [&](auto& out) {
+    out.Text("A:").Ints(7, -12, 1884).Texts(",B:", free_text, ",C:", std::string_view(), ",D:");
+    out.template Ints<'.'>(192, 168, 0, 21);
+  };
+  TextBuilder whole;
+  print(whole);
+  for (size_t capacity = 1; capacity <= whole.view().size() + 2; ++capacity) {
+    std::vector<char> expected(capacity + 1, '#'), printed(capacity + 1, '#');
+    WriteParamText(expected.data(), whole.view(), static_cast<uint32_t>(capacity));
+    HostText text(printed.data(), capacity);
+    print(text);
+    EXPECT_EQ(text.Finish(), 1);
+    EXPECT_EQ(printed, expected) << capacity;
+  }
 }
 
 TEST(TextBuilder, WritesNumbersAsPrintfDoes) {

@@ -4,8 +4,10 @@
 
 #include "blocks/gprs/gprs_connect_page.h"
 #include "blocks/gprs/gprs_data_send_page.h"
+#include "core/param_text.h"
 #include "ostrevan/plugin.h"
 #include "support/hex_runs.h"
+#include "support/host_side.h"
 #include "support/page_table.h"
 #include "support/plugin_fixture.h"
 
@@ -82,7 +84,29 @@ TEST(GprsDataSendBlock, DecodesRecordsKeepingSpareAndCountByte) {
        "A:1,0,10,B:0,C:,D:1,1,15,1,E:0,176,0,32,1"},
       {"A:0,0,5,B:502,C:10.1.2.3,D:247,3,15,1,E:16,180,16383,32,32", "00 00 48",
        "A:1,0,0,B:0,C:,D:0,3,0,1,E:0,0,0,32,0"},
+      // the count byte is the fourth number behind the first ",E:", here
+      // inside the server's name, where it reads as 0
+      {"A:0,1,5,B:502,C:a,E:9,D:247,3,15,1,E:16,180,16383,32,32", kDefaultRecord,
+       "A:1,0,10,B:0,C:,D:1,3,15,1,E:0,176,0,0,1"},
+      // signs, as scanf reads them
+      {"A:0,0,5,B:502,C:10.1.2.3,D:247,-3,15,1,E:16,180,16383,+32,32", kDefaultRecord,
+       "A:1,0,10,B:0,C:,D:1,253,15,1,E:0,176,0,32,1"},
   });
+}
+
+// A text that runs to the 1,023-character limit without a NUL: its lists
+// end at the limit, and nothing behind it is read.
+TEST(GprsDataSendBlock, ReadsNoTextPastItsLimit) {
+  std::string text = "A:0,0,5,B:502,C:";
+  const std::string lists = ",D:247,3,15,1,E:16,180,16383,32,3";
+  text += std::string(kMaxParamText - text.size() - lists.size(), 'n') + lists;
+  ExactBuffer buffer(text.size());
+  buffer.SetBytes(text.data(), text.size());
+  std::vector<uint8_t> record = Bytes(kDefaultRecord);
+  EXPECT_EQ(Function_Decode(kGprsDataSend, buffer.text(), record.data(),
+                            static_cast<uint32_t>(record.size())),
+            1);
+  EXPECT_EQ(buffer.Text(), "A:1,0,10,B:0,C:,D:1,3,15,1,E:0,176,0,32,1");
 }
 
 using Connect = CPropertyGprsConnect;
