@@ -63,11 +63,14 @@ class RawRecordWriter {
     uint8_t* const at = at_;
     const size_t used = text.size() < width ? text.size() : width;
     if (used) std::memcpy(at, text.data(), used);
-    // Most pads are a byte or a few (a string's NUL): cheaper inline.
-    if (width - used <= kShortPad) {
+    // Most pads are a string's NUL, or a few bytes: cheaper inline.
+    const size_t pad = width - used;
+    if (pad == 1) {
+      at[used] = 0;
+    } else if (pad <= kShortPad) {
       for (size_t i = used; i < width; ++i) at[i] = 0;
     } else {
-      std::memset(at + used, 0, width - used);
+      std::memset(at + used, 0, pad);
     }
     at_ = at + width;
   }
