@@ -62,7 +62,8 @@ constexpr const char* StatusAreaName(int ref) {
 
 // Writes the head for `instance_index` (already admitted, so not negative).
 template <class Out>
-[[gnu::always_inline]] inline void PutRecordHead(Out& out, const RecordHead& head, int instance_index) {
+[[gnu::always_inline]] inline void PutRecordHead(Out& out, const RecordHead& head,
+                                                 int instance_index) {
   out.PutU16LE(static_cast<uint16_t>(instance_index), "instance index");
   out.PutU8(head.opcode, "opcode");
   out.PutZeros(2 * static_cast<size_t>(head.input_slots), "input slots");
@@ -92,7 +93,8 @@ void PutReservedRun(Out& out) {
 // The same three read back: the head and the pin area are skipped by name;
 // the head's flags byte is returned, since some blocks keep a setting there.
 template <class In>
-[[gnu::always_inline]] inline uint8_t ReadRecordHead(In& in, const RecordHead& head) {
+[[gnu::always_inline]] inline uint8_t ReadRecordHead(In& in,
+                                                     const RecordHead& head) {
   in.GetU16LE("instance index");
   in.GetU8("opcode");
   in.Skip(2 * static_cast<size_t>(head.input_slots), "input slots");
