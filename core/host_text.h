@@ -29,11 +29,8 @@ class HostText {
   // A literal piece: copied inline, without a call.
   template <size_t N>
   HostText& Text(const char (&piece)[N]) {
-    constexpr size_t kSize = N - 1;
-    if (Room() < kSize) return Text(std::string_view(piece, kSize));
-    char* at = at_;
-    for (size_t i = 0; i < kSize; ++i) at[i] = piece[i];
-    at_ = at + kSize;
+    if (Room() < N - 1) return Text(std::string_view(piece, N - 1));
+    at_ = Put(at_, piece);
     return *this;
   }
   // Pieces in a row, keys and free texts, as Text after Text; with room
@@ -92,6 +89,7 @@ class HostText {
   template <size_t N>
   static constexpr size_t PieceSize(const char (&)[N]) { return N - 1; }
   static size_t PieceSize(std::string_view piece) { return piece.size(); }
+  // A piece at `at`, which has room for it; behind it.
   template <size_t N>
   static char* Put(char* at, const char (&piece)[N]) {
     for (size_t i = 0; i + 1 < N; ++i) at[i] = piece[i];
